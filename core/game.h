@@ -1,0 +1,59 @@
+// The game state of the stage being played and the operations that change it: start, slide, wall, undo.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "board.h"
+#include "board_painter.h"
+#include "game_window.h"
+#include "stage_line.h"
+#include "undo_ring.h"
+
+namespace suispo {
+
+// What a move's resting cell did.
+enum class Landing { kNone, kKey, kCleared, kMissed, kWarp };
+
+class Game {
+ public:
+  // dataList: the stage lines, owned by the caller and read at each StartStage.
+  Game(const std::vector<StageLine>& dataList, BoardPainter& painter, GameWindow& window);
+
+  // Fills the board from a board text (positions 1 to 72) and builds both board images.
+  void LoadBoard(std::string_view text);
+  // (Re)starts dataList[stageIndex]; throws GameError for a wall-points field that is not a number.
+  void StartStage();
+  // A move button: does nothing unless inputReady is 1.
+  Landing Slide(int dx, int dy, int direction);
+  // A wall button: does nothing unless inputReady is 1. True when a wall was placed.
+  bool PlaceWall(int direction);
+  void PushUndo();
+  // The undo button: does nothing unless inputReady is 1 and a snapshot is held. True when one was restored.
+  bool Undo();
+
+  // The state, as the screens and the tools read it.
+  Board board;
+  int playerX = 0;
+  int playerY = 0;
+  int facing = kNorth;
+  int mp = 0;
+  int keysLeft = 0;
+  int stageIndex = 0;
+  int inputReady = 0;  // 1 when a game button may start an operation
+  UndoRing undo;
+
+ private:
+  void CollectKey();
+  void StageCleared();
+  void StageMissed();
+  bool Warp(int kind);
+  void TurnTo(int direction);
+  bool StepBlocked(int dx, int dy) const;
+
+  const std::vector<StageLine>& dataList_;
+  BoardPainter& painter_;
+  GameWindow& window_;
+};
+
+}  // namespace suispo

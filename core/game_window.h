@@ -1,0 +1,19 @@
+// What the rules ask of the window: the undo button, the wall-point label, saving a clear, the screens.
+#pragma once
+
+namespace suispo {
+
+class GameWindow {
+ public:
+  virtual ~GameWindow() = default;
+
+  virtual void SetUndoEnabled(bool enabled) = 0;
+  virtual void ShowMp(int mp) = 0;  // mpText shows mp in decimal
+  // Marks the line at stageIndex cleared and saves the stage file; may throw a GameError.
+  virtual void MarkStageCleared(int stageIndex) = 0;
+  // Hides the play surface and the play controls after a clear.
+  virtual void HidePlayScreen() = 0;
+  virtual void ShowStageSelect() = 0;
+};
+
+}  // namespace suispo
