@@ -1,0 +1,55 @@
+// The board on screen: the two board layers, the play surface and the animations, drawn from the atlas.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include "core/board_painter.h"
+
+namespace suispo {
+
+// Paces and holds the frames of the animations; the game uses real time, tests count.
+class FrameClock {
+ public:
+  virtual ~FrameClock() = default;
+  virtual void WaitFrame() = 0;   // returns once at least 1/60 s has passed since the last frame
+  virtual void Sleep(int ms) = 0;  // a hold: waits without processing events
+};
+
+// Where the play surface is shown: the window repaints a changed region and lets events through.
+class SurfaceSink {
+ public:
+  virtual ~SurfaceSink() = default;
+  virtual void Update(const QRect& surfaceRect) = 0;  // schedule a repaint of that part of the surface
+  virtual void ProcessEvents() = 0;                   // between animation frames
+};
+
+class BoardView : public BoardPainter {
+ public:
+  // atlas: 384 x 255; background: the 512 x 360 play-screen picture, the surface's first picture.
+  BoardView(const QImage& atlas, const QImage& background, FrameClock& clock, SurfaceSink& sink);
+
+  const QImage& surface() const;     // MainImage, 512 x 360
+  const QImage& workingBoard() const;   // MapImage1, 296 x 296
+  const QImage& backgroundBoard() const;  // MapImage2, 296 x 296
+
+  void DrawFloor(int x, int y) override;
+  void DrawTile(int left, int top, int cellKind) override;
+  void DrawWall(int left, int top, bool horizontal, bool marked) override;
+  void DrawBorder() override;
+  void SaveBackground() override;
+  void RestoreCell(int left, int top) override;
+  void DrawCharacter(int left, int top, int facing) override;
+  void PresentBoard() override;
+  void EraseCell(int left, int top) override;
+  void DrawStageName(const std::string& name) override;
+  void AnimateStep(int x, int y, int dx, int dy, int facing) override;
+  void AnimateClear(int x, int y) override;
+  void AnimateMiss(int x, int y) override;
+  void AnimateSink(int x, int y) override;
+  void AnimateRise(int x, int y, int facing) override;
+
+  // (members are the view's own)
+};
+
+}  // namespace suispo
