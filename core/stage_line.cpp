@@ -1,0 +1,103 @@
+// Reading the fields of a stage line and writing board texts.
+#include "core/stage_line.h"
+
+#include "core/game_error.h"
+
+namespace suispo {
+
+namespace {
+
+// East and south WallKind for the wall codes "0" to "8".
+constexpr int kCodeEast[9] = {0, 1, 0, 1, 2, 0, 2, 1, 2};
+constexpr int kCodeSouth[9] = {0, 0, 1, 1, 0, 2, 2, 2, 1};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+int CellKindOfCode(char code) {
+  if (code >= '1' && code <= '9') return code - '0';
+  if (code == 'A') return kWarpGreen;
+  if (code == 'B') return kWarpOrange;
+  return kFloor;
+}
+
+void WallsOfCode(char code, int& east, int& south) {
+  east = 0;
+  south = 0;
+  if (code >= '0' && code <= '8') {
+    east = kCodeEast[code - '0'];
+    south = kCodeSouth[code - '0'];
+  }
+}
+
+char CodeOfCellKind(int kind) {
+  if (kind >= 0 && kind <= 9) return static_cast<char>('0' + kind);
+  if (kind == kWarpGreen) return 'A';
+  if (kind == kWarpOrange) return 'B';
+  return '0';
+}
+
+char CodeOfWalls(int east, int south) {
+  for (int code = 0; code < 9; ++code) {
+    if (kCodeEast[code] == east && kCodeSouth[code] == south) return static_cast<char>('0' + code);
+  }
+  return '0';
+}
+
+std::string WallPointsField(std::string_view line) {
+  if (line.size() <= 72) return {};
+  return std::string(line.substr(72, 2));
+}
+
+int WallPoints(std::string_view line) {
+  const std::string field = WallPointsField(line);
+  std::size_t i = 0;
+  while (i < field.size() && IsBlank(field[i])) ++i;
+  bool negative = false;
+  if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
+  const std::size_t digitsFrom = i;
+  int value = 0;
+  while (i < field.size() && field[i] >= '0' && field[i] <= '9') value = value * 10 + (field[i++] - '0');
+  if (i == digitsFrom || i != field.size()) {
+    throw GameError(FormatMessage("'%s' は整数ではありません", {field}));
+  }
+  return negative ? -value : value;
+}
+
+bool HasClearedFlag(std::string_view line) { return line.size() >= kClearedFlagPosition; }
+
+bool IsCleared(std::string_view line) {
+  return !HasClearedFlag(line) || line[kClearedFlagPosition - 1] != '0';
+}
+
+std::string StageName(std::string_view line) {
+  if (line.size() <= kClearedFlagPosition) return {};
+  return std::string(line.substr(kClearedFlagPosition));
+}
+
+StageLine MarkedCleared(StageLine line) {
+  if (HasClearedFlag(line)) {
+    line[kClearedFlagPosition - 1] = '1';
+  } else {
+    line += '1';
+  }
+  return line;
+}
+
+std::string WriteBoardText(const Board& board) {
+  std::string text;
+  text.reserve(kBoardTextLength);
+  for (int y = 0; y < kBoardSize; ++y) {
+    for (int x = 0; x < kBoardSize; ++x) text += CodeOfCellKind(board.cells[CellIndex(x, y)]);
+  }
+  for (int y = 0; y < kBoardSize; ++y) {
+    for (int x = 0; x < kBoardSize; ++x) {
+      const int i = CellIndex(x, y);
+      text += CodeOfWalls(board.eastWalls[i], board.southWalls[i]);
+    }
+  }
+  return text;
+}
+
+}  // namespace suispo

@@ -1,0 +1,77 @@
+// Fakes for the rules' tests: a painter and a window that write down every call in order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/board_painter.h"
+#include "core/game_error.h"
+#include "core/game_window.h"
+
+namespace suispo::test {
+
+class RecordingPainter : public BoardPainter {
+ public:
+  std::vector<std::string> calls;
+
+  void DrawFloor(int x, int y) override { Add("DrawFloor", {x, y}); }
+  void DrawTile(int left, int top, int kind) override { Add("DrawTile", {left, top, kind}); }
+  void DrawWall(int left, int top, bool horizontal, bool marked) override {
+    Add("DrawWall", {left, top, horizontal, marked});
+  }
+  void DrawBorder() override { Add("DrawBorder", {}); }
+  void SaveBackground() override { Add("SaveBackground", {}); }
+  void RestoreCell(int left, int top) override { Add("RestoreCell", {left, top}); }
+  void DrawCharacter(int left, int top, int facing) override { Add("DrawCharacter", {left, top, facing}); }
+  void PresentBoard() override { Add("PresentBoard", {}); }
+  void EraseCell(int left, int top) override { Add("EraseCell", {left, top}); }
+  void DrawStageName(const std::string& name) override { calls.push_back("DrawStageName(" + name + ")"); }
+  void AnimateStep(int x, int y, int dx, int dy, int facing) override { Add("AnimateStep", {x, y, dx, dy, facing}); }
+  void AnimateClear(int x, int y) override { Add("AnimateClear", {x, y}); }
+  void AnimateMiss(int x, int y) override { Add("AnimateMiss", {x, y}); }
+  void AnimateSink(int x, int y) override { Add("AnimateSink", {x, y}); }
+  void AnimateRise(int x, int y, int facing) override { Add("AnimateRise", {x, y, facing}); }
+
+  // The calls recorded since the last Take(), then forgets them.
+  std::vector<std::string> Take() {
+    std::vector<std::string> taken;
+    taken.swap(calls);
+    return taken;
+  }
+
+ private:
+  void Add(const std::string& name, std::initializer_list<int> args) {
+    std::string call = name + "(";
+    bool first = true;
+    for (int a : args) {
+      call += (first ? "" : ",") + std::to_string(a);
+      first = false;
+    }
+    calls.push_back(call + ")");
+  }
+};
+
+class RecordingWindow : public GameWindow {
+ public:
+  std::vector<std::string> calls;
+  bool undoEnabled = false;
+  std::string mpText = "0";
+  bool failSave = false;
+
+  void SetUndoEnabled(bool enabled) override {
+    undoEnabled = enabled;
+    calls.push_back(enabled ? "EnableUndo" : "DisableUndo");
+  }
+  void ShowMp(int mp) override {
+    mpText = std::to_string(mp);
+    calls.push_back("ShowMp(" + mpText + ")");
+  }
+  void MarkStageCleared(int stageIndex) override {
+    calls.push_back("MarkStageCleared(" + std::to_string(stageIndex) + ")");
+    if (failSave) throw GameError("ファイル x.ssp を作成できません");
+  }
+  void HidePlayScreen() override { calls.push_back("HidePlayScreen"); }
+  void ShowStageSelect() override { calls.push_back("ShowStageSelect"); }
+};
+
+}  // namespace suispo::test

@@ -1,0 +1,93 @@
+// Stage lines: codes, wall points, cleared flag, name, and board texts that read back the same.
+#include <gtest/gtest.h>
+
+#include "core/builtin_stages.h"
+#include "core/game_error.h"
+#include "core/stage_line.h"
+
+namespace suispo {
+namespace {
+
+TEST(StageLine, CellCodesAreCaseSensitiveAndUnknownCodesAreFloor) {
+  EXPECT_EQ(CellKindOfCode('1'), kKey);
+  EXPECT_EQ(CellKindOfCode('9'), kWarpBlue);
+  EXPECT_EQ(CellKindOfCode('A'), kWarpGreen);
+  EXPECT_EQ(CellKindOfCode('B'), kWarpOrange);
+  for (char c : {'a', 'b', 'c', 'C', 'D', ' ', '\0', '0'}) EXPECT_EQ(CellKindOfCode(c), kFloor) << c;
+}
+
+TEST(StageLine, EveryWallPairWritesTheCodeThatReadsItBack) {
+  for (int east = 0; east < 3; ++east) {
+    for (int south = 0; south < 3; ++south) {
+      int e = -1, s = -1;
+      WallsOfCode(CodeOfWalls(east, south), e, s);
+      EXPECT_EQ(e, east);
+      EXPECT_EQ(s, south);
+    }
+  }
+  EXPECT_EQ(CodeOfWalls(1, 2), '7');  // solid east, marked south
+  int e = -1, s = -1;
+  WallsOfCode('9', e, s);
+  EXPECT_EQ(e + s, 0);
+}
+
+TEST(StageLine, WallPointsAreTheIntegerAtPositions73And74) {
+  const std::string board(72, '0');
+  EXPECT_EQ(WallPoints(board + "010name"), 1);
+  EXPECT_EQ(WallPoints(board + "120"), 12);
+  EXPECT_EQ(WallPoints(board + " 50"), 5);
+  EXPECT_EQ(WallPoints(board + "-10"), -1);
+  EXPECT_EQ(WallPoints(board + "+3"), 3);
+}
+
+TEST(StageLine, WallPointsThatAreNoIntegerNameTheTwoCharactersRead) {
+  const std::string board(72, '0');
+  auto message = [](const std::string& line) {
+    try {
+      WallPoints(line);
+    } catch (const GameError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(message(board + "  0"), "'  ' は整数ではありません");
+  EXPECT_EQ(message(board + "x10"), "'x1' は整数ではありません");
+  EXPECT_EQ(message(board + "5 0"), "'5 ' は整数ではありません");
+  EXPECT_EQ(message(board + "-"), "'-' は整数ではありません");
+  EXPECT_EQ(message(board), "'' は整数ではありません");
+}
+
+TEST(StageLine, ClearedFlagAndName) {
+  const std::string head(74, '0');
+  EXPECT_FALSE(IsCleared(head + "0name"));
+  EXPECT_TRUE(IsCleared(head + "1name"));
+  EXPECT_TRUE(IsCleared(head + "xname"));
+  EXPECT_TRUE(IsCleared(head));  // no flag at all
+  EXPECT_EQ(StageName(head + "0name"), "name");
+  EXPECT_EQ(StageName(head + "0"), "");
+  EXPECT_EQ(StageName("short"), "");
+}
+
+TEST(StageLine, MarkingClearedChangesOnlyPosition75OrAppendsToAShortLine) {
+  const std::string head(74, '7');
+  EXPECT_EQ(MarkedCleared(head + "0\x82\xa0"), head + "1\x82\xa0");
+  EXPECT_EQ(MarkedCleared(head + "1"), head + "1");
+  EXPECT_EQ(MarkedCleared("abc"), "abc1");
+  EXPECT_EQ(MarkedCleared(head), head + "1");
+}
+
+TEST(StageLine, BuiltinStagesAreFiveLinesWithTheirNamesInShiftJis) {
+  const auto stages = BuiltinStages();
+  ASSERT_EQ(stages.size(), 5u);
+  EXPECT_EQ(stages[0].substr(0, 75),
+            "20000000000000000000000000000030C100000000220000010000010000000000000000010");
+  EXPECT_EQ(StageName(stages[4]), "\x81\x75\x98\x66\x82\xa4\x81\x76\x82\xa9\x82\xc8\x81\x48");  // 「惑う」かな？
+  // The fourth differs from the first only in its wall points and a marked edge at position 69.
+  std::string fourth = stages[3];
+  EXPECT_EQ(fourth[68], '4');
+  EXPECT_EQ(WallPoints(fourth), 2);
+  for (const auto& line : stages) EXPECT_FALSE(IsCleared(line));
+}
+
+}  // namespace
+}  // namespace suispo
