@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include "core/board_painter.h"
+#include "view/atlas_map.h"
 
 namespace suispo {
 
@@ -49,7 +50,20 @@ class BoardView : public BoardPainter {
   void AnimateSink(int x, int y) override;
   void AnimateRise(int x, int y, int facing) override;
 
-  // (members are the view's own)
+ private:
+  // Draws the 40 x 40 atlas square opaque on the cell, presents it, lets events through, then holds.
+  void ShowFrame(int x, int y, atlas::Rect frame, int ms);
+  // The top rows of the masked character: the mask ANDed, then the sprite ORed.
+  void DrawCharacterRows(int left, int top, int facing, int rows);
+  void CopyBanner(atlas::Rect banner);
+  void EndSlideFrame();
+
+  QImage atlas_;      // CharaImage
+  QImage mapImage1_;  // working board: background plus character plus walls placed since
+  QImage mapImage2_;  // background board: the board as last built
+  QImage mainImage_;  // the play surface
+  FrameClock& clock_;
+  SurfaceSink& sink_;
 };
 
 }  // namespace suispo

@@ -1,0 +1,44 @@
+// The stage name drawn over the name plate in the banner slot of the surface.
+#include "view/name_plate.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "core/display_text.h"
+#include "view/board_view.h"
+#include "view/raster_copy.h"
+
+namespace suispo {
+
+QFont NameFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+  font.setPixelSize(13);
+  font.setBold(true);
+  return font;
+}
+
+void BoardView::DrawStageName(const std::string& name) {
+  const QRect slot = ToQRect(atlas::kBannerSlot);
+  // The plate also wipes a banner or a name drawn before.
+  RasterCopy(mainImage_, slot.topLeft(), atlas_, ToQRect(atlas::kNamePlate), RasterOp::kCopy);
+
+  const QString text = QString::fromUtf8(DisplayText(name));
+  if (!text.isEmpty()) {
+    const QFont font = NameFont();
+    const QFontMetrics metrics(font);
+    const int x0 = NameLeft(metrics.horizontalAdvance(text));
+    const int ascent = metrics.ascent();  // the positions below are the text's top-left corner
+    QPainter painter(&mainImage_);
+    // Only the slot is ever redrawn, so a long name must not spill onto the rest of the surface.
+    painter.setClipRect(slot);
+    painter.setFont(font);
+    painter.setPen(QColor(192, 192, 192));
+    painter.drawText(QPoint(x0 + 1, 19 + ascent), text);
+    painter.setPen(QColor(0, 255, 0));
+    painter.drawText(QPoint(x0, 18 + ascent), text);
+  }
+  sink_.Update(slot);
+}
+
+}  // namespace suispo

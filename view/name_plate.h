@@ -1,0 +1,16 @@
+// The stage name on its plate: the font and where the centred name starts.
+#pragma once
+
+#include <QFont>
+
+namespace suispo {
+
+// The proportional Gothic face, 13 pixels, bold; IPAPGothic stands in where the first face is missing,
+// so a Japanese name never falls back to a Latin font.
+QFont NameFont();
+
+// Left edge of a name w pixels wide, centred on x = 164 of the surface: (288 - w) / 2 truncated
+// toward zero, plus 20. A name wider than 288 starts left of 20.
+constexpr int NameLeft(int textWidth) { return (288 - textWidth) / 2 + 20; }
+
+}  // namespace suispo
