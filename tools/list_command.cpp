@@ -1,13 +1,30 @@
-// Placeholder until the list command is built.
+// suispo-stage list FILE: each stage's number, cleared mark and name, in UTF-8.
 #include <iostream>
 
+#include "core/display_text.h"
+#include "core/game_error.h"
+#include "core/stage_file.h"
+#include "core/stage_line.h"
 #include "tools/commands.h"
 
 namespace suispo::tool {
 
-int ListCommand(const Args&) {
-  std::cerr << "suispo-stage: list is not available yet\n";
-  return 2;
+int ListCommand(const Args& args) {
+  if (args.size() != 1) {
+    std::cerr << "usage: suispo-stage list FILE\n";
+    return 2;
+  }
+  try {
+    const std::vector<StageLine> lines = ReadStageFile(args[0]);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      std::cout << i + 1 << ' ' << (IsCleared(lines[i]) ? "☆" : " ") << ' '
+                << DisplayText(StageName(lines[i])) << '\n';
+    }
+  } catch (const GameError& error) {
+    std::cerr << error.what() << '\n';
+    return 2;
+  }
+  return 0;
 }
 
 }  // namespace suispo::tool

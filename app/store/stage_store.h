@@ -5,13 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "app/store/local_time.h"
 #include "core/stage_line.h"
 
 namespace suispo {
-
-struct LocalTime {
-  int year, month, day, hour, minute, second;
-};
 
 // The outer frame's top-left corner on the screen.
 struct WindowPosition {
@@ -37,7 +34,17 @@ class StageStore {
 
   std::vector<StageLine> dataList;
   std::string dataFileName;  // bare name, as the settings keep it
-  // (the folder saves go to, and the rest, are the store's own)
+  // The position FormCreate read; set before the stage file is read, so it holds even when
+  // FormCreate throws.
+  WindowPosition position;
+
+ private:
+  std::string programDir_;
+  std::string settingsPath_;
+  std::function<LocalTime()> now_;
+  // Where saves go: the program folder for the remembered or generated file, the chosen file's
+  // folder after LoadFile. Never the current directory.
+  std::string saveFolder_;
 };
 
 // The stage list's lines in UTF-8: "　 " (not cleared) or "☆ " (cleared), then the name.

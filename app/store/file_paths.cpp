@@ -1,0 +1,45 @@
+// Path splitting, regular-file tests and the program's own folder.
+#include "app/store/file_paths.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+
+#include "app/store/stage_store.h"
+
+namespace suispo {
+
+std::string FolderOf(std::string_view path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+std::string BareName(std::string_view path) {
+  const auto slash = path.rfind('/');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+bool IsRegularFile(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string AbsoluteFolder(std::string_view folder) {
+  if (!folder.empty() && folder.front() == '/') return std::string(folder);
+  char current[PATH_MAX];
+  if (getcwd(current, sizeof current) == nullptr) return std::string(folder);
+  std::string absolute = current;
+  if (absolute.back() != '/') absolute += '/';
+  return absolute + std::string(folder);
+}
+
+std::string ProgramDirectory() {
+  char target[PATH_MAX];
+  const ssize_t length = readlink("/proc/self/exe", target, sizeof target - 1);
+  if (length <= 0) return AbsoluteFolder("");
+  const std::string folder = FolderOf(std::string_view(target, static_cast<std::size_t>(length)));
+  return folder.empty() ? AbsoluteFolder("") : folder;
+}
+
+}  // namespace suispo

@@ -1,0 +1,19 @@
+// Splitting paths into folder and bare name, and telling regular files from the rest.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace suispo {
+
+// Everything up to and including the last '/', or "" for a bare name. ('/' is never the second
+// byte of a Shift-JIS character, so a byte search is safe.)
+std::string FolderOf(std::string_view path);
+// Everything after the last '/'.
+std::string BareName(std::string_view path);
+// True only for a regular file (or a link to one); a folder does not count.
+bool IsRegularFile(const std::string& path);
+// A folder path made absolute against the current directory, so later saves do not depend on it.
+std::string AbsoluteFolder(std::string_view folder);
+
+}  // namespace suispo

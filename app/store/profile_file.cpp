@@ -1,0 +1,69 @@
+// Profile files on disk: reads fall back quietly, writes replace the file whole or not at all.
+#include "app/store/profile_file.h"
+
+#include <cstdint>
+#include <optional>
+
+#include "app/store/profile_text.h"
+#include "app/store/whole_file.h"
+
+namespace suispo {
+namespace {
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::string ReadProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view fallback) {
+  const std::optional<std::string> text = ReadWholeFile(path);
+  if (!text) return std::string(fallback);
+  return FindProfileValue(*text, section, key).value_or(std::string(fallback));
+}
+
+int ProfileInteger(std::string_view value) {
+  const bool hex = value.size() > 2;
+  std::size_t i = 0;
+  while (i < value.size() && (value[i] == ' ' || value[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < value.size() && (value[i] == '+' || value[i] == '-')) negative = value[i++] == '-';
+  int base = 10;
+  if (hex && i + 1 < value.size() && value[i] == '0' && (value[i + 1] == 'x' || value[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i == value.size()) return 0;
+  // Decimal must fit an int; hexadecimal may use all 32 bits (0xFFFFFFFF is -1).
+  const std::uint64_t limit = base == 16 ? 0xFFFFFFFFu : (negative ? 0x80000000u : 0x7FFFFFFFu);
+  std::uint64_t magnitude = 0;
+  for (; i < value.size(); ++i) {
+    const int digit = HexDigit(value[i]);
+    if (digit < 0 || digit >= base) return 0;
+    magnitude = magnitude * base + digit;
+    if (magnitude > limit) return 0;
+  }
+  const auto bits = static_cast<std::uint32_t>(negative ? 0u - magnitude : magnitude);
+  return static_cast<int>(bits);
+}
+
+bool WriteProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries) {
+  std::string text;
+  if (!IsMissing(path)) {
+    std::optional<std::string> old = ReadWholeFile(path);
+    if (!old) return false;  // a folder or an unreadable file is not written over
+    text = std::move(*old);
+  }
+  std::string updated = text;
+  for (const ProfileEntry& entry : entries) {
+    updated = WithProfileValue(updated, entry.section, entry.key, entry.value);
+  }
+  if (updated == text && !IsMissing(path)) return true;
+  return ReplaceFileContents(path, updated);
+}
+
+}  // namespace suispo

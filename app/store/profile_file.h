@@ -1,0 +1,26 @@
+// Profile (INI) files addressed by path, section and key, read and written with our own rules.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace suispo {
+
+struct ProfileEntry {
+  std::string section;
+  std::string key;
+  std::string value;
+};
+
+// The value, or fallback when the file, section or key is missing or the file unreadable.
+std::string ReadProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view fallback);
+// A value read as an integer: optional blanks and sign, then decimal digits, or "0x"/"0X" and
+// hexadecimal digits in a value longer than two characters. Anything else is 0.
+int ProfileInteger(std::string_view value);
+// Sets the entries in order and replaces the file in one step (a missing file is created).
+// False when it cannot be written; the old file then stays as it was.
+bool WriteProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries);
+
+}  // namespace suispo

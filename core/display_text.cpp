@@ -1,0 +1,89 @@
+// Stage-file text for display: UTF-8 kept as it is, everything else decoded from code page 932.
+#include "display_text.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace suispo {
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
+// Strict UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
+bool IsUtf8(std::string_view bytes, bool& hasMultibyte) {
+  hasMultibyte = false;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t length;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (i + length > bytes.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto c = static_cast<unsigned char>(bytes[i + k]);
+      if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return false;
+    }
+    hasMultibyte = true;
+    i += length;
+  }
+  return true;
+}
+
+std::string EveryHighByteReplaced(std::string_view bytes) {
+  std::string text;
+  for (const char c : bytes) {
+    if (static_cast<unsigned char>(c) < 0x80) {
+      text += c;
+    } else {
+      text += kReplacement;
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string DisplayText(std::string_view bytes) {
+  bool hasMultibyte = false;
+  if (IsUtf8(bytes, hasMultibyte)) return std::string(bytes);
+
+  const iconv_t cd = iconv_open("UTF-8", "CP932");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return EveryHighByteReplaced(bytes);
+  std::string text;
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  char buffer[256];
+  while (inLeft > 0) {
+    char* out = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
+    text.append(buffer, static_cast<std::size_t>(out - buffer));
+    if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+      // An undecodable or cut-off character: one replacement for its first byte, then go on.
+      text += kReplacement;
+      ++in;
+      --inLeft;
+    }
+  }
+  iconv_close(cd);
+  return text;
+}
+
+}  // namespace suispo
