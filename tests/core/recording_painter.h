@@ -32,13 +32,6 @@ class RecordingPainter : public BoardPainter {
   void AnimateSink(int x, int y) override { Add("AnimateSink", {x, y}); }
   void AnimateRise(int x, int y, int facing) override { Add("AnimateRise", {x, y, facing}); }
 
-  // The calls recorded since the last Take(), then forgets them.
-  std::vector<std::string> Take() {
-    std::vector<std::string> taken;
-    taken.swap(calls);
-    return taken;
-  }
-
  private:
   void Add(const std::string& name, std::initializer_list<int> args) {
     std::string call = name + "(";

@@ -1,0 +1,224 @@
+// Slides: what stops them, what arrows do, and what happens on the cell where the character rests.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/game_error.h"
+#include "stage_fixture.h"
+
+namespace suispo::test {
+namespace {
+
+using Calls = std::vector<std::string>;
+using Pos = std::pair<int, int>;
+
+int CountOf(const Calls& calls, const std::string& prefix) {
+  return static_cast<int>(std::count_if(calls.begin(), calls.end(), [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
+}
+
+TEST(Slide, BuiltinStageOneIsClearedByItsSequence) {
+  Play play(BuiltinStages());
+  EXPECT_TRUE(play.game.PlaceWall(kEast));
+  EXPECT_EQ(play.game.mp, 0);
+  EXPECT_EQ(play.N(), Landing::kNone);
+  EXPECT_EQ(play.At(), Pos(2, 0));
+  play.E();
+  EXPECT_EQ(play.At(), Pos(5, 0));
+  play.S();
+  EXPECT_EQ(play.At(), Pos(5, 5));
+  EXPECT_EQ(play.W(), Landing::kKey);
+  EXPECT_EQ(play.At(), Pos(3, 5));
+  EXPECT_EQ(play.game.keysLeft, 0);
+  play.N();
+  EXPECT_EQ(play.At(), Pos(3, 0));
+  play.window.calls.clear();
+  EXPECT_EQ(play.W(), Landing::kCleared);
+  EXPECT_EQ(play.At(), Pos(0, 0));
+  EXPECT_EQ(Calls(play.window.calls.end() - 3, play.window.calls.end()),
+            (Calls{"MarkStageCleared(0)", "HidePlayScreen", "ShowStageSelect"}));
+  EXPECT_EQ(play.game.stageIndex, 1);
+  EXPECT_EQ(play.game.inputReady, 1);
+}
+
+TEST(Slide, KeysDoorsAndPadsSlidOverDoNothing) {
+  Play play(BuiltinStages());
+  EXPECT_EQ(play.E(), Landing::kNone);  // over the key at (3, 5)
+  EXPECT_EQ(play.At(), Pos(5, 5));
+  EXPECT_EQ(play.game.keysLeft, 1);
+  Play pads({Stage({"C82891", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  EXPECT_EQ(pads.E(), Landing::kKey);
+  EXPECT_EQ(pads.At(), Pos(5, 0));
+}
+
+TEST(Slide, AHoleStopsTheSlideAndRestartsTheStage) {
+  Play play(BuiltinStages());
+  play.game.PlaceWall(kNorth);  // a wall that the restart takes away again
+  play.painter.calls.clear();
+  EXPECT_EQ(play.W(), Landing::kMissed);
+  const Calls& c = play.painter.calls;
+  EXPECT_EQ(CountOf(c, "AnimateStep"), 2);
+  EXPECT_EQ(CountOf(c, "AnimateMiss(0,5)"), 1);
+  EXPECT_EQ(play.At(), Pos(2, 5));
+  EXPECT_EQ(play.game.mp, 1);
+  EXPECT_EQ(play.game.board.southWalls[CellIndex(2, 4)], kNoWall);
+  EXPECT_EQ(play.game.undo.undoCount, 0);
+  EXPECT_FALSE(play.window.undoEnabled);
+  EXPECT_EQ(play.game.facing, kNorth);
+}
+
+TEST(Slide, ABlockedMoveTurnsUsesAnUndoStepAndLandsAgain) {
+  Play play({Stage({"800000", "000000", "000000", "000000", "000000", "8C0000"}, kNoWalls)});
+  EXPECT_EQ(play.W(), Landing::kWarp);
+  EXPECT_EQ(play.At(), Pos(0, 0));
+  play.painter.calls.clear();
+  EXPECT_EQ(play.W(), Landing::kWarp);  // against the border, standing on a pad: back to the other one
+  EXPECT_EQ(play.At(), Pos(0, 5));
+  EXPECT_EQ(play.game.facing, kWest);
+  EXPECT_EQ(play.game.undo.undoCount, 2);
+  EXPECT_EQ(play.painter.calls, (Calls{"RestoreCell(8,8)", "DrawCharacter(8,8,3)", "PresentBoard()",
+                                       "AnimateSink(0,0)", "AnimateRise(0,5,3)"}));
+}
+
+TEST(Slide, SolidWallsStopFromBothSidesAndMarkedEdgesLetPass) {
+  Play play({Stage({"C00000", "000000", "000000", "000000", "000000", "000000"},
+                   {"041000", "500000", "000000", "000000", "000000", "000000"})});
+  EXPECT_EQ(play.E(), Landing::kNone);  // through the marked edge of (1, 0), stopped by (2, 0)'s solid one
+  EXPECT_EQ(play.At(), Pos(2, 0));
+  play.S();
+  play.W();
+  play.N();  // through the marked south edge of (0, 1)
+  EXPECT_EQ(play.At(), Pos(0, 0));
+  play.E();
+  play.E();
+  EXPECT_EQ(play.At(), Pos(2, 0));
+}
+
+TEST(Slide, EachCellMovedIsOneStepAnimation) {
+  Play play({Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  play.E();
+  EXPECT_EQ(play.painter.calls,
+            (Calls{"RestoreCell(8,8)", "DrawCharacter(8,8,1)", "PresentBoard()", "AnimateStep(0,0,1,0,1)",
+                   "AnimateStep(1,0,1,0,1)", "AnimateStep(2,0,1,0,1)", "AnimateStep(3,0,1,0,1)",
+                   "AnimateStep(4,0,1,0,1)"}));
+  play.painter.calls.clear();
+  play.E();
+  EXPECT_EQ(CountOf(play.painter.calls, "AnimateStep"), 0);
+}
+
+TEST(Slide, ArrowsTurnTheSlideAndOneIntoAWallStopsOnIt) {
+  Play turn({Stage({"C00006", "000000", "000000", "000000", "000000", "000007"}, kNoWalls)});
+  turn.E();  // east to the south arrow, down to the west arrow, west to the border
+  EXPECT_EQ(turn.At(), Pos(0, 5));
+  EXPECT_EQ(turn.game.facing, kWest);
+  Play wall({Stage({"C00006", "000000", "000000", "000000", "000000", "000000"},
+                   {"000002", "000000", "000000", "000000", "000000", "000000"})});
+  EXPECT_EQ(wall.E(), Landing::kNone);
+  EXPECT_EQ(wall.At(), Pos(5, 0));  // the arrow points south into a solid wall
+  EXPECT_EQ(wall.game.facing, kSouth);
+  EXPECT_EQ(wall.W(), Landing::kNone);  // the arrow under the start has no effect
+  EXPECT_EQ(wall.At(), Pos(0, 0));
+}
+
+TEST(Slide, AnArrowAtTheBorderStopsTheCharacterOnTheArrow) {
+  Play play({Stage({"C00004", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  play.E();
+  EXPECT_EQ(play.At(), Pos(5, 0));
+  EXPECT_EQ(play.game.facing, kNorth);
+}
+
+TEST(Slide, AClosedLoopOfArrowsStopsWhereItFirstRepeats) {
+  // (1,0) east -> (3,0) south -> (3,2) west -> (1,2) north -> (1,0) east again.
+  Play play({Stage({"C50600", "000000", "040700", "000000", "000000", "000000"}, kNoWalls)});
+  EXPECT_EQ(play.E(), Landing::kNone);
+  EXPECT_EQ(play.At(), Pos(1, 0));
+  EXPECT_EQ(play.game.facing, kEast);
+  EXPECT_EQ(CountOf(play.painter.calls, "AnimateStep"), 9);
+  EXPECT_EQ(play.game.inputReady, 1);
+}
+
+TEST(Slide, ALoopThroughTheStartCellCountsFromTheFirstStep) {
+  // Start at (1,0) going east round (0,0) east -> (3,0) south -> (3,2) west -> (0,2) north: the start
+  // pair is not remembered, so the loop is noticed one step after the start cell, on plain floor.
+  Play play({Stage({"5C0600", "000000", "400700", "000000", "000000", "000000"}, kNoWalls)});
+  EXPECT_EQ(play.E(), Landing::kNone);
+  EXPECT_EQ(play.At(), Pos(2, 0));
+  EXPECT_EQ(CountOf(play.painter.calls, "AnimateStep"), 11);
+}
+
+TEST(Slide, ALoopEndingOnAKeyTakesNothing) {
+  Play play({Stage({"C50601", "000000", "040700", "000000", "000000", "000000"}, kNoWalls)});
+  play.E();
+  EXPECT_EQ(play.game.keysLeft, 1);
+}
+
+TEST(Slide, TakingAKeyErasesItFromTheBackgroundFirst) {
+  Play stop({Stage({"C01000", "000000", "000000", "000000", "000000", "000000"},
+                   {"001000", "000000", "000000", "000000", "000000", "000000"})});
+  EXPECT_EQ(stop.E(), Landing::kKey);
+  const Calls& c = stop.painter.calls;
+  const Calls tail(c.end() - 4, c.end());
+  EXPECT_EQ(tail, (Calls{"EraseCell(104,8)", "RestoreCell(104,8)", "DrawCharacter(104,8,1)", "PresentBoard()"}));
+  EXPECT_EQ(stop.Cell(2, 0), kFloor);
+  EXPECT_EQ(stop.game.keysLeft, 0);
+}
+
+TEST(Slide, TheDoorWithKeysLeftDoesNothingAndClearsOnceTheyAreTaken) {
+  // A solid wall west of the door at (1, 0); the key at (5, 0).
+  Play play({Stage({"020001", "00C000", "000000", "000000", "000000", "000000"},
+                   {"100000", "000000", "000000", "000000", "000000", "000000"}),
+             Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  play.N();
+  EXPECT_EQ(play.W(), Landing::kNone);
+  EXPECT_EQ(play.At(), Pos(1, 0));
+  EXPECT_EQ(play.E(), Landing::kKey);
+  EXPECT_EQ(play.game.keysLeft, 0);
+  EXPECT_EQ(play.W(), Landing::kCleared);
+  EXPECT_EQ(play.At(), Pos(1, 0));
+}
+
+TEST(Slide, ClearingTheLastStageKeepsItSelected) {
+  const StageLine line = Stage({"C20000", "000000", "000000", "000000", "000000", "000000"},
+                               {"010000", "000000", "000000", "000000", "000000", "000000"});
+  Play play({line, line}, 1);
+  EXPECT_EQ(play.E(), Landing::kCleared);
+  EXPECT_EQ(play.game.stageIndex, 1);
+}
+
+TEST(Slide, AFailedSaveStillEndsTheClearAndTheButtonsWorkAgain) {
+  Play play({Stage({"C20000", "000000", "000000", "000000", "000000", "000000"},
+                   {"010000", "000000", "000000", "000000", "000000", "000000"}),
+             Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  play.window.failSave = true;
+  EXPECT_THROW(play.E(), GameError);
+  EXPECT_EQ(Calls(play.window.calls.end() - 3, play.window.calls.end()),
+            (Calls{"MarkStageCleared(0)", "HidePlayScreen", "ShowStageSelect"}));
+  EXPECT_EQ(play.game.stageIndex, 1);
+  EXPECT_EQ(play.game.inputReady, 1);
+}
+
+TEST(Slide, ALonePadWarpsNowhere) {
+  Play play({Stage({"C0000A", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  EXPECT_EQ(play.E(), Landing::kNone);
+  EXPECT_EQ(play.At(), Pos(5, 0));
+  EXPECT_EQ(CountOf(play.painter.calls, "AnimateSink"), 0);
+}
+
+TEST(Slide, TheLastOtherPadOfTheColourInReadingOrderIsThePartner) {
+  Play play({Stage({"C00009", "900000", "000000", "000000", "800090", "000000"}, kNoWalls)});
+  EXPECT_EQ(play.E(), Landing::kWarp);  // the blue pads are (5, 0), (0, 1) and (4, 4)
+  EXPECT_EQ(play.At(), Pos(4, 4));
+}
+
+TEST(Slide, PressesWhileAnOperationRunsDoNothing) {
+  Play play(BuiltinStages());
+  play.game.inputReady = 0;
+  EXPECT_EQ(play.E(), Landing::kNone);
+  EXPECT_FALSE(play.game.PlaceWall(kWest));
+  EXPECT_FALSE(play.game.Undo());
+  EXPECT_EQ(play.At(), Pos(2, 5));
+  EXPECT_EQ(play.game.undo.undoCount, 0);
+  EXPECT_TRUE(play.painter.calls.empty());
+}
+
+}  // namespace
+}  // namespace suispo::test
