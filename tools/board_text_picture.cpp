@@ -1,0 +1,35 @@
+// Drawing the board in text, one row of cells between two rows of edges.
+#include "tools/board_text_picture.h"
+
+namespace suispo::tool {
+
+namespace {
+
+// A one-character symbol per CellKind: floor, key, door, hole, four arrows, four pads.
+constexpr const char* kSymbols = ".KDO^>v<rbgo";
+
+}  // namespace
+
+std::string BoardPicture(const Game& game) {
+  const Board& b = game.board;
+  std::string text = "+---+---+---+---+---+---+\n";
+  for (int y = 0; y < kBoardSize; ++y) {
+    std::string cells = "|";
+    std::string below = "+";
+    for (int x = 0; x < kBoardSize; ++x) {
+      const int i = CellIndex(x, y);
+      const char symbol = kSymbols[b.cells[i] >= 0 && b.cells[i] < 12 ? b.cells[i] : 0];
+      const bool here = x == game.playerX && y == game.playerY;
+      cells += here ? std::string("[") + symbol + "]" : std::string(" ") + symbol + " ";
+      const int east = x == kBoardSize - 1 ? kSolidWall : b.eastWalls[i];
+      const int south = y == kBoardSize - 1 ? kSolidWall : b.southWalls[i];
+      cells += east == kSolidWall ? "|" : east == kMarkedEdge ? ":" : " ";
+      below += south == kSolidWall ? "---" : south == kMarkedEdge ? "..." : "   ";
+      below += "+";
+    }
+    text += cells + "\n" + below + "\n";
+  }
+  return text;
+}
+
+}  // namespace suispo::tool

@@ -1,0 +1,58 @@
+// Replaying a player's operations on a stage, for the stage tool's commands.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/board_painter.h"
+#include "core/game.h"
+#include "core/game_window.h"
+
+namespace suispo::tool {
+
+// N E S W move, +N +E +S +W build a wall, U undo, R restart. An argument may hold several tokens
+// separated by blanks or commas. Throws std::invalid_argument naming the first unknown token.
+std::vector<std::string> ParseOps(const std::vector<std::string>& args);
+
+// Runs one operation as its button would; returns what happened: "key", "cleared", "missed",
+// "warp", "wall", "undo" or "none".
+std::string RunOp(Game& game, const std::string& token);
+
+// The state as the stage tool reports it, one JSON object.
+std::string StateJson(const Game& game, const std::string& op, const std::string& event);
+
+// A window with nothing to show and nothing to save: the tool never changes a stage file.
+class QuietWindow : public GameWindow {
+ public:
+  void SetUndoEnabled(bool) override {}
+  void ShowMp(int) override {}
+  void MarkStageCleared(int) override {}
+  void HidePlayScreen() override {}
+  void ShowStageSelect() override {}
+};
+
+// Draws nothing: the play command needs only the rules.
+class NoDrawing : public BoardPainter {
+ public:
+  void DrawFloor(int, int) override {}
+  void DrawTile(int, int, int) override {}
+  void DrawWall(int, int, bool, bool) override {}
+  void DrawBorder() override {}
+  void SaveBackground() override {}
+  void RestoreCell(int, int) override {}
+  void DrawCharacter(int, int, int) override {}
+  void PresentBoard() override {}
+  void EraseCell(int, int) override {}
+  void DrawStageName(const std::string&) override {}
+  void AnimateStep(int, int, int, int, int) override {}
+  void AnimateClear(int, int) override {}
+  void AnimateMiss(int, int) override {}
+  void AnimateSink(int, int) override {}
+  void AnimateRise(int, int, int) override {}
+};
+
+// The stage number argument (1-based) as an index into lines; throws std::invalid_argument.
+int StageIndexOf(const std::string& argument, std::size_t stageCount);
+
+}  // namespace suispo::tool
