@@ -11,8 +11,6 @@ namespace {
 constexpr int kCodeEast[9] = {0, 1, 0, 1, 2, 0, 2, 1, 2};
 constexpr int kCodeSouth[9] = {0, 0, 1, 1, 0, 2, 2, 2, 1};
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 }  // namespace
 
 int CellKindOfCode(char code) {
@@ -53,7 +51,7 @@ std::string WallPointsField(std::string_view line) {
 int WallPoints(std::string_view line) {
   const std::string field = WallPointsField(line);
   std::size_t i = 0;
-  while (i < field.size() && IsBlank(field[i])) ++i;
+  while (i < field.size() && field[i] == ' ') ++i;
   bool negative = false;
   if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
   const std::size_t digitsFrom = i;

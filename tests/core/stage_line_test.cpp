@@ -54,6 +54,7 @@ TEST(StageLine, WallPointsThatAreNoIntegerNameTheTwoCharactersRead) {
   EXPECT_EQ(message(board + "x10"), "'x1' は整数ではありません");
   EXPECT_EQ(message(board + "5 0"), "'5 ' は整数ではありません");
   EXPECT_EQ(message(board + "-"), "'-' は整数ではありません");
+  EXPECT_EQ(message(board + "\t1"), "'\t1' は整数ではありません");  // only spaces may lead
   EXPECT_EQ(message(board), "'' は整数ではありません");
 }
 
