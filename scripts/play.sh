@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds the game and starts it from the project folder, where ./help/help.htm is found.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+exec build/suispo "$@"
