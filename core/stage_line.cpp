@@ -1,6 +1,7 @@
 // Reading the fields of a stage line and writing board texts.
 #include "core/stage_line.h"
 
+#include "core/display_text.h"
 #include "core/game_error.h"
 
 namespace suispo {
@@ -58,7 +59,7 @@ int WallPoints(std::string_view line) {
   int value = 0;
   while (i < field.size() && field[i] >= '0' && field[i] <= '9') value = value * 10 + (field[i++] - '0');
   if (i == digitsFrom || i != field.size()) {
-    throw GameError(FormatMessage("'%s' は整数ではありません", {field}));
+    throw GameError(FormatMessage("'%s' は整数ではありません", {DisplayText(field)}));
   }
   return negative ? -value : value;
 }

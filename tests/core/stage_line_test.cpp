@@ -56,6 +56,7 @@ TEST(StageLine, WallPointsThatAreNoIntegerNameTheTwoCharactersRead) {
   EXPECT_EQ(message(board + "-"), "'-' は整数ではありません");
   EXPECT_EQ(message(board + "\t1"), "'\t1' は整数ではありません");  // only spaces may lead
   EXPECT_EQ(message(board), "'' は整数ではありません");
+  EXPECT_EQ(message(board + "\x82\x50"), "'１' は整数ではありません");  // a full-width digit, shown readable
 }
 
 TEST(StageLine, ClearedFlagAndName) {
