@@ -1,13 +1,79 @@
-// Placeholder until the render command is built.
+// suispo-stage render: draws the play surface after replaying operations on a stage, and saves it as PNG.
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
 
+#include "core/stage_file.h"
 #include "tools/commands.h"
+#include "tools/replay.h"
+#include "view/board_view.h"
+#include "view/unwatched_surface.h"
 
 namespace suispo::tool {
 
-int RenderCommand(const Args&) {
-  std::cerr << "suispo-stage: render is not available yet\n";
-  return 2;
+namespace {
+
+QImage LoadPicture(const char* resource) {
+  QImage picture(QString::fromLatin1(resource));
+  if (picture.isNull()) throw std::runtime_error(std::string("cannot load the picture ") + resource);
+  return picture;
+}
+
+// Fonts need a Gui application; without a display the off-screen platform serves.
+std::unique_ptr<QGuiApplication> StartGui() {
+  if (QGuiApplication::instance() != nullptr) return nullptr;
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static int argc = 1;
+  static char name[] = "suispo-stage";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+int RenderCommand(const Args& given) {
+  Args args;
+  std::string out;
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    if (given[i] == "-o" && i + 1 < given.size()) {
+      out = given[++i];
+    } else {
+      args.push_back(given[i]);
+    }
+  }
+  if (args.size() < 2 || out.empty()) {
+    std::cerr << "usage: suispo-stage render FILE STAGE [OP ...] -o OUT.png\n";
+    return 2;
+  }
+  try {
+    const std::vector<std::string> ops = ParseOps(Args(args.begin() + 2, args.end()));
+    const std::vector<StageLine> lines = ReadStageFile(args[0]);
+    const int stage = StageIndexOf(args[1], lines.size());
+    const auto gui = StartGui();
+
+    NoWaitClock clock;
+    NoScreen screen;
+    BoardView view(LoadPicture(":/assets/atlas.png"), LoadPicture(":/assets/background.png"), clock, screen);
+    QuietWindow window;
+    Game game(lines, view, window);
+    game.stageIndex = stage;
+    game.StartStage();
+    game.inputReady = 1;
+    bool cleared = false;
+    for (const std::string& op : ops) {
+      if (cleared) throw std::runtime_error("the stage is cleared; '" + op + "' comes after the end");
+      cleared = RunOp(game, op) == "cleared";
+    }
+    if (!view.surface().save(QString::fromStdString(out), "PNG")) {
+      throw std::runtime_error("cannot write " + out);
+    }
+  } catch (const std::exception& e) {
+    std::cerr << "suispo-stage: " << e.what() << '\n';
+    return 2;
+  }
+  return 0;
 }
 
 }  // namespace suispo::tool

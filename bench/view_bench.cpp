@@ -1,0 +1,127 @@
+// Measures one slide sub-step of the board view and a board build against a plain memcpy of the board,
+// and prints how the sub-step compares (it must cost at most 1.6 times the copy).
+#include <benchmark/benchmark.h>
+
+#include <QPainter>
+#include <cstdint>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <random>
+#include <vector>
+
+#include "core/board_geometry.h"
+#include "core/builtin_stages.h"
+#include "core/game.h"
+#include "view/atlas_map.h"
+#include "tools/replay.h"
+#include "view/board_view.h"
+#include "view/unwatched_surface.h"
+
+namespace {
+
+using namespace suispo;
+
+// The cost does not depend on what the pictures show; noise keeps the copies honest.
+QImage Noise(int w, int h) {
+  std::mt19937 random(7);
+  QImage image(w, h, QImage::Format_RGB32);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(random() & 0xff, random() & 0xff, random() & 0xff));
+  return image;
+}
+
+// A view with the warp stage built on it.
+struct Bench {
+  NoWaitClock clock;
+  NoScreen screen;
+  tool::QuietWindow window;
+  BoardView view{Noise(atlas::kWidth, atlas::kHeight), Noise(atlas::kSurfaceWidth, atlas::kSurfaceHeight), clock,
+                 screen};
+  std::vector<StageLine> stages = BuiltinStages();
+  Game game{stages, view, window};
+  Bench() { game.LoadBoard(stages[2]); }
+};
+
+void PlainCopy(benchmark::State& state) {
+  std::vector<std::uint32_t> board(kBoardPixels * kBoardPixels, 0x00ff8040u);
+  std::vector<std::uint32_t> surface(atlas::kSurfaceWidth * atlas::kSurfaceHeight);
+  for (auto _ : state) {
+    for (int y = 0; y < kBoardPixels; ++y) {
+      std::memcpy(&surface[(y + 45) * atlas::kSurfaceWidth + 16], &board[y * kBoardPixels], kBoardPixels * 4);
+    }
+    benchmark::DoNotOptimize(surface.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(PlainCopy);
+
+void SlideSubStep(benchmark::State& state) {
+  Bench b;
+  const int top = CellOrigin(2);
+  int i = 0;
+  for (auto _ : state) {
+    // Sub-steps of one cell to the east and back, as a slide draws them.
+    const int from = CellOrigin(1) + 12 * (i % 4);
+    b.view.RestoreCell(from, top);
+    b.view.DrawCharacter(from + 12, top, kEast);
+    b.view.PresentBoard();
+    benchmark::DoNotOptimize(b.view.surface().constBits());
+    ++i;
+  }
+}
+BENCHMARK(SlideSubStep);
+
+void BoardBuild(benchmark::State& state) {
+  Bench b;
+  for (auto _ : state) {
+    b.game.LoadBoard(b.stages[2]);
+    benchmark::DoNotOptimize(b.view.backgroundBoard().constBits());
+  }
+}
+BENCHMARK(BoardBuild);
+
+// For comparison: the same board copy through a QPainter made for it, as a naive view would do it.
+void PainterPresent(benchmark::State& state) {
+  const QImage board = Noise(kBoardPixels, kBoardPixels);
+  QImage surface = Noise(atlas::kSurfaceWidth, atlas::kSurfaceHeight);
+  for (auto _ : state) {
+    QPainter painter(&surface);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(16, 45), board);
+    painter.end();
+    benchmark::DoNotOptimize(surface.constBits());
+  }
+}
+BENCHMARK(PainterPresent);
+
+// Keeps the CPU time per iteration of each run so the ratio can be printed at the end. CPU time,
+// because other work on a busy machine stretches wall-clock times at random.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+        perIteration[run.run_name.function_name] = run.cpu_accumulated_time / double(run.iterations);
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> perIteration;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const auto copy = reporter.perIteration.find("PlainCopy");
+  const auto step = reporter.perIteration.find("SlideSubStep");
+  if (copy != reporter.perIteration.end() && step != reporter.perIteration.end()) {
+    const double ratio = step->second / copy->second;
+    std::cout << "slide sub-step / plain copy: " << ratio << (ratio <= 1.6 ? " (within 1.6)" : " (OVER 1.6)") << '\n';
+    return ratio <= 1.6 ? 0 : 1;
+  }
+  benchmark::Shutdown();
+  return 0;
+}
