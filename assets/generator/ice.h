@@ -1,0 +1,11 @@
+// The ice floor: the bevelled 48 x 48 floor tile and its plain 40 x 40 inner square.
+#pragma once
+
+#include <QImage>
+
+namespace suispo::art {
+
+QImage FloorTile();  // 48 x 48, opaque
+QImage PlainIce();   // 40 x 40, the floor tile's inner square at (4, 4)
+
+}  // namespace suispo::art

@@ -1,0 +1,79 @@
+// The 512 x 360 play-screen picture: marble with recessed panels for the board, the name plate,
+// the title lettering, the wall-point counter and the three groups of buttons.
+#include "assets/generator/play_background.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "assets/generator/lettering.h"
+#include "assets/generator/marble.h"
+#include "assets/generator/palette.h"
+#include "view/atlas_map.h"
+
+namespace suispo::art {
+
+namespace {
+
+QRectF Around(const atlas::Rect& r, double margin) {
+  return QRectF(r.left - margin, r.top - margin, r.width() + 2 * margin, r.height() + 2 * margin);
+}
+
+// A panel sunk into the stone: dark floor, shadowed upper-left rim, lit lower-right rim.
+void Recess(QPainter& p, const QRectF& area, double radius, const QColor& floor = kPanel) {
+  QLinearGradient fill(area.topLeft(), area.bottomLeft());
+  fill.setColorAt(0, floor.darker(135));
+  fill.setColorAt(1, floor);
+  QLinearGradient rim(area.topLeft(), area.bottomRight());
+  rim.setColorAt(0, QColor(70, 70, 78));
+  rim.setColorAt(0.5, QColor(120, 120, 128));
+  rim.setColorAt(1, QColor(252, 252, 255));
+  p.setPen(QPen(QBrush(rim), 2));
+  p.setBrush(fill);
+  p.drawRoundedRect(area.adjusted(1, 1, -1, -1), radius, radius);
+}
+
+void Caption(QPainter& p, const QRectF& box, const QString& text) {
+  QFont font("IPAPGothic");
+  font.setPixelSize(13);
+  font.setBold(true);
+  QPainterPath path;
+  path.addText(0, 0, font, text);
+  const QRectF b = path.boundingRect();
+  path.translate(box.center() - b.center());
+  p.setPen(QPen(QColor(60, 24, 0), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(path);
+  p.setPen(Qt::NoPen);
+  QLinearGradient g(0, box.top(), 0, box.bottom());
+  g.setColorAt(0, QColor(255, 200, 80));
+  g.setColorAt(1, QColor(255, 130, 20));
+  p.setBrush(g);
+  p.drawPath(path);
+}
+
+}  // namespace
+
+QImage PlayBackground() {
+  QImage surface = Marble(atlas::kSurfaceWidth, atlas::kSurfaceHeight);
+  QPainter p(&surface);
+  p.setRenderHint(QPainter::Antialiasing);
+
+  // Left: the name plate slot and the board, each in a snug frame.
+  Recess(p, Around(atlas::kBannerSlot, 3), 2);
+  Recess(p, Around(atlas::kBoardSlot, 4), 3);
+
+  // Right: the title, then the wall buttons with their caption and counter.
+  PaintLettering(p, QRectF(328, 2, 172, 50));
+  Recess(p, QRectF(350, 53, 124, 127), 10);
+  Caption(p, QRectF(352, 56, 120, 14), QString::fromUtf8("のこりの壁"));
+  Recess(p, QRectF(394, 117, 36, 24), 4, QColor(14, 16, 22));  // white digits are drawn here
+
+  // The move buttons, then the undo, restart and title buttons.
+  Recess(p, QRectF(352, 184, 120, 112), 10);
+  Recess(p, QRectF(348, 301, 132, 44), 8);
+  return surface;
+}
+
+}  // namespace suispo::art

@@ -1,0 +1,11 @@
+// The 512 x 360 play-screen picture: marble with recessed panels for the board, the name plate,
+// the title lettering, the wall-point counter and the three groups of buttons.
+#pragma once
+
+#include <QImage>
+
+namespace suispo::art {
+
+QImage PlayBackground();
+
+}  // namespace suispo::art

@@ -1,0 +1,36 @@
+// The opaque 40 x 40 frames of the victory on the door and the fall into a hole.
+#include "assets/generator/scene_frames.h"
+
+#include "assets/generator/character.h"
+#include "assets/generator/content_tiles.h"
+#include "assets/generator/supersample.h"
+
+namespace suispo::art {
+
+QImage VictoryFrame(bool armsRaised) {
+  const QImage figure = Supersample(40, 40, [armsRaised](QPainter& p) {
+    PaintCharacter(p, 2, armsRaised ? Arms::Raised : Arms::Down);
+  });
+  return OverImage(figure, DoorTile());
+}
+
+QImage FallFrame(int step) {
+  // Each step sinks the figure deeper (the tile's bottom edge is the near rim of the hole),
+  // shrinks it with the distance and darkens it toward the hole's blue.
+  struct Depth {
+    double scale, top, shade;
+  };
+  static const Depth kDepths[4] = {{1.0, 0, 0}, {1.0, 12, 40}, {0.75, 19, 80}, {0.5, 29, 110}};
+  const Depth d = kDepths[step];
+  const QImage figure = Supersample(40, 40, [&](QPainter& p) {
+    p.translate(20 - 20 * d.scale, d.top);
+    p.scale(d.scale, d.scale);
+    PaintCharacter(p, 2, step == 0 ? Arms::Down : Arms::Raised);
+    p.resetTransform();
+    p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    p.fillRect(QRectF(0, 0, 40, 40), QColor(10, 20, 70, static_cast<int>(d.shade)));
+  });
+  return OverImage(figure, HoleTile());
+}
+
+}  // namespace suispo::art

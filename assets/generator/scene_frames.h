@@ -1,0 +1,11 @@
+// The opaque 40 x 40 frames of the victory on the door and the fall into a hole.
+#pragma once
+
+#include <QImage>
+
+namespace suispo::art {
+
+QImage VictoryFrame(bool armsRaised);
+QImage FallFrame(int step);  // 0 standing in the hole .. 3 only the head left
+
+}  // namespace suispo::art

@@ -1,0 +1,12 @@
+// The 297 x 21 stone plates of the banner slot: the blank name plate, STAGE CLEAR!! and MISS...
+#pragma once
+
+#include <QImage>
+
+namespace suispo::art {
+
+QImage NamePlate();
+QImage ClearBanner();
+QImage MissBanner();
+
+}  // namespace suispo::art

@@ -1,0 +1,38 @@
+// Painting at four times the size and averaging down, for smooth edges on small pictures.
+#include "assets/generator/supersample.h"
+
+namespace suispo::art {
+
+namespace {
+constexpr int kFactor = 4;
+}
+
+QImage Supersample(int w, int h, const PaintFn& paint) {
+  QImage big(w * kFactor, h * kFactor, QImage::Format_ARGB32_Premultiplied);
+  big.fill(Qt::transparent);
+  {
+    QPainter p(&big);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kFactor, kFactor);
+    paint(p);
+  }
+  return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage OverGround(const QImage& picture, const QColor& ground) {
+  QImage out(picture.size(), QImage::Format_RGB32);
+  out.fill(ground);
+  QPainter p(&out);
+  p.drawImage(0, 0, picture);
+  return out;
+}
+
+QImage OverImage(const QImage& picture, const QImage& ground) {
+  QImage out = ground.convertToFormat(QImage::Format_RGB32);
+  QPainter p(&out);
+  p.drawImage(0, 0, picture);
+  return out;
+}
+
+}  // namespace suispo::art

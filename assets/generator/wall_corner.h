@@ -1,0 +1,11 @@
+// The 56 x 56 wall frame: solid strips (posts and a red beam) on the top and left, marked strips
+// (posts and a blue and white checkerboard) on the right and bottom, sharing the four corner posts.
+#pragma once
+
+#include <QImage>
+
+namespace suispo::art {
+
+QImage WallCorner();  // black inside the frame
+
+}  // namespace suispo::art
