@@ -1,0 +1,68 @@
+// suispo-stage list, run as a program: numbers, marks and Shift-JIS names shown in UTF-8.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/builtin_stages.h"
+#include "temp_folder.h"
+
+namespace suispo {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+struct ToolRun {
+  int status;
+  std::string out, err;
+};
+
+ToolRun RunList(const TempFolder& folder, const std::string& arguments) {
+  const std::string command = std::string("'") + SUISPO_STAGE_TOOL + "' list " + arguments + " >'" +
+                              folder / "out" + "' 2>'" + folder / "err" + "'";
+  const int status = std::system(command.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(folder / "out"), ReadBytes(folder / "err")};
+}
+
+TEST(ListCommandTest, BuiltinNamesInShiftJisComeOutAsUtf8) {
+  TempFolder folder;
+  std::vector<StageLine> lines = BuiltinStages();
+  lines[1][74] = '1';
+  std::string text;
+  for (const StageLine& line : lines) text += line + "\r\n";
+  text += std::string(75, '0') + "\xe6\xa8\xb9\xe6\xb0\xb7\r\n";  // written by a UTF-8 editor
+  text += std::string(75, '0') + "bad\xff\x81\n";
+  text += "short";
+  WriteBytes(folder / "stages.ssp", text);
+
+  const ToolRun run = RunList(folder, "'" + folder / "stages.ssp" + "'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            "1   練習ステージ\n"
+            "2 ☆ 矢印地獄\n"
+            "3   ワープ、ワープ\n"
+            "4   練習ステージ・改\n"
+            "5   「惑う」かな？\n"
+            "6   樹氷\n"
+            "7   bad\uFFFD\uFFFD\n"
+            "8 ☆ \n");
+}
+
+TEST(ListCommandTest, ErrorsGoToStandardErrorWithStatusTwo) {
+  TempFolder folder;
+  ToolRun run = RunList(folder, "'" + folder / "none.ssp" + "'");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "ファイル " + folder / "none.ssp" + " は開けません\n");
+
+  WriteBytes(folder / "nul.ssp", std::string("a\0b", 3));
+  EXPECT_EQ(RunList(folder, "'" + folder / "nul.ssp" + "'").status, 2);
+  EXPECT_EQ(RunList(folder, "").status, 2);
+}
+
+}  // namespace
+}  // namespace suispo

@@ -1,0 +1,177 @@
+// Saving a clear: where the stage file goes, what changes in it, and what a failed save leaves.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/builtin_stages.h"
+#include "core/game_error.h"
+#include "core/stage_line.h"
+#include "store_fixture.h"
+
+namespace suispo {
+namespace {
+
+using test::FileSizeLimit;
+using test::Line;
+using test::ReadBytes;
+using test::StoreTest;
+using test::TempFolder;
+using test::WriteBytes;
+
+// Runs the test body with another current directory, so a save there would show.
+class CurrentDirectory {
+ public:
+  explicit CurrentDirectory(const std::string& path) : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(path);
+  }
+  ~CurrentDirectory() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
+};
+
+std::string WithCrLf(const std::vector<StageLine>& lines) {
+  std::string text;
+  for (const StageLine& line : lines) text += line + "\r\n";
+  return text;
+}
+
+TEST_F(StoreTest, ClearingABuiltinStageCreatesTheGeneratedFileInTheProgramFolder) {
+  TempFolder current;
+  CurrentDirectory inside(current.path());
+  StageStore store = MakeStore();
+  store.FormCreate();
+  store.MarkStageCleared(2);
+
+  std::vector<StageLine> expected = BuiltinStages();
+  expected[2][74] = '1';
+  EXPECT_EQ(store.dataList, expected);
+  EXPECT_EQ(ReadBytes(program / "20060121 093015.ssp"), WithCrLf(expected));
+  EXPECT_TRUE(current.Names().empty());
+
+  // The next start finds it again once the settings name it.
+  store.FormClose({0, 0});
+  StageStore next = MakeStore({2007, 2, 2, 2, 2, 2});
+  next.FormCreate();
+  EXPECT_EQ(next.dataFileName, "20060121 093015.ssp");
+  EXPECT_EQ(next.dataList, expected);
+}
+
+TEST_F(StoreTest, AClearChangesOnlyTheFlagAndWritesCrLfEverywhere) {
+  const StageLine named = Line('0', "\x83\x8f\x81\x5b\x83\x76");  // a Shift-JIS name with a '[' byte
+  const StageLine exactly75 = std::string(74, '0') + "0";
+  const StageLine shortLine = "0123";
+  WriteBytes(program / "mine.ssp", named + "\n\n" + exactly75 + "\r" + shortLine);
+  WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+
+  store.MarkStageCleared(0);
+  store.MarkStageCleared(2);
+  store.MarkStageCleared(2);  // cleared again: the flag is written once more, nothing grows
+  store.MarkStageCleared(3);
+  store.MarkStageCleared(9);  // no such stage: nothing happens
+
+  StageLine namedCleared = named;
+  namedCleared[74] = '1';
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), namedCleared + "\r\n\r\n" + std::string(74, '0') + "1\r\n" +
+                                                 "01231\r\n");
+}
+
+TEST_F(StoreTest, AfterOpenSavesGoToTheChosenFilesFolder) {
+  TempFolder elsewhere;
+  TempFolder current;
+  WriteBytes(elsewhere / "other.ssp", Line('0') + "\r\n");
+  WriteBytes(program / "other.ssp", "unrelated");
+  WriteBytes(current / "other.ssp", "unrelated too");
+  CurrentDirectory inside(current.path());
+  StageStore store = MakeStore();
+  store.FormCreate();
+  store.LoadFile(elsewhere / "other.ssp");
+  store.MarkStageCleared(0);
+
+  EXPECT_EQ(ReadBytes(elsewhere / "other.ssp"), Line('1') + "\r\n");
+  EXPECT_EQ(ReadBytes(program / "other.ssp"), "unrelated");
+  EXPECT_EQ(ReadBytes(current / "other.ssp"), "unrelated too");
+}
+
+TEST_F(StoreTest, ARelativeOpenStillSavesThereAfterTheCurrentDirectoryChanges) {
+  TempFolder first;
+  TempFolder second;
+  WriteBytes(first / "rel.ssp", Line('0') + "\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  {
+    CurrentDirectory inside(first.path());
+    store.LoadFile("rel.ssp");
+  }
+  CurrentDirectory moved(second.path());
+  store.MarkStageCleared(0);
+  EXPECT_EQ(ReadBytes(first / "rel.ssp"), Line('1') + "\r\n");
+  EXPECT_TRUE(second.Names().empty());
+}
+
+TEST_F(StoreTest, AFailedSaveReportsItAndLeavesTheOldFileWhole) {
+  const std::string old = WithCrLf({Line('0', std::string(200, 'a')), Line('0', std::string(200, 'b'))});
+  WriteBytes(program / "mine.ssp", old);
+  WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  {
+    FileSizeLimit limit(100);  // the new file cannot be written out, as on a full disk
+    try {
+      store.MarkStageCleared(1);
+      ADD_FAILURE() << "the failed save was not reported";
+    } catch (const GameError& error) {
+      EXPECT_STREQ(error.what(), "ファイル mine.ssp を作成できません");
+    }
+  }
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), old);
+  EXPECT_EQ(program.Names(), (std::set<std::string>{"mine.ssp", "suispo.ini"}));
+
+  // The list kept the flag; the next save writes it with the other clear.
+  EXPECT_TRUE(IsCleared(store.dataList[1]));
+  store.MarkStageCleared(0);
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"),
+            WithCrLf({Line('1', std::string(200, 'a')), Line('1', std::string(200, 'b'))}));
+}
+
+TEST_F(StoreTest, ASaveIntoAVanishedFolderIsReported) {
+  TempFolder elsewhere;
+  std::filesystem::create_directory(elsewhere / "sub");
+  WriteBytes(elsewhere / "sub/other.ssp", Line('0') + "\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  store.LoadFile(elsewhere / "sub/other.ssp");
+  std::filesystem::remove_all(elsewhere / "sub");
+  WriteBytes(elsewhere / "sub", "now a file");
+  EXPECT_THROW(store.MarkStageCleared(0), GameError);
+  EXPECT_EQ(ReadBytes(elsewhere / "sub"), "now a file");
+  EXPECT_EQ(elsewhere.Names(), std::set<std::string>{"sub"});
+}
+
+TEST_F(StoreTest, AFailedSettingsWriteIsReportedWithItsPath) {
+  std::filesystem::create_directory(program / "suispo.ini");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  try {
+    store.FormClose({1, 2});
+    ADD_FAILURE() << "the failed write was not reported";
+  } catch (const GameError& error) {
+    EXPECT_STREQ(error.what(), (program / "suispo.ini" + " に書き込めません").c_str());
+  }
+  std::filesystem::remove(program / "suispo.ini");
+
+  const std::string old = "; " + std::string(300, 'c') + "\r\n[Position]\r\nxpos=1\r\n";
+  WriteSettings(old);
+  {
+    FileSizeLimit limit(100);
+    EXPECT_THROW(store.FormClose({5, 6}), GameError);
+  }
+  EXPECT_EQ(ReadBytes(program / "suispo.ini"), old);
+  EXPECT_EQ(program.Names(), std::set<std::string>{"suispo.ini"});
+}
+
+}  // namespace
+}  // namespace suispo

@@ -1,0 +1,197 @@
+// Start-up, closing and Game > Open: what the store reads, remembers and writes back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/builtin_stages.h"
+#include "core/game_error.h"
+#include "store_fixture.h"
+
+namespace suispo {
+namespace {
+
+using test::Line;
+using test::ReadBytes;
+using test::StoreTest;
+using test::TempFolder;
+using test::WriteBytes;
+
+TEST_F(StoreTest, FirstRunUsesTheBuiltinStagesAndWritesOnlyAtClose) {
+  StageStore store = MakeStore();
+  const WindowPosition position = store.FormCreate();
+  EXPECT_EQ(position.top, 0);
+  EXPECT_EQ(position.left, 0);
+  EXPECT_EQ(store.dataList, BuiltinStages());
+  EXPECT_EQ(store.dataFileName, "20060121 093015.ssp");
+  EXPECT_TRUE(program.Names().empty());
+
+  store.FormClose({0, 0});
+  EXPECT_EQ(ReadBytes(program / "suispo.ini"),
+            "[Position]\r\nxpos=0\r\nypos=0\r\n[FileName]\r\ndatafile=20060121 093015.ssp\r\n");
+  EXPECT_EQ(program.Names(), std::set<std::string>{"suispo.ini"});
+}
+
+TEST_F(StoreTest, MidnightGivesANameWithoutTheTime) {
+  StageStore store = MakeStore({2006, 1, 21, 0, 0, 0});
+  store.FormCreate();
+  EXPECT_EQ(store.dataFileName, "20060121.ssp");
+  StageStore oneSecondLater = MakeStore({2006, 1, 21, 0, 0, 1});
+  oneSecondLater.FormCreate();
+  EXPECT_EQ(oneSecondLater.dataFileName, "20060121 000001.ssp");
+}
+
+TEST_F(StoreTest, PositionsReadBackUnchanged) {
+  struct Case {
+    std::string xpos, ypos;
+    int top, left;
+  };
+  for (const Case& c : {Case{"100", "200", 100, 200}, Case{"-30", "-1280", -30, -1280},
+                        Case{"0x10", "0XfF", 16, 255}, Case{"x", "", 0, 0}}) {
+    const std::string settings = "[Position]\r\nxpos=" + c.xpos + "\r\nypos=" + c.ypos + "\r\n";
+    WriteSettings(settings);
+    StageStore store = MakeStore();
+    const WindowPosition position = store.FormCreate();
+    EXPECT_EQ(position.top, c.top) << c.xpos;  // "xpos" holds the top edge
+    EXPECT_EQ(position.left, c.left) << c.ypos;
+    EXPECT_EQ(store.position.top, c.top);
+
+    store.FormClose(position);
+    StageStore next = MakeStore();
+    const WindowPosition again = next.FormCreate();
+    EXPECT_EQ(again.top, c.top);
+    EXPECT_EQ(again.left, c.left);
+    if (c.top == 100 || c.top == -30) {  // decimal values come back byte for byte
+      EXPECT_EQ(ReadBytes(program / "suispo.ini"),
+                settings + "[FileName]\r\ndatafile=" + store.dataFileName + "\r\n");
+    }
+  }
+}
+
+TEST_F(StoreTest, CloseKeepsCommentsSectionsSpacingAndQuotes) {
+  WriteBytes(program / "mine.ssp", Line('0') + "\r\n");
+  WriteSettings(
+      "; settings of the game\n"
+      "[Other]\n"
+      "xpos=5\n"
+      "[ position ]\n"
+      "  XPOS = 7\n"
+      "; the left edge follows\n"
+      "ypos='8'\n"
+      "\n"
+      "[filename]\n"
+      "DataFile = \"mine.ssp\"\n");
+  StageStore store = MakeStore();
+  const WindowPosition position = store.FormCreate();
+  EXPECT_EQ(position.top, 7);
+  EXPECT_EQ(position.left, 8);
+  EXPECT_EQ(store.dataFileName, "mine.ssp");
+  store.FormClose({-1, 1920});
+  EXPECT_EQ(ReadBytes(program / "suispo.ini"),
+            "; settings of the game\n"
+            "[Other]\n"
+            "xpos=5\n"
+            "[ position ]\n"
+            "  XPOS = -1\n"
+            "; the left edge follows\n"
+            "ypos=1920\n"
+            "\n"
+            "[filename]\n"
+            "DataFile = mine.ssp\n");
+}
+
+TEST_F(StoreTest, ARememberedFileIsLoadedFromTheProgramFolderOnly) {
+  WriteBytes(program / "mine.ssp", Line('1', "a") + "\r\n" + Line('0', "b") + "\r\n");
+  WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  EXPECT_EQ(store.dataFileName, "mine.ssp");
+  EXPECT_EQ(store.dataList, (std::vector<StageLine>{Line('1', "a"), Line('0', "b")}));
+}
+
+TEST_F(StoreTest, AMissingOrFolderNameGivesTheBuiltinStages) {
+  std::filesystem::create_directory(program / "folder.ssp");
+  for (const std::string name : {"gone.ssp", "folder.ssp", "", "."}) {
+    WriteSettings("[FileName]\r\ndatafile=" + name + "\r\n");
+    StageStore store = MakeStore();
+    store.FormCreate();
+    EXPECT_EQ(store.dataList, BuiltinStages()) << name;
+    EXPECT_EQ(store.dataFileName, "20060121 093015.ssp") << name;
+  }
+}
+
+TEST_F(StoreTest, EveryLineEndLoadsTheSameEntries) {
+  const std::vector<StageLine> expected{Line('0', "a"), "", Line('1', "c")};
+  for (const std::string& text :
+       {Line('0', "a") + "\r\n\r\n" + Line('1', "c") + "\r\n", Line('0', "a") + "\n\n" + Line('1', "c") + "\n",
+        Line('0', "a") + "\r\r" + Line('1', "c") + "\r", Line('0', "a") + "\r\n\n" + Line('1', "c")}) {
+    WriteBytes(program / "mine.ssp", text);
+    WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
+    StageStore store = MakeStore();
+    store.FormCreate();
+    EXPECT_EQ(store.dataList, expected);
+  }
+}
+
+TEST_F(StoreTest, ARefusedRememberedFileLeavesAnEmptyListAndItsName) {
+  WriteBytes(program / "bad.ssp", Line('0') + std::string("\r\nx\0y", 5));
+  WriteSettings("[Position]\r\nxpos=40\r\n[FileName]\r\ndatafile=bad.ssp\r\n");
+  StageStore store = MakeStore();
+  EXPECT_THROW(store.FormCreate(), GameError);
+  EXPECT_TRUE(store.dataList.empty());
+  EXPECT_EQ(store.dataFileName, "bad.ssp");
+  EXPECT_EQ(store.position.top, 40);  // the window can still be placed
+}
+
+TEST_F(StoreTest, OpenReplacesTheListAndKeepsTheBareName) {
+  TempFolder elsewhere;
+  WriteBytes(elsewhere / "other.ssp", Line('0', "x") + "\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  store.LoadFile(elsewhere / "other.ssp");
+  EXPECT_EQ(store.dataList, std::vector<StageLine>{Line('0', "x")});
+  EXPECT_EQ(store.dataFileName, "other.ssp");
+  store.FormClose({0, 0});
+  EXPECT_EQ(ReadBytes(program / "suispo.ini"),
+            "[Position]\r\nxpos=0\r\nypos=0\r\n[FileName]\r\ndatafile=other.ssp\r\n");
+}
+
+TEST_F(StoreTest, AFileThatCannotBeOpenedChangesNothing) {
+  TempFolder elsewhere;
+  WriteBytes(elsewhere / "nul.ssp", std::string("a\0b", 3));
+  WriteBytes(elsewhere / "long.ssp", Line('0') + "\r\n" + std::string(4096, 'n') + "\r\n");
+  WriteBytes(elsewhere / "longest.ssp", std::string(4095, 'n'));
+  StageStore store = MakeStore();
+  store.FormCreate();
+
+  try {
+    store.LoadFile(elsewhere / "none.ssp");
+    ADD_FAILURE() << "a missing file was opened";
+  } catch (const GameError& error) {
+    EXPECT_STREQ(error.what(), ("ファイル " + elsewhere / "none.ssp" + " は開けません").c_str());
+  }
+  for (const std::string& path : {elsewhere / "nul.ssp", elsewhere / "long.ssp", elsewhere.path()}) {
+    EXPECT_THROW(store.LoadFile(path), GameError) << path;
+    EXPECT_EQ(store.dataList, BuiltinStages());
+    EXPECT_EQ(store.dataFileName, "20060121 093015.ssp");
+  }
+  store.LoadFile(elsewhere / "longest.ssp");  // 4095 bytes is still a line
+  EXPECT_EQ(store.dataList, std::vector<StageLine>{std::string(4095, 'n')});
+}
+
+TEST(StageListLinesTest, MarksAndDecodedNames) {
+  const std::vector<StageLine> lines{Line('0', "\x96\xee\x88\xf3"), Line('1', "plain"),
+                                     Line('x', "\xe7\x9f\xa2"), std::string(74, '0'), Line('0', "")};
+  EXPECT_EQ(StageListLines(lines), (std::vector<std::string>{"\u3000 矢印", "☆ plain", "☆ 矢",
+                                                             "☆ ", "\u3000 "}));
+}
+
+TEST(ProgramDirectoryTest, IsTheFolderOfThisTestProgram) {
+  const std::string folder = ProgramDirectory();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.back(), '/');
+  EXPECT_EQ(std::filesystem::canonical(folder),
+            std::filesystem::canonical("/proc/self/exe").parent_path());
+}
+
+}  // namespace
+}  // namespace suispo
