@@ -1,0 +1,42 @@
+// The About box dialogForm: logotype, version, credit and the project's web address; modeless.
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+#include <QUrl>
+
+class QLabel;
+class QPushButton;
+
+namespace suispo {
+
+inline const QString kProjectWebAddress = QStringLiteral("https://suispo.example.org/");
+
+class AboutBox : public QDialog {
+ public:
+  // openUrl: the desktop's open-document action (Label3Click).
+  AboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl);
+
+  // About1Click: places the box by the primary screen's available size and brings it to the front.
+  void PlaceAndShow();
+
+  QLabel* Image1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QPushButton* OKButton = nullptr;
+
+ private:
+  void Label3Click();
+  void OKButtonClick();
+
+  std::function<void(const QUrl&)> openUrl_;
+  bool firstShowing_ = true;
+};
+
+// Where the box goes from the full-screen client size: ((cx - 306) / 2, (cy - 196) / 2),
+// truncated toward zero; 306 x 196 stands for the box's outer size.
+QPoint AboutBoxPlace(int fullScreenWidth, int fullScreenHeight);
+
+}  // namespace suispo

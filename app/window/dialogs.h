@@ -1,0 +1,23 @@
+// The questions, the file choice and the error box, behind an interface so tests can answer them.
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+class QWidget;
+
+namespace suispo {
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A modal Yes/No question without an icon, Yes the default; true only for Yes.
+  virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+  // The file-open dialog for stage files; nothing when cancelled.
+  virtual std::optional<QString> ChooseStageFile(QWidget* parent) = 0;
+  // A modal error box with OK and the error icon.
+  virtual void ShowError(const QString& caption, const QString& text) = 0;
+};
+
+}  // namespace suispo

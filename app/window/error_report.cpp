@@ -1,0 +1,33 @@
+// The one place where an error that escaped a handler is shown to the player; the program goes on.
+#include "error_report.h"
+
+#include <exception>
+
+namespace suispo {
+
+QString ErrorReportText(const QString& message) {
+  if (message.isEmpty()) return message;
+  // Compare whole characters: a character outside the basic plane ends in a low surrogate.
+  char32_t last = message.back().unicode();
+  if (message.back().isLowSurrogate() && message.size() >= 2) {
+    last = QChar::surrogateToUcs4(message.at(message.size() - 2), message.back());
+  }
+  return last > U'.' ? message + QLatin1Char('.') : message;
+}
+
+bool RunReportingErrors(Dialogs& dialogs, const std::function<void()>& handler) {
+  QString message;
+  try {
+    handler();
+    return true;
+  } catch (const std::exception& error) {
+    message = QString::fromUtf8(error.what());
+  } catch (...) {
+    message = QStringLiteral("予期しないエラーが発生しました");
+  }
+  // Shown outside the catch so that a nested report cannot meet a half-unwound exception.
+  dialogs.ShowError(kApplicationTitle, ErrorReportText(message));
+  return false;
+}
+
+}  // namespace suispo

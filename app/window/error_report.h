@@ -1,0 +1,21 @@
+// The one place where an error that escaped a handler is shown to the player; the program goes on.
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+#include "dialogs.h"
+
+namespace suispo {
+
+inline const QString kApplicationTitle = QStringLiteral("すいすいぽ。");
+
+// The text of the report: a full stop is appended when the last character sorts after ".".
+QString ErrorReportText(const QString& message);
+
+// Runs handler; an exception escaping it is shown in an error box captioned with the application
+// title, and the caller goes on. Returns false when an error was reported.
+bool RunReportingErrors(Dialogs& dialogs, const std::function<void()>& handler);
+
+}  // namespace suispo

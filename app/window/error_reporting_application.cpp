@@ -1,0 +1,22 @@
+// The application object: every event it dispatches runs under the error report.
+#include "error_reporting_application.h"
+
+#include "error_report.h"
+
+namespace suispo {
+
+ErrorReportingApplication::ErrorReportingApplication(int& argc, char** argv, Dialogs& dialogs)
+    : QApplication(argc, argv), dialogs_(dialogs) {
+  setApplicationName(kApplicationTitle);
+  setApplicationDisplayName(kApplicationTitle);
+}
+
+bool ErrorReportingApplication::notify(QObject* receiver, QEvent* event) {
+  // The window's own handlers catch at their connection (see MainForm::Connect), because Qt's
+  // widget code is built without unwinding cleanups; this catches whatever else escapes.
+  bool handled = false;
+  RunReportingErrors(dialogs_, [&] { handled = QApplication::notify(receiver, event); });
+  return handled;
+}
+
+}  // namespace suispo

@@ -1,0 +1,22 @@
+// The application object: every event it dispatches runs under the error report.
+#pragma once
+
+#include <QApplication>
+
+#include "dialogs.h"
+
+namespace suispo {
+
+class ErrorReportingApplication : public QApplication {
+ public:
+  ErrorReportingApplication(int& argc, char** argv, Dialogs& dialogs);
+
+  bool notify(QObject* receiver, QEvent* event) override;
+
+  Dialogs& dialogs() { return dialogs_; }
+
+ private:
+  Dialogs& dialogs_;
+};
+
+}  // namespace suispo

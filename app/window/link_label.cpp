@@ -1,0 +1,24 @@
+// A label that reads as a web link: blue, underlined, a pointing hand, and a click action.
+#include "link_label.h"
+
+#include <QMouseEvent>
+
+namespace suispo {
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+    : QLabel(text, parent), onClick_(std::move(onClick)) {
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, Qt::blue);
+  setPalette(palette);
+  QFont font = this->font();
+  font.setUnderline(true);
+  setFont(font);
+  setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) onClick_();
+  QLabel::mouseReleaseEvent(event);
+}
+
+}  // namespace suispo

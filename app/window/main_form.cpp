@@ -1,0 +1,173 @@
+// MainForm's construction: the controls at their places, the fonts, the tab order and the menu.
+#include "main_form.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "about_box.h"
+#include "error_report.h"
+#include "play_surface.h"
+#include "transparent_ground.h"
+#include "ui_fonts.h"
+
+namespace suispo {
+
+namespace {
+
+// A game button showing one glyph, its silver ground left out; it never takes the focus.
+QPushButton* GlyphButton(QWidget* parent, int left, int top, const char* resource) {
+  auto* button = new QPushButton(parent);
+  button->setGeometry(left, top, 33, 33);
+  const QPixmap glyph = WithTransparentGround(QImage(QString::fromLatin1(resource)));
+  button->setIcon(QIcon(glyph));
+  button->setIconSize(glyph.size());
+  button->setFocusPolicy(Qt::NoFocus);
+  button->hide();
+  return button;
+}
+
+QPushButton* TextButton(QWidget* parent, const QString& caption, QRect place, Qt::FocusPolicy focus) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(place);
+  button->setFocusPolicy(focus);
+  return button;
+}
+
+}  // namespace
+
+MainForm::MainForm(const MainFormParts& parts)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      dialogs_(*parts.dialogs),
+      openUrl_(parts.openUrl),
+      store_(parts.programDir, parts.now) {
+  setWindowTitle(kApplicationTitle);
+  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  setFont(ProportionalFont(12));
+  BuildControls();
+  BuildMenu();
+  view_ = std::make_unique<BoardView>(QImage(QStringLiteral(":/assets/atlas.png")),
+                                      QImage(QStringLiteral(":/assets/background.png")),
+                                      *parts.frameClock, *MainImage);
+  MainImage->SetSurface(&view_->surface());
+  game_ = std::make_unique<Game>(store_.dataList, *view_, *this);
+  dialogForm = new AboutBox(this, openUrl_);
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::BuildControls() {
+  auto* client = new QWidget(this);
+  client->setFixedSize(512, 352);
+  setCentralWidget(client);
+  // Fixed at the client size plus the menu bar: no resizing, no maximising.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  MainImage = new PlaySurface(client);
+  MainImage->hide();
+
+  mpText = new QLabel(QStringLiteral("0"), client);
+  mpText->setGeometry(396, 119, 32, 20);
+  mpText->setAlignment(Qt::AlignCenter);
+  mpText->setFont(ProportionalFont(16, true));
+  QPalette white = mpText->palette();
+  white.setColor(QPalette::WindowText, Qt::white);
+  mpText->setPalette(white);
+  mpText->hide();
+
+  TitleImage = new QLabel(client);
+  TitleImage->setGeometry(85, 13, 350, 135);
+  TitleImage->setPixmap(WithTransparentGround(QImage(QStringLiteral(":/assets/title.png"))));
+  TitleImage->hide();
+
+  NWallButton = GlyphButton(client, 396, 71, ":/assets/glyph_wall_n.png");
+  EWallButton = GlyphButton(client, 431, 107, ":/assets/glyph_wall_e.png");
+  SWallButton = GlyphButton(client, 395, 142, ":/assets/glyph_wall_s.png");
+  WWallButton = GlyphButton(client, 360, 107, ":/assets/glyph_wall_w.png");
+  NMoveButton = GlyphButton(client, 396, 188, ":/assets/glyph_move_n.png");
+  EMoveButton = GlyphButton(client, 430, 224, ":/assets/glyph_move_e.png");
+  SMoveButton = GlyphButton(client, 395, 259, ":/assets/glyph_move_s.png");
+  WMoveButton = GlyphButton(client, 360, 225, ":/assets/glyph_move_w.png");
+
+  selectGroup = new QGroupBox(QStringLiteral("Ｓｔａｇｅ　Ｓｅｌｅｃｔ"), client);
+  selectGroup->setGeometry(36, 161, 439, 192);
+  selectGroup->setFont(ProportionalFont(12, true));
+  selectGroup->setFocusPolicy(Qt::NoFocus);
+  selectGroup->hide();
+
+  StageList = new QListWidget(selectGroup);
+  StageList->setGeometry(15, 17, 309, 169);
+  StageList->setFont(FixedFont(13));
+  StageList->setSelectionMode(QAbstractItemView::SingleSelection);
+  StageList->setUniformItemSizes(true);
+  StageList->setFocusPolicy(Qt::StrongFocus);
+
+  ChoiseButtom = TextButton(selectGroup, QStringLiteral("ステージ決定"), {341, 161, 81, 25}, Qt::StrongFocus);
+
+  resetButton = TextButton(client, QStringLiteral("やり直し"), {430, 306, 45, 16}, Qt::NoFocus);
+  resetButton->setFont(ProportionalFont(11));
+  resetButton->hide();
+  giveupButton = TextButton(client, QStringLiteral("タイトル"), {430, 324, 45, 16}, Qt::NoFocus);
+  giveupButton->setFont(ProportionalFont(11));
+  giveupButton->hide();
+  undoButton = TextButton(client, QStringLiteral("１手戻す"), {353, 309, 69, 28}, Qt::StrongFocus);
+  undoButton->hide();
+
+  setTabOrder(StageList, ChoiseButtom);
+  setTabOrder(ChoiseButtom, undoButton);
+
+  Connect(ChoiseButtom, &MainForm::ChoiseButtomClick);
+  Connect(NMoveButton, &MainForm::NMoveButtonClick);
+  Connect(EMoveButton, &MainForm::EMoveButtonClick);
+  Connect(SMoveButton, &MainForm::SMoveButtonClick);
+  Connect(WMoveButton, &MainForm::WMoveButtonClick);
+  Connect(NWallButton, &MainForm::NWallButtonClick);
+  Connect(EWallButton, &MainForm::EWallButtonClick);
+  Connect(SWallButton, &MainForm::SWallButtonClick);
+  Connect(WWallButton, &MainForm::WWallButtonClick);
+  Connect(undoButton, &MainForm::undoButtonClick);
+  Connect(resetButton, &MainForm::resetButtonClick);
+  Connect(giveupButton, &MainForm::giveupButtonClick);
+}
+
+void MainForm::BuildMenu() {
+  QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
+  loadMenu = gameMenu->addAction(QStringLiteral("読み込み(&O)"));
+  gameMenu->addSeparator();
+  ExitMenu = gameMenu->addAction(QStringLiteral("終了(&X)"));
+  QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+  Help1 = helpMenu->addAction(QStringLiteral("目次(&C)"));
+  helpMenu->addSeparator();
+  About1 = helpMenu->addAction(QStringLiteral("バージョン情報(&A)"));
+
+  Connect(loadMenu, &MainForm::loadMenuClick);
+  Connect(ExitMenu, &MainForm::ExitMenuClick);
+  Connect(Help1, &MainForm::Help1Click);
+  Connect(About1, &MainForm::About1Click);
+}
+
+std::array<QWidget*, 12> MainForm::PlayControls() const {
+  return {mpText,      NWallButton, WWallButton, SWallButton, EWallButton,  NMoveButton,
+          WMoveButton, SMoveButton, EMoveButton, undoButton,  resetButton, giveupButton};
+}
+
+void MainForm::Connect(QAbstractButton* button, void (MainForm::*handler)()) {
+  connect(button, &QAbstractButton::clicked, this, [this, handler] { RunHandler(handler); });
+}
+
+void MainForm::Connect(QAction* action, void (MainForm::*handler)()) {
+  connect(action, &QAction::triggered, this, [this, handler] { RunHandler(handler); });
+}
+
+void MainForm::RunHandler(void (MainForm::*handler)()) {
+  RunReportingErrors(dialogs_, [this, handler] { (this->*handler)(); });
+}
+
+}  // namespace suispo

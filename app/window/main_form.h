@@ -1,0 +1,123 @@
+// MainForm: the game's one window, its two screens, its menu and the handlers behind its buttons.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include "app/store/stage_store.h"
+#include "core/game.h"
+#include "core/game_window.h"
+#include "dialogs.h"
+#include "view/board_view.h"
+
+class QAbstractButton;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace suispo {
+
+class AboutBox;
+class PlaySurface;
+
+// What the window is built with; the program passes the real ones, tests their own.
+struct MainFormParts {
+  std::string programDir;                    // where suispo.ini and remembered stage files live
+  std::function<LocalTime()> now;            // names a new stage file
+  Dialogs* dialogs = nullptr;                // questions, file choice, error box
+  FrameClock* frameClock = nullptr;          // paces the animations
+  std::function<void(const QUrl&)> openUrl;  // the desktop's open-document action
+};
+
+class MainForm : public QMainWindow, public GameWindow {
+ public:
+  explicit MainForm(const MainFormParts& parts);
+  ~MainForm() override;
+
+  // The create handler: position from the settings, the stage list, the stage select screen.
+  // Throws GameError for a remembered stage file that cannot be read.
+  void FormCreate();
+
+  // Handlers of the controls and menu items.
+  void ChoiseButtomClick();
+  void NMoveButtonClick();
+  void EMoveButtonClick();
+  void SMoveButtonClick();
+  void WMoveButtonClick();
+  void NWallButtonClick();
+  void EWallButtonClick();
+  void SWallButtonClick();
+  void WWallButtonClick();
+  void undoButtonClick();
+  void resetButtonClick();
+  void giveupButtonClick();
+  void loadMenuClick();
+  void ExitMenuClick();
+  void Help1Click();
+  void About1Click();
+
+  // What the rules ask of the window.
+  void SetUndoEnabled(bool enabled) override;
+  void ShowMp(int mp) override;
+  void MarkStageCleared(int stageIndex) override;
+  void HidePlayScreen() override;
+  void ShowStageSelect() override;
+
+  Game& game() { return *game_; }
+  StageStore& store() { return store_; }
+  const BoardView& view() const { return *view_; }
+
+  // The controls, named as the screens call them; created in this order (later ones on top).
+  PlaySurface* MainImage = nullptr;
+  QLabel* mpText = nullptr;
+  QLabel* TitleImage = nullptr;
+  QPushButton* NWallButton = nullptr;
+  QPushButton* EWallButton = nullptr;
+  QPushButton* SWallButton = nullptr;
+  QPushButton* WWallButton = nullptr;
+  QPushButton* NMoveButton = nullptr;
+  QPushButton* EMoveButton = nullptr;
+  QPushButton* SMoveButton = nullptr;
+  QPushButton* WMoveButton = nullptr;
+  QGroupBox* selectGroup = nullptr;
+  QListWidget* StageList = nullptr;
+  QPushButton* ChoiseButtom = nullptr;
+  QPushButton* resetButton = nullptr;
+  QPushButton* giveupButton = nullptr;
+  QPushButton* undoButton = nullptr;
+  QAction* loadMenu = nullptr;
+  QAction* ExitMenu = nullptr;
+  QAction* Help1 = nullptr;
+  QAction* About1 = nullptr;
+  AboutBox* dialogForm = nullptr;
+
+  // The play controls in the order they are shown and hidden.
+  std::array<QWidget*, 12> PlayControls() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenu();
+  // Runs a handler under the error report, so an error never unwinds through Qt's frames.
+  void Connect(QAbstractButton* button, void (MainForm::*handler)());
+  void Connect(QAction* action, void (MainForm::*handler)());
+  void RunHandler(void (MainForm::*handler)());
+  void FormClose();
+
+  Dialogs& dialogs_;
+  std::function<void(const QUrl&)> openUrl_;
+  StageStore store_;
+  std::unique_ptr<BoardView> view_;
+  std::unique_ptr<Game> game_;
+};
+
+}  // namespace suispo

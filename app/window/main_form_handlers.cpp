@@ -1,0 +1,125 @@
+// MainForm's handlers: the two screens, the game buttons, the questions, the menu, start and close.
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScopeGuard>
+
+#include "about_box.h"
+#include "error_report.h"
+#include "main_form.h"
+#include "play_surface.h"
+
+namespace suispo {
+
+void MainForm::FormCreate() {
+  // The position is read before the stage file, so the window is placed even when that fails.
+  // A top-level window's position is its outer frame's.
+  const auto place = qScopeGuard([this] { move(store_.position.left, store_.position.top); });
+  store_.FormCreate();
+  game_->stageIndex = 0;
+  ShowStageSelect();
+}
+
+void MainForm::FormClose() {
+  const QPoint frame = frameGeometry().topLeft();
+  store_.FormClose({frame.y(), frame.x()});
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+  // A settings file that cannot be written is reported; the window closes all the same.
+  RunHandler(&MainForm::FormClose);
+  event->accept();
+}
+
+void MainForm::ShowStageSelect() {
+  StageList->clear();
+  const int lineHeight = 13;
+  for (const std::string& line : StageListLines(store_.dataList)) {
+    auto* item = new QListWidgetItem(QString::fromStdString(line), StageList);
+    item->setSizeHint({StageList->fontMetrics().horizontalAdvance(item->text()) + 4, lineHeight});
+  }
+  TitleImage->show();
+  const int index = game_->stageIndex;
+  if (index >= 0 && index < StageList->count()) {
+    StageList->setCurrentRow(index);
+    StageList->scrollToItem(StageList->item(index));
+  }
+  selectGroup->show();
+  loadMenu->setEnabled(true);
+}
+
+void MainForm::ChoiseButtomClick() {
+  const QList<QListWidgetItem*> selected = StageList->selectedItems();
+  if (selected.isEmpty()) return;  // nothing chosen: nothing to start
+  game_->stageIndex = StageList->row(selected.first());
+  // The stage is built before the screen changes, so a line that fails to start leaves the
+  // stage select screen as it was.
+  game_->StartStage();
+  TitleImage->hide();
+  selectGroup->hide();
+  loadMenu->setEnabled(false);
+  MainImage->show();
+  for (QWidget* control : PlayControls()) control->show();
+  game_->inputReady = 1;
+}
+
+void MainForm::NMoveButtonClick() { game_->Slide(0, -1, kNorth); }
+void MainForm::EMoveButtonClick() { game_->Slide(1, 0, kEast); }
+void MainForm::SMoveButtonClick() { game_->Slide(0, 1, kSouth); }
+void MainForm::WMoveButtonClick() { game_->Slide(-1, 0, kWest); }
+void MainForm::NWallButtonClick() { game_->PlaceWall(kNorth); }
+void MainForm::EWallButtonClick() { game_->PlaceWall(kEast); }
+void MainForm::SWallButtonClick() { game_->PlaceWall(kSouth); }
+void MainForm::WWallButtonClick() { game_->PlaceWall(kWest); }
+void MainForm::undoButtonClick() { game_->Undo(); }
+
+void MainForm::resetButtonClick() {
+  if (game_->inputReady != 1) return;
+  if (dialogs_.AskYesNo(this, QStringLiteral("やり直し"),
+                        QStringLiteral("このステージを最初からやり直します。よろしいですか？"))) {
+    game_->StartStage();
+  }
+}
+
+void MainForm::giveupButtonClick() {
+  if (game_->inputReady != 1) return;
+  if (dialogs_.AskYesNo(this, QStringLiteral("ステージ選択"),
+                        QStringLiteral("ステージ選択画面に戻ります。よろしいですか？"))) {
+    HidePlayScreen();
+    ShowStageSelect();
+  }
+}
+
+void MainForm::loadMenuClick() {
+  const std::optional<QString> path = dialogs_.ChooseStageFile(this);
+  if (!path) return;
+  store_.LoadFile(QFile::encodeName(*path).toStdString());
+  ShowStageSelect();
+}
+
+void MainForm::ExitMenuClick() { close(); }
+
+void MainForm::Help1Click() {
+  // Looked for below the current directory, not beside the program.
+  openUrl_(QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral("./help/help.htm")))));
+}
+
+void MainForm::About1Click() { dialogForm->PlaceAndShow(); }
+
+void MainForm::SetUndoEnabled(bool enabled) { undoButton->setEnabled(enabled); }
+
+void MainForm::ShowMp(int mp) { mpText->setText(QString::number(mp)); }
+
+void MainForm::MarkStageCleared(int stageIndex) { store_.MarkStageCleared(stageIndex); }
+
+void MainForm::HidePlayScreen() {
+  MainImage->hide();
+  for (QWidget* control : PlayControls()) control->hide();
+}
+
+}  // namespace suispo

@@ -1,0 +1,29 @@
+// MainImage on screen: paints the board view's play surface and repaints what the drawing changed.
+#include "play_surface.h"
+
+#include <QCoreApplication>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "view/atlas_map.h"
+
+namespace suispo {
+
+PlaySurface::PlaySurface(QWidget* parent) : QWidget(parent) {
+  setGeometry(0, 0, atlas::kSurfaceWidth, atlas::kSurfaceHeight);
+  // The whole widget is covered by the picture: skip Qt's background fill.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlaySurface::Update(const QRect& surfaceRect) { update(surfaceRect); }
+
+void PlaySurface::ProcessEvents() { QCoreApplication::processEvents(); }
+
+void PlaySurface::paintEvent(QPaintEvent* event) {
+  if (surface_ == nullptr) return;
+  QPainter painter(this);
+  const QRect part = event->rect();
+  painter.drawImage(part.topLeft(), *surface_, part);
+}
+
+}  // namespace suispo

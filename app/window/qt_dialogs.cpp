@@ -1,0 +1,31 @@
+// The dialogs as the player sees them: Qt message boxes and Qt's own file dialog.
+#include "qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace suispo {
+
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDialogs::ChooseStageFile(QWidget* parent) {
+  QFileDialog dialog(parent);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  // A typed name need not exist: opening it then reports that it cannot be opened.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(QStringLiteral("ステージデータ (*.ssp)"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+void QtDialogs::ShowError(const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
+  box.exec();
+}
+
+}  // namespace suispo

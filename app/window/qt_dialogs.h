@@ -1,0 +1,15 @@
+// The dialogs as the player sees them: Qt message boxes and Qt's own file dialog.
+#pragma once
+
+#include "dialogs.h"
+
+namespace suispo {
+
+class QtDialogs : public Dialogs {
+ public:
+  bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+  std::optional<QString> ChooseStageFile(QWidget* parent) override;
+  void ShowError(const QString& caption, const QString& text) override;
+};
+
+}  // namespace suispo

@@ -1,0 +1,11 @@
+// Pictures whose ground is not drawn: the colour of the bottom-left pixel becomes transparent.
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+
+namespace suispo {
+
+QPixmap WithTransparentGround(const QImage& picture);
+
+}  // namespace suispo

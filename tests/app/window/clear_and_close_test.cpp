@@ -1,0 +1,88 @@
+// The end of a clear and the close: the stage file and the settings as they reach the disk.
+#include <QAction>
+
+#include "core/builtin_stages.h"
+#include "core/stage_file.h"
+#include "window_fixture.h"
+
+namespace suispo::test {
+namespace {
+
+// Built-in stage 1: a wall east of the start, then north, east, south, west, north, west.
+void ClearStageOne(MainForm& form) {
+  for (QAbstractButton* button :
+       {form.EWallButton, form.NMoveButton, form.EMoveButton, form.SMoveButton, form.WMoveButton, form.NMoveButton,
+        form.WMoveButton}) {
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+}
+
+TEST_F(WindowTest, ClearingBuiltInStageOneSavesItsFlagAndSelectsTheNextStage) {
+  Start();
+  Choose(0);
+  ClearStageOne(*form);
+  EXPECT_TRUE(dialogs().errors.empty());
+  EXPECT_TRUE(OnStageSelect());
+  EXPECT_EQ(SelectedRow(), 1);
+  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("☆ 練習ステージ"));
+  EXPECT_EQ(form->game().inputReady, 1);
+
+  std::vector<StageLine> expected = BuiltinStages();
+  expected[0][74] = '1';
+  std::string text;
+  for (const StageLine& line : expected) text += line + "\r\n";
+  EXPECT_EQ(ReadFile(kGeneratedName), text);
+}
+
+TEST_F(WindowTest, ClearingTheLastStageKeepsItSelected) {
+  UseStageFile({EastClearLine("first"), EastClearLine("last")});
+  Start();
+  Choose(1);
+  Click(form->EMoveButton);
+  EXPECT_TRUE(OnStageSelect());
+  EXPECT_EQ(SelectedRow(), 1);
+  EXPECT_EQ(form->game().stageIndex, 1);
+  EXPECT_EQ(form->StageList->item(1)->text(), QStringLiteral("☆ last"));
+  EXPECT_EQ(ReadFile("test.ssp"), EastClearLine("first") + "\r\n" + EastClearLine("last").replace(74, 1, "1") + "\r\n");
+}
+
+TEST_F(WindowTest, AFailedSaveIsReportedAndTheClearStillEnds) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir(kGeneratedName));  // the stage file cannot be created
+  Start();
+  Choose(0);
+  ClearStageOne(*form);
+  ASSERT_EQ(dialogs().errors.size(), 1u);
+  EXPECT_EQ(dialogs().errors[0].text, QStringLiteral("ファイル %1 を作成できません.").arg(kGeneratedName));
+  EXPECT_TRUE(OnStageSelect());
+  EXPECT_EQ(SelectedRow(), 1);
+  // Everything works again: the next stage can be chosen and played.
+  Choose(1);
+  ASSERT_TRUE(OnPlayScreen());
+  Click(form->EMoveButton);
+  EXPECT_EQ(form->game().undo.undoCount, 1);
+}
+
+TEST_F(WindowTest, ExitWritesTheWindowPositionAndTheStageFileName) {
+  WriteFile("suispo.ini", "[Position]\r\nxpos=100\r\nypos=200\r\n");
+  Start();
+  EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(200, 100));  // xpos is the top, ypos the left
+  form->ExitMenu->trigger();
+  EXPECT_FALSE(form->isVisible());
+  const std::string ini = ReadFile("suispo.ini");
+  EXPECT_NE(ini.find("xpos=100"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("ypos=200"), std::string::npos) << ini;
+  EXPECT_NE(ini.find(std::string("datafile=") + kGeneratedName), std::string::npos) << ini;
+  EXPECT_TRUE(dialogs().errors.empty());
+}
+
+TEST_F(WindowTest, AFailedSettingsWriteIsReportedOnceAndTheWindowStillCloses) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("suispo.ini"));
+  Start();
+  form->close();
+  EXPECT_FALSE(form->isVisible());
+  ASSERT_EQ(dialogs().errors.size(), 1u);
+  EXPECT_EQ(dialogs().errors[0].text, QString::fromStdString(Path("suispo.ini")) + QStringLiteral(" に書き込めません."));
+}
+
+}  // namespace
+}  // namespace suispo::test

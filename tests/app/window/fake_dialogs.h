@@ -1,0 +1,43 @@
+// Dialogs answered by the test: queued Yes/No answers, a chosen file, and a record of what was shown.
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "app/window/dialogs.h"
+
+namespace suispo::test {
+
+class FakeDialogs : public Dialogs {
+ public:
+  struct Shown {
+    QString caption;
+    QString text;
+  };
+
+  bool AskYesNo(QWidget*, const QString& caption, const QString& text) override {
+    questions.push_back({caption, text});
+    if (answers.empty()) return false;  // an unplanned question is answered No and shows in `questions`
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+  }
+  std::optional<QString> ChooseStageFile(QWidget*) override {
+    ++fileChoices;
+    return chosenFile;
+  }
+  void ShowError(const QString& caption, const QString& text) override { errors.push_back({caption, text}); }
+
+  void Reset() { *this = FakeDialogs(); }
+
+  std::deque<bool> answers;
+  std::optional<QString> chosenFile;
+  std::vector<Shown> questions;
+  std::vector<Shown> errors;
+  int fileChoices = 0;
+};
+
+// The dialogs of the test application (see window_test_main.cpp).
+FakeDialogs& TestDialogs();
+
+}  // namespace suispo::test

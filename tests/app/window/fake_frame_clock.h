@@ -1,0 +1,27 @@
+// A frame clock that never waits; it counts frames and can act once inside the next animation frame.
+#pragma once
+
+#include <functional>
+
+#include "view/board_view.h"
+
+namespace suispo::test {
+
+class FakeFrameClock : public FrameClock {
+ public:
+  void WaitFrame() override {
+    ++frames;
+    if (duringNextFrame) {
+      auto action = std::move(duringNextFrame);
+      duringNextFrame = nullptr;
+      action();
+    }
+  }
+  void Sleep(int ms) override { sleptMs += ms; }
+
+  int frames = 0;
+  int sleptMs = 0;
+  std::function<void()> duringNextFrame;
+};
+
+}  // namespace suispo::test

@@ -1,0 +1,150 @@
+// The window at start, the stage select screen, choosing a stage and Game > Open.
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "app/window/play_surface.h"
+#include "window_fixture.h"
+
+namespace suispo::test {
+namespace {
+
+const std::string kCells(72, '0');
+
+TEST_F(WindowTest, StartsOnTheStageSelectScreenWithTheFirstBuiltInStageSelected) {
+  Start();
+  EXPECT_TRUE(dialogs().errors.empty());
+  EXPECT_TRUE(OnStageSelect());
+  for (QWidget* control : form->PlayControls()) EXPECT_FALSE(control->isVisible());
+  ASSERT_EQ(form->StageList->count(), 5);
+  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("　 練習ステージ"));
+  EXPECT_EQ(form->StageList->item(4)->text(), QStringLiteral("　 「惑う」かな？"));
+  EXPECT_EQ(SelectedRow(), 0);
+  EXPECT_EQ(form->game().inputReady, 0);
+  // No file is written before a clear or the close.
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path(kGeneratedName))));
+}
+
+TEST_F(WindowTest, WindowIsFixedWithItsCaptionAndGameButtonsTakeNoFocus) {
+  Start();
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("すいすいぽ。"));
+  EXPECT_EQ(form->centralWidget()->size(), QSize(512, 352));
+  EXPECT_EQ(form->minimumSize(), form->maximumSize());
+  EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(form->NMoveButton->geometry(), QRect(396, 188, 33, 33));
+  EXPECT_EQ(form->EMoveButton->geometry(), QRect(430, 224, 33, 33));
+  EXPECT_EQ(form->ChoiseButtom->mapTo(form->centralWidget(), QPoint(0, 0)), QPoint(36 + 341, 161 + 161));
+  for (QWidget* control : form->PlayControls()) {
+    if (control != form->undoButton && control != form->mpText) {
+      EXPECT_EQ(control->focusPolicy(), Qt::NoFocus);
+    }
+  }
+  EXPECT_TRUE(form->StageList->focusPolicy() & Qt::TabFocus);
+  QApplication::setActiveWindow(form.get());
+  form->StageList->setFocus();
+  QTest::keyClick(form->StageList, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form->ChoiseButtom);
+}
+
+TEST_F(WindowTest, ListsClearedMarksAndLinesOf75BytesAndShorter) {
+  UseStageFile({kCells + "000not yet", kCells + "011done", kCells + "01x" + "other mark", kCells + "010",
+                kCells + "01", ""});
+  Start();
+  ASSERT_EQ(form->StageList->count(), 6);
+  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("　 not yet"));
+  EXPECT_EQ(form->StageList->item(1)->text(), QStringLiteral("☆ done"));
+  EXPECT_EQ(form->StageList->item(2)->text(), QStringLiteral("☆ other mark"));
+  EXPECT_EQ(form->StageList->item(3)->text(), QStringLiteral("　 "));  // exactly 75 bytes: the mark alone
+  EXPECT_EQ(form->StageList->item(4)->text(), QStringLiteral("☆ "));   // shorter: listed as cleared
+  EXPECT_EQ(form->StageList->item(5)->text(), QStringLiteral("☆ "));
+}
+
+TEST_F(WindowTest, ChoosingAStageShowsThePlayScreenWithItsPicture) {
+  Start();
+  Choose(1);
+  EXPECT_TRUE(OnPlayScreen());
+  for (QWidget* control : form->PlayControls()) EXPECT_TRUE(control->isVisible());
+  EXPECT_FALSE(form->TitleImage->isVisible());
+  EXPECT_FALSE(form->loadMenu->isEnabled());
+  EXPECT_EQ(form->game().stageIndex, 1);
+  EXPECT_EQ(form->game().inputReady, 1);
+  EXPECT_EQ(form->mpText->text(), QStringLiteral("2"));
+  EXPECT_FALSE(form->undoButton->isEnabled());
+  // The surface widget shows the view's play surface as drawn.
+  const QImage shown = form->MainImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown, form->view().surface().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(WindowTest, ChoosingWithNoSelectedLineDoesNothing) {
+  UseStageFile({});
+  Start();
+  EXPECT_EQ(form->StageList->count(), 0);
+  Click(form->ChoiseButtom);
+  EXPECT_TRUE(OnStageSelect());
+  EXPECT_EQ(form->game().inputReady, 0);
+  EXPECT_TRUE(dialogs().errors.empty());
+}
+
+TEST_F(WindowTest, AStageThatFailsToStartLeavesTheStageSelectScreenUsable) {
+  UseStageFile({kCells.substr(0, 36) + std::string(36, '0') + "x10broken", EastClearLine("good")});
+  Start();
+  Choose(0);
+  ASSERT_EQ(dialogs().errors.size(), 1u);
+  EXPECT_EQ(dialogs().errors[0].text, QStringLiteral("'x1' は整数ではありません."));
+  EXPECT_TRUE(OnStageSelect());
+  EXPECT_FALSE(form->undoButton->isVisible());
+  Choose(1);
+  EXPECT_TRUE(OnPlayScreen());
+}
+
+TEST_F(WindowTest, AStageFileRefusedAtStartLeavesGameOpenAvailable) {
+  UseStageFile({std::string(5000, '0')});  // a line longer than any stage line can be
+  Start();
+  ASSERT_EQ(dialogs().errors.size(), 1u);
+  EXPECT_FALSE(form->selectGroup->isVisible());
+  EXPECT_TRUE(form->loadMenu->isEnabled());
+  WriteFile("good.ssp", EastClearLine("good") + "\r\n");
+  dialogs().chosenFile = QString::fromStdString(Path("good.ssp"));
+  form->loadMenu->trigger();
+  EXPECT_TRUE(OnStageSelect());
+  EXPECT_EQ(SelectedRow(), 0);
+}
+
+TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndKeepsTheStageIndex) {
+  Start();
+  Choose(2);
+  EXPECT_FALSE(form->loadMenu->isEnabled());
+  dialogs().answers = {true};
+  Click(form->giveupButton);
+  ASSERT_TRUE(OnStageSelect());
+
+  dialogs().chosenFile = std::nullopt;  // cancelled: nothing changes
+  form->loadMenu->trigger();
+  EXPECT_EQ(form->StageList->count(), 5);
+  EXPECT_EQ(SelectedRow(), 2);
+
+  std::vector<std::string> four;
+  for (int i = 0; i < 4; ++i) four.push_back(EastClearLine("four " + std::to_string(i)));
+  std::string text;
+  for (const auto& line : four) text += line + "\r\n";
+  WriteFile("four.ssp", text);
+  dialogs().chosenFile = QString::fromStdString(Path("four.ssp"));
+  form->loadMenu->trigger();
+  ASSERT_EQ(form->StageList->count(), 4);
+  EXPECT_EQ(form->StageList->item(2)->text(), QStringLiteral("　 four 2"));
+  EXPECT_EQ(SelectedRow(), 2);
+  EXPECT_EQ(form->store().dataFileName, "four.ssp");
+
+  WriteFile("two.ssp", EastClearLine("a") + "\r\n" + EastClearLine("b") + "\r\n");
+  dialogs().chosenFile = QString::fromStdString(Path("two.ssp"));
+  form->loadMenu->trigger();
+  EXPECT_EQ(form->StageList->count(), 2);
+  EXPECT_EQ(SelectedRow(), -1);  // index 2 is beyond the new list
+  EXPECT_EQ(form->game().stageIndex, 2);
+  EXPECT_EQ(dialogs().fileChoices, 3);
+  EXPECT_TRUE(dialogs().errors.empty());
+}
+
+}  // namespace
+}  // namespace suispo::test

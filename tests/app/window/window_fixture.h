@@ -1,0 +1,106 @@
+// A MainForm in a temporary program folder (also the current directory), with test dialogs and clock.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QDir>
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/window/error_report.h"
+#include "app/window/main_form.h"
+#include "app/window/play_surface.h"
+#include "fake_dialogs.h"
+#include "fake_frame_clock.h"
+
+namespace suispo::test {
+
+// 9:30:15 on 21 January 2006 names a new stage file "20060121 093015.ssp".
+inline const char* const kGeneratedName = "20060121 093015.ssp";
+
+// A stage whose door lies east of the start with no key: one move east clears it.
+inline std::string EastClearLine(const std::string& name) {
+  return "C00002" + std::string(30, '0') + std::string(36, '0') + "000" + name;
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    oldCurrent = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    dialogs().Reset();
+  }
+  void TearDown() override {
+    form.reset();
+    QDir::setCurrent(oldCurrent);
+  }
+
+  FakeDialogs& dialogs() { return TestDialogs(); }
+  std::string Path(const std::string& name) const { return folder.path().toStdString() + "/" + name; }
+
+  void WriteFile(const std::string& name, const std::string& bytes) {
+    QFile file(QString::fromStdString(Path(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  }
+  std::string ReadFile(const std::string& name) const {
+    QFile file(QString::fromStdString(Path(name)));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll().toStdString();
+  }
+  // Settings naming a stage file that holds these lines.
+  void UseStageFile(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    WriteFile("test.ssp", text);
+    WriteFile("suispo.ini", "[FileName]\r\ndatafile=test.ssp\r\n");
+  }
+
+  // Builds the window and runs its create handler under the error report, as the program does.
+  void Start() {
+    MainFormParts parts;
+    parts.programDir = folder.path().toStdString() + "/";
+    parts.now = [] { return LocalTime{2006, 1, 21, 9, 30, 15}; };
+    parts.dialogs = &dialogs();
+    parts.frameClock = &clock;
+    parts.openUrl = [this](const QUrl& url) { openedUrls.push_back(url); };
+    form = std::make_unique<MainForm>(parts);
+    RunReportingErrors(dialogs(), [this] { form->FormCreate(); });
+    form->show();
+  }
+
+  static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  void Choose(int row) {
+    form->StageList->setCurrentRow(row);
+    Click(form->ChoiseButtom);
+  }
+  bool OnPlayScreen() const {
+    return form->MainImage->isVisible() && form->NMoveButton->isVisible() && !form->selectGroup->isVisible();
+  }
+  bool OnStageSelect() const {
+    return form->selectGroup->isVisible() && form->TitleImage->isVisible() && !form->MainImage->isVisible() &&
+           !form->undoButton->isVisible() && form->loadMenu->isEnabled();
+  }
+  int SelectedRow() const {
+    const auto selected = form->StageList->selectedItems();
+    return selected.isEmpty() ? -1 : form->StageList->row(selected.first());
+  }
+
+  QTemporaryDir folder;
+  QString oldCurrent;
+  FakeFrameClock clock;
+  std::vector<QUrl> openedUrls;
+  std::unique_ptr<MainForm> form;
+};
+
+}  // namespace suispo::test

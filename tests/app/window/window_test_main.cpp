@@ -1,0 +1,23 @@
+// Runs the window tests inside the game's own application object, off screen, with answering dialogs.
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "app/window/error_reporting_application.h"
+#include "fake_dialogs.h"
+
+namespace suispo::test {
+
+FakeDialogs& TestDialogs() {
+  return dynamic_cast<FakeDialogs&>(static_cast<ErrorReportingApplication*>(qApp)->dialogs());
+}
+
+}  // namespace suispo::test
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  suispo::test::FakeDialogs dialogs;
+  suispo::ErrorReportingApplication app(argc, argv, dialogs);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
