@@ -52,15 +52,5 @@ TEST(WholeFileTest, AFailedRenameLeavesNoTemporary) {
   EXPECT_FALSE(ReplaceFileContents(folder / "missing/x.ssp", "x"));
 }
 
-TEST(WholeFileTest, ReadingTellsFilesFromTheRest) {
-  TempFolder folder;
-  WriteBytes(folder / "a", std::string("a\0b", 3));
-  EXPECT_EQ(ReadWholeFile(folder / "a"), std::string("a\0b", 3));
-  EXPECT_EQ(ReadWholeFile(folder / "none"), std::nullopt);
-  EXPECT_EQ(ReadWholeFile(folder.path()), std::nullopt);
-  EXPECT_TRUE(IsMissing(folder / "none"));
-  EXPECT_FALSE(IsMissing(folder / "a"));
-}
-
 }  // namespace
 }  // namespace suispo
