@@ -92,14 +92,16 @@ void Cap(QPainter& p, double pompomX) {
 void Front(QPainter& p, Arms arms) {
   Oval(p, {14.5, 36.5}, 4.5, 2.5, kBeak);
   Oval(p, {25.5, 36.5}, 4.5, 2.5, kBeak);
-  if (arms == Arms::Raised) {
-    Flipper(p, 9, 19, 145);
-    Flipper(p, 31, 19, -145);
-  } else {
+  if (arms == Arms::Down) {
     Flipper(p, 8, 21, 25);
     Flipper(p, 32, 21, -25);
   }
   Body(p);
+  if (arms == Arms::Raised) {
+    // Raised flippers are drawn over the body's rim so they read as waving, not as ears.
+    Flipper(p, 9, 21, 145);
+    Flipper(p, 31, 21, -145);
+  }
   Belly(p, QRectF(10, 13, 20, 24));
   Eye(p, {15.5, 19.5});
   Eye(p, {24.5, 19.5});

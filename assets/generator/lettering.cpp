@@ -28,7 +28,7 @@ void PaintLettering(QPainter& p, const QRectF& box) {
   QPainterPath text;
   text.addText(0, 0, font, QString::fromUtf8("すいすいぽ。"));
   // Thick round strokes swell the thin Gothic strokes into soft, rounded letters; leave room.
-  const double swell = 18;
+  const double swell = 14;
   const QRectF bounds = text.boundingRect().adjusted(-swell, -swell, swell, swell);
   const double scale = std::min(box.width() / bounds.width(), box.height() / bounds.height());
   p.save();
@@ -37,18 +37,18 @@ void PaintLettering(QPainter& p, const QRectF& box) {
   p.translate(-bounds.center());
 
   p.setBrush(Qt::NoBrush);
-  p.setPen(RoundPen(QColor(60, 30, 110, 110), 30));
-  p.drawPath(text.translated(4, 5));
-  p.setPen(RoundPen(Qt::white, 30));
+  p.setPen(RoundPen(QColor(60, 30, 110, 110), 24));
+  p.drawPath(text.translated(3, 4));
+  p.setPen(RoundPen(Qt::white, 24));
   p.drawPath(text);
-  p.setPen(RoundPen(kLetterInk, 21));
+  p.setPen(RoundPen(kLetterInk, 15));
   p.drawPath(text);
   const QRectF tb = text.boundingRect();
   QLinearGradient face(0, tb.top(), 0, tb.bottom());
   face.setColorAt(0, kLetterBlue.lighter(130));
   face.setColorAt(0.5, kLetterBlue);
   face.setColorAt(1, kLetterViolet);
-  p.setPen(RoundPen(face, 12));
+  p.setPen(RoundPen(face, 8));
   p.setBrush(face);
   p.drawPath(text);
   // A gloss over the upper half of each letter.
@@ -56,7 +56,7 @@ void PaintLettering(QPainter& p, const QRectF& box) {
   gloss.addRect(QRectF(tb.left() - swell, tb.top() - swell, tb.width() + 2 * swell,
                        tb.height() * 0.42 + swell));
   QPainterPathStroker stroker;
-  stroker.setWidth(12);
+  stroker.setWidth(8);
   stroker.setJoinStyle(Qt::RoundJoin);
   stroker.setCapStyle(Qt::RoundCap);
   const QPainterPath body = stroker.createStroke(text).united(text);

@@ -9,7 +9,22 @@ namespace suispo::art {
 
 QImage VictoryFrame(bool armsRaised) {
   const QImage figure = Supersample(40, 40, [armsRaised](QPainter& p) {
+    // A little smaller than on the ice, so the door's arch shows behind the head.
+    p.save();
+    p.translate(2, 4);
+    p.scale(0.9, 0.9);
     PaintCharacter(p, 2, armsRaised ? Arms::Raised : Arms::Down);
+    p.restore();
+    if (armsRaised) {
+      // Sparkles of joy.
+      p.setPen(QPen(QColor(150, 100, 0), 0.6));
+      p.setBrush(QColor(255, 226, 60));
+      for (QPointF c : {QPointF(4.5, 5), QPointF(35.5, 7)}) {
+        p.drawPolygon(QPolygonF{{c + QPointF(0, -3.5), c + QPointF(1, -1), c + QPointF(3.5, 0),
+                                 c + QPointF(1, 1), c + QPointF(0, 3.5), c + QPointF(-1, 1),
+                                 c + QPointF(-3.5, 0), c + QPointF(-1, -1)}});
+      }
+    }
   });
   return OverImage(figure, DoorTile());
 }

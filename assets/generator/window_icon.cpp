@@ -18,8 +18,8 @@ QImage WindowIcon() {
     p.setBrush(ice);
     p.drawRoundedRect(QRectF(0.6, 0.6, 30.8, 30.8), 6, 6);
     // The front view, scaled to sit inside the slab.
-    p.translate(16, 16.5);
-    p.scale(0.86, 0.86);
+    p.translate(16, 16.2);
+    p.scale(0.76, 0.76);
     p.translate(-20, -21);
     PaintCharacter(p, 2);
   }).convertToFormat(QImage::Format_ARGB32);
