@@ -100,9 +100,11 @@ BENCHMARK(PainterPresent);
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
+    // With repetitions the median stands for the benchmark; without, the one run does.
     for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-        perIteration[run.run_name.function_name] = run.cpu_accumulated_time / double(run.iterations);
+      const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (single || median) perIteration[run.run_name.function_name] = run.GetAdjustedCPUTime();
     }
     ConsoleReporter::ReportRuns(runs);
   }
@@ -115,6 +117,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
   const auto copy = reporter.perIteration.find("PlainCopy");
   const auto step = reporter.perIteration.find("SlideSubStep");
   if (copy != reporter.perIteration.end() && step != reporter.perIteration.end()) {
@@ -122,6 +125,5 @@ int main(int argc, char** argv) {
     std::cout << "slide sub-step / plain copy: " << ratio << (ratio <= 1.6 ? " (within 1.6)" : " (OVER 1.6)") << '\n';
     return ratio <= 1.6 ? 0 : 1;
   }
-  benchmark::Shutdown();
-  return 0;
+  return 0;  // a filter left one of the two out
 }
