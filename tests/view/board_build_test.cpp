@@ -97,5 +97,12 @@ TEST_F(ViewTest, StartedStageShowsTheBoardWithTheCharacterFacingNorth) {
   EXPECT_EQ(surface.pixel(400, 200), TestBackground().pixel(400, 200));
 }
 
+TEST(BoardViewTest, RefusesPicturesOfTheWrongSize) {
+  RecordingSurface recorder;
+  const QImage small(100, 100, QImage::Format_RGB32);
+  EXPECT_THROW(BoardView(small, TestBackground(), recorder, recorder), std::invalid_argument);
+  EXPECT_THROW(BoardView(TestAtlas(), small, recorder, recorder), std::invalid_argument);
+}
+
 }  // namespace
 }  // namespace suispo::test
