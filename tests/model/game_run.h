@@ -1,0 +1,32 @@
+// Drives the real rules in core/ the way the stage tool does, so the model has something to be compared with.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "tools/replay.h"
+
+namespace suispo::model {
+
+class GameRun {
+ public:
+  explicit GameRun(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+  // Starts lines[stage] and makes the buttons live; the GameError's text when the start fails.
+  std::optional<std::string> Start(int stage);
+  // One token through the tool's own dispatch; the JSON object the tool prints for it.
+  std::string Run(const std::string& token);
+  std::string Json(const std::string& op, const std::string& event) const;
+
+  const Game& game() const { return game_; }
+
+ private:
+  std::vector<std::string> lines_;
+  tool::NoDrawing painter_;
+  tool::QuietWindow window_;
+  Game game_{lines_, painter_, window_};
+};
+
+}  // namespace suispo::model
