@@ -1,6 +1,7 @@
 // The stage tool's printed output, run as a program on random stage files, against the model line by line.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -64,7 +65,8 @@ ToolRun Expected(const std::vector<std::string>& lines, int stage, const std::ve
 
 TEST(ToolOutput, PlayJsonMatchesTheModelOnRandomStageFiles) {
   RandomStages random(7031);
-  const std::string file = ::testing::TempDir() + "model_random.ssp";
+  // One file per process: other build trees may run this test at the same time.
+  const std::string file = ::testing::TempDir() + "model_random_" + std::to_string(getpid()) + ".ssp";
   int compared = 0;
   for (int session = 0; session < 50; ++session) {
     std::vector<std::string> lines;
@@ -86,6 +88,8 @@ TEST(ToolOutput, PlayJsonMatchesTheModelOnRandomStageFiles) {
       ++compared;
     }
   }
+  std::remove(file.c_str());
+  std::remove((file + ".err").c_str());
   EXPECT_EQ(compared, 150);
 }
 
