@@ -63,6 +63,21 @@ TEST_F(AtlasTest, TheFourFacingsAreDifferentPictures) {
   EXPECT_EQ(Crop(Sheet(), atlas::Mask(3)), Crop(Sheet(), atlas::Mask(1)).mirrored(true, false));
 }
 
+// Which way the character looks, told by where its white front shows.
+TEST_F(AtlasTest, EachFacingSitsInItsOwnColumn) {
+  auto front = [](QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 225; };
+  auto frontPixels = [&](int f) { return test::CountPixels(Crop(Sheet(), atlas::Sprite(f)), front); };
+  EXPECT_GT(frontPixels(2), 3 * frontPixels(0));  // the front shows the white belly, the back does not
+  EXPECT_GT(test::Centroid(Crop(Sheet(), atlas::Sprite(1)), front).x(), 23);  // east: belly on the right
+  EXPECT_LT(test::Centroid(Crop(Sheet(), atlas::Sprite(3)), front).x(), 16);  // west: on the left
+  EXPECT_NEAR(test::Centroid(Crop(Sheet(), atlas::Sprite(2)), front).x(), 19.5, 1);
+}
+
+TEST_F(AtlasTest, ArrowTilesPointTheirWay) {
+  auto blue = [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 120; };
+  for (int d = 0; d < 4; ++d) EXPECT_EQ(test::PointsTo(Crop(Sheet(), atlas::ContentTile(4 + d)), blue), d);
+}
+
 TEST_F(AtlasTest, EverythingOutsideTheUsedRectanglesIsBlack) {
   std::vector<Rect> used = {atlas::kFloorTile, atlas::kVictoryA, atlas::kVictoryB,
                             atlas::kNamePlate, atlas::kClearBanner, atlas::kMissBanner, kWallCorner};

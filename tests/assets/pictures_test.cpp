@@ -40,23 +40,20 @@ TEST(Pictures, LoadAlsoByTheirResourcePath) {
   EXPECT_TRUE(assets::LoadPicture("no_such_picture.png").isNull());
 }
 
-// Where the red of a wall glyph sits tells which side the wall goes on.
-TEST(Pictures, WallGlyphsShowTheBarOnTheNamedSide) {
-  auto redCentre = [](const QImage& g) {
-    double sx = 0, sy = 0;
-    int n = 0;
-    for (int y = 0; y < g.height(); ++y) {
-      for (int x = 0; x < g.width(); ++x) {
-        const QRgb c = g.pixel(x, y);
-        if (qRed(c) > 170 && qGreen(c) < 90 && qBlue(c) < 90) sx += x, sy += y, ++n;
-      }
-    }
-    return QPointF(sx / n, sy / n);
-  };
-  EXPECT_LT(redCentre(assets::LoadPicture("glyph_wall_n.png")).y(), 7);
-  EXPECT_GT(redCentre(assets::LoadPicture("glyph_wall_s.png")).y(), 14);
-  EXPECT_GT(redCentre(assets::LoadPicture("glyph_wall_e.png")).x(), 14);
-  EXPECT_LT(redCentre(assets::LoadPicture("glyph_wall_w.png")).x(), 7);
+const char kSides[] = "nesw";
+
+// The red bar of a wall glyph lies on the side it names; the move glyph's arrow points that way.
+TEST(Pictures, GlyphsShowTheirDirection) {
+  auto red = [](QRgb c) { return qRed(c) > 170 && qGreen(c) < 90 && qBlue(c) < 90; };
+  auto green = [](QRgb c) { return qGreen(c) > qRed(c) + 40 && qGreen(c) > qBlue(c) + 40; };
+  for (int d = 0; d < 4; ++d) {
+    const QImage wall = assets::LoadPicture(QString("glyph_wall_%1.png").arg(kSides[d]));
+    const QPointF bar = test::Centroid(wall, red) - QPointF((wall.width() - 1) / 2.0, (wall.height() - 1) / 2.0);
+    const QPointF outward[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
+    EXPECT_GT(bar.x() * outward[d].x() + bar.y() * outward[d].y(), 4) << "wall " << kSides[d];
+    const QImage move = assets::LoadPicture(QString("glyph_move_%1.png").arg(kSides[d]));
+    EXPECT_EQ(test::PointsTo(move, green), d) << "move " << kSides[d];
+  }
 }
 
 TEST(Pictures, IconIsSmallAndSquare) {

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 
 #include "view/atlas_map.h"
@@ -35,6 +38,41 @@ inline int CountPixels(const QImage& image, const std::function<bool(QRgb)>& pic
     for (int x = 0; x < image.width(); ++x) n += pick(image.pixel(x, y)) ? 1 : 0;
   }
   return n;
+}
+
+// Centre of the picked pixels; (-1, -1) when none is picked.
+inline QPointF Centroid(const QImage& image, const std::function<bool(QRgb)>& pick) {
+  double sx = 0, sy = 0;
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (pick(image.pixel(x, y))) sx += x, sy += y, ++n;
+    }
+  }
+  return n == 0 ? QPointF(-1, -1) : QPointF(sx / n, sy / n);
+}
+
+// Which way an arrow of picked pixels points (0 up, 1 right, 2 down, 3 left): its head is wider
+// across than its shaft, so the half holding the widest cross-section is the half it points to.
+inline int PointsTo(const QImage& image, const std::function<bool(QRgb)>& pick) {
+  const int w = image.width(), h = image.height();
+  int top = 0, bottom = 0, left = 0, right = 0;
+  for (int y = 0; y < h; ++y) {
+    int n = 0;
+    for (int x = 0; x < w; ++x) n += pick(image.pixel(x, y)) ? 1 : 0;
+    if (2 * y == h - 1) continue;  // the middle line belongs to neither half
+    int& half = 2 * y < h - 1 ? top : bottom;
+    half = std::max(half, n);
+  }
+  for (int x = 0; x < w; ++x) {
+    int n = 0;
+    for (int y = 0; y < h; ++y) n += pick(image.pixel(x, y)) ? 1 : 0;
+    if (2 * x == w - 1) continue;
+    int& half = 2 * x < w - 1 ? left : right;
+    half = std::max(half, n);
+  }
+  if (std::abs(top - bottom) > std::abs(left - right)) return top > bottom ? 0 : 2;
+  return right > left ? 1 : 3;
 }
 
 }  // namespace suispo::test

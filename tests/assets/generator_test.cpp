@@ -1,0 +1,72 @@
+// The painting code: how a figure is cut into sprite and mask, and that the committed pictures are
+// what the generator paints today (a changed painter without regenerated files fails here).
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+#include "assets/generator/atlas_sheet.h"
+#include "assets/generator/button_glyphs.h"
+#include "assets/generator/sprite_cutout.h"
+#include "assets/pictures.h"
+#include "tests/assets/pixel_checks.h"
+
+namespace suispo {
+namespace {
+
+using test::IsBlack;
+using test::IsWhite;
+
+TEST(CutOut, SplitsAtHalfCoverageAndKeepsTheFigureOffPureBlack) {
+  QImage figure(4, 1, QImage::Format_ARGB32);
+  figure.setPixel(0, 0, qRgba(0, 0, 0, 255));    // an opaque black outline pixel
+  figure.setPixel(1, 0, qRgba(255, 0, 0, 200));  // a mostly covered soft edge
+  figure.setPixel(2, 0, qRgba(255, 0, 0, 100));  // a faint fringe
+  figure.setPixel(3, 0, qRgba(0, 0, 0, 0));
+  const art::Cutout cut = art::CutOut(figure, QColor(0, 0, 255));
+
+  EXPECT_TRUE(IsBlack(cut.mask.pixel(0, 0)));
+  EXPECT_FALSE(IsBlack(cut.sprite.pixel(0, 0)));  // else the OR copy would leave a hole
+  EXPECT_TRUE(IsBlack(cut.mask.pixel(1, 0)));
+  const QRgb edge = cut.sprite.pixel(1, 0);
+  EXPECT_EQ(qRed(edge), 200);  // 255 at 200/255, the rest from the ground
+  EXPECT_EQ(qBlue(edge), 55);
+  for (int x : {2, 3}) {
+    EXPECT_TRUE(IsWhite(cut.mask.pixel(x, 0))) << x;
+    EXPECT_TRUE(IsBlack(cut.sprite.pixel(x, 0))) << x;
+  }
+}
+
+class Regenerated : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (QGuiApplication::instance() == nullptr) {
+      static int argc = 1;
+      static char name[] = "asset_tests";
+      static char* argv[] = {name, nullptr};
+      static QGuiApplication app(argc, argv);
+    }
+  }
+};
+
+// Text rendering may differ between font versions, so the lettered plates are left out.
+TEST_F(Regenerated, AtlasMatchesTheCommittedOneAboveThePlates) {
+  const QImage painted = art::AtlasSheet();
+  const QImage committed = assets::LoadPicture("atlas.png").convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(painted.copy(0, 0, atlas::kWidth, atlas::kNamePlate.top),
+            committed.copy(0, 0, atlas::kWidth, atlas::kNamePlate.top));
+  EXPECT_EQ(painted.copy(328, 199, 56, 56), committed.copy(328, 199, 56, 56));
+}
+
+TEST_F(Regenerated, GlyphsMatchTheCommittedOnes) {
+  const char* sides = "nesw";
+  for (int d = 0; d < 4; ++d) {
+    const QString suffix = QString("_%1.png").arg(sides[d]);
+    EXPECT_EQ(art::WallGlyph(d), assets::LoadPicture("glyph_wall" + suffix).convertToFormat(QImage::Format_RGB32))
+        << d;
+    EXPECT_EQ(art::MoveGlyph(d), assets::LoadPicture("glyph_move" + suffix).convertToFormat(QImage::Format_RGB32))
+        << d;
+  }
+}
+
+}  // namespace
+}  // namespace suispo
