@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/window/about_box.h"
 #include "app/window/transparent_ground.h"
@@ -37,6 +38,25 @@ TEST_F(WindowTest, AboutShowsOneModelessBoxPlacedAgainAndEnterHidesIt) {
   QTest::keyClick(box, Qt::Key_Return);
   EXPECT_FALSE(box->isVisible());
   EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(WindowTest, ClosingTheWindowEndsTheProgramAfterTheAboutBoxWasShown) {
+  Start();
+  bool timedOut = false;
+  QTimer::singleShot(0, form.get(), [this] {
+    form->About1->trigger();
+    QTest::keyClick(form->dialogForm, Qt::Key_Return);
+    form->ExitMenu->trigger();
+  });
+  QTimer watchdog;  // ends the loop if the program would not
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    timedOut = true;
+    QCoreApplication::exit(1);
+  });
+  watchdog.start(5000);
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+  EXPECT_FALSE(timedOut);
 }
 
 TEST_F(WindowTest, TheLinkOpensTheProjectsAddress) {
