@@ -53,6 +53,20 @@ void Caption(QPainter& p, const QRectF& box, const QString& text) {
   p.drawPath(path);
 }
 
+// A faint six-armed ice crystal, set in the empty middle of the move-button cross.
+void Crystal(QPainter& p, QPointF centre, double r) {
+  p.save();
+  p.translate(centre);
+  p.setPen(QPen(QColor(120, 150, 190, 150), 1.6, Qt::SolidLine, Qt::RoundCap));
+  for (int arm = 0; arm < 6; ++arm) {
+    p.drawLine(QPointF(0, 0), QPointF(0, -r));
+    p.drawLine(QPointF(0, -r * 0.55), QPointF(r * 0.28, -r * 0.8));
+    p.drawLine(QPointF(0, -r * 0.55), QPointF(-r * 0.28, -r * 0.8));
+    p.rotate(60);
+  }
+  p.restore();
+}
+
 }  // namespace
 
 QImage PlayBackground() {
@@ -72,6 +86,7 @@ QImage PlayBackground() {
 
   // The move buttons, then the undo, restart and title buttons.
   Recess(p, QRectF(352, 184, 120, 112), 10);
+  Crystal(p, QPointF(411.5, 240), 14);
   Recess(p, QRectF(348, 301, 132, 44), 8);
   return surface;
 }
