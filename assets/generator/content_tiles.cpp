@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <numbers>
 
 #include "assets/generator/ice.h"
 #include "assets/generator/palette.h"
@@ -54,7 +55,7 @@ QPolygonF SixPointedStar(QPointF c, double r) {
   QPolygonF star;
   for (int i = 0; i < 12; ++i) {
     const double radius = i % 2 == 0 ? r : r / std::sqrt(3.0);
-    const double angle = (-90 + 30 * i) * M_PI / 180;
+    const double angle = (-90 + 30 * i) * std::numbers::pi / 180;
     star << QPointF(c.x() + radius * std::cos(angle), c.y() + radius * std::sin(angle));
   }
   return star;
