@@ -28,7 +28,7 @@ constexpr Rect ContentTile(int kind) {
 
 inline constexpr Rect kVictoryA{4, 148, 44, 188};   // on the door, arms down
 inline constexpr Rect kVictoryB{52, 148, 92, 188};  // arms raised
-// Fall frames 1..4: standing in the hole, then lower and smaller.
+// Fall frames 1..4 as i = 0..3: standing in the hole, then lower and smaller.
 constexpr Rect FallFrame(int i) { return {100 + 48 * i, 148, 140 + 48 * i, 188}; }
 
 inline constexpr Rect kNamePlate{0, 192, 297, 213};
