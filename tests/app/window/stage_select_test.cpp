@@ -77,9 +77,10 @@ TEST_F(WindowTest, ChoosingAStageShowsThePlayScreenWithItsPicture) {
 }
 
 TEST_F(WindowTest, ChoosingWithNoSelectedLineDoesNothing) {
-  UseStageFile({});
+  UseStageFile({EastClearLine("one"), EastClearLine("two")});
   Start();
-  EXPECT_EQ(form->StageList->count(), 0);
+  ASSERT_EQ(form->StageList->count(), 2);
+  form->StageList->clearSelection();
   Click(form->ChoiseButtom);
   EXPECT_TRUE(OnStageSelect());
   EXPECT_EQ(form->game().inputReady, 0);
