@@ -7,7 +7,7 @@
 
 #include "core/board_geometry.h"
 #include "core/game.h"
-#include "quiet_window.h"
+#include "tools/replay.h"
 #include "recording_surface.h"
 #include "test_pictures.h"
 #include "view/board_view.h"
@@ -35,7 +35,7 @@ class ViewTest : public ::testing::Test {
   RecordingSurface recorder;
   BoardView view{atlas, TestBackground(), recorder, recorder};
   std::vector<StageLine> stages;
-  QuietWindow window;
+  tool::QuietWindow window;
   Game game{stages, view, window};
 };
 
