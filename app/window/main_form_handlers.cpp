@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScopeGuard>
 
+#include <algorithm>
+
 #include "about_box.h"
 #include "error_report.h"
 #include "main_form.h"
@@ -38,7 +40,8 @@ void MainForm::closeEvent(QCloseEvent* event) {
 
 void MainForm::ShowStageSelect() {
   StageList->clear();
-  const int lineHeight = 13;
+  // Rows of 13 pixels, or as tall as the fallback font needs so that no glyph is cut off.
+  const int lineHeight = std::max(13, StageList->fontMetrics().height());
   for (const std::string& line : StageListLines(store_.dataList)) {
     auto* item = new QListWidgetItem(QString::fromStdString(line), StageList);
     item->setSizeHint({StageList->fontMetrics().horizontalAdvance(item->text()) + 4, lineHeight});
