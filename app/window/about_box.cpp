@@ -10,8 +10,8 @@
 #include <QScreen>
 
 #include "link_label.h"
+#include "picture_reader.h"
 #include "transparent_ground.h"
-#include "ui_fonts.h"
 
 namespace suispo {
 
@@ -19,30 +19,33 @@ QPoint AboutBoxPlace(int fullScreenWidth, int fullScreenHeight) {
   return {(fullScreenWidth - 306) / 2, (fullScreenHeight - 196) / 2};
 }
 
-AboutBox::AboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl)
+AboutBox::AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void(const QUrl&)> openUrl)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      fonts_(fonts),
       openUrl_(std::move(openUrl)) {
   setWindowTitle(QStringLiteral("バージョン情報"));
   setFixedSize(298, 169);
-  setFont(ProportionalFont(12));
+  setFont(fonts_.Proportional(12));
   setModal(false);
   // Closing the main window ends the program even while this box is open.
   setAttribute(Qt::WA_QuitOnClose, false);
+}
 
+void AboutBox::BuildControls() {
   Image1 = new QLabel(this);
-  const QPixmap logo = WithTransparentGround(QImage(QStringLiteral(":/assets/logo.png")));
+  const QPixmap logo = WithTransparentGround(ReadPicture(QStringLiteral("logo.png")));
   Image1->setPixmap(logo);
   Image1->setGeometry(41, 20, logo.isNull() ? 138 : logo.width(), logo.isNull() ? 53 : logo.height());
 
   Label1 = new QLabel(QStringLiteral("Ver. 1.0.0"), this);
-  Label1->setFont(ProportionalFont(16));
+  Label1->setFont(fonts_.Proportional(16));
   Label1->move(198, 55);
   // Labels size themselves to their text, so a wider fallback face is not cut off.
   Label1->resize(std::max(62, Label1->sizeHint().width()), 16);
 
   Label2 = new QLabel(QStringLiteral("By suispo project"), this);
-  Label2->setFont(ProportionalFont(16));
+  Label2->setFont(fonts_.Proportional(16));
   Label2->move(145, 77);
   Label2->resize(std::max(116, Label2->sizeHint().width()), 16);
 
@@ -59,6 +62,7 @@ AboutBox::AboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl)
 }
 
 void AboutBox::PlaceAndShow() {
+  if (OKButton == nullptr) BuildControls();
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect available = screen ? screen->availableGeometry() : QRect();
   move(AboutBoxPlace(available.width(), available.height()));

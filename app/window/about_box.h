@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QUrl>
 
+#include "ui_fonts.h"
+
 class QLabel;
 class QPushButton;
 
@@ -16,11 +18,13 @@ inline const QString kProjectWebAddress = QStringLiteral("https://suispo.example
 class AboutBox : public QDialog {
  public:
   // openUrl: the desktop's open-document action (Label3Click).
-  AboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl);
+  AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void(const QUrl&)> openUrl);
 
   // About1Click: places the box by the primary screen's available size and brings it to the front.
   void PlaceAndShow();
 
+  // Made at the first showing: the box is created hidden at start and most runs never open it,
+  // so its logo and faces are not loaded before then.
   QLabel* Image1 = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
@@ -28,9 +32,11 @@ class AboutBox : public QDialog {
   QPushButton* OKButton = nullptr;
 
  private:
+  void BuildControls();
   void Label3Click();
   void OKButtonClick();
 
+  UiFonts fonts_;
   std::function<void(const QUrl&)> openUrl_;
   bool firstShowing_ = true;
 };

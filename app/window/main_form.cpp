@@ -12,19 +12,19 @@
 
 #include "about_box.h"
 #include "error_report.h"
+#include "picture_reader.h"
 #include "play_surface.h"
 #include "transparent_ground.h"
-#include "ui_fonts.h"
 
 namespace suispo {
 
 namespace {
 
 // A game button showing one glyph, its silver ground left out; it never takes the focus.
-QPushButton* GlyphButton(QWidget* parent, int left, int top, const char* resource) {
+QPushButton* GlyphButton(QWidget* parent, int left, int top, const char* picture) {
   auto* button = new QPushButton(parent);
   button->setGeometry(left, top, 33, 33);
-  const QPixmap glyph = WithTransparentGround(QImage(QString::fromLatin1(resource)));
+  const QPixmap glyph = WithTransparentGround(ReadPicture(QString::fromLatin1(picture)));
   button->setIcon(QIcon(glyph));
   button->setIconSize(glyph.size());
   button->setFocusPolicy(Qt::NoFocus);
@@ -49,16 +49,13 @@ MainForm::MainForm(const MainFormParts& parts)
       openUrl_(parts.openUrl),
       store_(parts.programDir, parts.now) {
   setWindowTitle(kApplicationTitle);
-  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
-  setFont(ProportionalFont(12));
+  setWindowIcon(QIcon(QPixmap::fromImage(ReadPicture(QStringLiteral("icon.png")))));
+  setFont(fonts_.Proportional(12));
   BuildControls();
   BuildMenu();
-  view_ = std::make_unique<BoardView>(QImage(QStringLiteral(":/assets/atlas.png")),
-                                      QImage(QStringLiteral(":/assets/background.png")),
-                                      *parts.frameClock, *MainImage);
-  MainImage->SetSurface(&view_->surface());
-  game_ = std::make_unique<Game>(store_.dataList, *view_, *this);
-  dialogForm = new AboutBox(this, openUrl_);
+  boardView_ = std::make_unique<DeferredBoardView>(*parts.frameClock, *MainImage);
+  game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
+  dialogForm = new AboutBox(this, fonts_, openUrl_);
 }
 
 MainForm::~MainForm() = default;
@@ -76,7 +73,7 @@ void MainForm::BuildControls() {
   mpText = new QLabel(QStringLiteral("0"), client);
   mpText->setGeometry(396, 119, 32, 20);
   mpText->setAlignment(Qt::AlignCenter);
-  mpText->setFont(ProportionalFont(16, true));
+  mpText->setFont(fonts_.Proportional(16, true));
   QPalette white = mpText->palette();
   white.setColor(QPalette::WindowText, Qt::white);
   mpText->setPalette(white);
@@ -84,27 +81,27 @@ void MainForm::BuildControls() {
 
   TitleImage = new QLabel(client);
   TitleImage->setGeometry(85, 13, 350, 135);
-  TitleImage->setPixmap(WithTransparentGround(QImage(QStringLiteral(":/assets/title.png"))));
+  TitleImage->setPixmap(WithTransparentGround(ReadPicture(QStringLiteral("title.png"))));
   TitleImage->hide();
 
-  NWallButton = GlyphButton(client, 396, 71, ":/assets/glyph_wall_n.png");
-  EWallButton = GlyphButton(client, 431, 107, ":/assets/glyph_wall_e.png");
-  SWallButton = GlyphButton(client, 395, 142, ":/assets/glyph_wall_s.png");
-  WWallButton = GlyphButton(client, 360, 107, ":/assets/glyph_wall_w.png");
-  NMoveButton = GlyphButton(client, 396, 188, ":/assets/glyph_move_n.png");
-  EMoveButton = GlyphButton(client, 430, 224, ":/assets/glyph_move_e.png");
-  SMoveButton = GlyphButton(client, 395, 259, ":/assets/glyph_move_s.png");
-  WMoveButton = GlyphButton(client, 360, 225, ":/assets/glyph_move_w.png");
+  NWallButton = GlyphButton(client, 396, 71, "glyph_wall_n.png");
+  EWallButton = GlyphButton(client, 431, 107, "glyph_wall_e.png");
+  SWallButton = GlyphButton(client, 395, 142, "glyph_wall_s.png");
+  WWallButton = GlyphButton(client, 360, 107, "glyph_wall_w.png");
+  NMoveButton = GlyphButton(client, 396, 188, "glyph_move_n.png");
+  EMoveButton = GlyphButton(client, 430, 224, "glyph_move_e.png");
+  SMoveButton = GlyphButton(client, 395, 259, "glyph_move_s.png");
+  WMoveButton = GlyphButton(client, 360, 225, "glyph_move_w.png");
 
   selectGroup = new QGroupBox(QStringLiteral("Ｓｔａｇｅ　Ｓｅｌｅｃｔ"), client);
   selectGroup->setGeometry(36, 161, 439, 192);
-  selectGroup->setFont(ProportionalFont(12, true));
+  selectGroup->setFont(fonts_.Proportional(12, true));
   selectGroup->setFocusPolicy(Qt::NoFocus);
   selectGroup->hide();
 
   StageList = new QListWidget(selectGroup);
   StageList->setGeometry(15, 17, 309, 169);
-  StageList->setFont(FixedFont(13));
+  StageList->setFont(fonts_.Fixed(13));
   StageList->setSelectionMode(QAbstractItemView::SingleSelection);
   StageList->setUniformItemSizes(true);
   StageList->setFocusPolicy(Qt::StrongFocus);
@@ -112,10 +109,10 @@ void MainForm::BuildControls() {
   ChoiseButtom = TextButton(selectGroup, QStringLiteral("ステージ決定"), {341, 161, 81, 25}, Qt::StrongFocus);
 
   resetButton = TextButton(client, QStringLiteral("やり直し"), {430, 306, 45, 16}, Qt::NoFocus);
-  resetButton->setFont(ProportionalFont(11));
+  resetButton->setFont(fonts_.Proportional(11));
   resetButton->hide();
   giveupButton = TextButton(client, QStringLiteral("タイトル"), {430, 324, 45, 16}, Qt::NoFocus);
-  giveupButton->setFont(ProportionalFont(11));
+  giveupButton->setFont(fonts_.Proportional(11));
   giveupButton->hide();
   undoButton = TextButton(client, QStringLiteral("１手戻す"), {353, 309, 69, 28}, Qt::StrongFocus);
   undoButton->hide();

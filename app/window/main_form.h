@@ -12,7 +12,9 @@
 #include "app/store/stage_store.h"
 #include "core/game.h"
 #include "core/game_window.h"
+#include "deferred_board_view.h"
 #include "dialogs.h"
+#include "ui_fonts.h"
 #include "view/board_view.h"
 
 class QAbstractButton;
@@ -72,7 +74,8 @@ class MainForm : public QMainWindow, public GameWindow {
 
   Game& game() { return *game_; }
   StageStore& store() { return store_; }
-  const BoardView& view() const { return *view_; }
+  // The board view, built at the first stage start (or here, when asked for before).
+  const BoardView& view() { return boardView_->view(); }
 
   // The controls, named as the screens call them; created in this order (later ones on top).
   PlaySurface* MainImage = nullptr;
@@ -96,7 +99,7 @@ class MainForm : public QMainWindow, public GameWindow {
   QAction* ExitMenu = nullptr;
   QAction* Help1 = nullptr;
   QAction* About1 = nullptr;
-  AboutBox* dialogForm = nullptr;
+  AboutBox* dialogForm = nullptr;  // made hidden with the window; its controls at its first showing
 
   // The play controls in the order they are shown and hidden.
   std::array<QWidget*, 12> PlayControls() const;
@@ -115,8 +118,9 @@ class MainForm : public QMainWindow, public GameWindow {
 
   Dialogs& dialogs_;
   std::function<void(const QUrl&)> openUrl_;
+  UiFonts fonts_;
   StageStore store_;
-  std::unique_ptr<BoardView> view_;
+  std::unique_ptr<DeferredBoardView> boardView_;
   std::unique_ptr<Game> game_;
 };
 

@@ -1,21 +1,34 @@
 // The two faces the window asks for, with the fallbacks installed on this system.
 #include "ui_fonts.h"
 
-#include <QStringList>
+#include <QFontDatabase>
 
 namespace suispo {
 
-QFont ProportionalFont(int pixels, bool bold) {
+namespace {
+
+QStringList InstalledOf(const QString& named, const QString& fallback) {
+  if (QFontDatabase::hasFamily(named)) return {named, fallback};
+  return {fallback};
+}
+
+}  // namespace
+
+UiFonts::UiFonts()
+    : proportional_(InstalledOf(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"))),
+      fixed_(InstalledOf(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"))) {}
+
+QFont UiFonts::Proportional(int pixels, bool bold) const {
   QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+  font.setFamilies(proportional_);
   font.setPixelSize(pixels);
   font.setBold(bold);
   return font;
 }
 
-QFont FixedFont(int pixels) {
+QFont UiFonts::Fixed(int pixels) const {
   QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
+  font.setFamilies(fixed_);
   font.setFixedPitch(true);
   font.setStyleHint(QFont::Monospace);
   font.setPixelSize(pixels);

@@ -2,12 +2,25 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 namespace suispo {
 
-// The proportional Gothic face, by pixel height.
-QFont ProportionalFont(int pixels, bool bold = false);
-// The fixed-pitch Gothic face of the stage list, by pixel height.
-QFont FixedFont(int pixels);
+class UiFonts {
+ public:
+  // Looks the named faces up once. A name the font database lacks is left out of the requests:
+  // Qt would pass it over for the fallback anyway, but only after asking fontconfig for
+  // substitutes again for every script of every text, which doubles the window's start-up.
+  UiFonts();
+
+  // The proportional Gothic face, by pixel height.
+  QFont Proportional(int pixels, bool bold = false) const;
+  // The fixed-pitch Gothic face of the stage list, by pixel height.
+  QFont Fixed(int pixels) const;
+
+ private:
+  QStringList proportional_;
+  QStringList fixed_;
+};
 
 }  // namespace suispo
