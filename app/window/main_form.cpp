@@ -20,13 +20,10 @@ namespace suispo {
 
 namespace {
 
-// A game button showing one glyph, its silver ground left out; it never takes the focus.
-QPushButton* GlyphButton(QWidget* parent, int left, int top, const char* picture) {
+// A game button; its glyph comes at the first stage start (ReadGlyphs). It never takes the focus.
+QPushButton* GlyphButton(QWidget* parent, int left, int top) {
   auto* button = new QPushButton(parent);
   button->setGeometry(left, top, 33, 33);
-  const QPixmap glyph = WithTransparentGround(ReadPicture(QString::fromLatin1(picture)));
-  button->setIcon(QIcon(glyph));
-  button->setIconSize(glyph.size());
   button->setFocusPolicy(Qt::NoFocus);
   button->hide();
   return button;
@@ -84,14 +81,14 @@ void MainForm::BuildControls() {
   TitleImage->setPixmap(WithTransparentGround(ReadPicture(QStringLiteral("title.png"))));
   TitleImage->hide();
 
-  NWallButton = GlyphButton(client, 396, 71, "glyph_wall_n.png");
-  EWallButton = GlyphButton(client, 431, 107, "glyph_wall_e.png");
-  SWallButton = GlyphButton(client, 395, 142, "glyph_wall_s.png");
-  WWallButton = GlyphButton(client, 360, 107, "glyph_wall_w.png");
-  NMoveButton = GlyphButton(client, 396, 188, "glyph_move_n.png");
-  EMoveButton = GlyphButton(client, 430, 224, "glyph_move_e.png");
-  SMoveButton = GlyphButton(client, 395, 259, "glyph_move_s.png");
-  WMoveButton = GlyphButton(client, 360, 225, "glyph_move_w.png");
+  NWallButton = GlyphButton(client, 396, 71);
+  EWallButton = GlyphButton(client, 431, 107);
+  SWallButton = GlyphButton(client, 395, 142);
+  WWallButton = GlyphButton(client, 360, 107);
+  NMoveButton = GlyphButton(client, 396, 188);
+  EMoveButton = GlyphButton(client, 430, 224);
+  SMoveButton = GlyphButton(client, 395, 259);
+  WMoveButton = GlyphButton(client, 360, 225);
 
   selectGroup = new QGroupBox(QStringLiteral("Ｓｔａｇｅ　Ｓｅｌｅｃｔ"), client);
   selectGroup->setGeometry(36, 161, 439, 192);
@@ -132,6 +129,21 @@ void MainForm::BuildControls() {
   Connect(undoButton, &MainForm::undoButtonClick);
   Connect(resetButton, &MainForm::resetButtonClick);
   Connect(giveupButton, &MainForm::giveupButtonClick);
+}
+
+void MainForm::ReadGlyphs() {
+  if (glyphsRead_) return;
+  glyphsRead_ = true;
+  const std::pair<QPushButton*, const char*> glyphs[] = {
+      {NWallButton, "glyph_wall_n.png"}, {EWallButton, "glyph_wall_e.png"}, {SWallButton, "glyph_wall_s.png"},
+      {WWallButton, "glyph_wall_w.png"}, {NMoveButton, "glyph_move_n.png"}, {EMoveButton, "glyph_move_e.png"},
+      {SMoveButton, "glyph_move_s.png"}, {WMoveButton, "glyph_move_w.png"}};
+  for (const auto& [button, picture] : glyphs) {
+    // Each glyph with its silver ground left out.
+    const QPixmap glyph = WithTransparentGround(ReadPicture(QString::fromLatin1(picture)));
+    button->setIcon(QIcon(glyph));
+    button->setIconSize(glyph.size());
+  }
 }
 
 void MainForm::BuildMenu() {

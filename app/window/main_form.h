@@ -110,6 +110,9 @@ class MainForm : public QMainWindow, public GameWindow {
  private:
   void BuildControls();
   void BuildMenu();
+  // The game buttons' glyphs, read at the first stage start: the stage select screen, shown
+  // first, has no game buttons.
+  void ReadGlyphs();
   // Runs a handler under the error report, so an error never unwinds through Qt's frames.
   void Connect(QAbstractButton* button, void (MainForm::*handler)());
   void Connect(QAction* action, void (MainForm::*handler)());
@@ -122,6 +125,7 @@ class MainForm : public QMainWindow, public GameWindow {
   StageStore store_;
   std::unique_ptr<DeferredBoardView> boardView_;
   std::unique_ptr<Game> game_;
+  bool glyphsRead_ = false;
 };
 
 }  // namespace suispo

@@ -63,6 +63,7 @@ void MainForm::ChoiseButtomClick() {
   // The stage is built before the screen changes, so a line that fails to start leaves the
   // stage select screen as it was.
   game_->StartStage();
+  ReadGlyphs();
   TitleImage->hide();
   selectGroup->hide();
   loadMenu->setEnabled(false);
