@@ -32,6 +32,7 @@ QFont UiFonts::Fixed(int pixels) const {
   font.setFixedPitch(true);
   font.setStyleHint(QFont::Monospace);
   font.setPixelSize(pixels);
+  font.setBold(false);  // set, so that a list inside the bold group box does not inherit bold
   return font;
 }
 

@@ -40,6 +40,10 @@ TEST_F(WindowTest, WindowIsFixedWithItsCaptionAndGameButtonsTakeNoFocus) {
       EXPECT_EQ(control->focusPolicy(), Qt::NoFocus);
     }
   }
+  // The group's caption and button are bold; its list of stages is not.
+  EXPECT_TRUE(form->ChoiseButtom->font().bold());
+  EXPECT_FALSE(form->StageList->font().bold());
+  EXPECT_TRUE(form->StageList->font().fixedPitch());
   EXPECT_TRUE(form->StageList->focusPolicy() & Qt::TabFocus);
   QApplication::setActiveWindow(form.get());
   form->StageList->setFocus();
