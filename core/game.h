@@ -4,18 +4,16 @@
 #include <string_view>
 #include <vector>
 
-#include "board.h"
 #include "board_painter.h"
 #include "game_window.h"
+#include "play_state.h"
 #include "stage_line.h"
 #include "undo_ring.h"
 
 namespace suispo {
 
-// What a move's resting cell did.
-enum class Landing { kNone, kKey, kCleared, kMissed, kWarp };
-
-class Game {
+// The rules' answers come from play_state.h; this class draws them and drives the window.
+class Game : public PlayState {
  public:
   // dataList: the stage lines, owned by the caller and read at each StartStage.
   Game(const std::vector<StageLine>& dataList, BoardPainter& painter, GameWindow& window);
@@ -32,24 +30,18 @@ class Game {
   // The undo button: does nothing unless inputReady is 1 and a snapshot is held. True when one was restored.
   bool Undo();
 
-  // The state, as the screens and the tools read it.
-  Board board;
-  int playerX = 0;
-  int playerY = 0;
-  int facing = kNorth;
-  int mp = 0;
-  int keysLeft = 0;
+  // The state, as the screens read it: the board, position, facing, mp and keysLeft of PlayState, and
   int stageIndex = 0;
   int inputReady = 0;  // 1 when a game button may start an operation
   UndoRing undo;
 
  private:
+  void DrawBoard();
   void CollectKey();
   void StageCleared();
   void StageMissed();
-  bool Warp(int kind);
+  void Warp(Cell partner);
   void TurnTo(int direction);
-  bool StepBlocked(int dx, int dy) const;
 
   const std::vector<StageLine>& dataList_;
   BoardPainter& painter_;

@@ -10,7 +10,7 @@ constexpr const char* kSymbols = ".KDO^>v<rbgo";
 
 }  // namespace
 
-std::string BoardPicture(const Game& game) {
+std::string BoardPicture(const PlayState& game) {
   const Board& b = game.board;
   std::string text = "+---+---+---+---+---+---+\n";
   for (int y = 0; y < kBoardSize; ++y) {

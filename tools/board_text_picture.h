@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "core/game.h"
+#include "core/play_state.h"
 
 namespace suispo::tool {
 
-std::string BoardPicture(const Game& game);
+std::string BoardPicture(const PlayState& game);
 
 }  // namespace suispo::tool

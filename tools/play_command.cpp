@@ -14,15 +14,16 @@ namespace {
 
 constexpr const char* kFacingNames[4] = {"north", "east", "south", "west"};
 
-void Report(bool json, const Game& game, const std::string& op, const std::string& event) {
+void Report(bool json, const StagePlay& play, const std::string& op, const std::string& event) {
+  const PlayState& s = play.state;
   if (json) {
-    std::cout << StateJson(game, op, event) << '\n';
+    std::cout << StateJson(s, play.undo, op, event) << '\n';
     return;
   }
   std::cout << op << ": " << event << "\n"
-            << BoardPicture(game) << "at (" << game.playerX << ", " << game.playerY << ") facing "
-            << kFacingNames[game.facing & 3] << ", wall points " << game.mp << ", keys left " << game.keysLeft
-            << ", undo " << game.undo.undoCount << "\n\n";
+            << BoardPicture(s) << "at (" << s.playerX << ", " << s.playerY << ") facing "
+            << kFacingNames[s.facing & 3] << ", wall points " << s.mp << ", keys left " << s.keysLeft
+            << ", undo " << play.undo.undoCount << "\n\n";
 }
 
 }  // namespace
@@ -41,14 +42,10 @@ int PlayCommand(const Args& given) {
     ops = ParseOps(Args(args.begin() + 2, args.end()));
     lines = ReadStageFile(args[0]);
     const int stage = StageIndexOf(args[1], lines.size());
-    NoDrawing painter;
-    QuietWindow window;
-    Game game(lines, painter, window);
-    game.stageIndex = stage;
-    game.StartStage();
-    game.inputReady = 1;
+    StagePlay play(lines[static_cast<std::size_t>(stage)]);
+    play.StartStage();
     if (!json) std::cout << "stage " << args[1] << ": " << DisplayText(StageName(lines[stage])) << "\n";
-    Report(json, game, "start", "none");
+    Report(json, play, "start", "none");
     bool cleared = false;
     for (const std::string& op : ops) {
       if (cleared) {
@@ -56,9 +53,9 @@ int PlayCommand(const Args& given) {
         std::cerr << "suispo-stage: the stage is cleared; '" << op << "' comes after the end\n";
         return 1;
       }
-      const std::string event = RunOp(game, op);
+      const std::string event = RunOp(play, op);
       cleared = event == "cleared";
-      Report(json, game, op, event);
+      Report(json, play, op, event);
     }
   } catch (const std::exception& e) {
     std::cout.flush();

@@ -29,6 +29,18 @@ const char* LandingName(Landing landing) {
   return "none";
 }
 
+// The buttons of a token, on the game or on a stage played without a screen.
+template <class Play, class SlideFn>
+std::string Press(Play& play, const std::string& token, SlideFn slide) {
+  if (token == "U") return play.Undo() ? "undo" : "none";
+  if (token == "R") {
+    play.StartStage();
+    return "none";
+  }
+  if (token[0] == '+') return play.PlaceWall(DirectionOfLetter(token[1])) ? "wall" : "none";
+  return LandingName(slide(DirectionOfLetter(token[0])));
+}
+
 }  // namespace
 
 std::vector<std::string> ParseOps(const std::vector<std::string>& args) {
@@ -52,22 +64,19 @@ std::vector<std::string> ParseOps(const std::vector<std::string>& args) {
   return ops;
 }
 
-std::string RunOp(Game& game, const std::string& token) {
-  if (token == "U") return game.Undo() ? "undo" : "none";
-  if (token == "R") {
-    game.StartStage();
-    return "none";
-  }
-  if (token[0] == '+') return game.PlaceWall(DirectionOfLetter(token[1])) ? "wall" : "none";
-  const int direction = DirectionOfLetter(token[0]);
-  return LandingName(game.Slide(kStepX[direction], kStepY[direction], direction));
+std::string RunOp(StagePlay& play, const std::string& token) {
+  return Press(play, token, [&](int direction) { return play.Slide(direction); });
 }
 
-std::string StateJson(const Game& game, const std::string& op, const std::string& event) {
+std::string RunOp(Game& game, const std::string& token) {
+  return Press(game, token, [&](int d) { return game.Slide(kStepX[d], kStepY[d], d); });
+}
+
+std::string StateJson(const PlayState& state, const UndoRing& undo, const std::string& op, const std::string& event) {
   auto field = [](const char* name, int value) { return std::string(",\"") + name + "\":" + std::to_string(value); };
-  return "{\"op\":\"" + op + "\",\"board\":\"" + WriteBoardText(game.board) + "\"" + field("x", game.playerX) +
-         field("y", game.playerY) + field("facing", game.facing) + field("mp", game.mp) +
-         field("keys", game.keysLeft) + field("undo", game.undo.undoCount) + ",\"event\":\"" + event + "\"}";
+  return "{\"op\":\"" + op + "\",\"board\":\"" + WriteBoardText(state.board) + "\"" + field("x", state.playerX) +
+         field("y", state.playerY) + field("facing", state.facing) + field("mp", state.mp) +
+         field("keys", state.keysLeft) + field("undo", undo.undoCount) + ",\"event\":\"" + event + "\"}";
 }
 
 int StageIndexOf(const std::string& argument, std::size_t stageCount) {

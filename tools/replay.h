@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/board_painter.h"
 #include "core/game.h"
 #include "core/game_window.h"
+#include "core/stage_play.h"
 
 namespace suispo::tool {
 
@@ -16,11 +16,13 @@ namespace suispo::tool {
 std::vector<std::string> ParseOps(const std::vector<std::string>& args);
 
 // Runs one operation as its button would; returns what happened: "key", "cleared", "missed",
-// "warp", "wall", "undo" or "none".
+// "warp", "wall", "undo" or "none". The game is the one the player sees (render draws it); the
+// stage play is the same rules without a screen.
+std::string RunOp(StagePlay& play, const std::string& token);
 std::string RunOp(Game& game, const std::string& token);
 
 // The state as the stage tool reports it, one JSON object.
-std::string StateJson(const Game& game, const std::string& op, const std::string& event);
+std::string StateJson(const PlayState& state, const UndoRing& undo, const std::string& op, const std::string& event);
 
 // A window with nothing to show and nothing to save: the tool never changes a stage file.
 class QuietWindow : public GameWindow {
@@ -30,26 +32,6 @@ class QuietWindow : public GameWindow {
   void MarkStageCleared(int) override {}
   void HidePlayScreen() override {}
   void ShowStageSelect() override {}
-};
-
-// Draws nothing: the play command needs only the rules.
-class NoDrawing : public BoardPainter {
- public:
-  void DrawFloor(int, int) override {}
-  void DrawTile(int, int, int) override {}
-  void DrawWall(int, int, bool, bool) override {}
-  void DrawBorder() override {}
-  void SaveBackground() override {}
-  void RestoreCell(int, int) override {}
-  void DrawCharacter(int, int, int) override {}
-  void PresentBoard() override {}
-  void EraseCell(int, int) override {}
-  void DrawStageName(const std::string&) override {}
-  void AnimateStep(int, int, int, int, int) override {}
-  void AnimateClear(int, int) override {}
-  void AnimateMiss(int, int) override {}
-  void AnimateSink(int, int) override {}
-  void AnimateRise(int, int, int) override {}
 };
 
 // The stage number argument (1-based) as an index into lines; throws std::invalid_argument.

@@ -7,6 +7,12 @@ namespace suispo::model {
 
 std::optional<std::string> GameRun::Start(int stage) {
   game_.stageIndex = stage;
+  play_.emplace(lines_[static_cast<std::size_t>(stage)]);
+  play_->state = game_;  // a line without "C" starts where the game's last play stood
+  try {
+    play_->StartStage();
+  } catch (const GameError&) {
+  }
   try {
     game_.StartStage();
   } catch (const GameError& error) {
@@ -16,10 +22,14 @@ std::optional<std::string> GameRun::Start(int stage) {
   return std::nullopt;
 }
 
-std::string GameRun::Run(const std::string& token) { return Json(token, tool::RunOp(game_, token)); }
+std::string GameRun::Run(const std::string& token) {
+  const std::string json = Json(token, tool::RunOp(game_, token));
+  const std::string tool = tool::StateJson(play_->state, play_->undo, token, tool::RunOp(*play_, token));
+  return json == tool ? json : json + "\n  played without a screen: " + tool;
+}
 
 std::string GameRun::Json(const std::string& op, const std::string& event) const {
-  return tool::StateJson(game_, op, event);
+  return tool::StateJson(game_, game_.undo, op, event);
 }
 
 }  // namespace suispo::model

@@ -1,0 +1,55 @@
+// The state of a stage in play, and what each operation does to it, without drawing.
+#pragma once
+
+#include <string_view>
+
+#include "board.h"
+#include "rules.h"
+#include "stage_line.h"
+#include "undo_ring.h"
+
+namespace suispo {
+
+struct PlayState {
+  Board board;
+  int playerX = 0;
+  int playerY = 0;
+  int facing = kNorth;
+  int mp = 0;
+  int keysLeft = 0;
+
+  Cell Position() const { return {playerX, playerY}; }
+  friend bool operator==(const PlayState&, const PlayState&) = default;
+};
+
+// Fills the board and keysLeft from a board text (positions 1 to 72); the last "C" sets the position,
+// and a text without one leaves it. Positions past the end of a short text are floor with no walls.
+void ReadBoardText(std::string_view text, PlayState& state);
+
+// A stage's line as its start: the board, the wall points (throws GameError when they are no number),
+// facing north.
+void StartFromLine(const StageLine& line, PlayState& state);
+
+// The key under the character is taken.
+void TakeKey(PlayState& state);
+
+// A move's answer: the slide and what its resting cell did.
+struct MoveResult {
+  SlidePath path;
+  Landing landing = Landing::kNone;
+  Cell warpedFrom;  // the pad the character sank into, for a warp
+};
+
+// Turns and slides; takes the key or crosses the warp where the slide rests. A miss or a clear
+// leaves the character on the hole or the door: restarting or leaving is the caller's.
+MoveResult Move(PlayState& state, int direction);
+
+// Turns towards the edge and builds a wall there if a wall point is left and the edge is free.
+bool BuildWall(PlayState& state, int direction);
+
+// Undo snapshots: the board, the position and the wall points before an operation.
+void PushSnapshot(UndoRing& ring, const PlayState& state);
+// Takes the newest snapshot back (false when none is held); facing stays as it is.
+bool RestoreSnapshot(UndoRing& ring, PlayState& state);
+
+}  // namespace suispo
