@@ -1,13 +1,33 @@
-// The game's pictures compiled into the program, loaded by file name.
+// The game's pictures compiled into the program, each with the size the program relies on, and the one
+// way to read them.
 #pragma once
 
 #include <QImage>
-#include <QString>
+
+#include "assets/atlas_map.h"
 
 namespace suispo::assets {
 
-// name: a file of assets/, e.g. "atlas.png"; also loadable directly as ":/assets/atlas.png".
-// A null image when no such picture was compiled in.
-QImage LoadPicture(const QString& name);
+struct Picture {
+  const char* file;  // a file of assets/, compiled in as ":/assets/<file>"
+  int width;
+  int height;
+};
+
+inline constexpr Picture kAtlas{"atlas.png", atlas::kWidth, atlas::kHeight};
+inline constexpr Picture kBackground{"background.png", atlas::kSurfaceWidth, atlas::kSurfaceHeight};
+inline constexpr Picture kTitle{"title.png", 350, 135};
+inline constexpr Picture kLogo{"logo.png", 138, 53};
+inline constexpr Picture kIcon{"icon.png", 32, 32};
+// The glyphs of the wall and move buttons, by Direction.
+inline constexpr Picture kWallGlyphs[4] = {
+    {"glyph_wall_n.png", 29, 22}, {"glyph_wall_e.png", 22, 29}, {"glyph_wall_s.png", 29, 22}, {"glyph_wall_w.png", 22, 29}};
+inline constexpr Picture kMoveGlyphs[4] = {
+    {"glyph_move_n.png", 29, 29}, {"glyph_move_e.png", 29, 29}, {"glyph_move_s.png", 29, 29}, {"glyph_move_w.png", 29, 29}};
+
+// Reads the picture as PNG; throws GameError when it is not compiled in or not of its size. Read as PNG
+// straight away: left to guess the format, Qt would first load every image plugin installed (JPEG,
+// GIF, ICO) to ask each of them.
+QImage ReadPicture(const Picture& picture);
 
 }  // namespace suispo::assets

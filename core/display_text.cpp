@@ -11,8 +11,7 @@ namespace {
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 // Strict UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
-bool IsUtf8(std::string_view bytes, bool& hasMultibyte) {
-  hasMultibyte = false;
+bool IsUtf8(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -40,7 +39,6 @@ bool IsUtf8(std::string_view bytes, bool& hasMultibyte) {
       const auto c = static_cast<unsigned char>(bytes[i + k]);
       if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return false;
     }
-    hasMultibyte = true;
     i += length;
   }
   return true;
@@ -61,8 +59,7 @@ std::string EveryHighByteReplaced(std::string_view bytes) {
 }  // namespace
 
 std::string DisplayText(std::string_view bytes) {
-  bool hasMultibyte = false;
-  if (IsUtf8(bytes, hasMultibyte)) return std::string(bytes);
+  if (IsUtf8(bytes)) return std::string(bytes);
 
   const iconv_t cd = iconv_open("UTF-8", "CP932");
   if (cd == reinterpret_cast<iconv_t>(-1)) return EveryHighByteReplaced(bytes);

@@ -3,7 +3,7 @@
 
 #include <exception>
 
-#include "core/board_geometry.h"
+#include "core/board_build.h"
 
 namespace suispo {
 
@@ -28,32 +28,7 @@ Game::Game(const std::vector<StageLine>& dataList, BoardPainter& painter, GameWi
 
 void Game::LoadBoard(std::string_view text) {
   ReadBoardText(text, *this);
-  DrawBoard();
-}
-
-void Game::DrawBoard() {
-  for (int k = 0; k < kCellCount; ++k) {
-    const int x = k % kBoardSize;
-    const int y = k / kBoardSize;
-    painter_.DrawFloor(x, y);
-    const int kind = board.cells[CellIndex(x, y)];
-    if (kind != kFloor) painter_.DrawTile(CellOrigin(x), CellOrigin(y), kind);
-  }
-  for (int k = 0; k < kCellCount; ++k) {
-    const int x = k % kBoardSize;
-    const int y = k / kBoardSize;
-    const int east = board.eastWalls[CellIndex(x, y)];
-    const int south = board.southWalls[CellIndex(x, y)];
-    const int left = x * kCellPitch;
-    const int top = y * kCellPitch;
-    // Solid strips first, then marked ones, so the corners overlap the same way on every board.
-    if (east == kSolidWall) painter_.DrawWall(left, top, false, false);
-    if (south == kSolidWall) painter_.DrawWall(left, top, true, false);
-    if (east == kMarkedEdge) painter_.DrawWall(left, top, false, true);
-    if (south == kMarkedEdge) painter_.DrawWall(left, top, true, true);
-  }
-  painter_.DrawBorder();
-  painter_.SaveBackground();
+  BuildBoard(board, painter_);
 }
 
 void Game::StartStage() {
@@ -66,17 +41,15 @@ void Game::StartStage() {
   mp = WallPoints(line);
   facing = kNorth;
   window_.ShowMp(mp);
-  painter_.DrawCharacter(CellOrigin(playerX), CellOrigin(playerY), facing);
+  painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
   painter_.DrawStageName(StageName(line));
 }
 
 void Game::TurnTo(int direction) {
   facing = direction;
-  const int left = CellOrigin(playerX);
-  const int top = CellOrigin(playerY);
-  painter_.RestoreCell(left, top);
-  painter_.DrawCharacter(left, top, facing);
+  painter_.RestoreCell(playerX, playerY);
+  painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
 }
 
@@ -110,11 +83,9 @@ Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direct
 
 void Game::CollectKey() {
   TakeKey(*this);
-  const int left = CellOrigin(playerX);
-  const int top = CellOrigin(playerY);
-  painter_.EraseCell(left, top);
-  painter_.RestoreCell(left, top);
-  painter_.DrawCharacter(left, top, facing);
+  painter_.EraseCell(playerX, playerY);
+  painter_.RestoreCell(playerX, playerY);
+  painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
 }
 
@@ -153,7 +124,7 @@ bool Game::PlaceWall(int direction) {
   const bool placed = BuildWall(*this, direction);
   if (placed) {
     const Edge edge = *EdgeBeside(Position(), direction);
-    painter_.DrawWall(edge.owner.x * kCellPitch, edge.owner.y * kCellPitch, edge.south, false);
+    painter_.DrawWall(edge.owner.x, edge.owner.y, edge.south, false);
     painter_.PresentBoard();
   }
   window_.ShowMp(mp);
@@ -169,8 +140,8 @@ bool Game::Undo() {
   // The button is disabled with an empty history; a stray call changes nothing.
   if (inputReady != 1 || !RestoreSnapshot(undo, *this)) return false;
   // The whole board is drawn again, walls placed before the snapshot included.
-  DrawBoard();
-  painter_.DrawCharacter(CellOrigin(playerX), CellOrigin(playerY), facing);
+  BuildBoard(board, painter_);
+  painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
   window_.ShowMp(mp);
   if (undo.undoCount == 0) window_.SetUndoEnabled(false);

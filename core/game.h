@@ -36,7 +36,6 @@ class Game : public PlayState {
   UndoRing undo;
 
  private:
-  void DrawBoard();
   void CollectKey();
   void StageCleared();
   void StageMissed();

@@ -42,10 +42,9 @@ std::string StageText(const std::vector<StageLine>& lines) {
   return text;
 }
 
-std::string ReadFileBytes(const std::string& path) {
-  const GameError cannotOpen(FormatMessage("ファイル %s は開けません", {path}));
+std::optional<std::string> ReadWholeFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw cannotOpen;
+  if (fd < 0) return std::nullopt;
   std::string bytes;
   struct stat info {};
   bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
@@ -60,12 +59,14 @@ std::string ReadFileBytes(const std::string& path) {
     bytes.append(buffer, static_cast<std::size_t>(n));
   }
   ::close(fd);
-  if (!ok) throw cannotOpen;
+  if (!ok) return std::nullopt;
   return bytes;
 }
 
 std::vector<StageLine> ReadStageFile(const std::string& path) {
-  return ParseStageText(ReadFileBytes(path), path);
+  const std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) throw GameError(FormatMessage("ファイル %s は開けません", {path}));
+  return ParseStageText(*bytes, path);
 }
 
 }  // namespace suispo

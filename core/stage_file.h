@@ -1,6 +1,7 @@
 // Stage files as text: one stage line per line, lines end at CR LF, CR or LF; written with CR LF.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +18,10 @@ std::vector<StageLine> ParseStageText(std::string_view bytes, std::string_view n
 // Every line followed by CR LF, the last included.
 std::string StageText(const std::vector<StageLine>& lines);
 
-// Reads a whole file; throws GameError "ファイル %s は開けません" (%s = path) when it cannot be read.
-std::string ReadFileBytes(const std::string& path);
-// Reads and parses a stage file.
+// A whole file's bytes; nothing when it is missing, a folder or unreadable.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+// Reads and parses a stage file; throws GameError "ファイル %s は開けません" (%s = path) when it cannot
+// be read.
 std::vector<StageLine> ReadStageFile(const std::string& path);
 
 }  // namespace suispo

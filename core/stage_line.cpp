@@ -12,6 +12,15 @@ namespace {
 constexpr int kCodeEast[9] = {0, 1, 0, 1, 2, 0, 2, 1, 2};
 constexpr int kCodeSouth[9] = {0, 0, 1, 1, 0, 2, 2, 2, 1};
 
+// The bytes at 1-based positions 73 and 74, as read (fewer for a short line).
+std::string WallPointsField(std::string_view line) {
+  if (line.size() <= 72) return {};
+  return std::string(line.substr(72, 2));
+}
+
+// Whether the line reaches its cleared flag's position.
+bool HasClearedFlag(std::string_view line) { return line.size() >= kClearedFlagPosition; }
+
 }  // namespace
 
 int CellKindOfCode(char code) {
@@ -44,11 +53,6 @@ char CodeOfWalls(int east, int south) {
   return '0';
 }
 
-std::string WallPointsField(std::string_view line) {
-  if (line.size() <= 72) return {};
-  return std::string(line.substr(72, 2));
-}
-
 int WallPoints(std::string_view line) {
   const std::string field = WallPointsField(line);
   std::size_t i = 0;
@@ -63,8 +67,6 @@ int WallPoints(std::string_view line) {
   }
   return negative ? -value : value;
 }
-
-bool HasClearedFlag(std::string_view line) { return line.size() >= kClearedFlagPosition; }
 
 bool IsCleared(std::string_view line) {
   return !HasClearedFlag(line) || line[kClearedFlagPosition - 1] != '0';

@@ -21,12 +21,8 @@ void WallsOfCode(char code, int& east, int& south);
 char CodeOfCellKind(int kind);
 char CodeOfWalls(int east, int south);
 
-// The bytes at 1-based positions 73 and 74, as read (fewer for a short line).
-std::string WallPointsField(std::string_view line);
 // The wall points of a line; throws GameError "'%s' は整数ではありません" unless the field is an integer.
 int WallPoints(std::string_view line);
-// The cleared flag byte, if the line has one.
-bool HasClearedFlag(std::string_view line);
 // Listed as cleared unless position 75 holds "0" (a line without a flag counts as cleared).
 bool IsCleared(std::string_view line);
 // The stage name: bytes from position 76 to the end.

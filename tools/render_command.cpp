@@ -5,6 +5,8 @@
 #include <iostream>
 #include <memory>
 
+#include "assets/pictures.h"
+#include "core/game_window.h"
 #include "core/stage_file.h"
 #include "tools/commands.h"
 #include "tools/replay.h"
@@ -15,11 +17,16 @@ namespace suispo::tool {
 
 namespace {
 
-QImage LoadPicture(const char* resource) {
-  QImage picture(QString::fromLatin1(resource));
-  if (picture.isNull()) throw std::runtime_error(std::string("cannot load the picture ") + resource);
-  return picture;
-}
+// The game's window as a picture needs it: nothing to show but the surface, and no stage file
+// saved at a clear (the tool never changes a stage file).
+class PictureWindow : public GameWindow {
+ public:
+  void SetUndoEnabled(bool) override {}
+  void ShowMp(int) override {}
+  void MarkStageCleared(int) override {}
+  void HidePlayScreen() override {}
+  void ShowStageSelect() override {}
+};
 
 // Fonts need a Gui application; without a display the off-screen platform serves.
 std::unique_ptr<QGuiApplication> StartGui() {
@@ -55,8 +62,8 @@ int RenderCommand(const Args& given) {
 
     NoWaitClock clock;
     NoScreen screen;
-    BoardView view(LoadPicture(":/assets/atlas.png"), LoadPicture(":/assets/background.png"), clock, screen);
-    QuietWindow window;
+    BoardView view(assets::ReadPicture(assets::kAtlas), assets::ReadPicture(assets::kBackground), clock, screen);
+    PictureWindow window;
     Game game(lines, view, window);
     game.stageIndex = stage;
     game.StartStage();

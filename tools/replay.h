@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/game.h"
-#include "core/game_window.h"
 #include "core/stage_play.h"
 
 namespace suispo::tool {
@@ -23,16 +22,6 @@ std::string RunOp(Game& game, const std::string& token);
 
 // The state as the stage tool reports it, one JSON object.
 std::string StateJson(const PlayState& state, const UndoRing& undo, const std::string& op, const std::string& event);
-
-// A window with nothing to show and nothing to save: the tool never changes a stage file.
-class QuietWindow : public GameWindow {
- public:
-  void SetUndoEnabled(bool) override {}
-  void ShowMp(int) override {}
-  void MarkStageCleared(int) override {}
-  void HidePlayScreen() override {}
-  void ShowStageSelect() override {}
-};
 
 // The stage number argument (1-based) as an index into lines; throws std::invalid_argument.
 int StageIndexOf(const std::string& argument, std::size_t stageCount);

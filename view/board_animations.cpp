@@ -2,7 +2,7 @@
 #include <array>
 
 #include "core/board.h"
-#include "core/board_geometry.h"
+#include "view/board_geometry.h"
 #include "view/board_view.h"
 #include "view/raster_copy.h"
 
@@ -46,8 +46,8 @@ void BoardView::AnimateStep(int x, int y, int dx, int dy, int facing) {
   const int oy = CellOrigin(y);
   for (int i = 0; i < kSubSteps; ++i) {
     // The restored squares cover the band between the two cells, so it comes back behind the figure.
-    RestoreCell(ox + kSubStepPixels * i * dx, oy + kSubStepPixels * i * dy);
-    DrawCharacter(ox + kSubStepPixels * (i + 1) * dx, oy + kSubStepPixels * (i + 1) * dy, facing);
+    RestoreSquare(ox + kSubStepPixels * i * dx, oy + kSubStepPixels * i * dy);
+    DrawCharacterAt(ox + kSubStepPixels * (i + 1) * dx, oy + kSubStepPixels * (i + 1) * dy, facing);
     EndSlideFrame();
   }
 }

@@ -1,23 +1,16 @@
 // The board primitives: the board build, the masked character and the layered update of the working board.
 #include "view/board_view.h"
 
-#include <stdexcept>
-
 #include "core/board.h"
-#include "core/board_geometry.h"
+#include "view/board_geometry.h"
 #include "view/raster_copy.h"
 
 namespace suispo {
 
 namespace {
 
-QImage Opaque(const QImage& image, QSize size, const char* what) {
-  if (image.size() != size) {
-    throw std::invalid_argument(std::string(what) + " must be " + std::to_string(size.width()) + " x " +
-                                std::to_string(size.height()) + " pixels");
-  }
-  return image.convertToFormat(QImage::Format_RGB32);
-}
+// The raster copies work on opaque 32-bit pixels.
+QImage Opaque(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
 QImage BlankBoard() {
   QImage board(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
@@ -28,10 +21,10 @@ QImage BlankBoard() {
 }  // namespace
 
 BoardView::BoardView(const QImage& atlas, const QImage& background, FrameClock& clock, SurfaceSink& sink)
-    : atlas_(Opaque(atlas, {atlas::kWidth, atlas::kHeight}, "the sprite atlas")),
+    : atlas_(Opaque(atlas)),
       mapImage1_(BlankBoard()),
       mapImage2_(BlankBoard()),
-      mainImage_(Opaque(background, {atlas::kSurfaceWidth, atlas::kSurfaceHeight}, "the play-screen background")),
+      mainImage_(Opaque(background)),
       clock_(clock),
       sink_(sink) {}
 
@@ -40,15 +33,17 @@ const QImage& BoardView::workingBoard() const { return mapImage1_; }
 const QImage& BoardView::backgroundBoard() const { return mapImage2_; }
 
 void BoardView::DrawFloor(int x, int y) {
-  RasterCopy(mapImage1_, {x * kCellPitch + 4, y * kCellPitch + 4}, atlas_, ToQRect(atlas::kFloorTile), RasterOp::kCopy);
+  RasterCopy(mapImage1_, {EdgeOrigin(x) + 4, EdgeOrigin(y) + 4}, atlas_, ToQRect(atlas::kFloorTile), RasterOp::kCopy);
 }
 
-void BoardView::DrawTile(int left, int top, int cellKind) {
-  RasterCopy(mapImage1_, {left, top}, atlas_, ToQRect(atlas::ContentTile(cellKind)), RasterOp::kCopy);
+void BoardView::DrawTile(int x, int y, int cellKind) {
+  RasterCopy(mapImage1_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::ContentTile(cellKind)), RasterOp::kCopy);
 }
 
-void BoardView::DrawWall(int left, int top, bool horizontal, bool marked) {
+void BoardView::DrawWall(int x, int y, bool horizontal, bool marked) {
   // A strip covers its band and the corner squares at both ends.
+  const int left = EdgeOrigin(x);
+  const int top = EdgeOrigin(y);
   if (horizontal) {
     const auto strip = marked ? atlas::kMarkedHorizontal : atlas::kSolidHorizontal;
     RasterCopy(mapImage1_, {left, top + kCellPitch}, atlas_, ToQRect(strip), RasterOp::kCopy);
@@ -59,14 +54,15 @@ void BoardView::DrawWall(int left, int top, bool horizontal, bool marked) {
 }
 
 void BoardView::DrawBorder() {
-  const int outside = -kCellPitch;
-  const int lastCell = (kBoardSize - 1) * kCellPitch;  // 240: the strips beyond it form the far border
+  // The border is the south edge of the row before the board and of the last row, the east edge of
+  // the column before it and of the last column.
+  const int before = -1;
+  const int last = kBoardSize - 1;
   for (int i = 0; i < kBoardSize; ++i) {
-    const int d = i * kCellPitch;
-    DrawWall(d, outside, true, false);
-    DrawWall(d, lastCell, true, false);
-    DrawWall(outside, d, false, false);
-    DrawWall(lastCell, d, false, false);
+    DrawWall(i, before, true, false);
+    DrawWall(i, last, true, false);
+    DrawWall(before, i, false, false);
+    DrawWall(last, i, false, false);
   }
 }
 
@@ -74,13 +70,15 @@ void BoardView::SaveBackground() {
   RasterCopy(mapImage2_, {0, 0}, mapImage1_, mapImage1_.rect(), RasterOp::kCopy);
 }
 
-void BoardView::RestoreCell(int left, int top) {
+void BoardView::RestoreCell(int x, int y) { RestoreSquare(CellOrigin(x), CellOrigin(y)); }
+
+void BoardView::RestoreSquare(int left, int top) {
   RasterCopy(mapImage1_, {left, top}, mapImage2_, QRect(left, top, kCellSide, kCellSide), RasterOp::kCopy);
 }
 
-void BoardView::DrawCharacter(int left, int top, int facing) {
-  DrawCharacterRows(left, top, facing, kCellSide);
-}
+void BoardView::DrawCharacter(int x, int y, int facing) { DrawCharacterAt(CellOrigin(x), CellOrigin(y), facing); }
+
+void BoardView::DrawCharacterAt(int left, int top, int facing) { DrawCharacterRows(left, top, facing, kCellSide); }
 
 void BoardView::DrawCharacterRows(int left, int top, int facing, int rows) {
   // The mask blackens the figure's pixels; the sprite's black surround then leaves the rest alone.
@@ -96,8 +94,8 @@ void BoardView::PresentBoard() {
   sink_.Update(slot);
 }
 
-void BoardView::EraseCell(int left, int top) {
-  RasterCopy(mapImage2_, {left, top}, atlas_, ToQRect(atlas::kPlainIce), RasterOp::kCopy);
+void BoardView::EraseCell(int x, int y) {
+  RasterCopy(mapImage2_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::kPlainIce), RasterOp::kCopy);
 }
 
 }  // namespace suispo

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QRect>
 
+#include "assets/atlas_map.h"
 #include "core/board_painter.h"
-#include "view/atlas_map.h"
 
 namespace suispo {
 
@@ -25,9 +25,11 @@ class SurfaceSink {
   virtual void ProcessEvents() = 0;                   // between animation frames
 };
 
+// The painter's cells become board-image pixels here (view/board_geometry.h).
 class BoardView : public BoardPainter {
  public:
-  // atlas: 384 x 255; background: the 512 x 360 play-screen picture, the surface's first picture.
+  // atlas: the 384 x 255 sprite atlas; background: the 512 x 360 play-screen picture, the surface's
+  // first picture (assets::ReadPicture gives both at their sizes).
   BoardView(const QImage& atlas, const QImage& background, FrameClock& clock, SurfaceSink& sink);
 
   const QImage& surface() const;     // MainImage, 512 x 360
@@ -35,20 +37,25 @@ class BoardView : public BoardPainter {
   const QImage& backgroundBoard() const;  // MapImage2, 296 x 296
 
   void DrawFloor(int x, int y) override;
-  void DrawTile(int left, int top, int cellKind) override;
-  void DrawWall(int left, int top, bool horizontal, bool marked) override;
+  void DrawTile(int x, int y, int cellKind) override;
+  void DrawWall(int x, int y, bool horizontal, bool marked) override;
   void DrawBorder() override;
   void SaveBackground() override;
-  void RestoreCell(int left, int top) override;
-  void DrawCharacter(int left, int top, int facing) override;
+  void RestoreCell(int x, int y) override;
+  void DrawCharacter(int x, int y, int facing) override;
   void PresentBoard() override;
-  void EraseCell(int left, int top) override;
+  void EraseCell(int x, int y) override;
   void DrawStageName(const std::string& name) override;
   void AnimateStep(int x, int y, int dx, int dy, int facing) override;
   void AnimateClear(int x, int y) override;
   void AnimateMiss(int x, int y) override;
   void AnimateSink(int x, int y) override;
   void AnimateRise(int x, int y, int facing) override;
+
+  // The pixel forms under RestoreCell and DrawCharacter, for a 40 x 40 square with its top-left corner
+  // at any board-image pixel: a slide frame lies between two cells.
+  void RestoreSquare(int left, int top);
+  void DrawCharacterAt(int left, int top, int facing);
 
  private:
   // Draws the 40 x 40 atlas square opaque on the cell, presents it, lets events through, then holds.

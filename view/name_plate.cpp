@@ -6,13 +6,14 @@
 
 #include "core/display_text.h"
 #include "view/board_view.h"
+#include "view/font_faces.h"
 #include "view/raster_copy.h"
 
 namespace suispo {
 
 QFont NameFont() {
   QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+  font.setFamilies(ProportionalGothic());
   font.setPixelSize(13);
   font.setBold(true);
   return font;

@@ -5,8 +5,7 @@
 
 namespace suispo {
 
-// The proportional Gothic face, 13 pixels, bold; IPAPGothic stands in where the first face is missing,
-// so a Japanese name never falls back to a Latin font.
+// The proportional Gothic face with its stand-in (view/font_faces.h), 13 pixels, bold.
 QFont NameFont();
 
 // Left edge of a name w pixels wide, centred on x = 164 of the surface: (288 - w) / 2 truncated

@@ -5,7 +5,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "view/atlas_map.h"
+#include "assets/atlas_map.h"
 
 namespace suispo {
 

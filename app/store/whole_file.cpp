@@ -1,4 +1,4 @@
-// Whole-file reads and crash-safe whole-file replacement (temporary file, fsync, rename).
+// Missing files and crash-safe whole-file replacement (temporary file, fsync, rename).
 #include "app/store/whole_file.h"
 
 #include <fcntl.h>
@@ -10,8 +10,6 @@
 #include <cstdlib>
 
 #include "app/store/file_paths.h"
-#include "core/game_error.h"
-#include "core/stage_file.h"
 
 namespace suispo {
 namespace {
@@ -57,14 +55,6 @@ void SyncFolder(const std::string& target) {
 }
 
 }  // namespace
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  try {
-    return ReadFileBytes(path);
-  } catch (const GameError&) {
-    return std::nullopt;
-  }
-}
 
 bool IsMissing(const std::string& path) {
   struct stat info {};

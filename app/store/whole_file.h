@@ -1,14 +1,11 @@
-// Reading a file whole, and replacing a file whole so that a failure never leaves it damaged.
+// Whether a file is missing, and replacing a file whole so that a failure never leaves it damaged.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace suispo {
 
-// The file's bytes, or nothing when it is missing, a folder or unreadable.
-std::optional<std::string> ReadWholeFile(const std::string& path);
 // True when nothing (not even a link) exists at path.
 bool IsMissing(const std::string& path);
 // Writes bytes to a temporary file beside path, flushes it to disk and renames it over path.

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "assets/pictures.h"
 #include "link_label.h"
-#include "picture_reader.h"
 #include "transparent_ground.h"
 
 namespace suispo {
@@ -34,9 +34,9 @@ AboutBox::AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void(con
 
 void AboutBox::BuildControls() {
   Image1 = new QLabel(this);
-  const QPixmap logo = WithTransparentGround(ReadPicture(QStringLiteral("logo.png")));
+  const QPixmap logo = WithTransparentGround(assets::ReadPicture(assets::kLogo));
   Image1->setPixmap(logo);
-  Image1->setGeometry(41, 20, logo.isNull() ? 138 : logo.width(), logo.isNull() ? 53 : logo.height());
+  Image1->setGeometry(41, 20, logo.width(), logo.height());
 
   Label1 = new QLabel(QStringLiteral("Ver. 1.0.0"), this);
   Label1->setFont(fonts_.Proportional(16));

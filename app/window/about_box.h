@@ -25,10 +25,10 @@ class AboutBox : public QDialog {
 
   // Made at the first showing: the box is created hidden at start and most runs never open it,
   // so its logo and faces are not loaded before then.
-  QLabel* Image1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
+  QLabel* Image1 = nullptr;  // the logotype
+  QLabel* Label1 = nullptr;  // the version
+  QLabel* Label2 = nullptr;  // the credit
+  QLabel* Label3 = nullptr;  // the project's web address, a link
   QPushButton* OKButton = nullptr;
 
  private:

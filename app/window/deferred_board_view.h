@@ -21,14 +21,14 @@ class DeferredBoardView : public BoardPainter {
   BoardView& view();
 
   void DrawFloor(int x, int y) override;
-  void DrawTile(int left, int top, int cellKind) override;
-  void DrawWall(int left, int top, bool horizontal, bool marked) override;
+  void DrawTile(int x, int y, int cellKind) override;
+  void DrawWall(int x, int y, bool horizontal, bool marked) override;
   void DrawBorder() override;
   void SaveBackground() override;
-  void RestoreCell(int left, int top) override;
-  void DrawCharacter(int left, int top, int facing) override;
+  void RestoreCell(int x, int y) override;
+  void DrawCharacter(int x, int y, int facing) override;
   void PresentBoard() override;
-  void EraseCell(int left, int top) override;
+  void EraseCell(int x, int y) override;
   void DrawStageName(const std::string& name) override;
   void AnimateStep(int x, int y, int dx, int dy, int facing) override;
   void AnimateClear(int x, int y) override;

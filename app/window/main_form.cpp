@@ -11,8 +11,8 @@
 #include <QPushButton>
 
 #include "about_box.h"
+#include "assets/pictures.h"
 #include "error_report.h"
-#include "picture_reader.h"
 #include "play_surface.h"
 #include "transparent_ground.h"
 
@@ -46,7 +46,7 @@ MainForm::MainForm(const MainFormParts& parts)
       openUrl_(parts.openUrl),
       store_(parts.programDir, parts.now) {
   setWindowTitle(kApplicationTitle);
-  setWindowIcon(QIcon(QPixmap::fromImage(ReadPicture(QStringLiteral("icon.png")))));
+  setWindowIcon(QIcon(QPixmap::fromImage(assets::ReadPicture(assets::kIcon))));
   setFont(fonts_.Proportional(12));
   BuildControls();
   BuildMenu();
@@ -78,7 +78,7 @@ void MainForm::BuildControls() {
 
   TitleImage = new QLabel(client);
   TitleImage->setGeometry(85, 13, 350, 135);
-  TitleImage->setPixmap(WithTransparentGround(ReadPicture(QStringLiteral("title.png"))));
+  TitleImage->setPixmap(WithTransparentGround(assets::ReadPicture(assets::kTitle)));
   TitleImage->hide();
 
   NWallButton = GlyphButton(client, 396, 71);
@@ -134,13 +134,14 @@ void MainForm::BuildControls() {
 void MainForm::ReadGlyphs() {
   if (glyphsRead_) return;
   glyphsRead_ = true;
-  const std::pair<QPushButton*, const char*> glyphs[] = {
-      {NWallButton, "glyph_wall_n.png"}, {EWallButton, "glyph_wall_e.png"}, {SWallButton, "glyph_wall_s.png"},
-      {WWallButton, "glyph_wall_w.png"}, {NMoveButton, "glyph_move_n.png"}, {EMoveButton, "glyph_move_e.png"},
-      {SMoveButton, "glyph_move_s.png"}, {WMoveButton, "glyph_move_w.png"}};
+  const std::pair<QPushButton*, assets::Picture> glyphs[] = {
+      {NWallButton, assets::kWallGlyphs[kNorth]}, {EWallButton, assets::kWallGlyphs[kEast]},
+      {SWallButton, assets::kWallGlyphs[kSouth]}, {WWallButton, assets::kWallGlyphs[kWest]},
+      {NMoveButton, assets::kMoveGlyphs[kNorth]}, {EMoveButton, assets::kMoveGlyphs[kEast]},
+      {SMoveButton, assets::kMoveGlyphs[kSouth]}, {WMoveButton, assets::kMoveGlyphs[kWest]}};
   for (const auto& [button, picture] : glyphs) {
     // Each glyph with its silver ground left out.
-    const QPixmap glyph = WithTransparentGround(ReadPicture(QString::fromLatin1(picture)));
+    const QPixmap glyph = WithTransparentGround(assets::ReadPicture(picture));
     button->setIcon(QIcon(glyph));
     button->setIconSize(glyph.size());
   }

@@ -62,8 +62,8 @@ class MainForm : public QMainWindow, public GameWindow {
   void giveupButtonClick();
   void loadMenuClick();
   void ExitMenuClick();
-  void Help1Click();
-  void About1Click();
+  void Help1Click();   // opens the help page
+  void About1Click();  // shows the About box
 
   // What the rules ask of the window.
   void SetUndoEnabled(bool enabled) override;
@@ -78,9 +78,9 @@ class MainForm : public QMainWindow, public GameWindow {
   const BoardView& view() { return boardView_->view(); }
 
   // The controls, named as the screens call them; created in this order (later ones on top).
-  PlaySurface* MainImage = nullptr;
-  QLabel* mpText = nullptr;
-  QLabel* TitleImage = nullptr;
+  PlaySurface* MainImage = nullptr;  // the play surface
+  QLabel* mpText = nullptr;          // the wall points left
+  QLabel* TitleImage = nullptr;      // the title lettering of the stage select screen
   QPushButton* NWallButton = nullptr;
   QPushButton* EWallButton = nullptr;
   QPushButton* SWallButton = nullptr;
@@ -91,14 +91,14 @@ class MainForm : public QMainWindow, public GameWindow {
   QPushButton* WMoveButton = nullptr;
   QGroupBox* selectGroup = nullptr;
   QListWidget* StageList = nullptr;
-  QPushButton* ChoiseButtom = nullptr;
-  QPushButton* resetButton = nullptr;
-  QPushButton* giveupButton = nullptr;
+  QPushButton* ChoiseButtom = nullptr;  // starts the chosen stage
+  QPushButton* resetButton = nullptr;   // restarts the stage
+  QPushButton* giveupButton = nullptr;  // back to the stage select screen
   QPushButton* undoButton = nullptr;
-  QAction* loadMenu = nullptr;
+  QAction* loadMenu = nullptr;  // Game > Open
   QAction* ExitMenu = nullptr;
-  QAction* Help1 = nullptr;
-  QAction* About1 = nullptr;
+  QAction* Help1 = nullptr;   // Help > Contents: the help page
+  QAction* About1 = nullptr;  // Help > About: the About box
   AboutBox* dialogForm = nullptr;  // made hidden with the window; its controls at its first showing
 
   // The play controls in the order they are shown and hidden.

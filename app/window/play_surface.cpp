@@ -5,7 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "view/atlas_map.h"
+#include "assets/atlas_map.h"
 
 namespace suispo {
 

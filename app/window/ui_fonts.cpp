@@ -3,20 +3,25 @@
 
 #include <QFontDatabase>
 
+#include "view/font_faces.h"
+
 namespace suispo {
 
 namespace {
 
-QStringList InstalledOf(const QString& named, const QString& fallback) {
-  if (QFontDatabase::hasFamily(named)) return {named, fallback};
-  return {fallback};
+// The faces of a list that are installed; the last, the stand-in, is always kept.
+QStringList InstalledOf(const QStringList& faces) {
+  QStringList installed;
+  for (qsizetype i = 0; i < faces.size(); ++i) {
+    if (i == faces.size() - 1 || QFontDatabase::hasFamily(faces[i])) installed.append(faces[i]);
+  }
+  return installed;
 }
 
 }  // namespace
 
 UiFonts::UiFonts()
-    : proportional_(InstalledOf(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"))),
-      fixed_(InstalledOf(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"))) {}
+    : proportional_(InstalledOf(ProportionalGothic())), fixed_(InstalledOf(FixedGothic())) {}
 
 QFont UiFonts::Proportional(int pixels, bool bold) const {
   QFont font;

@@ -12,7 +12,7 @@
 #include "assets/generator/stone_plates.h"
 #include "assets/generator/supersample.h"
 #include "assets/generator/wall_corner.h"
-#include "view/atlas_map.h"
+#include "assets/atlas_map.h"
 
 namespace suispo::art {
 

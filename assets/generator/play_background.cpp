@@ -10,7 +10,7 @@
 #include "assets/generator/lettering.h"
 #include "assets/generator/marble.h"
 #include "assets/generator/palette.h"
-#include "view/atlas_map.h"
+#include "assets/atlas_map.h"
 
 namespace suispo::art {
 

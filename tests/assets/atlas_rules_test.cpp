@@ -17,7 +17,7 @@ using test::IsWhite;
 
 class AtlasTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { sheet = new QImage(assets::LoadPicture("atlas.png")); }
+  static void SetUpTestSuite() { sheet = new QImage(assets::ReadPicture(assets::kAtlas)); }
   static void TearDownTestSuite() { delete sheet; }
   static const QImage& Sheet() { return *sheet; }
   static QImage* sheet;

@@ -51,20 +51,16 @@ class Regenerated : public ::testing::Test {
 // Text rendering may differ between font versions, so the lettered plates are left out.
 TEST_F(Regenerated, AtlasMatchesTheCommittedOneAboveThePlates) {
   const QImage painted = art::AtlasSheet();
-  const QImage committed = assets::LoadPicture("atlas.png").convertToFormat(QImage::Format_RGB32);
+  const QImage committed = assets::ReadPicture(assets::kAtlas).convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(painted.copy(0, 0, atlas::kWidth, atlas::kNamePlate.top),
             committed.copy(0, 0, atlas::kWidth, atlas::kNamePlate.top));
   EXPECT_EQ(painted.copy(328, 199, 56, 56), committed.copy(328, 199, 56, 56));
 }
 
 TEST_F(Regenerated, GlyphsMatchTheCommittedOnes) {
-  const char* sides = "nesw";
   for (int d = 0; d < 4; ++d) {
-    const QString suffix = QString("_%1.png").arg(sides[d]);
-    EXPECT_EQ(art::WallGlyph(d), assets::LoadPicture("glyph_wall" + suffix).convertToFormat(QImage::Format_RGB32))
-        << d;
-    EXPECT_EQ(art::MoveGlyph(d), assets::LoadPicture("glyph_move" + suffix).convertToFormat(QImage::Format_RGB32))
-        << d;
+    EXPECT_EQ(art::WallGlyph(d), assets::ReadPicture(assets::kWallGlyphs[d]).convertToFormat(QImage::Format_RGB32)) << d;
+    EXPECT_EQ(art::MoveGlyph(d), assets::ReadPicture(assets::kMoveGlyphs[d]).convertToFormat(QImage::Format_RGB32)) << d;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/pictures.h"
+#include "core/game_error.h"
 #include "tests/assets/pixel_checks.h"
 
 namespace suispo {
@@ -24,7 +25,7 @@ const Expected kSilverGround[] = {
 
 TEST(Pictures, OnSilverHaveTheirSizeASilverCornerAndAPicture) {
   for (const Expected& e : kSilverGround) {
-    const QImage image = assets::LoadPicture(e.name);
+    const QImage image = assets::ReadPicture({e.name, e.width, e.height});
     ASSERT_FALSE(image.isNull()) << e.name;
     EXPECT_EQ(image.size(), QSize(e.width, e.height)) << e.name;
     EXPECT_TRUE(IsSilver(image.pixel(0, image.height() - 1))) << e.name;
@@ -35,9 +36,10 @@ TEST(Pictures, OnSilverHaveTheirSizeASilverCornerAndAPicture) {
   }
 }
 
-TEST(Pictures, LoadAlsoByTheirResourcePath) {
-  EXPECT_EQ(QImage(":/assets/glyph_move_n.png"), assets::LoadPicture("glyph_move_n.png"));
-  EXPECT_TRUE(assets::LoadPicture("no_such_picture.png").isNull());
+TEST(Pictures, LoadAlsoByTheirResourcePathAndAreRefusedMissingOrOfAnotherSize) {
+  EXPECT_EQ(QImage(":/assets/glyph_move_n.png"), assets::ReadPicture(assets::kMoveGlyphs[0]));
+  EXPECT_THROW(assets::ReadPicture({"no_such_picture.png", 1, 1}), GameError);
+  EXPECT_THROW(assets::ReadPicture({"atlas.png", 100, 100}), GameError);
 }
 
 const char kSides[] = "nesw";
@@ -47,23 +49,23 @@ TEST(Pictures, GlyphsShowTheirDirection) {
   auto red = [](QRgb c) { return qRed(c) > 170 && qGreen(c) < 90 && qBlue(c) < 90; };
   auto green = [](QRgb c) { return qGreen(c) > qRed(c) + 40 && qGreen(c) > qBlue(c) + 40; };
   for (int d = 0; d < 4; ++d) {
-    const QImage wall = assets::LoadPicture(QString("glyph_wall_%1.png").arg(kSides[d]));
+    const QImage wall = assets::ReadPicture(assets::kWallGlyphs[d]);
     const QPointF bar = test::Centroid(wall, red) - QPointF((wall.width() - 1) / 2.0, (wall.height() - 1) / 2.0);
     const QPointF outward[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
     EXPECT_GT(bar.x() * outward[d].x() + bar.y() * outward[d].y(), 4) << "wall " << kSides[d];
-    const QImage move = assets::LoadPicture(QString("glyph_move_%1.png").arg(kSides[d]));
+    const QImage move = assets::ReadPicture(assets::kMoveGlyphs[d]);
     EXPECT_EQ(test::PointsTo(move, green), d) << "move " << kSides[d];
   }
 }
 
 TEST(Pictures, IconIsSmallAndSquare) {
-  const QImage icon = assets::LoadPicture("icon.png");
+  const QImage icon = assets::ReadPicture(assets::kIcon);
   ASSERT_FALSE(icon.isNull());
   EXPECT_EQ(icon.size(), QSize(32, 32));
 }
 
 TEST(Pictures, BackgroundHasDarkSlotsWhereTheWindowDraws) {
-  const QImage bg = assets::LoadPicture("background.png");
+  const QImage bg = assets::ReadPicture(assets::kBackground);
   ASSERT_FALSE(bg.isNull());
   EXPECT_EQ(bg.size(), QSize(atlas::kSurfaceWidth, atlas::kSurfaceHeight));
   EXPECT_FALSE(bg.hasAlphaChannel());

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "view/atlas_map.h"
+#include "assets/atlas_map.h"
 
 namespace suispo::test {
 

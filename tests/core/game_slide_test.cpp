@@ -75,7 +75,7 @@ TEST(Slide, ABlockedMoveTurnsUsesAnUndoStepAndLandsAgain) {
   EXPECT_EQ(play.At(), Pos(0, 5));
   EXPECT_EQ(play.game.facing, kWest);
   EXPECT_EQ(play.game.undo.undoCount, 2);
-  EXPECT_EQ(play.painter.calls, (Calls{"RestoreCell(8,8)", "DrawCharacter(8,8,3)", "PresentBoard()",
+  EXPECT_EQ(play.painter.calls, (Calls{"RestoreCell(0,0)", "DrawCharacter(0,0,3)", "PresentBoard()",
                                        "AnimateSink(0,0)", "AnimateRise(0,5,3)"}));
 }
 
@@ -97,7 +97,7 @@ TEST(Slide, EachCellMovedIsOneStepAnimation) {
   Play play({Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
   play.E();
   EXPECT_EQ(play.painter.calls,
-            (Calls{"RestoreCell(8,8)", "DrawCharacter(8,8,1)", "PresentBoard()", "AnimateStep(0,0,1,0,1)",
+            (Calls{"RestoreCell(0,0)", "DrawCharacter(0,0,1)", "PresentBoard()", "AnimateStep(0,0,1,0,1)",
                    "AnimateStep(1,0,1,0,1)", "AnimateStep(2,0,1,0,1)", "AnimateStep(3,0,1,0,1)",
                    "AnimateStep(4,0,1,0,1)"}));
   play.painter.calls.clear();
@@ -157,7 +157,7 @@ TEST(Slide, TakingAKeyErasesItFromTheBackgroundFirst) {
   EXPECT_EQ(stop.E(), Landing::kKey);
   const Calls& c = stop.painter.calls;
   const Calls tail(c.end() - 4, c.end());
-  EXPECT_EQ(tail, (Calls{"EraseCell(104,8)", "RestoreCell(104,8)", "DrawCharacter(104,8,1)", "PresentBoard()"}));
+  EXPECT_EQ(tail, (Calls{"EraseCell(2,0)", "RestoreCell(2,0)", "DrawCharacter(2,0,1)", "PresentBoard()"}));
   EXPECT_EQ(stop.Cell(2, 0), kFloor);
   EXPECT_EQ(stop.game.keysLeft, 0);
 }

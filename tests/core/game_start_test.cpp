@@ -54,13 +54,13 @@ TEST(StartStage, DrawsTheBoardThenTheCharacterThenTheName) {
   ASSERT_EQ(c.size(), 36u + 1 + 2 + 1 + 1 + 3);
   EXPECT_EQ(c[0], "DrawFloor(0,0)");
   EXPECT_EQ(c[1], "DrawFloor(1,0)");
-  EXPECT_EQ(c[2], "DrawTile(56,8,1)");  // the key at its cell origin
+  EXPECT_EQ(c[2], "DrawTile(1,0,1)");  // the key on its cell
   EXPECT_EQ(c[3], "DrawFloor(2,0)");
   EXPECT_EQ(c[37], "DrawWall(0,0,0,0)");  // code 3: east solid, then south solid
   EXPECT_EQ(c[38], "DrawWall(0,0,1,0)");
   EXPECT_EQ(c[39], "DrawBorder()");
   EXPECT_EQ(c[40], "SaveBackground()");
-  EXPECT_EQ(c[41], "DrawCharacter(8,8,0)");
+  EXPECT_EQ(c[41], "DrawCharacter(0,0,0)");
   EXPECT_EQ(c[42], "PresentBoard()");
   EXPECT_EQ(c[43], "DrawStageName(ab)");
 }
@@ -76,7 +76,7 @@ TEST(StartStage, MarkedStripsComeAfterSolidOnes) {
   for (const auto& call : painter.calls)
     if (call.rfind("DrawWall", 0) == 0) walls.push_back(call);
   // "7": solid east, marked south; "8": marked east, solid south.
-  EXPECT_EQ(walls, (Calls{"DrawWall(0,0,0,0)", "DrawWall(0,0,1,1)", "DrawWall(48,0,1,0)", "DrawWall(48,0,0,1)"}));
+  EXPECT_EQ(walls, (Calls{"DrawWall(0,0,0,0)", "DrawWall(0,0,1,1)", "DrawWall(1,0,1,0)", "DrawWall(1,0,0,1)"}));
 }
 
 TEST(StartStage, WithoutStartMarkTheCharacterStaysWhereItWasAndTheLastMarkWins) {

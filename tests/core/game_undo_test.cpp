@@ -92,7 +92,7 @@ TEST(Undo, UndoingAWallRemovesItAndGivesThePointBack) {
   const Calls& c = play.painter.calls;
   ASSERT_GE(c.size(), 3u);
   EXPECT_EQ(c[c.size() - 3], "SaveBackground()");
-  EXPECT_EQ(c[c.size() - 2], "DrawCharacter(104,248,3)");
+  EXPECT_EQ(c[c.size() - 2], "DrawCharacter(2,5,3)");
   EXPECT_EQ(c.back(), "PresentBoard()");
   EXPECT_EQ(play.window.calls, (Calls{"ShowMp(1)", "DisableUndo"}));
 }

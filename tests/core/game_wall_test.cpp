@@ -15,8 +15,8 @@ TEST(PlaceWall, AWallWestOfTheStartSavesTheCharacterFromTheHole) {
   EXPECT_EQ(play.game.board.eastWalls[CellIndex(1, 5)], kSolidWall);
   EXPECT_EQ(play.game.mp, 0);
   EXPECT_EQ(play.window.mpText, "0");
-  EXPECT_EQ(play.painter.calls, (Calls{"RestoreCell(104,248)", "DrawCharacter(104,248,3)", "PresentBoard()",
-                                       "DrawWall(48,240,0,0)", "PresentBoard()"}));
+  EXPECT_EQ(play.painter.calls, (Calls{"RestoreCell(2,5)", "DrawCharacter(2,5,3)", "PresentBoard()",
+                                       "DrawWall(1,5,0,0)", "PresentBoard()"}));
   EXPECT_EQ(play.W(), Landing::kNone);
   EXPECT_EQ(play.At(), Pos(2, 5));
   // With no points left, a press only turns the character and uses an undo step.

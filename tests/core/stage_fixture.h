@@ -1,27 +1,15 @@
-// A stage written as text for the tests: six rows of cell codes, six rows of wall codes, the wall points.
+// A game for the rules' tests on stages written as text, drawing into a recording painter.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
 #include "core/builtin_stages.h"
 #include "core/game.h"
-#include "recording_painter.h"
+#include "tests/support/recording_painter.h"
+#include "tests/support/stage_builder.h"
 
 namespace suispo::test {
-
-using Rows = std::array<std::string, 6>;
-
-inline StageLine Stage(const Rows& cells, const Rows& walls, const std::string& mp = "00",
-                       const std::string& name = "test") {
-  StageLine line;
-  for (const auto& row : cells) line += row;
-  for (const auto& row : walls) line += row;
-  return line + mp + "0" + name;
-}
-
-inline const Rows kNoWalls = {"000000", "000000", "000000", "000000", "000000", "000000"};
 
 // A game on the given stage lines, started at the first one and ready for input.
 struct Play {

@@ -4,26 +4,17 @@
 #include "core/game_error.h"
 #include "tests/model/json_fields.h"
 #include "tests/model/play_both.h"
+#include "tests/support/stage_builder.h"
 
 namespace suispo::model {
 namespace {
 
-// A board text from six rows of cell codes and six rows of wall codes.
-std::string BoardOf(std::initializer_list<const char*> cells, std::initializer_list<const char*> walls) {
-  std::string text;
-  for (const char* row : cells) text += row;
-  for (const char* row : walls) text += row;
-  return text;
-}
+using test::kNoWalls;
 
 // A whole stage line: the board, the wall-points field, a flag and a name.
-std::string Stage(std::initializer_list<const char*> cells, std::initializer_list<const char*> walls,
-                  const std::string& wallPoints) {
-  return BoardOf(cells, walls) + wallPoints + "0name";
+std::string Stage(const test::Rows& cells, const test::Rows& walls, const std::string& wallPoints) {
+  return test::Stage(cells, walls, wallPoints, "name");
 }
-
-const std::initializer_list<const char*> kNoWalls = {"000000", "000000", "000000",
-                                                     "000000", "000000", "000000"};
 
 std::vector<std::string> Split(const std::string& tokens) {
   std::vector<std::string> out;
@@ -128,7 +119,8 @@ TEST_F(AgreedCase, AStageWithoutStartKeepsThePreviousPosition) {
 }
 
 TEST_F(AgreedCase, WallPointsFieldMustBeAnInteger) {
-  const std::string board = BoardOf({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls);
+  // The board text alone: the line up to its wall-points field.
+  const std::string board = Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, "").substr(0, 72);
   Open({board + " 3", board + "+2", board + "-1", board + "x1", board + "1 ", board, board + "7"});
   EXPECT_EQ(IntField(Play(0, "").at(0), "mp"), 3);
   EXPECT_EQ(IntField(Play(1, "").at(0), "mp"), 2);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/game.h"
+#include "tests/support/recording_painter.h"
 #include "tools/replay.h"
 
 namespace suispo::model {
@@ -45,7 +46,7 @@ class GameRun {
 
   std::vector<std::string> lines_;
   NoDrawing painter_;
-  tool::QuietWindow window_;
+  test::RecordingWindow window_;
   Game game_{lines_, painter_, window_};
   // The same stage played without a screen, as the stage tool plays it: it must agree with the game.
   std::optional<StagePlay> play_;

@@ -34,12 +34,10 @@ std::vector<std::string> Repeat(int times, const std::vector<std::string>& calls
   return all;
 }
 
-const StageLine kOpenBoard = Line("000000" "000000" "000000" "000000" "000000" "00C000", kNoWalls);
-
 TEST_F(ViewTest, StepMovesTheFigureTwelvePixelsAFrameOverTheBand) {
   Start(kOpenBoard);  // character at (2,5)
-  view.RestoreCell(CellOrigin(2), CellOrigin(5));
-  view.DrawCharacter(CellOrigin(2), CellOrigin(5), kWest);
+  view.RestoreCell(2, 5);
+  view.DrawCharacter(2, 5, kWest);
   recorder.calls.clear();
 
   view.AnimateStep(2, 5, -1, 0, kWest);
@@ -69,7 +67,7 @@ TEST_F(ViewTest, SinkCoversTheFigureFromTheFeetUp) {
 
 TEST_F(ViewTest, RiseRevealsTheFigureFromTheHeadDown) {
   Start(kOpenBoard);
-  view.RestoreCell(CellOrigin(2), CellOrigin(5));
+  view.RestoreCell(2, 5);
   recorder.calls.clear();
   view.AnimateRise(4, 1, kSouth);
 
@@ -120,7 +118,20 @@ TEST_F(ViewTest, FallShowsBannerAndFiveHeldFramesEndingOnTheEmptyHole) {
 
 TEST_F(ViewTest, WarpThroughTheGameKeepsTheFacing) {
   // Red pads at (5,5) and (5,0); sliding east comes to rest on the first and rises at the second.
-  Start(Line("000008" "000000" "000000" "000000" "000000" "00C008", kNoWalls));
+  Start(StageOf(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   r |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .  [.]  .   .   r |
+    +---+---+---+---+---+---+)", "01", "T"));
   ASSERT_EQ(game.Slide(1, 0, kEast), Landing::kWarp);
 
   EXPECT_EQ(std::count(recorder.calls.begin(), recorder.calls.end(), "wait"), 3 * 4 + 20 + 20);

@@ -6,7 +6,20 @@ namespace {
 
 TEST_F(ViewTest, TakenKeyStaysGoneWhenASlideCrossesItsCell) {
   // The key at the top of the start column; the character takes it, goes round and slides over it.
-  Start(Line("001000" "000000" "000000" "000000" "000000" "00C000", kNoWalls));
+  Start(StageOf(R"(
+    +---+---+---+---+---+---+
+    | .   .   K   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .  [.]  .   .   . |
+    +---+---+---+---+---+---+)", "01", "T"));
   ASSERT_EQ(game.Slide(0, -1, kNorth), Landing::kKey);
   EXPECT_TRUE(SameRegion(view.backgroundBoard(), CellRect(2, 0), atlas, atlas::kPlainIce));
   game.Slide(0, 1, kSouth);
@@ -25,9 +38,21 @@ TEST_F(ViewTest, TakenKeyStaysGoneWhenASlideCrossesItsCell) {
 }
 
 TEST_F(ViewTest, PlacedWallSurvivesSlidesAndIsInBothLayersAfterUndo) {
-  std::string walls = kNoWalls;
-  walls[5 * 6 + 3] = '1';  // a solid east wall on (3,5) stops slides beside the placed wall
-  Start(Line("000000" "000000" "000000" "000000" "000000" "00C000", walls));
+  // The solid wall east of (3,5) stops slides beside the placed wall.
+  Start(StageOf(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .  [.]  . | .   . |
+    +---+---+---+---+---+---+)", "01", "T"));
   const QRect strip(96, 240, 56, 8);  // the north edge of the start cell (2,5)
   const QImage builtBackground = view.backgroundBoard();
   ASSERT_TRUE(game.PlaceWall(kNorth));

@@ -6,7 +6,7 @@
 #include <QRect>
 #include <gtest/gtest.h>
 
-#include "view/atlas_map.h"
+#include "assets/atlas_map.h"
 
 namespace suispo::test {
 

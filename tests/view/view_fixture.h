@@ -5,14 +5,31 @@
 
 #include <vector>
 
-#include "core/board_geometry.h"
 #include "core/game.h"
-#include "tools/replay.h"
 #include "recording_surface.h"
 #include "test_pictures.h"
+#include "tests/support/recording_painter.h"
+#include "tests/support/stage_builder.h"
+#include "view/board_geometry.h"
 #include "view/board_view.h"
 
 namespace suispo::test {
+
+// An empty board with the character at (2,5).
+inline const StageLine kOpenBoard = StageOf(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .  [.]  .   .   . |
+    +---+---+---+---+---+---+)", "01", "T");
 
 class ViewTest : public ::testing::Test {
  protected:
@@ -35,15 +52,8 @@ class ViewTest : public ::testing::Test {
   RecordingSurface recorder;
   BoardView view{atlas, TestBackground(), recorder, recorder};
   std::vector<StageLine> stages;
-  tool::QuietWindow window;
+  RecordingWindow window;
   Game game{stages, view, window};
 };
-
-// A board of 36 cells (row by row), 36 wall codes, then wall points, the cleared flag and the name.
-inline StageLine Line(const std::string& cells, const std::string& walls, const std::string& tail = "010T") {
-  return cells + walls + tail;
-}
-
-inline const std::string kNoWalls(36, '0');
 
 }  // namespace suispo::test

@@ -7,6 +7,7 @@
 
 #include "app/store/stage_store.h"
 #include "temp_folder.h"
+#include "tests/support/stage_builder.h"
 
 namespace suispo::test {
 
@@ -14,7 +15,7 @@ inline constexpr LocalTime kMorning{2006, 1, 21, 9, 30, 15};
 
 // A stage line with the given cleared flag and name.
 inline StageLine Line(char flag, const std::string& name = "name") {
-  return std::string(36, '0') + std::string(36, '0') + "01" + flag + name;
+  return Stage({"000000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, "01", name, flag);
 }
 
 class StoreTest : public ::testing::Test {

@@ -21,6 +21,7 @@
 #include "app/window/play_surface.h"
 #include "fake_dialogs.h"
 #include "fake_frame_clock.h"
+#include "tests/support/stage_builder.h"
 
 namespace suispo::test {
 
@@ -29,7 +30,7 @@ inline const char* const kGeneratedName = "20060121 093015.ssp";
 
 // A stage whose door lies east of the start with no key: one move east clears it.
 inline std::string EastClearLine(const std::string& name) {
-  return "C00002" + std::string(30, '0') + std::string(36, '0') + "000" + name;
+  return Stage({"C00002", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, "00", name);
 }
 
 class WindowTest : public ::testing::Test {

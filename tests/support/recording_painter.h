@@ -1,4 +1,4 @@
-// Fakes for the rules' tests: a painter and a window that write down every call in order.
+// Fakes for the tests of the game: a painter and a window that write down every call in order.
 #pragma once
 
 #include <string>
@@ -15,16 +15,14 @@ class RecordingPainter : public BoardPainter {
   std::vector<std::string> calls;
 
   void DrawFloor(int x, int y) override { Add("DrawFloor", {x, y}); }
-  void DrawTile(int left, int top, int kind) override { Add("DrawTile", {left, top, kind}); }
-  void DrawWall(int left, int top, bool horizontal, bool marked) override {
-    Add("DrawWall", {left, top, horizontal, marked});
-  }
+  void DrawTile(int x, int y, int kind) override { Add("DrawTile", {x, y, kind}); }
+  void DrawWall(int x, int y, bool horizontal, bool marked) override { Add("DrawWall", {x, y, horizontal, marked}); }
   void DrawBorder() override { Add("DrawBorder", {}); }
   void SaveBackground() override { Add("SaveBackground", {}); }
-  void RestoreCell(int left, int top) override { Add("RestoreCell", {left, top}); }
-  void DrawCharacter(int left, int top, int facing) override { Add("DrawCharacter", {left, top, facing}); }
+  void RestoreCell(int x, int y) override { Add("RestoreCell", {x, y}); }
+  void DrawCharacter(int x, int y, int facing) override { Add("DrawCharacter", {x, y, facing}); }
   void PresentBoard() override { Add("PresentBoard", {}); }
-  void EraseCell(int left, int top) override { Add("EraseCell", {left, top}); }
+  void EraseCell(int x, int y) override { Add("EraseCell", {x, y}); }
   void DrawStageName(const std::string& name) override { calls.push_back("DrawStageName(" + name + ")"); }
   void AnimateStep(int x, int y, int dx, int dy, int facing) override { Add("AnimateStep", {x, y, dx, dy, facing}); }
   void AnimateClear(int x, int y) override { Add("AnimateClear", {x, y}); }

@@ -1,4 +1,5 @@
-// Where each picture lies in the 384 x 255 sprite atlas, and the fixed places on the play surface.
+// Where each picture lies in the 384 x 255 sprite atlas, and the fixed places on the play surface: the one
+// layout that the painting program follows and the drawing reads.
 #pragma once
 
 namespace suispo::atlas {
