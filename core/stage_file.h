@@ -1,4 +1,5 @@
-// Stage files as text: one stage line per line, lines end at CR LF, CR or LF; written with CR LF.
+// Stage files as text (one stage line per line; lines end at CR LF, CR or LF; written with CR LF), and
+// reading a file whole.
 #pragma once
 
 #include <optional>

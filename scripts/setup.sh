@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need (only those missing), then configures and builds.
+# Installs the Debian packages that building and testing need (only those missing), then configures and
+# builds; arguments go to the configure step (e.g. -DSUISPO_BUILD_TESTS=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,5 +18,5 @@ if ((${#missing[@]})); then
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build build -j"$(nproc)"

@@ -8,9 +8,10 @@
 namespace suispo::test {
 namespace {
 
-PlayState Started(const Rows& cells, const Rows& walls = kNoWalls, const std::string& mp = "00") {
+// A stage drawn as a picture, started.
+PlayState Started(std::string_view picture, std::string_view mp = "00") {
   PlayState state;
-  StartFromLine(Stage(cells, walls, mp), state);
+  StartFromLine(StageOf(picture, mp), state);
   return state;
 }
 
@@ -18,11 +19,22 @@ std::vector<SlideStep> Steps(const SlidePath& path) {
   return {path.steps.begin(), path.steps.begin() + path.stepCount};
 }
 
-
 TEST(TraceSlide, ArrowsTurnTheSlideAndSolidWallsStopItWhereMarkedEdgesLetItPass) {
   // Start (0,0) east: over a marked edge, onto the south arrow at (3,0), down to the solid wall under (3,2).
-  const PlayState s = Started({"C00600", "000000", "000000", "000000", "000000", "000000"},
-                              {"400000", "000000", "000200", "000000", "000000", "000000"});
+  const PlayState s = Started(R"(
+    +---+---+---+---+---+---+
+    |[.]: .   .   v   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +---+   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   const SlidePath path = TraceSlide(s.board, {0, 0}, kEast);
   EXPECT_EQ(Steps(path), (std::vector<SlideStep>{{{1, 0}, kEast}, {{2, 0}, kEast}, {{3, 0}, kSouth},
                                                  {{3, 1}, kSouth}, {{3, 2}, kSouth}}));
@@ -37,19 +49,57 @@ TEST(TraceSlide, ArrowsTurnTheSlideAndSolidWallsStopItWhereMarkedEdgesLetItPass)
 }
 
 TEST(TraceSlide, AHoleStopsTheSlideOnItAndAnArrowIntoAWallKeepsTheCharacterOnIt) {
-  const PlayState s = Started({"C03000", "000000", "400000", "000000", "000000", "000000"});
+  const PlayState s = Started(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   O   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | ^   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   EXPECT_EQ(TraceSlide(s.board, {0, 0}, kEast).rest, (Cell{2, 0}));
   EXPECT_EQ(LandingAt(s.board, {2, 0}, 0), Landing::kMissed);
   const SlidePath up = TraceSlide(s.board, {0, 5}, kNorth);  // onto the arrow north at (0,2), then on to row 0
   EXPECT_EQ(up.rest, (Cell{0, 0}));
-  const PlayState wall = Started({"C00000", "000000", "400000", "000000", "000000", "000000"},
-                                 {"000000", "200000", "000000", "000000", "000000", "000000"});
+  const PlayState wall = Started(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+   +   +   +   +   +
+    | ^   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   EXPECT_EQ(TraceSlide(wall.board, {0, 5}, kNorth).rest, (Cell{0, 2}));
 }
 
 TEST(TraceSlide, AClosedLoopOfArrowsStopsAtTheFirstRepeatedCellAndDirection) {
   // Four arrows turning clockwise around the square (1,1)-(2,2); entered from the west at (1,1).
-  const PlayState s = Started({"000000", "C56000", "047000", "000000", "000000", "000000"});
+  const PlayState s = Started(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    |[.]  >   v   .   .   . |
+    +   +   +   +   +   +   +
+    | .   ^   <   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   const SlidePath path = TraceSlide(s.board, {0, 1}, kEast);
   EXPECT_TRUE(path.loopStopped);
   EXPECT_EQ(path.stepCount, 5);  // (1,1) (2,1) (2,2) (1,2) and (1,1) again going east
@@ -58,7 +108,20 @@ TEST(TraceSlide, AClosedLoopOfArrowsStopsAtTheFirstRepeatedCellAndDirection) {
 }
 
 TEST(LandingAt, OnlyTheRestingCellCountsAndTheDoorWaitsForTheLastKey) {
-  const PlayState s = Started({"C12800", "000000", "000000", "000009", "000000", "000008"});
+  const PlayState s = Started(R"(
+    +---+---+---+---+---+---+
+    |[.]  K   D   r   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   b |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   r |
+    +---+---+---+---+---+---+)");
   EXPECT_EQ(LandingAt(s.board, {1, 0}, 1), Landing::kKey);
   EXPECT_EQ(LandingAt(s.board, {2, 0}, 1), Landing::kNone);
   EXPECT_EQ(LandingAt(s.board, {2, 0}, 0), Landing::kCleared);
@@ -68,16 +131,54 @@ TEST(LandingAt, OnlyTheRestingCellCountsAndTheDoorWaitsForTheLastKey) {
 }
 
 TEST(WarpPartner, IsTheLastOtherPadOfTheColourInReadingOrder) {
-  const PlayState s = Started({"C08000", "000000", "800000", "000080", "000000", "000000"});
+  const PlayState s = Started(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   r   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | r   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   r   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   EXPECT_EQ(WarpPartner(s.board, {2, 0}), (Cell{4, 3}));
   EXPECT_EQ(WarpPartner(s.board, {4, 3}), (Cell{0, 2}));
-  const PlayState lone = Started({"C09000", "000000", "000000", "000000", "000000", "000000"});
+  const PlayState lone = Started(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   b   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   EXPECT_EQ(WarpPartner(lone.board, {2, 0}), std::nullopt);
 }
 
 TEST(Move, TakesTheKeyWhereItRestsAndCrossesAWarpToItsPartner) {
-  PlayState s = Started({"C00801", "000000", "000000", "000000", "000000", "000008"},
-                        {"000100", "000000", "000000", "000000", "000000", "000000"});
+  PlayState s = Started(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   r | .   K |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   r |
+    +---+---+---+---+---+---+)");
   const MoveResult warp = Move(s, kEast);
   EXPECT_EQ(warp.landing, Landing::kWarp);
   EXPECT_EQ(warp.warpedFrom, (Cell{3, 0}));
@@ -90,8 +191,20 @@ TEST(Move, TakesTheKeyWhereItRestsAndCrossesAWarpToItsPartner) {
 }
 
 TEST(BuildWall, TurnsEvenWhenRefusedAndTakesAPointOnlyForAFreeEdge) {
-  PlayState s = Started({"000000", "000000", "000000", "000000", "000000", "00C000"},
-                        {"000000", "000000", "000000", "000000", "000000", "004000"}, "02");
+  PlayState s = Started(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .  [.]: .   .   . |
+    +---+---+---+---+---+---+)", "02");
   EXPECT_FALSE(BuildWall(s, kSouth));  // the border
   EXPECT_FALSE(BuildWall(s, kEast));   // a marked edge takes no wall
   EXPECT_EQ(s.facing, kEast);
