@@ -1,9 +1,7 @@
 // Stage-file text for display: UTF-8 kept as it is, everything else decoded from code page 932.
 #include "display_text.h"
 
-#include <iconv.h>
-
-#include <cerrno>
+#include "core/recode_text.h"
 
 namespace suispo {
 namespace {
@@ -61,26 +59,9 @@ std::string EveryHighByteReplaced(std::string_view bytes) {
 std::string DisplayText(std::string_view bytes) {
   if (IsUtf8(bytes)) return std::string(bytes);
 
-  const iconv_t cd = iconv_open("UTF-8", "CP932");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return EveryHighByteReplaced(bytes);
-  std::string text;
-  char* in = const_cast<char*>(bytes.data());
-  std::size_t inLeft = bytes.size();
-  char buffer[256];
-  while (inLeft > 0) {
-    char* out = buffer;
-    std::size_t outLeft = sizeof buffer;
-    const std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-    text.append(buffer, static_cast<std::size_t>(out - buffer));
-    if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-      // An undecodable or cut-off character: one replacement for its first byte, then go on.
-      text += kReplacement;
-      ++in;
-      --inLeft;
-    }
-  }
-  iconv_close(cd);
-  return text;
+  // An undecodable or cut-off character: one replacement for its first byte, then go on.
+  const auto text = RecodeText(bytes, "UTF-8", "CP932", kReplacement, [](std::string_view) -> std::size_t { return 1; });
+  return text ? *text : EveryHighByteReplaced(bytes);
 }
 
 }  // namespace suispo

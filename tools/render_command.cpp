@@ -1,4 +1,5 @@
-// suispo-stage render: draws the play surface after replaying operations on a stage, and saves it as PNG.
+// suispo-stage render: draws the play surface (or only its board panel) after replaying operations on a
+// stage, and saves it as PNG.
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
@@ -38,20 +39,26 @@ std::unique_ptr<QGuiApplication> StartGui() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The board panel of the play surface: the name plate and the board in their frame, as the help shows them.
+const QRect kBoardPanel(8, 8, 312, 338);
+
 }  // namespace
 
 int RenderCommand(const Args& given) {
   Args args;
   std::string out;
+  bool board = false;
   for (std::size_t i = 0; i < given.size(); ++i) {
-    if (given[i] == "-o" && i + 1 < given.size()) {
+    if (given[i] == "--board") {
+      board = true;
+    } else if (given[i] == "-o" && i + 1 < given.size()) {
       out = given[++i];
     } else {
       args.push_back(given[i]);
     }
   }
   if (args.size() < 2 || out.empty()) {
-    std::cerr << "usage: suispo-stage render FILE STAGE [OP ...] -o OUT.png\n";
+    std::cerr << "usage: suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png\n";
     return 2;
   }
   try {
@@ -73,7 +80,8 @@ int RenderCommand(const Args& given) {
       if (cleared) throw std::runtime_error("the stage is cleared; '" + op + "' comes after the end");
       cleared = RunOp(game, op) == "cleared";
     }
-    if (!view.surface().save(QString::fromStdString(out), "PNG")) {
+    const QImage picture = board ? view.surface().copy(kBoardPanel) : view.surface();
+    if (!picture.save(QString::fromStdString(out), "PNG")) {
       throw std::runtime_error("cannot write " + out);
     }
   } catch (const std::exception& e) {

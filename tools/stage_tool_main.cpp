@@ -9,8 +9,14 @@ int main(int argc, char** argv) {
   if (command == "play") return suispo::tool::PlayCommand(args);
   if (command == "list") return suispo::tool::ListCommand(args);
   if (command == "render") return suispo::tool::RenderCommand(args);
+  if (command == "solve") return suispo::tool::SolveCommand(args);
+  if (command == "check") return suispo::tool::CheckCommand(args);
+  if (command == "generate") return suispo::tool::GenerateCommand(args);
   std::cerr << "usage: suispo-stage play [--json] FILE STAGE [OP ...]\n"
                "       suispo-stage list FILE\n"
-               "       suispo-stage render FILE STAGE [OP ...] -o OUT.png\n";
+               "       suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png\n"
+               "       suispo-stage solve [--json] FILE STAGE [OP ...]\n"
+               "       suispo-stage check [--json] FILE\n"
+               "       suispo-stage generate [--count N] [--seed S] [--min-par P] [--max-par Q] -o FILE\n";
   return 2;
 }

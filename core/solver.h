@@ -1,0 +1,52 @@
+// The fewest operations that clear a stage from a state in play: a breadth-first search over the states
+// that the rules layer reaches (position, keys still on the board, walls built so far).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "play_state.h"
+
+namespace suispo {
+
+// One operation of a solution: a move, or a wall built on that side of the character's cell.
+struct SolverOp {
+  bool wall = false;
+  int direction = kNorth;
+  friend bool operator==(const SolverOp&, const SolverOp&) = default;
+};
+
+enum class SolveOutcome { kSolved, kNoSolution, kStopped };
+
+// Enough for every built-in, hand-made and generated stage we know of by a wide margin.
+inline constexpr std::size_t kDefaultStateLimit = 2'000'000;
+// What one stored state costs at most (the state, its parent and operation, its share of the visited
+// table at the lowest load, and the old table while it grows): a search holds at most
+// stateLimit * kBytesPerState bytes, 96 MB at the default limit.
+inline constexpr std::size_t kBytesPerState = 48;
+
+struct SolveOptions {
+  std::size_t stateLimit = kDefaultStateLimit;
+  // Goes on past the first clear until every reachable state is seen (the stage check wants to know
+  // whether the endless-loop bound can be met in play); the solution is the same.
+  bool exploreAll = false;
+};
+
+struct SolveResult {
+  SolveOutcome outcome = SolveOutcome::kNoSolution;
+  std::vector<SolverOp> ops;  // shortest; among equals the first in the order +N +E +S +W N E S W
+  int moves = 0;
+  int walls = 0;
+  std::size_t states = 0;  // distinct states stored
+  std::string reason;      // why there is no solution, or why the search stopped
+  bool loopStopReached = false;  // a reachable slide was cut by the endless-loop bound
+  bool complete = false;         // every reachable state was seen
+};
+
+// Solves from `start` (a started stage, perhaps after some operations). Moves that end in a hole and
+// operations that change nothing are never part of a solution. A stage without a door, or whose door
+// or keys stay out of reach even with a wall free to stand on any open edge, is answered at once.
+SolveResult Solve(const PlayState& start, const SolveOptions& options = {});
+
+}  // namespace suispo

@@ -1,0 +1,92 @@
+// suispo-stage solve: replays operations on a stage, then prints the shortest way to clear it from there.
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+
+#include "core/display_text.h"
+#include "core/solver.h"
+#include "core/stage_file.h"
+#include "tools/commands.h"
+#include "tools/json_text.h"
+#include "tools/replay.h"
+
+namespace suispo::tool {
+
+namespace {
+
+std::string OpsText(const std::vector<SolverOp>& ops, bool json) {
+  std::string text;
+  for (const SolverOp& op : ops) {
+    const std::string token = std::string(op.wall ? "+" : "") + "NESW"[op.direction & 3];
+    if (!text.empty()) text += json ? "," : " ";
+    text += json ? "\"" + token + "\"" : token;
+  }
+  return text;
+}
+
+void Report(bool json, int stage, const SolveResult& r, double ms) {
+  const std::string states = std::to_string(r.states);
+  if (json) {
+    std::cout << "{\"stage\":" << stage;
+    if (r.outcome == SolveOutcome::kSolved) {
+      std::cout << ",\"solvable\":true,\"length\":" << r.ops.size() << ",\"moves\":" << r.moves
+                << ",\"walls\":" << r.walls << ",\"ops\":[" << OpsText(r.ops, true) << "]";
+    } else {
+      std::cout << ",\"solvable\":" << (r.outcome == SolveOutcome::kStopped ? "null" : "false")
+                << ",\"reason\":" << JsonString(r.reason);
+    }
+    std::cout << ",\"states\":" << states << "}\n";
+    return;
+  }
+  char time[32];
+  std::snprintf(time, sizeof time, "%.1f ms", ms);
+  if (r.outcome == SolveOutcome::kSolved) {
+    std::cout << "solution: " << (r.ops.empty() ? "(cleared already)" : OpsText(r.ops, false)) << "\n"
+              << "length " << r.ops.size() << ": " << r.moves << (r.moves == 1 ? " move, " : " moves, ") << r.walls
+              << (r.walls == 1 ? " wall\n" : " walls\n");
+  } else {
+    std::cout << (r.outcome == SolveOutcome::kStopped ? "not decided: " : "no solution: ") << r.reason << "\n";
+  }
+  std::cout << states << " states explored in " << time << "\n";
+}
+
+}  // namespace
+
+int SolveCommand(const Args& given) {
+  Args args = given;
+  const bool json = !args.empty() && args[0] == "--json";
+  if (json) args.erase(args.begin());
+  if (args.size() < 2) {
+    std::cerr << "usage: suispo-stage solve [--json] FILE STAGE [OP ...]\n";
+    return 2;
+  }
+  try {
+    const std::vector<std::string> ops = ParseOps(Args(args.begin() + 2, args.end()));
+    const std::vector<StageLine> lines = ReadStageFile(args[0]);
+    const int stage = StageIndexOf(args[1], lines.size());
+    StagePlay play(lines[static_cast<std::size_t>(stage)]);
+    play.StartStage();
+    bool cleared = false;
+    for (const std::string& op : ops) {
+      if (cleared) {
+        std::cerr << "suispo-stage: the stage is cleared; '" << op << "' comes after the end\n";
+        return 1;
+      }
+      cleared = RunOp(play, op) == "cleared";
+    }
+    if (!json) std::cout << "stage " << stage + 1 << ": " << DisplayText(StageName(lines[stage])) << "\n";
+    const auto begin = std::chrono::steady_clock::now();
+    SolveResult result;
+    if (cleared) result.outcome = SolveOutcome::kSolved;  // nothing left to do
+    else result = Solve(play.state);
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
+    Report(json, stage + 1, result, ms);
+    return result.outcome == SolveOutcome::kSolved ? 0 : 1;
+  } catch (const std::exception& e) {
+    std::cout.flush();
+    std::cerr << "suispo-stage: " << e.what() << '\n';
+    return 2;
+  }
+}
+
+}  // namespace suispo::tool
