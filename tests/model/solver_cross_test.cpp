@@ -1,0 +1,87 @@
+// The solver against a plain breadth-first search over the game's own operations on random stages.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+#include "core/game_error.h"
+#include "core/solver.h"
+#include "core/stage_play.h"
+#include "tests/model/random_stage.h"
+
+namespace suispo::model {
+namespace {
+
+// Slow but plainly right: every state the eight buttons reach, the whole state as the key; a miss
+// starts the stage again, which never shortens a play. -1 when nothing clears, -2 when too big.
+int PlainShortest(const StageLine& line, std::size_t cap) {
+  auto key = [](const PlayState& s) {
+    return WriteBoardText(s.board) + char('0' + s.playerX) + char('0' + s.playerY) + std::to_string(s.mp);
+  };
+  StagePlay first(line);
+  first.StartStage();
+  std::map<std::string, int> depth{{key(first.state), 0}};
+  std::deque<PlayState> queue{first.state};
+  while (!queue.empty()) {
+    const PlayState at = queue.front();
+    queue.pop_front();
+    const int d = depth[key(at)];
+    for (int op = 0; op < 8; ++op) {
+      StagePlay play(line);
+      play.state = at;
+      if (op < 4) {
+        play.PlaceWall(op);
+      } else if (play.Slide(op - 4) == Landing::kCleared) {
+        return d + 1;
+      }
+      if (depth.emplace(key(play.state), d + 1).second) queue.push_back(play.state);
+      if (depth.size() > cap) return -2;
+    }
+  }
+  return -1;
+}
+
+bool Clears(const StageLine& line, const std::vector<SolverOp>& ops) {
+  StagePlay play(line);
+  play.StartStage();
+  for (std::size_t i = 0; i < ops.size(); ++i) {
+    if (ops[i].wall) {
+      if (!play.PlaceWall(ops[i].direction)) return false;
+    } else if (play.Slide(ops[i].direction) == Landing::kCleared) {
+      return i + 1 == ops.size();
+    }
+  }
+  return false;
+}
+
+TEST(SolverCrossCheck, RandomStagesHaveTheSameShortestClearAsAPlainSearchAndItReplays) {
+  RandomStages random(77031);
+  int solved = 0, unsolvable = 0;  // among the stages small enough for the plain search
+  for (int n = 0; n < 4000 && (solved < 150 || unsolvable < 150); ++n) {
+    const StageLine line = random.Line();
+    PlayState start;
+    try {
+      StartFromLine(line, start);
+    } catch (const GameError&) {
+      continue;  // no stage to solve
+    }
+    const int plain = PlainShortest(line, 4000);
+    if (plain == -2) continue;
+    const SolveResult r = Solve(start);
+    if (plain < 0) {
+      ++unsolvable;
+      EXPECT_EQ(r.outcome, SolveOutcome::kNoSolution) << line;
+      continue;
+    }
+    ++solved;
+    ASSERT_EQ(r.outcome, SolveOutcome::kSolved) << line;
+    EXPECT_EQ(static_cast<int>(r.ops.size()), plain) << line;
+    EXPECT_TRUE(Clears(line, r.ops)) << line;
+  }
+  // Both answers must be common, or agreement would prove little.
+  EXPECT_GE(solved, 150);
+  EXPECT_GE(unsolvable, 150);
+}
+
+}  // namespace
+}  // namespace suispo::model
