@@ -11,6 +11,8 @@ namespace suispo::test {
 namespace {
 
 enum class PressBy { kClick, kKey };
+const char* Named(PressBy by) { return by == PressBy::kClick ? "Click" : "Key"; }
+void PrintTo(PressBy by, std::ostream* os) { *os << Named(by); }
 
 // The play screen pressed by the mouse or by the keyboard: each game button and its key.
 class PlayScreenTest : public WindowTest, public ::testing::WithParamInterface<PressBy> {
@@ -37,7 +39,7 @@ class PlayScreenTest : public WindowTest, public ::testing::WithParamInterface<P
 };
 
 INSTANTIATE_TEST_SUITE_P(ByMouseAndKeyboard, PlayScreenTest, ::testing::Values(PressBy::kClick, PressBy::kKey),
-                         [](const auto& info) { return info.param == PressBy::kClick ? "Click" : "Key"; });
+                         [](const auto& info) { return std::string(Named(info.param)); });
 
 TEST_P(PlayScreenTest, MovesWallsAndUndo) {
   Start();
