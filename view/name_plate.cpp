@@ -24,14 +24,15 @@ void BoardView::DrawStageName(const std::string& name) {
   // The plate also wipes a banner or a name drawn before.
   RasterCopy(mainImage_, slot.topLeft(), atlas_, ToQRect(atlas::kNamePlate), RasterOp::kCopy);
 
-  const QString text = QString::fromUtf8(DisplayText(name));
+  const QFont font = NameFont();
+  const QFontMetrics metrics(font);
+  // As the stage list does: a name too wide for the plate ends in "…", cut between characters.
+  const QString text = metrics.elidedText(QString::fromUtf8(DisplayText(name)), Qt::ElideRight, kNameRoom);
   if (!text.isEmpty()) {
-    const QFont font = NameFont();
-    const QFontMetrics metrics(font);
     const int x0 = NameLeft(metrics.horizontalAdvance(text));
     const int ascent = metrics.ascent();  // the positions below are the text's top-left corner
     QPainter painter(&mainImage_);
-    // Only the slot is ever redrawn, so a long name must not spill onto the rest of the surface.
+    // Only the slot is ever redrawn: nothing may spill onto the rest of the surface.
     painter.setClipRect(slot);
     painter.setFont(font);
     painter.setPen(QColor(192, 192, 192));

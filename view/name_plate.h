@@ -1,4 +1,4 @@
-// The stage name on its plate: the font and where the centred name starts.
+// The stage name on its plate: the font, its room and where the centred name starts.
 #pragma once
 
 #include <QFont>
@@ -8,8 +8,11 @@ namespace suispo {
 // The proportional Gothic face with its stand-in (view/font_faces.h), 13 pixels, bold.
 QFont NameFont();
 
+// The room for a name on the plate; a wider name is shortened to it, ending in "…".
+inline constexpr int kNameRoom = 288;
+
 // Left edge of a name w pixels wide, centred on x = 164 of the surface: (288 - w) / 2 truncated
 // toward zero, plus 20. A name wider than 288 starts left of 20.
-constexpr int NameLeft(int textWidth) { return (288 - textWidth) / 2 + 20; }
+constexpr int NameLeft(int textWidth) { return (kNameRoom - textWidth) / 2 + 20; }
 
 }  // namespace suispo

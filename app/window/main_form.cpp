@@ -13,6 +13,7 @@
 #include "about_box.h"
 #include "assets/pictures.h"
 #include "error_report.h"
+#include "key_presses.h"
 #include "play_surface.h"
 #include "transparent_ground.h"
 
@@ -44,15 +45,17 @@ MainForm::MainForm(const MainFormParts& parts)
                                Qt::WindowCloseButtonHint),
       dialogs_(*parts.dialogs),
       openUrl_(parts.openUrl),
+      programDir_(parts.programDir),
       store_(parts.programDir, parts.now) {
   setWindowTitle(kApplicationTitle);
   setWindowIcon(QIcon(QPixmap::fromImage(assets::ReadPicture(assets::kIcon))));
   setFont(fonts_.Proportional(12));
   BuildControls();
   BuildMenu();
+  BindKeys();
   boardView_ = std::make_unique<DeferredBoardView>(*parts.frameClock, *MainImage);
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
-  dialogForm = new AboutBox(this, fonts_, openUrl_);
+  dialogForm = new AboutBox(this, fonts_, [this](const QUrl& url) { openUrl_(url, {}); });
 }
 
 MainForm::~MainForm() = default;
@@ -145,6 +148,20 @@ void MainForm::ReadGlyphs() {
     button->setIcon(QIcon(glyph));
     button->setIconSize(glyph.size());
   }
+}
+
+void MainForm::BindKeys() {
+  PressOnKeys(NMoveButton, {Qt::Key_Up});
+  PressOnKeys(EMoveButton, {Qt::Key_Right});
+  PressOnKeys(SMoveButton, {Qt::Key_Down});
+  PressOnKeys(WMoveButton, {Qt::Key_Left});
+  PressOnKeys(NWallButton, {Qt::SHIFT | Qt::Key_Up});
+  PressOnKeys(EWallButton, {Qt::SHIFT | Qt::Key_Right});
+  PressOnKeys(SWallButton, {Qt::SHIFT | Qt::Key_Down});
+  PressOnKeys(WWallButton, {Qt::SHIFT | Qt::Key_Left});
+  PressOnKeys(undoButton, {Qt::Key_Backspace, Qt::CTRL | Qt::Key_Z});
+  PressOnKeys(ChoiseButtom, {Qt::Key_Return, Qt::Key_Enter});
+  connect(StageList, &QListWidget::itemDoubleClicked, ChoiseButtom, &QAbstractButton::click);
 }
 
 void MainForm::BuildMenu() {

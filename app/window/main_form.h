@@ -13,6 +13,7 @@
 #include "core/game.h"
 #include "core/game_window.h"
 #include "deferred_board_view.h"
+#include "desktop_opener.h"
 #include "dialogs.h"
 #include "ui_fonts.h"
 #include "view/board_view.h"
@@ -27,6 +28,7 @@ class QPushButton;
 namespace suispo {
 
 class AboutBox;
+class HelpWindow;
 class PlaySurface;
 
 // What the window is built with; the program passes the real ones, tests their own.
@@ -35,7 +37,7 @@ struct MainFormParts {
   std::function<LocalTime()> now;            // names a new stage file
   Dialogs* dialogs = nullptr;                // questions, file choice, error box
   FrameClock* frameClock = nullptr;          // paces the animations
-  std::function<void(const QUrl&)> openUrl;  // the desktop's open-document action
+  OpenDocument openUrl;                      // the desktop's open-document action
 };
 
 class MainForm : public QMainWindow, public GameWindow {
@@ -100,6 +102,7 @@ class MainForm : public QMainWindow, public GameWindow {
   QAction* Help1 = nullptr;   // Help > Contents: the help page
   QAction* About1 = nullptr;  // Help > About: the About box
   AboutBox* dialogForm = nullptr;  // made hidden with the window; its controls at its first showing
+  HelpWindow* helpWindow = nullptr;  // made when the desktop first fails to open the help page
 
   // The play controls in the order they are shown and hidden.
   std::array<QWidget*, 12> PlayControls() const;
@@ -110,6 +113,10 @@ class MainForm : public QMainWindow, public GameWindow {
  private:
   void BuildControls();
   void BuildMenu();
+  // The keyboard: arrows move, Shift + arrow builds a wall, Backspace and Ctrl+Z undo, Enter
+  // starts the selected stage; each key presses its button.
+  void BindKeys();
+  void ShowHelpWindow(const QUrl& page);
   // The game buttons' glyphs, read at the first stage start: the stage select screen, shown
   // first, has no game buttons.
   void ReadGlyphs();
@@ -120,7 +127,8 @@ class MainForm : public QMainWindow, public GameWindow {
   void FormClose();
 
   Dialogs& dialogs_;
-  std::function<void(const QUrl&)> openUrl_;
+  OpenDocument openUrl_;
+  std::string programDir_;
   UiFonts fonts_;
   StageStore store_;
   std::unique_ptr<DeferredBoardView> boardView_;

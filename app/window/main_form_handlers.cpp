@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 
@@ -13,6 +14,7 @@
 
 #include "about_box.h"
 #include "error_report.h"
+#include "help_window.h"
 #include "main_form.h"
 #include "play_surface.h"
 
@@ -109,8 +111,16 @@ void MainForm::loadMenuClick() {
 void MainForm::ExitMenuClick() { close(); }
 
 void MainForm::Help1Click() {
-  // Looked for below the current directory, not beside the program.
-  openUrl_(QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral("./help/help.htm")))));
+  const QUrl page = QUrl::fromLocalFile(HelpPagePath(QString::fromStdString(programDir_)));
+  // The desktop may fail long after this returns, when the window may be gone.
+  openUrl_(page, [form = QPointer<MainForm>(this), page] {
+    if (form) form->ShowHelpWindow(page);
+  });
+}
+
+void MainForm::ShowHelpWindow(const QUrl& page) {
+  if (helpWindow == nullptr) helpWindow = new HelpWindow(this);
+  helpWindow->ShowPage(page);
 }
 
 void MainForm::About1Click() { dialogForm->PlaceAndShow(); }

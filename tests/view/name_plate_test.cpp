@@ -62,9 +62,9 @@ TEST_F(ViewTest, EmptyNameLeavesOnlyThePlateOverWhatWasThere) {
   EXPECT_TRUE(SameRegion(view.surface(), kSlot, atlas, atlas::kNamePlate));
 }
 
-TEST_F(ViewTest, NameWiderThanTheSlotIsClippedToIt) {
-  const std::string name(40, 'W');
-  ASSERT_GT(QFontMetrics(NameFont()).horizontalAdvance(QString::fromStdString(name)), 297);
+TEST_F(ViewTest, NameWiderThanThePlateEndsInAnEllipsisWithinIt) {
+  std::string name;
+  for (int i = 0; i < 40; ++i) name += "\x97\xfb";  // 練 in Shift-JIS, forty times
   view.DrawStageName(name);
   const QImage& surface = view.surface();
   const QImage background = TestBackground();
@@ -74,9 +74,16 @@ TEST_F(ViewTest, NameWiderThanTheSlotIsClippedToIt) {
       ASSERT_EQ(surface.pixel(x, y), background.pixel(x, y)) << x << "," << y;
     }
   }
+  // Whole characters from the name's start, filling the plate's room and no more.
   const QRect lime = BoxOfColour(surface, kLime, kSlot);
-  EXPECT_LE(lime.left(), 18);
-  EXPECT_GE(lime.right(), 310);
+  EXPECT_GE(lime.left(), 20);
+  EXPECT_LE(lime.right(), 20 + 288);
+  EXPECT_GT(lime.width(), 250);
+  EXPECT_NEAR(lime.center().x(), 164, 3);
+  // The last glyph is the ellipsis: a row of dots, where a kanji would fill the line's height.
+  const QRect end = BoxOfColour(surface, kLime, QRect(lime.right() - 5, kSlot.top(), 6, kSlot.height()));
+  EXPECT_LE(end.height(), 3);
+  EXPECT_GT(lime.height(), 2 * end.height());
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-// Help opens the page below the current directory; the About box is one modeless window.
+// Help opens the page in the desktop's viewer or the game's own window; the About box is one modeless window.
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "app/window/about_box.h"
+#include "app/window/help_window.h"
 #include "app/window/transparent_ground.h"
 #include "window_fixture.h"
 
@@ -35,6 +37,7 @@ TEST_F(WindowTest, AboutShowsOneModelessBoxPlacedAgainAndEnterHidesIt) {
   const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_EQ(box->pos(), AboutBoxPlace(available.width(), available.height()));
 
+  ASSERT_TRUE(QTest::qWaitForWindowActive(box));
   QTest::keyClick(box, Qt::Key_Return);
   EXPECT_FALSE(box->isVisible());
   EXPECT_TRUE(form->isVisible());
@@ -67,14 +70,64 @@ TEST_F(WindowTest, TheLinkOpensTheProjectsAddress) {
   EXPECT_EQ(openedUrls[0], QUrl(kProjectWebAddress));
 }
 
-TEST_F(WindowTest, HelpOpensThePageBelowTheCurrentDirectoryWithoutAMessage) {
+TEST_F(WindowTest, HelpLooksBelowTheCurrentDirectoryFirstThenBesideTheProgram) {
   Start();
-  ASSERT_TRUE(QDir(folder.path()).mkdir("elsewhere"));
+  ASSERT_TRUE(QDir(folder.path()).mkpath("elsewhere/help"));
   QDir::setCurrent(folder.path() + "/elsewhere");
+  form->Help1->trigger();  // nowhere: the page below the current directory, without a message
+  ASSERT_TRUE(QDir(folder.path()).mkdir("help"));
+  WriteFile("help/help.htm", "<html></html>");
+  form->Help1->trigger();  // beside the program only
+  WriteFile("elsewhere/help/help.htm", "<html></html>");
   form->Help1->trigger();
-  ASSERT_EQ(openedUrls.size(), 1u);
+  ASSERT_EQ(openedUrls.size(), 3u);
   EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(folder.path() + "/elsewhere/help/help.htm"));
+  EXPECT_EQ(openedUrls[1], QUrl::fromLocalFile(folder.path() + "/help/help.htm"));
+  EXPECT_EQ(openedUrls[2], QUrl::fromLocalFile(folder.path() + "/elsewhere/help/help.htm"));
   EXPECT_TRUE(dialogs().errors.empty());
+  EXPECT_EQ(form->helpWindow, nullptr);  // the desktop opened it
+}
+
+TEST_F(WindowTest, TheGamesOwnHelpWindowShowsThePageWithItsPicturesWhenTheDesktopCannot) {
+  Start();
+  openFails = true;
+  ASSERT_TRUE(QDir(folder.path()).mkdir("help"));
+  QImage picture(8, 8, QImage::Format_RGB32);
+  picture.fill(Qt::blue);
+  ASSERT_TRUE(picture.save(folder.path() + "/help/screen.png"));
+  WriteFile("help/help.htm",
+            "<html><head><meta charset=\"UTF-8\"><title>すいすいぽ。 ヘルプ</title></head>"
+            "<body><h1>遊び方</h1><img src=\"screen.png\"></body></html>");
+  form->Help1->trigger();
+  HelpWindow* const help = form->helpWindow;
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(form->helpWindow->isVisible());
+  EXPECT_FALSE(form->helpWindow->isModal());
+  EXPECT_EQ(form->helpWindow->windowTitle(), QStringLiteral("すいすいぽ。 ヘルプ"));
+  EXPECT_TRUE(form->helpWindow->browser->toPlainText().contains(QStringLiteral("遊び方")));
+  const QVariant shown = form->helpWindow->browser->loadResource(QTextDocument::ImageResource, QUrl("screen.png"));
+  EXPECT_EQ(QImage::fromData(shown.toByteArray()).pixelColor(0, 0), QColor(Qt::blue));
+
+  QFile::remove(folder.path() + "/help/help.htm");  // a page that is gone is named
+  form->Help1->trigger();
+  EXPECT_EQ(form->helpWindow, help);  // one help window, shown again
+  EXPECT_TRUE(form->helpWindow->browser->toPlainText().contains(folder.path() + "/help/help.htm"));
+  EXPECT_TRUE(dialogs().errors.empty());
+}
+
+TEST_F(WindowTest, GameKeysDoNothingWhileTheAboutBoxHasTheFocus) {
+  Start();
+  Choose(0);
+  form->About1->trigger();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form->dialogForm));
+  Type(Qt::Key_Left);
+  Type(Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(form->game().playerX, 2);
+  EXPECT_EQ(form->game().mp, 1);
+  form->dialogForm->hide();
+  QApplication::setActiveWindow(form.get());
+  Type(Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(form->game().mp, 0);
 }
 
 TEST(TransparentGround, LeavesOutTheBottomLeftColourOnly) {

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Plays built-in stage 1 with the real program under Xvfb by clicking its buttons, closes it, and
-# checks what it left on disk: the cleared flag in the stage file and the settings file.
+# Plays built-in stage 1 with the real program under Xvfb by clicking its buttons and stage 2 with
+# the keyboard, closes it, and checks what it left on disk: the cleared flags in the stage file and
+# the settings file.
 # Usage: end_to_end_test.sh PATH_TO_SUISPO. Exits 77 (skipped) when Xvfb or xdotool is missing.
 set -eu
 
@@ -70,6 +71,26 @@ sleep 1
 [ "$(head -n 1 "$stage_file" | cut -c75)" = "1" ] || fail "stage 1 is not marked cleared in $stage_file"
 [ "$(sed -n 2p "$stage_file" | cut -c75)" = "0" ] || fail "stage 2 should not be cleared"
 
+# Stage 2, now selected, by the keyboard alone. Without a window manager the window gets the
+# keyboard only when given the focus.
+xdotool windowfocus --sync "$window"
+sleep 0.3
+key() {
+  xdotool key "$1"
+  sleep "${2:-1.2}"
+}
+key Return 1                    # ステージ決定
+key shift+Right 0.3             # wall east
+for direction in Up Up Left Up; do key $direction; done
+key shift+Right 0.3
+for direction in Left Left Down; do key $direction; done
+tries=0
+until [ "$(sed -n 2p "$stage_file" | cut -c75)" = "1" ]; do
+  tries=$((tries + 1)); [ $tries -lt 50 ] || fail "stage 2 is not marked cleared by the keyboard"
+  sleep 0.1
+done
+[ "$(sed -n 3p "$stage_file" | cut -c75)" = "0" ] || fail "stage 3 should not be cleared"
+
 # Game > Exit through the menu: open ゲーム(&G) and take its last item.
 xdotool mousemove $((X + 30)) $((Y + (HEIGHT - 352) / 2)) click 1
 sleep 0.5
@@ -85,4 +106,4 @@ game_pid=""
 grep -q '^xpos=' suispo.ini || fail "no xpos in suispo.ini"
 grep -q '^ypos=' suispo.ini || fail "no ypos in suispo.ini"
 grep -q "^datafile=${stage_file#./}" suispo.ini || fail "datafile does not name $stage_file"
-echo "end-to-end: stage 1 cleared and saved in $stage_file; settings written"
+echo "end-to-end: stage 1 cleared by the mouse, stage 2 by the keyboard, saved in $stage_file; settings written"

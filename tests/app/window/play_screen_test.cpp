@@ -1,37 +1,82 @@
-// The play screen: moves, walls and undo through the buttons, presses during a move, the two questions.
+// The play screen: moves, walls and undo by the buttons and by their keys, presses during a move,
+// the two questions.
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 
+#include "app/window/qt_dialogs.h"
 #include "window_fixture.h"
 
 namespace suispo::test {
 namespace {
 
-TEST_F(WindowTest, MovesWallsAndUndoThroughTheButtons) {
+enum class PressBy { kClick, kKey };
+const char* Named(PressBy by) { return by == PressBy::kClick ? "Click" : "Key"; }
+void PrintTo(PressBy by, std::ostream* os) { *os << Named(by); }
+
+// The play screen pressed by the mouse or by the keyboard: each game button and its key.
+class PlayScreenTest : public WindowTest, public ::testing::WithParamInterface<PressBy> {
+ protected:
+  void Press(QPushButton* button) {
+    const std::pair<QPushButton*, QKeyCombination> keys[] = {
+        {form->NMoveButton, Qt::Key_Up},           {form->EMoveButton, Qt::Key_Right},
+        {form->SMoveButton, Qt::Key_Down},         {form->WMoveButton, Qt::Key_Left},
+        {form->NWallButton, Qt::SHIFT | Qt::Key_Up}, {form->EWallButton, Qt::SHIFT | Qt::Key_Right},
+        {form->SWallButton, Qt::SHIFT | Qt::Key_Down}, {form->WWallButton, Qt::SHIFT | Qt::Key_Left},
+        {form->undoButton, undoByCtrlZ ? Qt::CTRL | Qt::Key_Z : QKeyCombination(Qt::Key_Backspace)}};
+    if (GetParam() == PressBy::kKey) {
+      for (const auto& [keyed, key] : keys) {
+        if (keyed != button) continue;
+        Type(key.key(), key.keyboardModifiers());
+        if (button == form->undoButton) undoByCtrlZ = !undoByCtrlZ;  // both undo keys in turn
+        return;
+      }
+    }
+    Click(button);  // やり直し and タイトル have no key
+  }
+
+  bool undoByCtrlZ = false;
+};
+
+INSTANTIATE_TEST_SUITE_P(ByMouseAndKeyboard, PlayScreenTest, ::testing::Values(PressBy::kClick, PressBy::kKey),
+                         [](const auto& info) { return std::string(Named(info.param)); });
+
+TEST_P(PlayScreenTest, MovesWallsAndUndo) {
   Start();
   Choose(0);  // built-in stage 1: start at column 2 row 5 with one wall point
   Game& game = form->game();
-  Click(form->WWallButton);
+  Press(form->WWallButton);
   EXPECT_EQ(game.board.eastWalls[CellIndex(1, 5)], kSolidWall);
   EXPECT_EQ(form->mpText->text(), QStringLiteral("0"));
   EXPECT_TRUE(form->undoButton->isEnabled());
 
-  Click(form->WMoveButton);  // stopped by the wall just built
+  Press(form->WMoveButton);  // stopped by the wall just built
   EXPECT_EQ(game.playerX, 2);
-  Click(form->EMoveButton);  // over the key to the east border, the key stays
+  Press(form->EMoveButton);  // over the key to the east border, the key stays
   EXPECT_EQ(game.playerX, 5);
   EXPECT_EQ(game.keysLeft, 1);
   EXPECT_GT(clock.frames, 0);
 
-  Click(form->undoButton);
-  Click(form->undoButton);
+  Press(form->undoButton);
+  Press(form->undoButton);
   EXPECT_EQ(game.playerX, 2);
   EXPECT_EQ(form->mpText->text(), QStringLiteral("0"));
-  Click(form->undoButton);
+  Press(form->undoButton);
   EXPECT_EQ(form->mpText->text(), QStringLiteral("1"));
   EXPECT_EQ(game.board.eastWalls[CellIndex(1, 5)], kNoWall);
   EXPECT_FALSE(form->undoButton->isEnabled());
 
-  Click(form->WMoveButton);  // into the hole: missed, and the stage starts again
+  Press(form->NMoveButton);  // up column 2 to the top, and back down
+  EXPECT_EQ(game.playerY, 0);
+  Press(form->SMoveButton);
+  EXPECT_EQ(game.playerY, 5);
+  Press(form->NWallButton);
+  Press(form->SWallButton);  // the board's edge takes no wall
+  EXPECT_EQ(game.mp, 0);
+  EXPECT_EQ(game.board.southWalls[CellIndex(2, 4)], kSolidWall);
+
+  Press(form->undoButton);
+  Press(form->WMoveButton);  // into the hole: missed, and the stage starts again
   EXPECT_GT(clock.sleptMs, 0);
   EXPECT_EQ(game.playerX, 2);
   EXPECT_EQ(game.playerY, 5);
@@ -39,19 +84,18 @@ TEST_F(WindowTest, MovesWallsAndUndoThroughTheButtons) {
   EXPECT_TRUE(OnPlayScreen());
 }
 
-TEST_F(WindowTest, PressesDuringAMoveDoNothing) {
+TEST_P(PlayScreenTest, PressesDuringAMoveDoNothing) {
   Start();
   Choose(0);
   bool pressed = false;
   clock.duringNextFrame = [&] {
-    for (QPushButton* button : {form->WMoveButton, form->NMoveButton,
-                                    form->NWallButton, form->WWallButton, form->undoButton, form->resetButton,
-                                    form->giveupButton}) {
-      Click(button);
+    for (QPushButton* button : {form->WMoveButton, form->NMoveButton, form->NWallButton, form->WWallButton,
+                                form->undoButton, form->undoButton, form->resetButton, form->giveupButton}) {
+      Press(button);
     }
     pressed = true;
   };
-  Click(form->EMoveButton);
+  Press(form->EMoveButton);
   ASSERT_TRUE(pressed);
   Game& game = form->game();
   EXPECT_EQ(game.playerX, 5);
@@ -99,6 +143,36 @@ TEST_F(WindowTest, TitleAsksAndYesReturnsWithTheStageJustLeftSelected) {
   for (QWidget* control : form->PlayControls()) EXPECT_FALSE(control->isVisible());
   EXPECT_EQ(SelectedRow(), 3);
   EXPECT_EQ(form->game().inputReady, 1);
+}
+
+TEST_F(WindowTest, QuestionsReadHaiAndIieAndTheGameKeysWaitForTheAnswer) {
+  Start();
+  Choose(0);
+  QtDialogs real;
+  QStringList buttons;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::Warning;
+  bool defaultYes = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    for (QAbstractButton* button : box->buttons()) buttons.push_back(button->text());
+    text = box->windowTitle() + "|" + box->text();
+    icon = box->icon();
+    defaultYes = box->defaultButton() == box->button(QMessageBox::Yes);
+    // Keys typed into the question stay there.
+    Type(Qt::Key_Left);
+    Type(Qt::Key_Left, Qt::ShiftModifier);
+    box->button(QMessageBox::No)->click();
+  });
+  EXPECT_FALSE(real.AskYesNo(form.get(), QStringLiteral("やり直し"), QStringLiteral("よろしいですか？")));
+  buttons.sort();
+  EXPECT_EQ(buttons, QStringList({QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")}));
+  EXPECT_EQ(text, QStringLiteral("やり直し|よろしいですか？"));
+  EXPECT_EQ(icon, QMessageBox::NoIcon);
+  EXPECT_TRUE(defaultYes);
+  EXPECT_EQ(form->game().playerX, 2);
+  EXPECT_EQ(form->game().mp, 1);
 }
 
 }  // namespace

@@ -80,6 +80,28 @@ TEST_F(WindowTest, ChoosingAStageShowsThePlayScreenWithItsPicture) {
   EXPECT_EQ(shown, form->view().surface().convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(WindowTest, EnterAndADoubleClickOnALineStartTheSelectedStage) {
+  Start();
+  form->StageList->setFocus();
+  Type(Qt::Key_Down);
+  Type(Qt::Key_Down);
+  Type(Qt::Key_Return);
+  EXPECT_TRUE(OnPlayScreen());
+  EXPECT_EQ(form->game().stageIndex, 2);
+  Type(Qt::Key_Return);  // on the play screen Enter does nothing
+  EXPECT_TRUE(dialogs().questions.empty());
+
+  dialogs().answers = {true};
+  Click(form->giveupButton);
+  ASSERT_TRUE(OnStageSelect());
+  const QRect line = form->StageList->visualItemRect(form->StageList->item(4));
+  QTest::mouseClick(form->StageList->viewport(), Qt::LeftButton, {}, line.center());
+  EXPECT_TRUE(OnStageSelect());  // one click only selects
+  QTest::mouseDClick(form->StageList->viewport(), Qt::LeftButton, {}, line.center());
+  EXPECT_TRUE(OnPlayScreen());
+  EXPECT_EQ(form->game().stageIndex, 4);
+}
+
 TEST_F(WindowTest, ChoosingWithNoSelectedLineDoesNothing) {
   UseStageFile({EastClearLine("one"), EastClearLine("two")});
   Start();

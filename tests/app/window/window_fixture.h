@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include <QDir>
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -74,13 +75,21 @@ class WindowTest : public ::testing::Test {
     parts.now = [] { return LocalTime{2006, 1, 21, 9, 30, 15}; };
     parts.dialogs = &dialogs();
     parts.frameClock = &clock;
-    parts.openUrl = [this](const QUrl& url) { openedUrls.push_back(url); };
+    parts.openUrl = [this](const QUrl& url, const std::function<void()>& whenFailed) {
+      openedUrls.push_back(url);
+      if (openFails && whenFailed) whenFailed();
+    };
     form = std::make_unique<MainForm>(parts);
     RunReportingErrors(dialogs(), [this] { form->FormCreate(); });
     form->show();
+    QApplication::setActiveWindow(form.get());
   }
 
   static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  // A key as the player types it: to the focus widget of the active window.
+  static void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+  }
   void Choose(int row) {
     form->StageList->setCurrentRow(row);
     Click(form->ChoiseButtom);
@@ -101,6 +110,7 @@ class WindowTest : public ::testing::Test {
   QString oldCurrent;
   FakeFrameClock clock;
   std::vector<QUrl> openedUrls;
+  bool openFails = false;  // the desktop cannot open what it is given
   std::unique_ptr<MainForm> form;
 };
 

@@ -1,9 +1,11 @@
-// Runs the window tests inside the game's own application object, off screen, with answering dialogs.
+// Runs the window tests inside the game's own application object, in Japanese, off screen, with answering dialogs.
 #include <cstdlib>
 
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include "app/window/error_reporting_application.h"
+#include "app/window/qt_japanese.h"
 #include "fake_dialogs.h"
 
 namespace suispo::test {
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   suispo::test::FakeDialogs dialogs;
   suispo::ErrorReportingApplication app(argc, argv, dialogs);
+  QTranslator japanese;  // as the game runs: Qt's own texts in Japanese
+  suispo::InstallQtJapanese(japanese);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

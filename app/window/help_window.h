@@ -1,0 +1,27 @@
+// The game's own help window: the help page in Qt's rich-text browser, for a desktop that cannot open it.
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace suispo {
+
+// Where the help page is: "./help/help.htm" below the current directory when it is there, else
+// beside the program (programDir ends in '/'), so a game started from elsewhere still finds it.
+// When neither exists, the first.
+QString HelpPagePath(const QString& programDir);
+
+class HelpWindow : public QWidget {
+ public:
+  explicit HelpWindow(QWidget* parent);
+
+  // Shows the page (a local file) with its pictures, modeless, in front. A page that is not
+  // there is named in the window instead.
+  void ShowPage(const QUrl& page);
+
+  QTextBrowser* browser = nullptr;
+};
+
+}  // namespace suispo

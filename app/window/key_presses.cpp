@@ -1,0 +1,19 @@
+// Keys that press a button: a key acts exactly as a click, and only while the button could be clicked.
+#include "key_presses.h"
+
+#include <QAbstractButton>
+#include <QShortcut>
+
+namespace suispo {
+
+void PressOnKeys(QAbstractButton* button, std::initializer_list<QKeySequence> keys) {
+  for (const QKeySequence& key : keys) {
+    // Owned by the button, the shortcut is live only while the button is visible and enabled.
+    auto* shortcut = new QShortcut(key, button);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+  }
+}
+
+}  // namespace suispo

@@ -1,0 +1,15 @@
+// Qt's own Japanese texts for its standard buttons and its file dialog.
+#include "qt_japanese.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace suispo {
+
+bool InstallQtJapanese(QTranslator& translator) {
+  return translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+         QCoreApplication::installTranslator(&translator);
+}
+
+}  // namespace suispo
