@@ -1,7 +1,39 @@
 // suispo-stage: a stage author's tool over the game's own rules, stage files and drawing.
 #include <iostream>
 
+#include "suispo/build_info.h"
 #include "tools/commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: suispo-stage list FILE\n"
+    "       suispo-stage play [--json] FILE STAGE [OP ...]\n"
+    "       suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png\n"
+    "       suispo-stage solve [--json] FILE STAGE [OP ...]\n"
+    "       suispo-stage check [--json] FILE\n"
+    "       suispo-stage generate [--count N] [--seed S] [--min-par P] [--max-par Q] -o FILE\n"
+    "       suispo-stage --help | --version\n";
+
+void PrintHelp() {
+  std::cout << kUsage
+            << "\n"
+               "Works on stage files (.ssp) with the game's own rules and pictures.\n"
+               "\n"
+               "  list      each stage: its number, a star if cleared, its name\n"
+               "  play      replay operations on a stage and show each step (--json: one JSON\n"
+               "            object per line)\n"
+               "  render    draw the play screen after the operations into a PNG file\n"
+               "            (--board: the board panel alone)\n"
+               "  solve     the fewest operations that clear the stage (from after OP ...)\n"
+               "  check     every stage: verdict, errors, warnings and par\n"
+               "  generate  write new stages that check passes, sorted by par\n"
+               "\n"
+               "STAGE counts from 1. Operations: N E S W move; +N +E +S +W build a wall on that\n"
+               "side; U undo; R restart. See suispo-stage(6).\n";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const suispo::tool::Args args(argv + (argc > 1 ? 2 : 1), argv + argc);
@@ -12,11 +44,14 @@ int main(int argc, char** argv) {
   if (command == "solve") return suispo::tool::SolveCommand(args);
   if (command == "check") return suispo::tool::CheckCommand(args);
   if (command == "generate") return suispo::tool::GenerateCommand(args);
-  std::cerr << "usage: suispo-stage play [--json] FILE STAGE [OP ...]\n"
-               "       suispo-stage list FILE\n"
-               "       suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png\n"
-               "       suispo-stage solve [--json] FILE STAGE [OP ...]\n"
-               "       suispo-stage check [--json] FILE\n"
-               "       suispo-stage generate [--count N] [--seed S] [--min-par P] [--max-par Q] -o FILE\n";
+  if (command == "--help") {
+    PrintHelp();
+    return 0;
+  }
+  if (command == "--version") {
+    std::cout << "suispo-stage " << suispo::build::kVersion << '\n';
+    return 0;
+  }
+  std::cerr << kUsage;
   return 2;
 }

@@ -15,5 +15,10 @@ std::string BareName(std::string_view path);
 bool IsRegularFile(const std::string& path);
 // A folder path made absolute against the current directory, so later saves do not depend on it.
 std::string AbsoluteFolder(std::string_view folder);
+// Makes the folder and any missing parents, readable by the owner only (a player's own files).
+// True when the folder exists afterwards.
+bool MakeFolders(const std::string& folder);
+// True when both name the same existing folder, or are the same text.
+bool SameFolder(const std::string& a, const std::string& b);
 
 }  // namespace suispo

@@ -20,36 +20,58 @@ constexpr std::size_t kMaxSettingBytes = 2047;
 
 }  // namespace
 
-StageStore::StageStore(std::string programDir, std::function<LocalTime()> now)
-    : programDir_(std::move(programDir)),
-      settingsPath_(programDir_ + "suispo.ini"),
-      now_(std::move(now)),
-      saveFolder_(programDir_) {}
+StageStore::StageStore(StorePlaces places, std::function<LocalTime()> now)
+    : places_(std::move(places)), now_(std::move(now)), saveFolder_(places_.stageFolder) {}
 
 WindowPosition StageStore::FormCreate() {
   // "xpos" keeps the top edge and "ypos" the left one; both ways use the same assignment.
-  position.top = ProfileInteger(ReadProfileString(settingsPath_, "Position", "xpos", ""));
-  position.left = ProfileInteger(ReadProfileString(settingsPath_, "Position", "ypos", ""));
-  dataFileName = ReadProfileString(settingsPath_, "FileName", "datafile", "");
-  if (dataFileName.size() > kMaxSettingBytes) dataFileName.resize(kMaxSettingBytes);
-  saveFolder_ = programDir_;
-  if (!IsRegularFile(programDir_ + dataFileName)) dataFileName.clear();
-  if (dataFileName.empty()) {
+  const std::string& settings = places_.settingsFile;
+  position.top = ProfileInteger(ReadProfileString(settings, "Position", "xpos", ""));
+  position.left = ProfileInteger(ReadProfileString(settings, "Position", "ypos", ""));
+  std::string remembered = ReadProfileString(settings, "FileName", "datafile", "");
+  if (remembered.size() > kMaxSettingBytes) remembered.resize(kMaxSettingBytes);
+  // A bare name lies in the stage folder; a file from elsewhere is remembered by absolute path.
+  const bool absolute = !remembered.empty() && remembered.front() == '/';
+  const std::string path = absolute ? remembered : places_.stageFolder + remembered;
+  if (!remembered.empty() && !IsRegularFile(path)) {
+    goneFile_ = path;
+    remembered.clear();
+  }
+  if (remembered.empty()) {
     dataList = BuiltinStages();
     dataFileName = GeneratedStageFileName(now_());
+    saveFolder_ = places_.stageFolder;
+    onDisk_ = false;
   } else {
-    dataList = ReadStageFile(programDir_ + dataFileName);
+    // Named before reading, so a file that cannot be read is still remembered at close.
+    dataFileName = BareName(path);
+    saveFolder_ = FolderOf(path);
+    onDisk_ = true;
+    dataList = ReadStageFile(path);
   }
   return position;
 }
 
+void StageStore::ReportGoneFile() {
+  if (goneFile_.empty()) return;
+  const std::string gone = std::exchange(goneFile_, std::string());
+  throw GameError(FormatMessage("ファイル %s は開けません", {gone}));
+}
+
+std::string StageStore::RememberedName() const {
+  if (!onDisk_) return "";
+  return SameFolder(saveFolder_, places_.stageFolder) ? dataFileName : saveFolder_ + dataFileName;
+}
+
 void StageStore::FormClose(WindowPosition closing) {
-  const bool written = WriteProfileStrings(settingsPath_, {
-      {"Position", "xpos", std::to_string(closing.top)},
-      {"Position", "ypos", std::to_string(closing.left)},
-      {"FileName", "datafile", dataFileName},
-  });
-  if (!written) throw GameError(FormatMessage("%s に書き込めません", {settingsPath_}));
+  const std::string& settings = places_.settingsFile;
+  const bool written = MakeFolders(FolderOf(settings)) &&
+                       WriteProfileStrings(settings, {
+                           {"Position", "xpos", std::to_string(closing.top)},
+                           {"Position", "ypos", std::to_string(closing.left)},
+                           {"FileName", "datafile", RememberedName()},
+                       });
+  if (!written) throw GameError(FormatMessage("%s に書き込めません", {settings}));
 }
 
 void StageStore::LoadFile(const std::string& fullPath) {
@@ -58,6 +80,7 @@ void StageStore::LoadFile(const std::string& fullPath) {
   dataList = std::move(lines);
   dataFileName = BareName(fullPath);
   saveFolder_ = AbsoluteFolder(FolderOf(fullPath));
+  onDisk_ = true;
 }
 
 void StageStore::MarkStageCleared(int stageIndex) {
@@ -65,9 +88,10 @@ void StageStore::MarkStageCleared(int stageIndex) {
   StageLine& line = dataList[static_cast<std::size_t>(stageIndex)];
   line = MarkedCleared(line);
   // The list keeps the flag even if the save fails; the next successful save writes it.
-  if (!ReplaceFileContents(saveFolder_ + dataFileName, StageText(dataList))) {
+  if (!MakeFolders(saveFolder_) || !ReplaceFileContents(saveFolder_ + dataFileName, StageText(dataList))) {
     throw GameError(FormatMessage("ファイル %s を作成できません", {dataFileName}));
   }
+  onDisk_ = true;
 }
 
 std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList) {

@@ -1,4 +1,4 @@
-// What outlives a run: the settings file beside the program, the stage list and its stage file.
+// What outlives a run: the settings file, the stage list and its stage file.
 #pragma once
 
 #include <functional>
@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/store/local_time.h"
+#include "app/store/program_places.h"
 #include "core/stage_line.h"
 
 namespace suispo {
@@ -18,13 +19,18 @@ struct WindowPosition {
 
 class StageStore {
  public:
-  // programDir: the folder of the running program, ending in '/'. now: the local date and time.
-  StageStore(std::string programDir, std::function<LocalTime()> now);
+  // places: where the settings and the stage files live. now: the local date and time.
+  StageStore(StorePlaces places, std::function<LocalTime()> now);
 
   // Reads the settings and fills dataList from the remembered stage file or the built-in stages.
-  // Returns the window position. Throws GameError "ファイル %s は開けません" for a file that cannot be read.
+  // Returns the window position. Throws GameError "ファイル %s は開けません" for a file that cannot be read;
+  // a remembered file that is gone falls back to the built-in stages and waits for ReportGoneFile.
   WindowPosition FormCreate();
-  // Writes the settings; throws GameError "%s に書き込めません".
+  // Throws GameError "ファイル %s は開けません" once when FormCreate did not find the remembered file.
+  void ReportGoneFile();
+  // Writes the settings, making their folder if needed; throws GameError "%s に書き込めません".
+  // The stage file is remembered by bare name in the stage folder, by absolute path elsewhere, and
+  // not at all while the list was never read from or saved to disk (unsaved built-in stages).
   void FormClose(WindowPosition position);
   // Game > Open after the dialog returned a path. On an error nothing changes.
   void LoadFile(const std::string& fullPath);
@@ -33,18 +39,22 @@ class StageStore {
   void MarkStageCleared(int stageIndex);
 
   std::vector<StageLine> dataList;
-  std::string dataFileName;  // bare name, as the settings keep it
+  std::string dataFileName;  // bare name; the file lies in the folder that saves go to
   // The position FormCreate read; set before the stage file is read, so it holds even when
   // FormCreate throws.
   WindowPosition position;
 
  private:
-  std::string programDir_;
-  std::string settingsPath_;
+  // The settings' "datafile" value for the current stage file.
+  std::string RememberedName() const;
+
+  StorePlaces places_;
   std::function<LocalTime()> now_;
-  // Where saves go: the program folder for the remembered or generated file, the chosen file's
-  // folder after LoadFile. Never the current directory.
+  // Where saves go: the stage folder for a generated file, the remembered or chosen file's own
+  // folder otherwise. Never the current directory.
   std::string saveFolder_;
+  bool onDisk_ = false;    // the list came from its file or was saved to it
+  std::string goneFile_;   // the remembered file start-up did not find, until reported
 };
 
 // The stage list's lines in UTF-8: "　 " (not cleared) or "☆ " (cleared), then the name.

@@ -11,6 +11,7 @@
 
 #include "assets/pictures.h"
 #include "link_label.h"
+#include "suispo/build_info.h"
 #include "transparent_ground.h"
 
 namespace suispo {
@@ -38,7 +39,7 @@ void AboutBox::BuildControls() {
   Image1->setPixmap(logo);
   Image1->setGeometry(41, 20, logo.width(), logo.height());
 
-  Label1 = new QLabel(QStringLiteral("Ver. 1.0.0"), this);
+  Label1 = new QLabel(QStringLiteral("Ver. ") + QLatin1String(build::kVersion), this);
   Label1->setFont(fonts_.Proportional(16));
   Label1->move(198, 55);
   // Labels size themselves to their text, so a wider fallback face is not cut off.

@@ -9,6 +9,8 @@ ErrorReportingApplication::ErrorReportingApplication(int& argc, char** argv, Dia
     : QApplication(argc, argv), dialogs_(dialogs) {
   setApplicationName(kApplicationTitle);
   setApplicationDisplayName(kApplicationTitle);
+  // Ties the windows to the installed desktop entry (its icon and name in the task bar).
+  setDesktopFileName(QStringLiteral("org.example.suispo"));
 }
 
 bool ErrorReportingApplication::notify(QObject* receiver, QEvent* event) {

@@ -8,10 +8,9 @@
 
 namespace suispo {
 
-QString HelpPagePath(const QString& programDir) {
+QString HelpPagePath(const QString& shippedPage) {
   const QString here = QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral("./help/help.htm")));
-  const QString besideProgram = QDir::cleanPath(programDir + QStringLiteral("help/help.htm"));
-  return !QFileInfo(here).isFile() && QFileInfo(besideProgram).isFile() ? besideProgram : here;
+  return !QFileInfo(here).isFile() && QFileInfo(shippedPage).isFile() ? QDir::cleanPath(shippedPage) : here;
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {

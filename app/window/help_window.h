@@ -9,9 +9,9 @@ class QTextBrowser;
 namespace suispo {
 
 // Where the help page is: "./help/help.htm" below the current directory when it is there, else
-// beside the program (programDir ends in '/'), so a game started from elsewhere still finds it.
-// When neither exists, the first.
-QString HelpPagePath(const QString& programDir);
+// the page shipped with the program (beside it, or in an installed game's data folder), so a game
+// started from elsewhere still finds it. When neither exists, the first.
+QString HelpPagePath(const QString& shippedPage);
 
 class HelpWindow : public QWidget {
  public:

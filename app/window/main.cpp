@@ -1,9 +1,12 @@
-// The program's entry: the application object, the main window under the error report, the loop.
+// The program's entry: the command line, the application object, the main window under the error
+// report, the loop.
 #include <memory>
 
+#include <QFile>
 #include <QTranslator>
 
-#include "app/store/stage_store.h"
+#include "app/store/program_places.h"
+#include "command_line.h"
 #include "desktop_opener.h"
 #include "error_report.h"
 #include "error_reporting_application.h"
@@ -13,20 +16,31 @@
 #include "view/steady_frame_clock.h"
 
 int main(int argc, char** argv) {
+  // The command line is answered before Qt starts, so --help, --version and a wrong command line
+  // need no display; Qt gets no arguments of its own (its QT_* variables still work).
+  const suispo::CommandLine line = suispo::ParseCommandLine(suispo::ArgumentsOf(argc, argv));
+  if (line.action != suispo::CommandLine::Action::kRun) return suispo::AnswerWithoutWindow(line);
+  int qtArgc = 1;
   suispo::QtDialogs dialogs;
-  suispo::ErrorReportingApplication app(argc, argv, dialogs);
+  suispo::ErrorReportingApplication app(qtArgc, argv, dialogs);
   QTranslator japanese;
   suispo::InstallQtJapanese(japanese);
+
+  const suispo::ProgramPlaces places = suispo::PlacesOfThisProgram();
   suispo::SteadyFrameClock clock;
   std::unique_ptr<suispo::MainForm> form;
   // Start-up runs under the same report as the handlers; a stage file that cannot be read
   // still leaves the window up, with Game > Open to choose another.
   suispo::RunReportingErrors(dialogs, [&] {
     form = std::make_unique<suispo::MainForm>(suispo::MainFormParts{
-        suispo::ProgramDirectory(), suispo::CurrentLocalTime, &dialogs, &clock,
+        places.store, QFile::decodeName(places.helpPage.c_str()), suispo::CurrentLocalTime, &dialogs, &clock,
         suispo::OpenWithDesktop});
     form->FormCreate();
   });
+  // A file named on the command line replaces the remembered one, as Game > Open would.
+  if (form && line.stageFile) {
+    suispo::RunReportingErrors(dialogs, [&] { form->OpenStageFile(QFile::decodeName(line.stageFile->c_str())); });
+  }
   if (form) {
     form->show();
     app.exec();

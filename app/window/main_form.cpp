@@ -45,8 +45,8 @@ MainForm::MainForm(const MainFormParts& parts)
                                Qt::WindowCloseButtonHint),
       dialogs_(*parts.dialogs),
       openUrl_(parts.openUrl),
-      programDir_(parts.programDir),
-      store_(parts.programDir, parts.now) {
+      helpPage_(parts.helpPage),
+      store_(parts.places, parts.now) {
   setWindowTitle(kApplicationTitle);
   setWindowIcon(QIcon(QPixmap::fromImage(assets::ReadPicture(assets::kIcon))));
   setFont(fonts_.Proportional(12));

@@ -33,7 +33,8 @@ class PlaySurface;
 
 // What the window is built with; the program passes the real ones, tests their own.
 struct MainFormParts {
-  std::string programDir;                    // where suispo.ini and remembered stage files live
+  StorePlaces places;                        // where suispo.ini and the stage files live
+  QString helpPage;                          // the help page shipped with the program
   std::function<LocalTime()> now;            // names a new stage file
   Dialogs* dialogs = nullptr;                // questions, file choice, error box
   FrameClock* frameClock = nullptr;          // paces the animations
@@ -46,8 +47,12 @@ class MainForm : public QMainWindow, public GameWindow {
   ~MainForm() override;
 
   // The create handler: position from the settings, the stage list, the stage select screen.
-  // Throws GameError for a remembered stage file that cannot be read.
+  // Throws GameError for a remembered stage file that cannot be read, or (after the built-in
+  // stages are on screen) one that is gone.
   void FormCreate();
+  // Game > Open after the choice: the file's stages replace the list. Throws GameError when the
+  // file cannot be read, and then nothing changes.
+  void OpenStageFile(const QString& path);
 
   // Handlers of the controls and menu items.
   void ChoiseButtomClick();
@@ -128,7 +133,7 @@ class MainForm : public QMainWindow, public GameWindow {
 
   Dialogs& dialogs_;
   OpenDocument openUrl_;
-  std::string programDir_;
+  QString helpPage_;
   UiFonts fonts_;
   StageStore store_;
   std::unique_ptr<DeferredBoardView> boardView_;

@@ -27,6 +27,7 @@ void MainForm::FormCreate() {
   store_.FormCreate();
   game_->stageIndex = 0;
   ShowStageSelect();
+  store_.ReportGoneFile();
 }
 
 void MainForm::FormClose() {
@@ -103,15 +104,18 @@ void MainForm::giveupButtonClick() {
 
 void MainForm::loadMenuClick() {
   const std::optional<QString> path = dialogs_.ChooseStageFile(this);
-  if (!path) return;
-  store_.LoadFile(QFile::encodeName(*path).toStdString());
+  if (path) OpenStageFile(*path);
+}
+
+void MainForm::OpenStageFile(const QString& path) {
+  store_.LoadFile(QFile::encodeName(path).toStdString());
   ShowStageSelect();
 }
 
 void MainForm::ExitMenuClick() { close(); }
 
 void MainForm::Help1Click() {
-  const QUrl page = QUrl::fromLocalFile(HelpPagePath(QString::fromStdString(programDir_)));
+  const QUrl page = QUrl::fromLocalFile(HelpPagePath(helpPage_));
   // The desktop may fail long after this returns, when the window may be gone.
   openUrl_(page, [form = QPointer<MainForm>(this), page] {
     if (form) form->ShowHelpWindow(page);

@@ -30,6 +30,9 @@ int main(int argc, char** argv) {
       {"icon.png", WindowIcon()},
   };
   const char* names[4] = {"n", "e", "s", "w"};
+  for (const int size : kThemeIconSizes) {
+    if (size != 32) pictures.emplace_back(QString("icon_%1.png").arg(size), WindowIcon(size));
+  }
   for (int d = 0; d < 4; ++d) {
     pictures.emplace_back(QString("glyph_wall_%1.png").arg(names[d]), WallGlyph(d));
     pictures.emplace_back(QString("glyph_move_%1.png").arg(names[d]), MoveGlyph(d));

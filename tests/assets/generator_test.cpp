@@ -7,6 +7,7 @@
 #include "assets/generator/atlas_sheet.h"
 #include "assets/generator/button_glyphs.h"
 #include "assets/generator/sprite_cutout.h"
+#include "assets/generator/window_icon.h"
 #include "assets/pictures.h"
 #include "tests/assets/pixel_checks.h"
 
@@ -61,6 +62,16 @@ TEST_F(Regenerated, GlyphsMatchTheCommittedOnes) {
   for (int d = 0; d < 4; ++d) {
     EXPECT_EQ(art::WallGlyph(d), assets::ReadPicture(assets::kWallGlyphs[d]).convertToFormat(QImage::Format_RGB32)) << d;
     EXPECT_EQ(art::MoveGlyph(d), assets::ReadPicture(assets::kMoveGlyphs[d]).convertToFormat(QImage::Format_RGB32)) << d;
+  }
+}
+
+// The desktop's icons are painted at each size, not scaled from another one.
+TEST_F(Regenerated, ThemeIconsMatchTheCommittedOnesAtEverySize) {
+  for (const int size : art::kThemeIconSizes) {
+    const QString file = size == 32 ? QStringLiteral("icon.png") : QStringLiteral("icon_%1.png").arg(size);
+    const QImage committed(QStringLiteral(SUISPO_ASSETS_DIR "/") + file);
+    ASSERT_EQ(committed.size(), QSize(size, size)) << size;
+    EXPECT_EQ(art::WindowIcon(size), committed.convertToFormat(QImage::Format_ARGB32)) << size;
   }
 }
 

@@ -16,6 +16,8 @@ using test::StoreTest;
 using test::TempFolder;
 using test::WriteBytes;
 
+// Built-in stages never saved are not remembered: the next start makes a new name anyway, and a
+// name the settings keep always stands for a file that was there.
 TEST_F(StoreTest, FirstRunUsesTheBuiltinStagesAndWritesOnlyAtClose) {
   StageStore store = MakeStore();
   const WindowPosition position = store.FormCreate();
@@ -27,7 +29,7 @@ TEST_F(StoreTest, FirstRunUsesTheBuiltinStagesAndWritesOnlyAtClose) {
 
   store.FormClose({0, 0});
   EXPECT_EQ(ReadBytes(program / "suispo.ini"),
-            "[Position]\r\nxpos=0\r\nypos=0\r\n[FileName]\r\ndatafile=20060121 093015.ssp\r\n");
+            "[Position]\r\nxpos=0\r\nypos=0\r\n[FileName]\r\ndatafile=\r\n");
   EXPECT_EQ(program.Names(), std::set<std::string>{"suispo.ini"});
 }
 
@@ -62,7 +64,7 @@ TEST_F(StoreTest, PositionsReadBackUnchanged) {
     EXPECT_EQ(again.left, c.left);
     if (c.top == 100 || c.top == -30) {  // decimal values come back byte for byte
       EXPECT_EQ(ReadBytes(program / "suispo.ini"),
-                settings + "[FileName]\r\ndatafile=" + store.dataFileName + "\r\n");
+                settings + "[FileName]\r\ndatafile=\r\n");
     }
   }
 }
@@ -142,17 +144,58 @@ TEST_F(StoreTest, ARefusedRememberedFileLeavesAnEmptyListAndItsName) {
   EXPECT_EQ(store.position.top, 40);  // the window can still be placed
 }
 
-TEST_F(StoreTest, OpenReplacesTheListAndKeepsTheBareName) {
+TEST_F(StoreTest, AFileOpenedFromAnotherFolderIsTheListAtTheNextStartWithItsStars) {
   TempFolder elsewhere;
-  WriteBytes(elsewhere / "other.ssp", Line('0', "x") + "\r\n");
+  WriteBytes(elsewhere / "other.ssp", Line('0', "x") + "\r\n" + Line('0', "y") + "\r\n");
   StageStore store = MakeStore();
   store.FormCreate();
   store.LoadFile(elsewhere / "other.ssp");
-  EXPECT_EQ(store.dataList, std::vector<StageLine>{Line('0', "x")});
   EXPECT_EQ(store.dataFileName, "other.ssp");
+  store.MarkStageCleared(1);
   store.FormClose({0, 0});
-  EXPECT_EQ(ReadBytes(program / "suispo.ini"),
-            "[Position]\r\nxpos=0\r\nypos=0\r\n[FileName]\r\ndatafile=other.ssp\r\n");
+  EXPECT_EQ(ReadBytes(program / "suispo.ini"), "[Position]\r\nxpos=0\r\nypos=0\r\n[FileName]\r\ndatafile=" +
+                                                  elsewhere / "other.ssp" + "\r\n");
+
+  StageStore next = MakeStore();
+  next.FormCreate();
+  EXPECT_NO_THROW(next.ReportGoneFile());
+  EXPECT_EQ(StageListLines(next.dataList), (std::vector<std::string>{"\u3000 x", "☆ y"}));
+  next.MarkStageCleared(0);  // saved where it lies, not beside the program
+  EXPECT_EQ(ReadBytes(elsewhere / "other.ssp"), Line('1', "x") + "\r\n" + Line('1', "y") + "\r\n");
+  EXPECT_EQ(program.Names(), std::set<std::string>{"suispo.ini"});
+}
+
+TEST_F(StoreTest, AFileInTheProgramFolderIsRememberedByItsBareName) {
+  WriteBytes(program / "mine.ssp", Line('0', "a") + "\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  std::filesystem::create_directory(program / "sub");
+  store.LoadFile(program / "sub/../mine.ssp");  // the same folder, named another way
+  store.FormClose({0, 0});
+  EXPECT_NE(ReadBytes(program / "suispo.ini").find("datafile=mine.ssp\r\n"), std::string::npos);
+}
+
+TEST_F(StoreTest, AGoneRememberedFileIsReportedOnceAndTheBuiltinStagesAreUsed) {
+  TempFolder elsewhere;
+  for (const std::string& remembered : {elsewhere / "gone.ssp", std::string("gone.ssp")}) {
+    WriteSettings("[FileName]\r\ndatafile=" + remembered + "\r\n");
+    StageStore store = MakeStore();
+    EXPECT_NO_THROW(store.FormCreate());
+    EXPECT_EQ(store.dataList, BuiltinStages());
+    EXPECT_EQ(store.dataFileName, "20060121 093015.ssp");
+    const std::string path = remembered.front() == '/' ? remembered : program / remembered;
+    try {
+      store.ReportGoneFile();
+      ADD_FAILURE() << "not reported: " << remembered;
+    } catch (const GameError& error) {
+      EXPECT_EQ(error.what(), "ファイル " + path + " は開けません");
+    }
+    EXPECT_NO_THROW(store.ReportGoneFile());
+    store.FormClose({0, 0});
+    StageStore next = MakeStore();  // the next start has nothing to report
+    next.FormCreate();
+    EXPECT_NO_THROW(next.ReportGoneFile());
+  }
 }
 
 TEST_F(StoreTest, AFileThatCannotBeOpenedChangesNothing) {

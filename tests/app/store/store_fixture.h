@@ -21,7 +21,7 @@ inline StageLine Line(char flag, const std::string& name = "name") {
 class StoreTest : public ::testing::Test {
  protected:
   StageStore MakeStore(LocalTime now = kMorning) {
-    return StageStore(program.path(), [now] { return now; });
+    return StageStore(PortablePlaces(program.path()), [now] { return now; });
   }
   void WriteSettings(const std::string& text) { WriteBytes(program / "suispo.ini", text); }
 

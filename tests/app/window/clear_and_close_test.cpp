@@ -63,7 +63,8 @@ TEST_F(WindowTest, AFailedSaveIsReportedAndTheClearStillEnds) {
 }
 
 TEST_F(WindowTest, ExitWritesTheWindowPositionAndTheStageFileName) {
-  WriteFile("suispo.ini", "[Position]\r\nxpos=100\r\nypos=200\r\n");
+  UseStageFile({EastClearLine("a")});
+  WriteFile("suispo.ini", "[Position]\r\nxpos=100\r\nypos=200\r\n[FileName]\r\ndatafile=test.ssp\r\n");
   Start();
   EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(200, 100));  // xpos is the top, ypos the left
   form->ExitMenu->trigger();
@@ -71,7 +72,7 @@ TEST_F(WindowTest, ExitWritesTheWindowPositionAndTheStageFileName) {
   const std::string ini = ReadFile("suispo.ini");
   EXPECT_NE(ini.find("xpos=100"), std::string::npos) << ini;
   EXPECT_NE(ini.find("ypos=200"), std::string::npos) << ini;
-  EXPECT_NE(ini.find(std::string("datafile=") + kGeneratedName), std::string::npos) << ini;
+  EXPECT_NE(ini.find("datafile=test.ssp"), std::string::npos) << ini;
   EXPECT_TRUE(dialogs().errors.empty());
 }
 

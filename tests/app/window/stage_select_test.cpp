@@ -138,6 +138,16 @@ TEST_F(WindowTest, AStageFileRefusedAtStartLeavesGameOpenAvailable) {
   EXPECT_EQ(SelectedRow(), 0);
 }
 
+TEST_F(WindowTest, AGoneRememberedFileIsReportedOverTheBuiltInStages) {
+  WriteFile("suispo.ini", "[FileName]\r\ndatafile=/no/such/folder/mine.ssp\r\n");
+  Start();
+  ASSERT_EQ(dialogs().errors.size(), 1u);
+  EXPECT_EQ(dialogs().errors[0].text, QStringLiteral("ファイル /no/such/folder/mine.ssp は開けません."));
+  EXPECT_TRUE(OnStageSelect());
+  EXPECT_EQ(form->StageList->count(), 5);
+  EXPECT_EQ(SelectedRow(), 0);
+}
+
 TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndKeepsTheStageIndex) {
   Start();
   Choose(2);

@@ -71,7 +71,8 @@ class WindowTest : public ::testing::Test {
   // Builds the window and runs its create handler under the error report, as the program does.
   void Start() {
     MainFormParts parts;
-    parts.programDir = folder.path().toStdString() + "/";
+    parts.places = PortablePlaces(folder.path().toStdString() + "/");
+    parts.helpPage = folder.path() + "/help/help.htm";
     parts.now = [] { return LocalTime{2006, 1, 21, 9, 30, 15}; };
     parts.dialogs = &dialogs();
     parts.frameClock = &clock;

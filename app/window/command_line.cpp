@@ -1,0 +1,64 @@
+// The game's command line: one optional stage file, --help and --version.
+#include "app/window/command_line.h"
+
+#include <iostream>
+
+#include "suispo/build_info.h"
+
+namespace suispo {
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine line;
+  bool options = true;
+  std::vector<std::string> files;
+  for (const std::string& arg : args) {
+    if (options && arg == "--") {
+      options = false;
+    } else if (options && arg == "--help") {
+      return {CommandLine::Action::kHelp, std::nullopt, ""};
+    } else if (options && arg == "--version") {
+      return {CommandLine::Action::kVersion, std::nullopt, ""};
+    } else if (options && arg.size() > 1 && arg.front() == '-') {
+      if (line.problem.empty()) line.problem = "unknown option '" + arg + "'";
+    } else {
+      files.push_back(arg);
+    }
+  }
+  if (line.problem.empty() && files.size() > 1) line.problem = "only one stage file can be opened";
+  if (!line.problem.empty()) {
+    line.action = CommandLine::Action::kBadUsage;
+  } else if (!files.empty()) {
+    line.stageFile = files.front();
+  }
+  return line;
+}
+
+std::vector<std::string> ArgumentsOf(int argc, char** argv) {
+  return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
+}
+
+int AnswerWithoutWindow(const CommandLine& line) {
+  const char* const usage =
+      "Usage: suispo [FILE.ssp]\n"
+      "       suispo --help | --version\n";
+  switch (line.action) {
+    case CommandLine::Action::kHelp:
+      std::cout << usage
+                << "\n"
+                   "A sliding puzzle on ice, in Japanese, played in one window. Without FILE.ssp the\n"
+                   "stage file of the last run is opened, or the five built-in stages.\n"
+                   "\n"
+                   "  FILE.ssp   open this stage file at start, as Game > Open would\n"
+                   "  --help     print this help and exit\n"
+                   "  --version  print the version and exit\n";
+      return 0;
+    case CommandLine::Action::kVersion:
+      std::cout << "suispo " << build::kVersion << "\n";
+      return 0;
+    default:
+      std::cerr << "suispo: " << line.problem << "\n" << usage;
+      return 2;
+  }
+}
+
+}  // namespace suispo
