@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 
 #include "app/store/stage_store.h"
 
@@ -35,6 +36,12 @@ bool IsRegularFile(const std::string& path) {
 }
 
 std::string AbsoluteFolder(std::string_view folder) {
+  char resolved[PATH_MAX];
+  if (realpath(folder.empty() ? "." : std::string(folder).c_str(), resolved) != nullptr) {
+    std::string canonical = resolved;
+    if (canonical.back() != '/') canonical += '/';
+    return canonical;
+  }
   if (!folder.empty() && folder.front() == '/') return std::string(folder);
   char current[PATH_MAX];
   if (getcwd(current, sizeof current) == nullptr) return std::string(folder);

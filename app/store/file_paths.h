@@ -13,7 +13,8 @@ std::string FolderOf(std::string_view path);
 std::string BareName(std::string_view path);
 // True only for a regular file (or a link to one); a folder does not count.
 bool IsRegularFile(const std::string& path);
-// A folder path made absolute against the current directory, so later saves do not depend on it.
+// A folder path made absolute against the current directory, so later saves do not depend on it;
+// an existing folder is named without "." and ".." parts or links.
 std::string AbsoluteFolder(std::string_view folder);
 // Makes the folder and any missing parents, readable by the owner only (a player's own files).
 // True when the folder exists afterwards.

@@ -4,69 +4,20 @@
 # the settings file.
 # Usage: end_to_end_test.sh PATH_TO_SUISPO. Exits 77 (skipped) when Xvfb or xdotool is missing.
 set -eu
-
 binary=$1
-command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1 || { echo "Xvfb or xdotool missing"; exit 77; }
-
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-# A free display number: one without a lock file.
-display=97
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-tries=0
-until xdotool getdisplaygeometry >/dev/null 2>&1; do
-  tries=$((tries + 1)); [ $tries -lt 100 ] || fail "Xvfb did not start"; sleep 0.1
-done
+. "$(dirname "$0")/xvfb_game.sh"
+start_xvfb
 
 # A fresh program folder, which is also the current directory.
 mkdir "$work/game"
 cp "$binary" "$work/game/suispo"
 cd "$work/game"
-./suispo >"$work/suispo.log" 2>&1 &
-game_pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'すいすいぽ。' | head -n 1) || fail "no window"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# The client area is the window's bottom 352 rows, below the menu bar.
-client_x=$X
-client_y=$((Y + HEIGHT - 352))
-
-# Clicks the middle of a control given by its place and size in the client area.
-click() {
-  xdotool mousemove $((client_x + $1 + $3 / 2)) $((client_y + $2 + $4 / 2)) click 1
-  sleep "${5:-0.3}"
-}
-
-click $((36 + 341)) $((161 + 161)) 81 25 1   # ステージ決定 with the first stage selected
-click 431 107 33 33                          # wall east
-click 396 188 33 33 1.2                      # north
-click 430 224 33 33 1.2                      # east
-click 395 259 33 33 1.2                      # south
-click 360 225 33 33 1.2                      # west, takes the key
-click 396 188 33 33 1.2                      # north
-click 360 225 33 33 0                        # west, onto the door
+start_game ./suispo
+clear_builtin_stage_one
 
 stage_file=""
-tries=0
-while [ -z "$stage_file" ]; do
-  tries=$((tries + 1)); [ $tries -lt 200 ] || fail "no stage file was saved"
-  sleep 0.1
-  stage_file=$(ls ./*.ssp 2>/dev/null | head -n 1 || true)
-done
+find_stage_file() { stage_file=$(ls ./*.ssp 2>/dev/null | head -n 1 || true); [ -n "$stage_file" ]; }
+wait_for find_stage_file || fail "no stage file was saved"
 sleep 1
 [ "$(head -n 1 "$stage_file" | cut -c75)" = "1" ] || fail "stage 1 is not marked cleared in $stage_file"
 [ "$(sed -n 2p "$stage_file" | cut -c75)" = "0" ] || fail "stage 2 should not be cleared"
@@ -84,24 +35,11 @@ key shift+Right 0.3             # wall east
 for direction in Up Up Left Up; do key $direction; done
 key shift+Right 0.3
 for direction in Left Left Down; do key $direction; done
-tries=0
-until [ "$(sed -n 2p "$stage_file" | cut -c75)" = "1" ]; do
-  tries=$((tries + 1)); [ $tries -lt 50 ] || fail "stage 2 is not marked cleared by the keyboard"
-  sleep 0.1
-done
+stage_two_cleared() { [ "$(sed -n 2p "$stage_file" | cut -c75)" = "1" ]; }
+wait_for stage_two_cleared || fail "stage 2 is not marked cleared by the keyboard"
 [ "$(sed -n 3p "$stage_file" | cut -c75)" = "0" ] || fail "stage 3 should not be cleared"
 
-# Game > Exit through the menu: open ゲーム(&G) and take its last item.
-xdotool mousemove $((X + 30)) $((Y + (HEIGHT - 352) / 2)) click 1
-sleep 0.5
-xdotool key Up Return
-tries=0
-while kill -0 "$game_pid" 2>/dev/null; do
-  tries=$((tries + 1)); [ $tries -lt 100 ] || fail "the program did not end after Game > Exit"
-  sleep 0.1
-done
-game_pid=""
-
+exit_by_menu
 [ -f suispo.ini ] || fail "no suispo.ini"
 grep -q '^xpos=' suispo.ini || fail "no xpos in suispo.ini"
 grep -q '^ypos=' suispo.ini || fail "no ypos in suispo.ini"
