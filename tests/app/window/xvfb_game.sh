@@ -25,14 +25,14 @@ wait_for() {
 }
 
 start_xvfb() {
-  # A free display number: one without a lock file.
-  display=97
-  while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  # Xvfb takes a free display itself and names it once it listens, so tests running at the same
+  # time never share one.
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=":$display"
+  wait_for test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=":$(cat "$work/display")"
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-  wait_for xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+  wait_for xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb does not answer"
 }
 
 # Starts the game in the background (the command and its arguments) and waits for its window;
@@ -40,7 +40,8 @@ start_xvfb() {
 start_game() {
   "$@" >>"$work/suispo.log" 2>&1 &
   game_pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name 'すいすいぽ。' | head -n 1) || fail "no window"
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name 'すいすいぽ。' | head -n 1) || true
+  [ -n "$window" ] || fail "no window: $(cat "$work/suispo.log")"
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$window")"
   client_x=$X
