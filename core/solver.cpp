@@ -1,11 +1,12 @@
-// The breadth-first search: every state is rebuilt as a PlayState and each operation is played on it by
-// the rules layer, so the solver knows no rule of its own.
+// The breadth-first search: each operation's answer comes from the rules layer playing the state (asked
+// once and remembered), so the solver knows no rule of its own.
 #include "core/solver.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 
+#include "core/solver_moves.h"
 #include "core/solver_states.h"
 
 namespace suispo {
@@ -14,24 +15,9 @@ namespace {
 
 constexpr int kOpCount = 8;
 constexpr std::uint8_t kNoOp = 0xff;
-constexpr int kCellShift = 58;  // the character's cell above the key bits (at most 36 keys)
 
 // Walls before moves: among equally short solutions the one that builds first wins.
 SolverOp OpOf(int i) { return {i < 4, i & 3}; }
-
-int EdgeBit(Edge edge) {
-  return edge.south ? 30 + edge.owner.x * 5 + edge.owner.y : edge.owner.x * 6 + edge.owner.y;
-}
-
-Edge EdgeOfBit(int bit) {
-  return bit >= 30 ? Edge{{(bit - 30) / 5, (bit - 30) % 5}, true} : Edge{{bit / 6, bit % 6}, false};
-}
-
-int CellOf(const PackedState& s) { return static_cast<int>(s.keysAndCell >> kCellShift); }
-std::uint64_t KeysOf(const PackedState& s) { return s.keysAndCell & ((std::uint64_t{1} << kCellShift) - 1); }
-PackedState Packed(std::uint64_t walls, std::uint64_t keys, Cell at) {
-  return {walls, keys | static_cast<std::uint64_t>(CellIndex(at.x, at.y)) << kCellShift};
-}
 
 // Where the character could come to rest if a wall could stand on any open edge: every cell of a
 // slide before an edge that takes a wall, and the slide's end. Placed walls only ever cut a slide
@@ -94,62 +80,49 @@ std::string HopelessReason(const PlayState& start) {
 
 class Search {
  public:
-  Search(const PlayState& start, const SolveOptions& options) : start_(start), options_(options), store_(options.stateLimit) {
-    for (int i = 0; i < kCellCount; ++i) {
-      if (start.board.cells[static_cast<std::size_t>(i)] == kKey) {
-        keyBit_[static_cast<std::size_t>(i)] = static_cast<int>(keyCells_.size());
-        keyCells_.push_back(i);
-      }
-    }
+  Search(const PlayState& start, const SolveOptions& options)
+      : start_(start), options_(options), store_(options.stateLimit), keyCells_(KeyCells(start)), moves_(start, keyCells_) {
+    for (std::size_t k = 0; k < keyCells_.size(); ++k) keyBit_[static_cast<std::size_t>(keyCells_[k])] = static_cast<int>(k);
   }
 
   SolveResult Run() {
     SolveResult result;
     const std::uint64_t allKeys = (std::uint64_t{1} << keyCells_.size()) - 1;
-    store_.Add(Packed(0, allKeys, start_.Position()), SolverStates::kNone, kNoOp);
-    std::size_t goalParent = 0;
-    int goalOp = -1;
+    store_.Add(SolverStates::kNone, 0, allKeys, CellIndex(start_.playerX, start_.playerY), SolverStates::kNone, kNoOp);
     for (std::size_t head = 0; head < store_.size(); ++head) {
-      const PackedState current = store_.state(head);
-      const PlayState here = Rebuild(current);
-      for (int op = 0; op < kOpCount; ++op) {
-        PlayState next = here;
-        PackedState reached = current;
-        const SolverOp what = OpOf(op);
-        if (what.wall) {
-          if (!BuildWall(next, what.direction)) continue;
-          reached.walls |= std::uint64_t{1} << EdgeBit(*EdgeBeside(here.Position(), what.direction));
-        } else {
-          const MoveResult move = Move(next, what.direction);
-          result.loopStopReached = result.loopStopReached || move.path.loopStopped;
-          if (move.landing == Landing::kMissed) continue;
-          if (move.landing == Landing::kCleared) {
-            if (goalOp < 0) {
-              goalParent = head;
-              goalOp = op;
-            }
-            if (!options_.exploreAll) return Finish(result, goalParent, goalOp);
-            continue;
+      const std::uint32_t layout = store_.layoutOf(head);
+      const std::uint64_t walls = store_.layout(layout).walls;
+      const std::uint64_t keys = store_.layout(layout).keys;
+      const int cell = store_.cell(head);
+      // A wall takes a point and the free edge beside the character.
+      const bool pointLeft = std::popcount(walls) < start_.mp;
+      for (int direction = kNorth; direction <= kWest; ++direction) {
+        const int edge = moves_.WallEdge(cell, direction);
+        if (!pointLeft || edge < 0 || (walls >> edge & 1) != 0) continue;
+        if (!Reach(walls | std::uint64_t{1} << edge, keys, cell, head, direction, result)) return result;
+      }
+      for (int direction = kNorth; direction <= kWest; ++direction) {
+        const MoveAnswer move = moves_.Move(cell, direction, walls, keys);
+        result.loopStopReached = result.loopStopReached || move.loopStopped;
+        if (move.landing == Landing::kMissed) continue;
+        if (move.landing == Landing::kCleared) {
+          if (goalOp_ < 0) {
+            goalParent_ = head;
+            goalOp_ = 4 + direction;
           }
-          std::uint64_t keys = KeysOf(current);
-          if (move.landing == Landing::kKey) {
-            keys &= ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(CellIndex(move.path.rest.x, move.path.rest.y))]);
-          }
-          reached = Packed(current.walls, keys, next.Position());
+          if (!options_.exploreAll) return Finish(result);
+          continue;
         }
-        if (reached == current) continue;
-        if (store_.size() >= options_.stateLimit && !store_.Contains(reached)) {
-          result.outcome = SolveOutcome::kStopped;
-          result.reason = "the search stopped at its limit of " + std::to_string(options_.stateLimit) + " states";
-          if (goalOp >= 0) return Finish(result, goalParent, goalOp);
-          result.states = store_.size();
-          return result;
+        if (move.landing == Landing::kKey) {
+          const std::uint64_t left = keys & ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(move.cell)]);
+          if (!Reach(walls, left, move.cell, head, 4 + direction, result)) return result;
+        } else if (!store_.Reached(layout, move.cell)) {
+          if (!Store(layout, walls, keys, move.cell, head, 4 + direction, result)) return result;
         }
-        store_.Add(reached, static_cast<std::uint32_t>(head), static_cast<std::uint8_t>(op));
       }
     }
     result.complete = true;
-    if (goalOp >= 0) return Finish(result, goalParent, goalOp);
+    if (goalOp_ >= 0) return Finish(result);
     result.outcome = SolveOutcome::kNoSolution;
     result.reason = "no sequence of operations clears it";
     result.states = store_.size();
@@ -157,29 +130,39 @@ class Search {
   }
 
  private:
-  // The state as the rules layer plays it: the start with the keys taken and the walls built.
-  PlayState Rebuild(const PackedState& s) const {
-    PlayState state = start_;
-    const std::uint64_t keys = KeysOf(s);
-    for (std::size_t k = 0; k < keyCells_.size(); ++k) {
-      if (keys >> k & 1) continue;
-      state.board.cells[static_cast<std::size_t>(keyCells_[k])] = kFloor;
-      --state.keysLeft;
+  static std::vector<int> KeyCells(const PlayState& start) {
+    std::vector<int> cells;
+    for (int i = 0; i < kCellCount; ++i) {
+      if (start.board.cells[static_cast<std::size_t>(i)] == kKey) cells.push_back(i);
     }
-    for (std::uint64_t walls = s.walls; walls != 0; walls &= walls - 1) {
-      EdgeKind(state.board, EdgeOfBit(std::countr_zero(walls))) = kSolidWall;
-      --state.mp;
-    }
-    const int cell = CellOf(s);
-    state.playerX = cell / kBoardSize;
-    state.playerY = cell % kBoardSize;
-    return state;
+    return cells;
   }
 
-  SolveResult& Finish(SolveResult& result, std::size_t parent, int op) {
+  // Stores the state unless it is stored already; false when the state limit stopped the search.
+  bool Reach(std::uint64_t walls, std::uint64_t keys, int cell, std::size_t parent, int op, SolveResult& result) {
+    const std::uint32_t layout = store_.Find(walls, keys);
+    if (layout != SolverStates::kNone && store_.Reached(layout, cell)) return true;
+    return Store(layout, walls, keys, cell, parent, op, result);
+  }
+
+  // Stores a state not seen before, or stops the search at its limit.
+  bool Store(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, int cell, std::size_t parent, int op,
+             SolveResult& result) {
+    if (store_.size() >= options_.stateLimit) {
+      result.outcome = SolveOutcome::kStopped;
+      result.reason = "the search stopped at its limit of " + std::to_string(options_.stateLimit) + " states";
+      if (goalOp_ >= 0) Finish(result);
+      result.states = store_.size();
+      return false;
+    }
+    store_.Add(layout, walls, keys, cell, static_cast<std::uint32_t>(parent), static_cast<std::uint8_t>(op));
+    return true;
+  }
+
+  SolveResult& Finish(SolveResult& result) {
     if (result.outcome != SolveOutcome::kStopped) result.outcome = SolveOutcome::kSolved;
-    result.ops.push_back(OpOf(op));
-    for (std::size_t i = parent; store_.parent(i) != SolverStates::kNone; i = store_.parent(i)) {
+    result.ops.push_back(OpOf(goalOp_));
+    for (std::size_t i = goalParent_; store_.parent(i) != SolverStates::kNone; i = store_.parent(i)) {
       result.ops.push_back(OpOf(store_.op(i)));
     }
     std::reverse(result.ops.begin(), result.ops.end());
@@ -193,6 +176,9 @@ class Search {
   SolverStates store_;
   std::vector<int> keyCells_;
   std::array<int, kCellCount> keyBit_{};
+  SolverMoves moves_;
+  std::size_t goalParent_ = 0;
+  int goalOp_ = -1;
 };
 
 }  // namespace

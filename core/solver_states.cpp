@@ -1,9 +1,7 @@
-// The state store: flat arrays for the states, and a visited table that doubles at 70% load.
+// The state store: flat arrays for the states and layouts, and a layout table that doubles at 70% load.
 #include "core/solver_states.h"
 
 namespace suispo {
-
-namespace {
 
 std::uint64_t Mix(std::uint64_t h) {
   h ^= h >> 30;
@@ -13,51 +11,64 @@ std::uint64_t Mix(std::uint64_t h) {
   return h ^ (h >> 31);
 }
 
-std::uint64_t Hash(const PackedState& s) { return (Mix(s.walls ^ Mix(s.keysAndCell))); }
+namespace {
+
+std::uint64_t Hash(std::uint64_t walls, std::uint64_t keys) { return Mix(walls ^ Mix(keys)); }
 
 }  // namespace
 
 SolverStates::SolverStates(std::size_t limit) {
-  states_.reserve(limit);
+  layoutOf_.reserve(limit);
+  cells_.reserve(limit);
   parents_.reserve(limit);
   ops_.reserve(limit);
+  layouts_.reserve(limit);  // a layout comes only with a state of its own
   slots_.assign(1024, 0);
   mask_ = slots_.size() - 1;
 }
 
-std::size_t SolverStates::SlotOf(const PackedState& state, std::uint64_t hash) const {
+std::size_t SolverStates::SlotOf(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) const {
   const std::uint64_t tag = hash >> 32 << 32;
   std::size_t i = hash & mask_;
   for (;; i = (i + 1) & mask_) {
     const std::uint64_t slot = slots_[i];
     if (slot == 0) return i;
-    if ((slot & ~kIndexBits) == tag && states_[(slot & kIndexBits) - 1] == state) return i;
+    if ((slot & ~kIndexBits) != tag) continue;
+    const Layout& layout = layouts_[(slot & kIndexBits) - 1];
+    if (layout.walls == walls && layout.keys == keys) return i;
   }
 }
 
-bool SolverStates::Contains(const PackedState& state) const { return slots_[SlotOf(state, Hash(state))] != 0; }
+std::uint32_t SolverStates::Find(std::uint64_t walls, std::uint64_t keys) const {
+  const std::uint64_t slot = slots_[SlotOf(walls, keys, Hash(walls, keys))];
+  return slot == 0 ? kNone : static_cast<std::uint32_t>((slot & kIndexBits) - 1);
+}
 
-bool SolverStates::Add(const PackedState& state, std::uint32_t parent, std::uint8_t op) {
-  const std::uint64_t hash = Hash(state);
-  const std::size_t i = SlotOf(state, hash);
-  if (slots_[i] != 0) return false;
-  states_.push_back(state);
+void SolverStates::Add(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, int cell,
+                       std::uint32_t parent, std::uint8_t op) {
+  if (layout == kNone) {
+    const std::uint64_t hash = Hash(walls, keys);
+    layout = static_cast<std::uint32_t>(layouts_.size());
+    layouts_.push_back({walls, keys, 0});
+    slots_[SlotOf(walls, keys, hash)] = (hash >> 32 << 32) | layouts_.size();
+    if (layouts_.size() * 10 > slots_.size() * 7) Grow();
+  }
+  layouts_[layout].cellsReached |= std::uint64_t{1} << cell;
+  layoutOf_.push_back(layout);
+  cells_.push_back(static_cast<std::uint8_t>(cell));
   parents_.push_back(parent);
   ops_.push_back(op);
-  slots_[i] = (hash >> 32 << 32) | states_.size();
-  if (states_.size() * 10 > slots_.size() * 7) Grow();
-  return true;
 }
 
 void SolverStates::Grow() {
-  // Rebuilt from the states in order, so the old table can go first.
+  // Rebuilt from the layouts in order, so the old table can go first.
   const std::size_t size = slots_.size() * 2;
   slots_.clear();
   slots_.shrink_to_fit();
   slots_.assign(size, 0);
   mask_ = size - 1;
-  for (std::size_t index = 0; index < states_.size(); ++index) {
-    const std::uint64_t hash = Hash(states_[index]);
+  for (std::size_t index = 0; index < layouts_.size(); ++index) {
+    const std::uint64_t hash = Hash(layouts_[index].walls, layouts_[index].keys);
     std::size_t i = hash & mask_;
     while (slots_[i] != 0) i = (i + 1) & mask_;
     slots_[i] = (hash >> 32 << 32) | (index + 1);

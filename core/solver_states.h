@@ -8,12 +8,17 @@
 
 namespace suispo {
 
-// A state in 128 bits: the walls built (a bit per inner edge) and the keys still on the board (a bit
-// per key of the starting board) with the character's cell in the top bits.
-struct PackedState {
+// Spreads a key's bits over the whole word, for the solver's hash tables.
+std::uint64_t Mix(std::uint64_t h);
+
+// What the character's moves do not change: the walls placed so far (a bit per inner edge) and the keys
+// still on the board (a bit per key of the starting board). A state is a layout and the character's
+// cell; each layout is stored once with the cells reached in it, so a move that takes no key is checked
+// against one word that the search has at hand.
+struct Layout {
   std::uint64_t walls = 0;
-  std::uint64_t keysAndCell = 0;
-  friend bool operator==(const PackedState&, const PackedState&) = default;
+  std::uint64_t keys = 0;
+  std::uint64_t cellsReached = 0;  // a bit per cell index
 };
 
 class SolverStates {
@@ -23,26 +28,33 @@ class SolverStates {
   // Room is reserved for `limit` states up front; memory is only used as states come.
   explicit SolverStates(std::size_t limit);
 
-  // Adds the state unless it is already stored; false when it was.
-  bool Add(const PackedState& state, std::uint32_t parent, std::uint8_t op);
-  bool Contains(const PackedState& state) const;
+  // The layout's index, or kNone while no state of it is stored.
+  std::uint32_t Find(std::uint64_t walls, std::uint64_t keys) const;
+  bool Reached(std::uint32_t layout, int cell) const { return layouts_[layout].cellsReached >> cell & 1; }
+  // Stores a state not stored yet; `layout` may be kNone for a layout not stored yet.
+  void Add(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, int cell, std::uint32_t parent,
+           std::uint8_t op);
 
-  std::size_t size() const { return states_.size(); }
-  const PackedState& state(std::size_t i) const { return states_[i]; }
+  std::size_t size() const { return cells_.size(); }
+  const Layout& layout(std::uint32_t i) const { return layouts_[i]; }
+  std::uint32_t layoutOf(std::size_t i) const { return layoutOf_[i]; }
+  int cell(std::size_t i) const { return cells_[i]; }
   std::uint32_t parent(std::size_t i) const { return parents_[i]; }
   std::uint8_t op(std::size_t i) const { return ops_[i]; }
 
  private:
-  // The slot that holds the state, or the empty slot where it would go.
-  std::size_t SlotOf(const PackedState& state, std::uint64_t hash) const;
   static constexpr std::uint64_t kIndexBits = 0xffffffffu;
+  // The slot that holds the layout, or the empty slot where it would go.
+  std::size_t SlotOf(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) const;
   void Grow();
 
-  std::vector<PackedState> states_;
+  std::vector<std::uint32_t> layoutOf_;
+  std::vector<std::uint8_t> cells_;
   std::vector<std::uint32_t> parents_;
   std::vector<std::uint8_t> ops_;
-  // Open addressing: the state's index + 1 in the low half, the top of its hash in the high half (so most
-  // misses never touch the states); 0 for an empty slot.
+  std::vector<Layout> layouts_;
+  // Open addressing over the layouts: the index + 1 in the low half, the top of the hash in the high half
+  // (so most misses never touch the layouts); 0 for an empty slot.
   std::vector<std::uint64_t> slots_;
   std::size_t mask_ = 0;
 };
