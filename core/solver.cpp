@@ -90,19 +90,43 @@ class Search {
     const std::uint64_t allKeys = (std::uint64_t{1} << keyCells_.size()) - 1;
     store_.Add(SolverStates::kNone, 0, allKeys, CellIndex(start_.playerX, start_.playerY), SolverStates::kNone, kNoOp);
     for (std::size_t head = 0; head < store_.size(); ++head) {
+      if (head + kAhead < store_.size()) store_.PrefetchLayout(store_.layoutOf(head + kAhead));
       const std::uint32_t layout = store_.layoutOf(head);
-      const std::uint64_t walls = store_.layout(layout).walls;
-      const std::uint64_t keys = store_.layout(layout).keys;
+      const Layout& here = store_.layout(layout);
+      const std::uint64_t walls = here.walls;
+      const std::uint64_t keys = here.keys;
       const int cell = store_.cell(head);
-      // A wall takes a point and the free edge beside the character.
-      const bool pointLeft = std::popcount(walls) < start_.mp;
+      // A wall takes a point and the free edge beside the character. The layouts the walls lead to are
+      // looked up while the moves are asked, and stored after, in the order of the operations.
+      std::array<WallChild, 4> built;
+      int builtCount = 0;
+      if (here.wallCount < static_cast<std::uint64_t>(std::max(start_.mp, 0))) {
+        for (int direction = kNorth; direction <= kWest; ++direction) {
+          const int edge = moves_.WallEdge(cell, direction);
+          if (edge < 0 || (walls >> edge & 1) != 0) continue;
+          const std::uint64_t more = walls | std::uint64_t{1} << edge;
+          const std::uint64_t hash = SolverStates::Hash(more, keys);
+          store_.PrefetchSlot(hash);
+          built[static_cast<std::size_t>(builtCount++)] = {more, hash, 0, direction};
+        }
+      }
+      std::array<MoveAnswer, 4> moved;
       for (int direction = kNorth; direction <= kWest; ++direction) {
-        const int edge = moves_.WallEdge(cell, direction);
-        if (!pointLeft || edge < 0 || (walls >> edge & 1) != 0) continue;
-        if (!Reach(walls | std::uint64_t{1} << edge, keys, cell, head, direction, result)) return result;
+        moved[static_cast<std::size_t>(direction)] = moves_.Move(cell, direction, walls, keys);
+      }
+      for (int i = 0; i < builtCount; ++i) {
+        WallChild& child = built[static_cast<std::size_t>(i)];
+        child.layout = store_.Find(child.walls, keys, child.hash);
+        if (child.layout != SolverStates::kNone) store_.PrefetchLayout(child.layout);
+      }
+      for (int i = 0; i < builtCount; ++i) {
+        // Each wall leads to a layout of its own, so none of these is stored by another.
+        const WallChild& child = built[static_cast<std::size_t>(i)];
+        if (child.layout != SolverStates::kNone && store_.Reached(child.layout, cell)) continue;
+        if (!Store(child.layout, child.walls, keys, cell, head, child.direction, result)) return result;
       }
       for (int direction = kNorth; direction <= kWest; ++direction) {
-        const MoveAnswer move = moves_.Move(cell, direction, walls, keys);
+        const MoveAnswer& move = moved[static_cast<std::size_t>(direction)];
         result.loopStopReached = result.loopStopReached || move.loopStopped;
         if (move.landing == Landing::kMissed) continue;
         if (move.landing == Landing::kCleared) {
@@ -130,6 +154,15 @@ class Search {
   }
 
  private:
+  // How many states ahead the queue's layouts are asked of the memory.
+  static constexpr std::size_t kAhead = 8;
+  struct WallChild {
+    std::uint64_t walls;
+    std::uint64_t hash;
+    std::uint32_t layout;
+    int direction;
+  };
+
   static std::vector<int> KeyCells(const PlayState& start) {
     std::vector<int> cells;
     for (int i = 0; i < kCellCount; ++i) {

@@ -1,6 +1,8 @@
 // The state store: flat arrays for the states and layouts, and a layout table that doubles at 70% load.
 #include "core/solver_states.h"
 
+#include <bit>
+
 namespace suispo {
 
 std::uint64_t Mix(std::uint64_t h) {
@@ -10,12 +12,6 @@ std::uint64_t Mix(std::uint64_t h) {
   h *= 0x94d049bb133111ebull;
   return h ^ (h >> 31);
 }
-
-namespace {
-
-std::uint64_t Hash(std::uint64_t walls, std::uint64_t keys) { return Mix(walls ^ Mix(keys)); }
-
-}  // namespace
 
 SolverStates::SolverStates(std::size_t limit) {
   layoutOf_.reserve(limit);
@@ -39,8 +35,8 @@ std::size_t SolverStates::SlotOf(std::uint64_t walls, std::uint64_t keys, std::u
   }
 }
 
-std::uint32_t SolverStates::Find(std::uint64_t walls, std::uint64_t keys) const {
-  const std::uint64_t slot = slots_[SlotOf(walls, keys, Hash(walls, keys))];
+std::uint32_t SolverStates::Find(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) const {
+  const std::uint64_t slot = slots_[SlotOf(walls, keys, hash)];
   return slot == 0 ? kNone : static_cast<std::uint32_t>((slot & kIndexBits) - 1);
 }
 
@@ -49,7 +45,7 @@ void SolverStates::Add(std::uint32_t layout, std::uint64_t walls, std::uint64_t 
   if (layout == kNone) {
     const std::uint64_t hash = Hash(walls, keys);
     layout = static_cast<std::uint32_t>(layouts_.size());
-    layouts_.push_back({walls, keys, 0});
+    layouts_.push_back({walls, keys, 0, static_cast<std::uint64_t>(std::popcount(walls))});
     slots_[SlotOf(walls, keys, hash)] = (hash >> 32 << 32) | layouts_.size();
     if (layouts_.size() * 10 > slots_.size() * 7) Grow();
   }

@@ -19,6 +19,7 @@ struct Layout {
   std::uint64_t walls = 0;
   std::uint64_t keys = 0;
   std::uint64_t cellsReached = 0;  // a bit per cell index
+  std::uint64_t wallCount = 0;     // also keeps a layout within one cache line
 };
 
 class SolverStates {
@@ -28,8 +29,13 @@ class SolverStates {
   // Room is reserved for `limit` states up front; memory is only used as states come.
   explicit SolverStates(std::size_t limit);
 
+  static std::uint64_t Hash(std::uint64_t walls, std::uint64_t keys) { return Mix(walls ^ Mix(keys)); }
   // The layout's index, or kNone while no state of it is stored.
-  std::uint32_t Find(std::uint64_t walls, std::uint64_t keys) const;
+  std::uint32_t Find(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) const;
+  std::uint32_t Find(std::uint64_t walls, std::uint64_t keys) const { return Find(walls, keys, Hash(walls, keys)); }
+  // Asks the memory for what Find(…, hash) and then Reached will read, so that several can be on their way.
+  void PrefetchSlot(std::uint64_t hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
+  void PrefetchLayout(std::uint32_t layout) const { __builtin_prefetch(&layouts_[layout]); }
   bool Reached(std::uint32_t layout, int cell) const { return layouts_[layout].cellsReached >> cell & 1; }
   // Stores a state not stored yet; `layout` may be kNone for a layout not stored yet.
   void Add(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, int cell, std::uint32_t parent,
