@@ -88,7 +88,9 @@ class Search {
   SolveResult Run() {
     SolveResult result;
     const std::uint64_t allKeys = (std::uint64_t{1} << keyCells_.size()) - 1;
-    store_.Add(SolverStates::kNone, 0, allKeys, CellIndex(start_.playerX, start_.playerY), SolverStates::kNone, kNoOp);
+    const std::uint32_t first = store_.AddLayout(0, allKeys, SolverStates::Hash(0, allKeys));
+    store_.Add(first, CellIndex(start_.playerX, start_.playerY), SolverStates::kNone, kNoOp);
+    const auto wallPoints = static_cast<std::uint64_t>(std::max(start_.mp, 0));
     for (std::size_t head = 0; head < store_.size(); ++head) {
       if (head + kAhead < store_.size()) store_.PrefetchLayout(store_.layoutOf(head + kAhead));
       const std::uint32_t layout = store_.layoutOf(head);
@@ -96,11 +98,12 @@ class Search {
       const std::uint64_t walls = here.walls;
       const std::uint64_t keys = here.keys;
       const int cell = store_.cell(head);
+      const auto parent = static_cast<std::uint32_t>(head);
       // A wall takes a point and the free edge beside the character. The layouts the walls lead to are
       // looked up while the moves are asked, and stored after, in the order of the operations.
       std::array<WallChild, 4> built;
       int builtCount = 0;
-      if (here.wallCount < static_cast<std::uint64_t>(std::max(start_.mp, 0))) {
+      if (here.wallCount < wallPoints) {
         for (int direction = kNorth; direction <= kWest; ++direction) {
           const int edge = moves_.WallEdge(cell, direction);
           if (edge < 0 || (walls >> edge & 1) != 0) continue;
@@ -110,10 +113,7 @@ class Search {
           built[static_cast<std::size_t>(builtCount++)] = {more, hash, 0, direction};
         }
       }
-      std::array<MoveAnswer, 4> moved;
-      for (int direction = kNorth; direction <= kWest; ++direction) {
-        moved[static_cast<std::size_t>(direction)] = moves_.Move(cell, direction, walls, keys);
-      }
+      const MoveAnswers moved = moves_.Moves(cell, walls, keys);
       for (int i = 0; i < builtCount; ++i) {
         WallChild& child = built[static_cast<std::size_t>(i)];
         child.layout = store_.Find(child.walls, keys, child.hash);
@@ -123,25 +123,28 @@ class Search {
         // Each wall leads to a layout of its own, so none of these is stored by another.
         const WallChild& child = built[static_cast<std::size_t>(i)];
         if (child.layout != SolverStates::kNone && store_.Reached(child.layout, cell)) continue;
-        if (!Store(child.layout, child.walls, keys, cell, head, child.direction, result)) return result;
+        if (!Store(child.layout, child.walls, keys, child.hash, cell, parent, child.direction, result)) return result;
       }
       for (int direction = kNorth; direction <= kWest; ++direction) {
-        const MoveAnswer& move = moved[static_cast<std::size_t>(direction)];
-        result.loopStopReached = result.loopStopReached || move.loopStopped;
-        if (move.landing == Landing::kMissed) continue;
-        if (move.landing == Landing::kCleared) {
+        const MoveAnswer move = moved[direction];
+        const int op = 4 + direction;
+        const Landing landing = move.Landed();
+        if (landing == Landing::kNone || landing == Landing::kWarp) {
+          result.loopStopReached = result.loopStopReached || move.LoopStopped();
+          if (store_.Reached(layout, move.Cell())) continue;
+          if (!Store(layout, walls, keys, 0, move.Cell(), parent, op, result)) return result;
+        } else if (landing == Landing::kKey) {
+          const std::uint64_t left = keys & ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(move.Cell())]);
+          const std::uint64_t hash = SolverStates::Hash(walls, left);
+          const std::uint32_t taken = store_.Find(walls, left, hash);
+          if (taken != SolverStates::kNone && store_.Reached(taken, move.Cell())) continue;
+          if (!Store(taken, walls, left, hash, move.Cell(), parent, op, result)) return result;
+        } else if (landing == Landing::kCleared) {
           if (goalOp_ < 0) {
             goalParent_ = head;
-            goalOp_ = 4 + direction;
+            goalOp_ = op;
           }
           if (!options_.exploreAll) return Finish(result);
-          continue;
-        }
-        if (move.landing == Landing::kKey) {
-          const std::uint64_t left = keys & ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(move.cell)]);
-          if (!Reach(walls, left, move.cell, head, 4 + direction, result)) return result;
-        } else if (!store_.Reached(layout, move.cell)) {
-          if (!Store(layout, walls, keys, move.cell, head, 4 + direction, result)) return result;
         }
       }
     }
@@ -171,25 +174,24 @@ class Search {
     return cells;
   }
 
-  // Stores the state unless it is stored already; false when the state limit stopped the search.
-  bool Reach(std::uint64_t walls, std::uint64_t keys, int cell, std::size_t parent, int op, SolveResult& result) {
-    const std::uint32_t layout = store_.Find(walls, keys);
-    if (layout != SolverStates::kNone && store_.Reached(layout, cell)) return true;
-    return Store(layout, walls, keys, cell, parent, op, result);
-  }
-
-  // Stores a state not seen before, or stops the search at its limit.
-  bool Store(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, int cell, std::size_t parent, int op,
-             SolveResult& result) {
-    if (store_.size() >= options_.stateLimit) {
-      result.outcome = SolveOutcome::kStopped;
-      result.reason = "the search stopped at its limit of " + std::to_string(options_.stateLimit) + " states";
-      if (goalOp_ >= 0) Finish(result);
-      result.states = store_.size();
+  // Stores a state not seen before (in a layout not stored yet when `layout` is kNone), or stops the
+  // search at its limit and says false.
+  bool Store(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, std::uint64_t hash, int cell,
+             std::uint32_t parent, int op, SolveResult& result) {
+    if (store_.size() >= options_.stateLimit) [[unlikely]] {
+      Stop(result);
       return false;
     }
-    store_.Add(layout, walls, keys, cell, static_cast<std::uint32_t>(parent), static_cast<std::uint8_t>(op));
+    if (layout == SolverStates::kNone) layout = store_.AddLayout(walls, keys, hash);
+    store_.Add(layout, cell, parent, static_cast<std::uint8_t>(op));
     return true;
+  }
+
+  [[gnu::noinline]] void Stop(SolveResult& result) {
+    result.outcome = SolveOutcome::kStopped;
+    result.reason = "the search stopped at its limit of " + std::to_string(options_.stateLimit) + " states";
+    if (goalOp_ >= 0) Finish(result);
+    result.states = store_.size();
   }
 
   SolveResult& Finish(SolveResult& result) {

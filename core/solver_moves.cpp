@@ -1,4 +1,4 @@
-// The remembered answers: a table over (cell, direction, keys, placed walls on the path) that doubles at
+// The remembered answers: a table over (cell, keys, placed walls on the paths) that doubles at
 // half load, and the rules layer asked on a rebuilt state for whatever it does not hold yet.
 #include "core/solver_moves.h"
 
@@ -24,8 +24,8 @@ Edge EdgeOfBit(int bit) {
 }
 
 SolverMoves::SolverMoves(const PlayState& start, const std::vector<int>& keyCells)
-    : start_(start), keyCells_(keyCells), wallEdges_(kCellCount * 4, -1), pathEdges_(kCellCount * 4, kNotTraced),
-      table_(256) {
+    : start_(start), keyCells_(keyCells), wallEdges_(kCellCount * 4, -1), pathEdges_(kCellCount, kNotTraced),
+      table_(256), mask_(255), shift_(64 - 8) {
   for (int cell = 0; cell < kCellCount; ++cell) {
     const Cell at{cell / kBoardSize, cell % kBoardSize};
     for (int direction = kNorth; direction <= kWest; ++direction) {
@@ -52,40 +52,48 @@ PlayState SolverMoves::StateOf(int cell, std::uint64_t walls, std::uint64_t keys
   return state;
 }
 
-std::uint64_t SolverMoves::PathEdges(int cell, int direction) const {
+std::uint64_t SolverMoves::PathEdges(int cell) const {
   const Cell from{cell / kBoardSize, cell % kBoardSize};
-  const SlidePath path = TraceSlide(start_.board, from, direction);
-  std::uint64_t edges = EdgeMask(from, direction);
-  for (int i = 0; i < path.stepCount; ++i) {
-    const SlideStep& step = path.steps[static_cast<std::size_t>(i)];
-    edges |= EdgeMask(step.cell, step.direction);
+  std::uint64_t edges = 0;
+  for (int direction = kNorth; direction <= kWest; ++direction) {
+    const SlidePath path = TraceSlide(start_.board, from, direction);
+    edges |= EdgeMask(from, direction);
+    for (int i = 0; i < path.stepCount; ++i) {
+      const SlideStep& step = path.steps[static_cast<std::size_t>(i)];
+      edges |= EdgeMask(step.cell, step.direction);
+    }
   }
   return edges;
 }
 
-std::uint64_t SolverMoves::AskAndRemember(std::size_t i, std::uint64_t where, std::uint64_t what, int cell,
-                                          int direction, std::uint64_t met, std::uint64_t keys) {
-  PlayState state = StateOf(cell, met, keys);
-  const MoveResult move = suispo::Move(state, direction);
-  const auto answer = static_cast<std::uint64_t>(CellIndex(state.playerX, state.playerY)) |
-                      static_cast<std::uint64_t>(move.landing) << 6 |
-                      static_cast<std::uint64_t>(move.path.loopStopped) << 9;
-  what |= kHeld | answer << 42;
+std::uint64_t SolverMoves::AskAndRemember(std::size_t i, std::uint64_t met, std::uint64_t what, int cell,
+                                          std::uint64_t keys) {
+  const PlayState state = StateOf(cell, met, keys);
+  std::uint64_t answers = 0;
+  for (int direction = kNorth; direction <= kWest; ++direction) {
+    PlayState moved = state;
+    const MoveResult move = suispo::Move(moved, direction);
+    const auto answer = static_cast<std::uint64_t>(CellIndex(moved.playerX, moved.playerY)) |
+                        static_cast<std::uint64_t>(move.landing) << 6 |
+                        static_cast<std::uint64_t>(move.path.loopStopped) << 9;
+    answers |= answer << (direction * 10);
+  }
   if (count_ < kMaxRemembered) {
-    table_[i] = {where, what};
+    table_[i] = {met, what, answers};
     if (++count_ * 2 > table_.size()) Grow();
   }
-  return what;
+  return answers;
 }
 
 void SolverMoves::Grow() {
   std::vector<Remembered> old(table_.size() * 2);
   old.swap(table_);
-  const std::size_t mask = table_.size() - 1;
+  mask_ = table_.size() - 1;
+  --shift_;
   for (const Remembered& r : old) {
-    if ((r.what & kHeld) == 0) continue;
-    std::size_t i = Index(r.where, r.what & kWhatBits) & mask;
-    while ((table_[i].what & kHeld) != 0) i = (i + 1) & mask;
+    if (r.what == 0) continue;
+    std::size_t i = Index(r.met, r.what) >> shift_;
+    while (table_[i].what != 0) i = (i + 1) & mask_;
     table_[i] = r;
   }
 }

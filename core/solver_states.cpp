@@ -14,10 +14,7 @@ std::uint64_t Mix(std::uint64_t h) {
 }
 
 SolverStates::SolverStates(std::size_t limit) {
-  layoutOf_.reserve(limit);
-  cells_.reserve(limit);
-  parents_.reserve(limit);
-  ops_.reserve(limit);
+  records_.reserve(limit);
   layouts_.reserve(limit);  // a layout comes only with a state of its own
   slots_.assign(1024, 0);
   mask_ = slots_.size() - 1;
@@ -40,20 +37,12 @@ std::uint32_t SolverStates::Find(std::uint64_t walls, std::uint64_t keys, std::u
   return slot == 0 ? kNone : static_cast<std::uint32_t>((slot & kIndexBits) - 1);
 }
 
-void SolverStates::Add(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, int cell,
-                       std::uint32_t parent, std::uint8_t op) {
-  if (layout == kNone) {
-    const std::uint64_t hash = Hash(walls, keys);
-    layout = static_cast<std::uint32_t>(layouts_.size());
-    layouts_.push_back({walls, keys, 0, static_cast<std::uint64_t>(std::popcount(walls))});
-    slots_[SlotOf(walls, keys, hash)] = (hash >> 32 << 32) | layouts_.size();
-    if (layouts_.size() * 10 > slots_.size() * 7) Grow();
-  }
-  layouts_[layout].cellsReached |= std::uint64_t{1} << cell;
-  layoutOf_.push_back(layout);
-  cells_.push_back(static_cast<std::uint8_t>(cell));
-  parents_.push_back(parent);
-  ops_.push_back(op);
+std::uint32_t SolverStates::AddLayout(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) {
+  const auto layout = static_cast<std::uint32_t>(layouts_.size());
+  layouts_.push_back({walls, keys, 0, static_cast<std::uint64_t>(std::popcount(walls))});
+  slots_[SlotOf(walls, keys, hash)] = (hash >> 32 << 32) | layouts_.size();
+  if (layouts_.size() * 10 > slots_.size() * 7) Grow();
+  return layout;
 }
 
 void SolverStates::Grow() {

@@ -32,32 +32,38 @@ class SolverStates {
   static std::uint64_t Hash(std::uint64_t walls, std::uint64_t keys) { return Mix(walls ^ Mix(keys)); }
   // The layout's index, or kNone while no state of it is stored.
   std::uint32_t Find(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) const;
-  std::uint32_t Find(std::uint64_t walls, std::uint64_t keys) const { return Find(walls, keys, Hash(walls, keys)); }
+  // Stores a layout not stored yet, for the state about to be added to it.
+  std::uint32_t AddLayout(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash);
+  bool Reached(std::uint32_t layout, int cell) const { return layouts_[layout].cellsReached >> cell & 1; }
+  // Stores a state not stored yet.
+  void Add(std::uint32_t layout, int cell, std::uint32_t parent, std::uint8_t op) {
+    layouts_[layout].cellsReached |= std::uint64_t{1} << cell;
+    records_.push_back({layout, parent, static_cast<std::uint8_t>(cell), op});
+  }
   // Asks the memory for what Find(…, hash) and then Reached will read, so that several can be on their way.
   void PrefetchSlot(std::uint64_t hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
   void PrefetchLayout(std::uint32_t layout) const { __builtin_prefetch(&layouts_[layout]); }
-  bool Reached(std::uint32_t layout, int cell) const { return layouts_[layout].cellsReached >> cell & 1; }
-  // Stores a state not stored yet; `layout` may be kNone for a layout not stored yet.
-  void Add(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, int cell, std::uint32_t parent,
-           std::uint8_t op);
 
-  std::size_t size() const { return cells_.size(); }
+  std::size_t size() const { return records_.size(); }
   const Layout& layout(std::uint32_t i) const { return layouts_[i]; }
-  std::uint32_t layoutOf(std::size_t i) const { return layoutOf_[i]; }
-  int cell(std::size_t i) const { return cells_[i]; }
-  std::uint32_t parent(std::size_t i) const { return parents_[i]; }
-  std::uint8_t op(std::size_t i) const { return ops_[i]; }
+  std::uint32_t layoutOf(std::size_t i) const { return records_[i].layout; }
+  int cell(std::size_t i) const { return records_[i].cell; }
+  std::uint32_t parent(std::size_t i) const { return records_[i].parent; }
+  std::uint8_t op(std::size_t i) const { return records_[i].op; }
 
  private:
+  struct Record {
+    std::uint32_t layout;
+    std::uint32_t parent;
+    std::uint8_t cell;
+    std::uint8_t op;
+  };
   static constexpr std::uint64_t kIndexBits = 0xffffffffu;
   // The slot that holds the layout, or the empty slot where it would go.
   std::size_t SlotOf(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) const;
   void Grow();
 
-  std::vector<std::uint32_t> layoutOf_;
-  std::vector<std::uint8_t> cells_;
-  std::vector<std::uint32_t> parents_;
-  std::vector<std::uint8_t> ops_;
+  std::vector<Record> records_;
   std::vector<Layout> layouts_;
   // Open addressing over the layouts: the index + 1 in the low half, the top of the hash in the high half
   // (so most misses never touch the layouts); 0 for an empty slot.
