@@ -14,7 +14,7 @@ namespace suispo {
 namespace {
 
 constexpr int kOpCount = 8;
-constexpr std::uint8_t kNoOp = 0xff;
+constexpr int kNoOp = 15;
 
 // Walls before moves: among equally short solutions the one that builds first wins.
 SolverOp OpOf(int i) { return {i < 4, i & 3}; }
@@ -81,7 +81,7 @@ std::string HopelessReason(const PlayState& start) {
 class Search {
  public:
   Search(const PlayState& start, const SolveOptions& options)
-      : start_(start), options_(options), store_(options.stateLimit), keyCells_(KeyCells(start)), moves_(start, keyCells_) {
+      : start_(start), options_(options), limit_(std::min(options.stateLimit, SolverStates::kMostStates)), store_(limit_), keyCells_(KeyCells(start)), moves_(start, keyCells_) {
     for (std::size_t k = 0; k < keyCells_.size(); ++k) keyBit_[static_cast<std::size_t>(keyCells_[k])] = static_cast<int>(k);
   }
 
@@ -178,18 +178,18 @@ class Search {
   // search at its limit and says false.
   bool Store(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, std::uint64_t hash, int cell,
              std::uint32_t parent, int op, SolveResult& result) {
-    if (store_.size() >= options_.stateLimit) [[unlikely]] {
+    if (store_.size() >= limit_) [[unlikely]] {
       Stop(result);
       return false;
     }
     if (layout == SolverStates::kNone) layout = store_.AddLayout(walls, keys, hash);
-    store_.Add(layout, cell, parent, static_cast<std::uint8_t>(op));
+    store_.Add(layout, cell, parent, op);
     return true;
   }
 
   [[gnu::noinline]] void Stop(SolveResult& result) {
     result.outcome = SolveOutcome::kStopped;
-    result.reason = "the search stopped at its limit of " + std::to_string(options_.stateLimit) + " states";
+    result.reason = "the search stopped at its limit of " + std::to_string(limit_) + " states";
     if (goalOp_ >= 0) Finish(result);
     result.states = store_.size();
   }
@@ -208,6 +208,7 @@ class Search {
 
   const PlayState& start_;
   const SolveOptions& options_;
+  std::size_t limit_;
   SolverStates store_;
   std::vector<int> keyCells_;
   std::array<int, kCellCount> keyBit_{};

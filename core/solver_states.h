@@ -24,9 +24,11 @@ struct Layout {
 
 class SolverStates {
  public:
-  static constexpr std::uint32_t kNone = 0xffffffffu;
+  // No state or layout; also one more than the most states a store can hold.
+  static constexpr std::uint32_t kNone = (1u << 27) - 1;
+  static constexpr std::size_t kMostStates = kNone;
 
-  // Room is reserved for `limit` states up front; memory is only used as states come.
+  // Room is reserved for `limit` states (at most kMostStates) up front; memory is only used as states come.
   explicit SolverStates(std::size_t limit);
 
   static std::uint64_t Hash(std::uint64_t walls, std::uint64_t keys) { return Mix(walls ^ Mix(keys)); }
@@ -36,9 +38,10 @@ class SolverStates {
   std::uint32_t AddLayout(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash);
   bool Reached(std::uint32_t layout, int cell) const { return layouts_[layout].cellsReached >> cell & 1; }
   // Stores a state not stored yet.
-  void Add(std::uint32_t layout, int cell, std::uint32_t parent, std::uint8_t op) {
+  void Add(std::uint32_t layout, int cell, std::uint32_t parent, int op) {
     layouts_[layout].cellsReached |= std::uint64_t{1} << cell;
-    records_.push_back({layout, parent, static_cast<std::uint8_t>(cell), op});
+    records_.push_back(layout | std::uint64_t{parent} << 27 | static_cast<std::uint64_t>(cell) << 54 |
+                       static_cast<std::uint64_t>(op) << 60);
   }
   // Asks the memory for what Find(…, hash) and then Reached will read, so that several can be on their way.
   void PrefetchSlot(std::uint64_t hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
@@ -46,24 +49,20 @@ class SolverStates {
 
   std::size_t size() const { return records_.size(); }
   const Layout& layout(std::uint32_t i) const { return layouts_[i]; }
-  std::uint32_t layoutOf(std::size_t i) const { return records_[i].layout; }
-  int cell(std::size_t i) const { return records_[i].cell; }
-  std::uint32_t parent(std::size_t i) const { return records_[i].parent; }
-  std::uint8_t op(std::size_t i) const { return records_[i].op; }
+  std::uint32_t layoutOf(std::size_t i) const { return static_cast<std::uint32_t>(records_[i] & kNone); }
+  std::uint32_t parent(std::size_t i) const { return static_cast<std::uint32_t>(records_[i] >> 27 & kNone); }
+  int cell(std::size_t i) const { return static_cast<int>(records_[i] >> 54 & 63); }
+  int op(std::size_t i) const { return static_cast<int>(records_[i] >> 60); }
 
  private:
-  struct Record {
-    std::uint32_t layout;
-    std::uint32_t parent;
-    std::uint8_t cell;
-    std::uint8_t op;
-  };
   static constexpr std::uint64_t kIndexBits = 0xffffffffu;
   // The slot that holds the layout, or the empty slot where it would go.
   std::size_t SlotOf(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) const;
   void Grow();
 
-  std::vector<Record> records_;
+  // A state in a word: its layout (bits 0-26), the state it was reached from (27-53), the character's cell
+  // (54-59) and the operation (60-63).
+  std::vector<std::uint64_t> records_;
   std::vector<Layout> layouts_;
   // Open addressing over the layouts: the index + 1 in the low half, the top of the hash in the high half
   // (so most misses never touch the layouts); 0 for an empty slot.
