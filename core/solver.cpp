@@ -13,7 +13,6 @@ namespace suispo {
 
 namespace {
 
-constexpr int kOpCount = 8;
 constexpr int kNoOp = 15;
 
 // Walls before moves: among equally short solutions the one that builds first wins.
@@ -81,7 +80,12 @@ std::string HopelessReason(const PlayState& start) {
 class Search {
  public:
   Search(const PlayState& start, const SolveOptions& options)
-      : start_(start), options_(options), limit_(std::min(options.stateLimit, SolverStates::kMostStates)), store_(limit_), keyCells_(KeyCells(start)), moves_(start, keyCells_) {
+      : start_(start),
+        options_(options),
+        limit_(std::min(options.stateLimit, SolverStates::kMostStates)),
+        store_(limit_),
+        keyCells_(KeyCells(start)),
+        moves_(start, keyCells_) {
     for (std::size_t k = 0; k < keyCells_.size(); ++k) keyBit_[static_cast<std::size_t>(keyCells_[k])] = static_cast<int>(k);
   }
 
@@ -125,6 +129,7 @@ class Search {
         if (child.layout != SolverStates::kNone && store_.Reached(child.layout, cell)) continue;
         if (!Store(child.layout, child.walls, keys, child.hash, cell, parent, child.direction, result)) return result;
       }
+      // A move into a hole is never part of a solution, and one that changes nothing is stored already.
       for (int direction = kNorth; direction <= kWest; ++direction) {
         const MoveAnswer move = moved[direction];
         const int op = 4 + direction;

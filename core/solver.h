@@ -29,7 +29,7 @@ inline constexpr std::size_t kDefaultStateLimit = 2'000'000;
 inline constexpr std::size_t kBytesPerState = 64;
 
 struct SolveOptions {
-  std::size_t stateLimit = kDefaultStateLimit;
+  std::size_t stateLimit = kDefaultStateLimit;  // a larger limit than 134,217,727 counts as that
   // Goes on past the first clear until every reachable state is seen (the stage check wants to know
   // whether the endless-loop bound can be met in play); the solution is the same.
   bool exploreAll = false;
