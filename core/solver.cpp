@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 
 #include "core/solver_moves.h"
 #include "core/solver_states.h"
