@@ -8,35 +8,11 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-// Strict UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
+// Strict UTF-8 throughout.
 bool IsUtf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t length;
-    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (i + length > bytes.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto c = static_cast<unsigned char>(bytes[i + k]);
-      if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return false;
-    }
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t length = Utf8CharacterLength(bytes, i);
+    if (length == 0) return false;
     i += length;
   }
   return true;
@@ -55,6 +31,32 @@ std::string EveryHighByteReplaced(std::string_view bytes) {
 }
 
 }  // namespace
+
+std::size_t Utf8CharacterLength(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto c = static_cast<unsigned char>(text[i + k]);
+    if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return 0;
+  }
+  return length;
+}
 
 std::string DisplayText(std::string_view bytes) {
   if (IsUtf8(bytes)) return std::string(bytes);

@@ -36,6 +36,14 @@ void Game::StartStage() {
   undo.undoIndex = 0;
   window_.SetUndoEnabled(false);
   const StageLine line = dataList_.at(static_cast<std::size_t>(stageIndex));
+  // Without a "C" the first start of a play keeps the position the previous stage left, and every
+  // later start of the same play goes back there, so a miss never leaves the character on the hole.
+  if (playStart_ && playStart_->stage == stageIndex) {
+    playerX = playStart_->x;
+    playerY = playStart_->y;
+  } else {
+    playStart_ = PlayStart{stageIndex, playerX, playerY};
+  }
   // The board is built before the wall points are read, as a failed start leaves it.
   LoadBoard(line);
   mp = WallPoints(line);
@@ -44,6 +52,12 @@ void Game::StartStage() {
   painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
   painter_.DrawStageName(StageName(line));
+}
+
+void Game::ChooseStage(int index) {
+  playStart_.reset();
+  stageIndex = index;
+  StartStage();
 }
 
 void Game::TurnTo(int direction) {

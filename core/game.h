@@ -1,6 +1,7 @@
 // The game state of the stage being played and the operations that change it: start, slide, wall, undo.
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,8 @@ class Game : public PlayState {
   void LoadBoard(std::string_view text);
   // (Re)starts dataList[stageIndex]; throws GameError for a wall-points field that is not a number.
   void StartStage();
+  // A stage chosen on the stage select screen: a new play of dataList[index] starts.
+  void ChooseStage(int index);
   // A move button: does nothing unless inputReady is 1.
   Landing Slide(int dx, int dy, int direction);
   // A wall button: does nothing unless inputReady is 1. True when a wall was placed.
@@ -41,6 +44,12 @@ class Game : public PlayState {
   void StageMissed();
   void Warp(Cell partner);
   void TurnTo(int direction);
+
+  // Where the play of a stage began: a line without "C" starts there again after a restart or a miss.
+  struct PlayStart {
+    int stage, x, y;
+  };
+  std::optional<PlayStart> playStart_;
 
   const std::vector<StageLine>& dataList_;
   BoardPainter& painter_;

@@ -12,17 +12,33 @@
 namespace suispo {
 
 inline constexpr std::size_t kMaxLineBytes = 4095;
+// Far beyond any real stage file, and small enough that a file within them costs memory in
+// proportion to its bytes: a list of that many lines is still quick to show.
+inline constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxStageLines = 10000;
+// What some editors put before the first line of a UTF-8 file.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Splits a stage file's bytes into lines. name is the file name used in error texts.
-// Refuses a file holding a NUL byte or a line of 4096 bytes or more (GameError).
+// Splits a stage file's bytes into lines; a byte-order mark at the start is not part of the first
+// line. name is the file name used in error texts. Refuses a file holding a NUL byte, a line of
+// 4096 bytes or more, or more than kMaxStageLines lines (GameError).
 std::vector<StageLine> ParseStageText(std::string_view bytes, std::string_view name);
-// Every line followed by CR LF, the last included.
-std::string StageText(const std::vector<StageLine>& lines);
+bool StartsWithByteOrderMark(std::string_view bytes);
+// Every line followed by CR LF, the last included; the byte-order mark first when asked for.
+std::string StageText(const std::vector<StageLine>& lines, bool byteOrderMark = false);
 
-// A whole file's bytes; nothing when it is missing, a folder or unreadable.
+// A whole regular file's bytes, read without ever waiting on it; nothing when it is missing, no
+// regular file (a folder, a FIFO, a device), unreadable or larger than kMaxFileBytes.
 std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// A stage file's lines, and whether its editor began it with a byte-order mark.
+struct StageFileText {
+  std::vector<StageLine> lines;
+  bool byteOrderMark = false;
+};
 // Reads and parses a stage file; throws GameError "ファイル %s は開けません" (%s = path) when it cannot
-// be read.
+// be read, "ファイル %s は大きすぎます" when it is larger than kMaxFileBytes.
+StageFileText ReadStageFileText(const std::string& path);
 std::vector<StageLine> ReadStageFile(const std::string& path);
 
 }  // namespace suispo

@@ -78,11 +78,17 @@ std::string StageName(std::string_view line) {
 }
 
 StageLine MarkedCleared(StageLine line) {
-  if (HasClearedFlag(line)) {
-    line[kClearedFlagPosition - 1] = '1';
-  } else {
-    line += '1';
+  if (!HasClearedFlag(line)) {
+    // Completed so that the stage plays the same and the flag lands at its place: missing codes
+    // read as floor and no walls, and a one-character wall-points field "5" reads as "05" does
+    // ("0x" is no number, as "x" is not). A line without a field cannot start, so it never
+    // reaches a clear; completed with blanks it still cannot.
+    if (line.size() < kBoardTextLength) line.resize(kBoardTextLength, '0');
+    if (line.size() == kBoardTextLength) line += "  ";
+    if (line.size() == kBoardTextLength + 1) line.insert(kBoardTextLength, 1, '0');
+    line += '0';
   }
+  line[kClearedFlagPosition - 1] = '1';
   return line;
 }
 

@@ -27,7 +27,7 @@ int WallPoints(std::string_view line);
 bool IsCleared(std::string_view line);
 // The stage name: bytes from position 76 to the end.
 std::string StageName(std::string_view line);
-// Position 75 becomes "1"; a shorter line gets "1" appended.
+// Position 75 becomes "1"; a shorter line is first completed so that it plays the same.
 StageLine MarkedCleared(StageLine line);
 
 // The 72-character board text of a board (cells, then edges, each row by row).

@@ -6,6 +6,12 @@ namespace suispo {
 void StagePlay::StartStage() {
   undo.undoCount = 0;
   undo.undoIndex = 0;
+  if (start_) {
+    state.playerX = start_->x;
+    state.playerY = start_->y;
+  } else {
+    start_ = state.Position();
+  }
   StartFromLine(line_, state);
 }
 

@@ -2,6 +2,8 @@
 // stage tool, the solver's replays and the fuzzers.
 #pragma once
 
+#include <optional>
+
 #include "play_state.h"
 #include "stage_line.h"
 #include "undo_ring.h"
@@ -13,7 +15,8 @@ class StagePlay {
   explicit StagePlay(StageLine line) : line_(std::move(line)) {}
 
   // Starts (or restarts) the stage from its line, with an empty history; throws GameError when its
-  // wall points are no number.
+  // wall points are no number. A line without "C" starts every time where the first start found the
+  // character, so a miss never leaves it on the hole.
   void StartStage();
   // A move; a miss starts the stage again, as in the game.
   Landing Slide(int direction);
@@ -27,6 +30,7 @@ class StagePlay {
 
  private:
   StageLine line_;
+  std::optional<Cell> start_;  // the position at the first start of this play
 };
 
 }  // namespace suispo

@@ -4,7 +4,7 @@
 #include "core/display_text.h"
 #include "core/stage_file.h"
 #include "tools/commands.h"
-#include "tools/json_text.h"
+#include "tools/shown_text.h"
 #include "tools/stage_check.h"
 
 namespace suispo::tool {
@@ -27,14 +27,14 @@ void Report(bool json, std::size_t number, const std::string& name, const StageC
     std::cout << "}\n";
     return;
   }
-  std::cout << number << " " << name << ": " << Verdict(c);
+  std::cout << number << " " << VisibleText(name) << ": " << Verdict(c);
   if (c.best) {
     std::cout << ", par " << c.best->ops.size() << " (" << c.best->moves << (c.best->moves == 1 ? " move, " : " moves, ")
               << c.best->walls << (c.best->walls == 1 ? " wall)" : " walls)");
   }
   std::cout << "\n";
-  for (const std::string& text : c.errors) std::cout << "  error: " << text << "\n";
-  for (const std::string& text : c.warnings) std::cout << "  warning: " << text << "\n";
+  for (const std::string& text : c.errors) std::cout << "  error: " << VisibleText(text) << "\n";
+  for (const std::string& text : c.warnings) std::cout << "  warning: " << VisibleText(text) << "\n";
 }
 
 }  // namespace
@@ -43,16 +43,12 @@ int CheckCommand(const Args& given) {
   Args args = given;
   const bool json = !args.empty() && args[0] == "--json";
   if (json) args.erase(args.begin());
-  if (args.size() != 1) {
-    std::cerr << "usage: suispo-stage check [--json] FILE\n";
-    return 2;
-  }
+  if (args.size() != 1) return Usage("suispo-stage check [--json] FILE");
   std::vector<StageLine> lines;
   try {
     lines = ReadStageFile(args[0]);
   } catch (const std::exception& e) {
-    std::cerr << "suispo-stage: " << e.what() << '\n';
-    return 2;
+    return Fail(e.what());
   }
   bool allCleared = true;
   for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace suispo::tool {
@@ -14,5 +15,10 @@ int RenderCommand(const Args& args);  // draw the play surface (or the board pan
 int SolveCommand(const Args& args);     // the shortest clear from a stage's start or after some operations
 int CheckCommand(const Args& args);     // every stage of a file: problems and par
 int GenerateCommand(const Args& args);  // write a file of new stages
+
+// Every error the tool reports starts "suispo-stage: ". Fail writes the message (control characters
+// escaped) to standard error and returns the exit status 2; Usage does so for the command forms.
+int Fail(std::string_view message);
+int Usage(std::string_view forms);
 
 }  // namespace suispo::tool

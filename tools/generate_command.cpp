@@ -1,6 +1,5 @@
 // suispo-stage generate: writes a stage file of new stages, easiest first.
 #include <fstream>
-#include <iostream>
 
 #include "core/stage_file.h"
 #include "tools/commands.h"
@@ -51,8 +50,7 @@ int GenerateCommand(const Args& args) {
     std::ofstream file(out, std::ios::binary | std::ios::trunc);
     if (!(file << text) || !file.flush()) throw std::runtime_error("cannot write " + out);
   } catch (const std::exception& e) {
-    std::cerr << "suispo-stage: " << e.what() << '\n';
-    return 2;
+    return Fail(e.what());
   }
   return 0;
 }

@@ -6,23 +6,20 @@
 #include "core/stage_file.h"
 #include "core/stage_line.h"
 #include "tools/commands.h"
+#include "tools/shown_text.h"
 
 namespace suispo::tool {
 
 int ListCommand(const Args& args) {
-  if (args.size() != 1) {
-    std::cerr << "usage: suispo-stage list FILE\n";
-    return 2;
-  }
+  if (args.size() != 1) return Usage("suispo-stage list FILE");
   try {
     const std::vector<StageLine> lines = ReadStageFile(args[0]);
     for (std::size_t i = 0; i < lines.size(); ++i) {
       std::cout << i + 1 << ' ' << (IsCleared(lines[i]) ? "☆" : " ") << ' '
-                << DisplayText(StageName(lines[i])) << '\n';
+                << VisibleText(DisplayText(StageName(lines[i]))) << '\n';
     }
   } catch (const GameError& error) {
-    std::cerr << error.what() << '\n';
-    return 2;
+    return Fail(error.what());
   }
   return 0;
 }

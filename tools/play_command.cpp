@@ -7,6 +7,7 @@
 #include "tools/board_text_picture.h"
 #include "tools/commands.h"
 #include "tools/replay.h"
+#include "tools/shown_text.h"
 
 namespace suispo::tool {
 
@@ -14,10 +15,14 @@ namespace {
 
 constexpr const char* kFacingNames[4] = {"north", "east", "south", "west"};
 
-void Report(bool json, const StagePlay& play, const std::string& op, const std::string& event) {
+// name: the stage's name, given with the first report only.
+void Report(bool json, const StagePlay& play, const std::string& op, const std::string& event,
+            const std::string* name = nullptr) {
   const PlayState& s = play.state;
   if (json) {
-    std::cout << StateJson(s, play.undo, op, event) << '\n';
+    std::string state = StateJson(s, play.undo, op, event);
+    if (name != nullptr) state.insert(state.size() - 1, ",\"name\":" + JsonString(*name));
+    std::cout << state << '\n';
     return;
   }
   std::cout << op << ": " << event << "\n"
@@ -32,10 +37,7 @@ int PlayCommand(const Args& given) {
   Args args = given;
   const bool json = !args.empty() && args[0] == "--json";
   if (json) args.erase(args.begin());
-  if (args.size() < 2) {
-    std::cerr << "usage: suispo-stage play [--json] FILE STAGE [OP ...]\n";
-    return 2;
-  }
+  if (args.size() < 2) return Usage("suispo-stage play [--json] FILE STAGE [OP ...]");
   std::vector<StageLine> lines;
   std::vector<std::string> ops;
   try {
@@ -44,13 +46,13 @@ int PlayCommand(const Args& given) {
     const int stage = StageIndexOf(args[1], lines.size());
     StagePlay play(lines[static_cast<std::size_t>(stage)]);
     play.StartStage();
-    if (!json) std::cout << "stage " << args[1] << ": " << DisplayText(StageName(lines[stage])) << "\n";
-    Report(json, play, "start", "none");
+    const std::string name = DisplayText(StageName(lines[static_cast<std::size_t>(stage)]));
+    if (!json) std::cout << "stage " << stage + 1 << ": " << VisibleText(name) << "\n";
+    Report(json, play, "start", "none", &name);
     bool cleared = false;
     for (const std::string& op : ops) {
       if (cleared) {
-        std::cout.flush();
-        std::cerr << "suispo-stage: the stage is cleared; '" << op << "' comes after the end\n";
+        Fail("the stage is cleared; '" + op + "' comes after the end");
         return 1;
       }
       const std::string event = RunOp(play, op);
@@ -58,9 +60,7 @@ int PlayCommand(const Args& given) {
       Report(json, play, op, event);
     }
   } catch (const std::exception& e) {
-    std::cout.flush();
-    std::cerr << "suispo-stage: " << e.what() << '\n';
-    return 2;
+    return Fail(e.what());
   }
   return 0;
 }

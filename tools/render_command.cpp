@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
 
 #include "assets/pictures.h"
@@ -57,10 +56,7 @@ int RenderCommand(const Args& given) {
       args.push_back(given[i]);
     }
   }
-  if (args.size() < 2 || out.empty()) {
-    std::cerr << "usage: suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png\n";
-    return 2;
-  }
+  if (args.size() < 2 || out.empty()) return Usage("suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png");
   try {
     const std::vector<std::string> ops = ParseOps(Args(args.begin() + 2, args.end()));
     const std::vector<StageLine> lines = ReadStageFile(args[0]);
@@ -72,8 +68,7 @@ int RenderCommand(const Args& given) {
     BoardView view(assets::ReadPicture(assets::kAtlas), assets::ReadPicture(assets::kBackground), clock, screen);
     PictureWindow window;
     Game game(lines, view, window);
-    game.stageIndex = stage;
-    game.StartStage();
+    game.ChooseStage(stage);
     game.inputReady = 1;
     bool cleared = false;
     for (const std::string& op : ops) {
@@ -85,8 +80,7 @@ int RenderCommand(const Args& given) {
       throw std::runtime_error("cannot write " + out);
     }
   } catch (const std::exception& e) {
-    std::cerr << "suispo-stage: " << e.what() << '\n';
-    return 2;
+    return Fail(e.what());
   }
   return 0;
 }

@@ -7,7 +7,7 @@
 #include "core/solver.h"
 #include "core/stage_file.h"
 #include "tools/commands.h"
-#include "tools/json_text.h"
+#include "tools/shown_text.h"
 #include "tools/replay.h"
 
 namespace suispo::tool {
@@ -56,10 +56,7 @@ int SolveCommand(const Args& given) {
   Args args = given;
   const bool json = !args.empty() && args[0] == "--json";
   if (json) args.erase(args.begin());
-  if (args.size() < 2) {
-    std::cerr << "usage: suispo-stage solve [--json] FILE STAGE [OP ...]\n";
-    return 2;
-  }
+  if (args.size() < 2) return Usage("suispo-stage solve [--json] FILE STAGE [OP ...]");
   try {
     const std::vector<std::string> ops = ParseOps(Args(args.begin() + 2, args.end()));
     const std::vector<StageLine> lines = ReadStageFile(args[0]);
@@ -69,12 +66,12 @@ int SolveCommand(const Args& given) {
     bool cleared = false;
     for (const std::string& op : ops) {
       if (cleared) {
-        std::cerr << "suispo-stage: the stage is cleared; '" << op << "' comes after the end\n";
+        Fail("the stage is cleared; '" + op + "' comes after the end");
         return 1;
       }
       cleared = RunOp(play, op) == "cleared";
     }
-    if (!json) std::cout << "stage " << stage + 1 << ": " << DisplayText(StageName(lines[stage])) << "\n";
+    if (!json) std::cout << "stage " << stage + 1 << ": " << VisibleText(DisplayText(StageName(lines[stage]))) << "\n";
     const auto begin = std::chrono::steady_clock::now();
     SolveResult result;
     if (cleared) result.outcome = SolveOutcome::kSolved;  // nothing left to do
@@ -83,9 +80,7 @@ int SolveCommand(const Args& given) {
     Report(json, stage + 1, result, ms);
     return result.outcome == SolveOutcome::kSolved ? 0 : 1;
   } catch (const std::exception& e) {
-    std::cout.flush();
-    std::cerr << "suispo-stage: " << e.what() << '\n';
-    return 2;
+    return Fail(e.what());
   }
 }
 

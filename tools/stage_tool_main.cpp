@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     std::cout << "suispo-stage " << suispo::build::kVersion << '\n';
     return 0;
   }
+  suispo::tool::Fail(command.empty() ? "no command given" : "unknown command '" + command + "'");
   std::cerr << kUsage;
   return 2;
 }

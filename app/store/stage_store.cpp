@@ -18,6 +18,8 @@ namespace {
 
 constexpr std::size_t kMaxSettingBytes = 2047;
 
+bool HoldsLineBreak(std::string_view name) { return name.find_first_of("\r\n") != std::string_view::npos; }
+
 }  // namespace
 
 StageStore::StageStore(StorePlaces places, std::function<LocalTime()> now)
@@ -37,6 +39,8 @@ WindowPosition StageStore::FormCreate() {
     goneFile_ = path;
     remembered.clear();
   }
+  startName_ = remembered;
+  byteOrderMark_ = false;
   if (remembered.empty()) {
     dataList = BuiltinStages();
     dataFileName = GeneratedStageFileName(now_());
@@ -47,7 +51,7 @@ WindowPosition StageStore::FormCreate() {
     dataFileName = BareName(path);
     saveFolder_ = FolderOf(path);
     onDisk_ = true;
-    dataList = ReadStageFile(path);
+    ReadStages(path);
   }
   return position;
 }
@@ -60,7 +64,9 @@ void StageStore::ReportGoneFile() {
 
 std::string StageStore::RememberedName() const {
   if (!onDisk_) return "";
-  return SameFolder(saveFolder_, places_.stageFolder) ? dataFileName : saveFolder_ + dataFileName;
+  const std::string name =
+      SameFolder(saveFolder_, places_.stageFolder) ? dataFileName : saveFolder_ + dataFileName;
+  return HoldsLineBreak(name) ? startName_ : name;
 }
 
 void StageStore::FormClose(WindowPosition closing) {
@@ -76,11 +82,16 @@ void StageStore::FormClose(WindowPosition closing) {
 
 void StageStore::LoadFile(const std::string& fullPath) {
   // A missing, unreadable or refused file throws here, before anything changes.
-  std::vector<StageLine> lines = ReadStageFile(fullPath);
-  dataList = std::move(lines);
+  ReadStages(fullPath);
   dataFileName = BareName(fullPath);
   saveFolder_ = AbsoluteFolder(FolderOf(fullPath));
   onDisk_ = true;
+}
+
+void StageStore::ReadStages(const std::string& path) {
+  StageFileText file = ReadStageFileText(path);
+  dataList = std::move(file.lines);
+  byteOrderMark_ = file.byteOrderMark;
 }
 
 void StageStore::MarkStageCleared(int stageIndex) {
@@ -88,7 +99,8 @@ void StageStore::MarkStageCleared(int stageIndex) {
   StageLine& line = dataList[static_cast<std::size_t>(stageIndex)];
   line = MarkedCleared(line);
   // The list keeps the flag even if the save fails; the next successful save writes it.
-  if (!MakeFolders(saveFolder_) || !ReplaceFileContents(saveFolder_ + dataFileName, StageText(dataList))) {
+  if (!MakeFolders(saveFolder_) ||
+      !ReplaceFileContents(saveFolder_ + dataFileName, StageText(dataList, byteOrderMark_))) {
     throw GameError(FormatMessage("ファイル %s を作成できません", {dataFileName}));
   }
   onDisk_ = true;

@@ -31,6 +31,7 @@ class StageStore {
   // Writes the settings, making their folder if needed; throws GameError "%s に書き込めません".
   // The stage file is remembered by bare name in the stage folder, by absolute path elsewhere, and
   // not at all while the list was never read from or saved to disk (unsaved built-in stages).
+  // A settings file that is no regular file is neither read here nor written at close.
   void FormClose(WindowPosition position);
   // Game > Open after the dialog returned a path. On an error nothing changes.
   void LoadFile(const std::string& fullPath);
@@ -47,6 +48,8 @@ class StageStore {
  private:
   // The settings' "datafile" value for the current stage file.
   std::string RememberedName() const;
+  // Replaces dataList with the stage file's lines; throws GameError and changes nothing on a failure.
+  void ReadStages(const std::string& path);
 
   StorePlaces places_;
   std::function<LocalTime()> now_;
@@ -55,6 +58,11 @@ class StageStore {
   std::string saveFolder_;
   bool onDisk_ = false;    // the list came from its file or was saved to it
   std::string goneFile_;   // the remembered file start-up did not find, until reported
+  // The stage file began with a UTF-8 byte-order mark: saves write it back.
+  bool byteOrderMark_ = false;
+  // The "datafile" value start-up found usable: kept when the current name holds a line break,
+  // which would end the settings line and make the next start read another name.
+  std::string startName_;
 };
 
 // The stage list's lines in UTF-8: "　 " (not cleared) or "☆ " (cleared), then the name.

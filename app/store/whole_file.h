@@ -10,6 +10,7 @@ namespace suispo {
 bool IsMissing(const std::string& path);
 // Writes bytes to a temporary file beside path, flushes it to disk and renames it over path.
 // On failure returns false, removes the temporary file and leaves path byte for byte as it was.
+// Temporaries that an interrupted save of the same file left beside it are removed first.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 }  // namespace suispo

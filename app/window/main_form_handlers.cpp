@@ -62,10 +62,9 @@ void MainForm::ShowStageSelect() {
 void MainForm::ChoiseButtomClick() {
   const QList<QListWidgetItem*> selected = StageList->selectedItems();
   if (selected.isEmpty()) return;  // nothing chosen: nothing to start
-  game_->stageIndex = StageList->row(selected.first());
   // The stage is built before the screen changes, so a line that fails to start leaves the
   // stage select screen as it was.
-  game_->StartStage();
+  game_->ChooseStage(StageList->row(selected.first()));
   ReadGlyphs();
   TitleImage->hide();
   selectGroup->hide();

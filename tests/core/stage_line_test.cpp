@@ -1,9 +1,12 @@
 // Stage lines: codes, wall points, cleared flag, name, and board texts that read back the same.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "core/builtin_stages.h"
 #include "core/game_error.h"
 #include "core/stage_line.h"
+#include "core/stage_play.h"
 
 namespace suispo {
 namespace {
@@ -70,12 +73,46 @@ TEST(StageLine, ClearedFlagAndName) {
   EXPECT_EQ(StageName("short"), "");
 }
 
-TEST(StageLine, MarkingClearedChangesOnlyPosition75OrAppendsToAShortLine) {
+TEST(StageLine, MarkingClearedChangesOnlyPosition75OrCompletesAShortLine) {
   const std::string head(74, '7');
   EXPECT_EQ(MarkedCleared(head + "0\x82\xa0"), head + "1\x82\xa0");
   EXPECT_EQ(MarkedCleared(head + "1"), head + "1");
-  EXPECT_EQ(MarkedCleared("abc"), "abc1");
   EXPECT_EQ(MarkedCleared(head), head + "1");
+  EXPECT_EQ(MarkedCleared(head.substr(0, 72) + "5"), head.substr(0, 72) + "051");
+  EXPECT_EQ(MarkedCleared("abc"), "abc" + std::string(69, '0') + "  1");
+}
+
+// What a line plays like: the state after the operations (a lower-case letter builds a wall), or
+// that it cannot start.
+std::string Outcome(const StageLine& line, const std::string& ops) {
+  StagePlay play(line);
+  try {
+    play.StartStage();
+  } catch (const GameError&) {
+    return "cannot start";
+  }
+  for (const char op : ops) {
+    const auto direction = static_cast<int>(std::string_view("NESW").find(static_cast<char>(std::toupper(op))));
+    if (std::islower(op)) {
+      play.PlaceWall(direction);
+    } else {
+      play.Slide(direction);
+    }
+  }
+  const PlayState& s = play.state;
+  return WriteBoardText(s.board) + " at " + std::to_string(s.playerX) + "," + std::to_string(s.playerY) +
+         " mp " + std::to_string(s.mp) + " keys " + std::to_string(s.keysLeft);
+}
+
+TEST(StageLine, MarkingClearedNeverChangesHowTheStagePlays) {
+  const std::string board = BuiltinStages()[0].substr(0, 72);
+  for (const StageLine& line : {board + "5", board + "50name", board + "0", board + "x", board, board.substr(0, 40)}) {
+    const StageLine cleared = MarkedCleared(line);
+    EXPECT_EQ(cleared.at(74), '1') << line;
+    EXPECT_EQ(Outcome(cleared, "eNESW"), Outcome(line, "eNESW")) << line;
+  }
+  EXPECT_EQ(Outcome(MarkedCleared(board + "5"), "eNESW"), Outcome(board + "05", "eNESW"));
+  EXPECT_NE(Outcome(board + "5", "eNESW"), "cannot start");
 }
 
 TEST(StageLine, BuiltinStagesAreFiveLinesWithTheirNamesInShiftJis) {

@@ -109,12 +109,18 @@ TEST_F(AgreedCase, AStageWithoutStartKeepsThePreviousPosition) {
   Open({placed, unplaced, twice});
   EXPECT_EQ(At(Play(1, "").at(0)), "0,0 none");  // the first start ever
   EXPECT_EQ(At(Play(0, "").at(0)), "3,4 none");
-  // The hole at (3,0): the restart after the miss leaves the character on it, so every move misses again.
+  // The hole at (3,0): a miss or a restart goes back to where this play began, never onto the hole.
   const auto steps = Play(1, "N E R");
   EXPECT_EQ(At(steps[0]), "3,4 none");
-  EXPECT_EQ(At(steps[1]), "3,0 missed");
-  EXPECT_EQ(At(steps[2]), "3,0 missed");
-  EXPECT_EQ(At(steps[3]), "3,0 none");
+  EXPECT_EQ(At(steps[1]), "3,4 missed");
+  EXPECT_EQ(At(steps[2]), "5,4 none");
+  EXPECT_EQ(At(steps[3]), "3,4 none");
+  // Chosen again, it begins where the last play left the character, and misses bring it back there.
+  EXPECT_EQ(At(Play(1, "E").at(1)), "5,4 none");
+  const auto next = Play(1, "N W");
+  EXPECT_EQ(At(next[0]), "5,4 none");
+  EXPECT_EQ(At(next[1]), "5,0 none");
+  EXPECT_EQ(At(next[2]), "5,4 missed");
   EXPECT_EQ(At(Play(2, "").at(0)), "5,4 none");  // several: the last in reading order
 }
 

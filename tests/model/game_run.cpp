@@ -6,7 +6,6 @@
 namespace suispo::model {
 
 std::optional<std::string> GameRun::Start(int stage) {
-  game_.stageIndex = stage;
   play_.emplace(lines_[static_cast<std::size_t>(stage)]);
   play_->state = game_;  // a line without "C" starts where the game's last play stood
   try {
@@ -14,7 +13,7 @@ std::optional<std::string> GameRun::Start(int stage) {
   } catch (const GameError&) {
   }
   try {
-    game_.StartStage();
+    game_.ChooseStage(stage);
   } catch (const GameError& error) {
     return error.what();
   }

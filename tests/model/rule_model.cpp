@@ -38,9 +38,17 @@ void RuleModel::Load(const std::string& text) {
 
 void RuleModel::Start(int stage) {
   stage_ = stage;
+  playX_ = s.x;
+  playY_ = s.y;
+  Restart();
+}
+
+void RuleModel::Restart() {
+  s.x = playX_;
+  s.y = playY_;
   s.undoCount = 0;
   s.undoIndex = 0;
-  const std::string& line = lines_.at(stage);
+  const std::string& line = lines_.at(stage_);
   Load(line.substr(0, 72));
   s.mp = ReadWallPoints(line);
   s.facing = 0;
@@ -97,7 +105,7 @@ std::string RuleModel::Land() {
   }
   if (kind == kDoor) return s.keys == 0 ? "cleared" : "none";
   if (kind == kHole) {
-    Start(stage_);
+    Restart();
     return "missed";
   }
   if (kind >= kFirstPad) {
@@ -147,7 +155,7 @@ std::string RuleModel::TakeBack() {
 std::string RuleModel::Apply(const std::string& token) {
   if (token == "U") return TakeBack();
   if (token == "R") {
-    Start(stage_);
+    Restart();
     return "none";
   }
   if (token.size() == 2 && token[0] == '+') return Build(DirectionOfLetter(token[1]));

@@ -45,8 +45,11 @@ class RuleModel {
  public:
   explicit RuleModel(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
-  // Starts (or restarts) lines[stage]; throws WallPointsError after loading the board, as the start does.
+  // Chooses lines[stage]: a new play begins where the character stands. Throws WallPointsError after
+  // loading the board, as the start does.
   void Start(int stage);
+  // Starts the chosen stage again, from where its play began unless its line has a "C".
+  void Restart();
   // Runs one token (N E S W, +N +E +S +W, U, R) and names what happened, as the stage tool does.
   std::string Apply(const std::string& token);
 
@@ -73,6 +76,8 @@ class RuleModel {
 
   std::vector<std::string> lines_;
   int stage_ = 0;
+  int playX_ = 0;  // where the current play began
+  int playY_ = 0;
 };
 
 }  // namespace suispo::model

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/display_text.h"
 #include "tests/model/random_stage.h"
 #include "tests/model/rule_model.h"
 
@@ -51,7 +52,11 @@ ToolRun Expected(const std::vector<std::string>& lines, int stage, const std::ve
     want.err = error.message;
     return want;
   }
-  want.out.push_back(model.Json("start", "none"));
+  // The first object also names the stage; the random names need no JSON escapes.
+  std::string start = model.Json("start", "none");
+  const std::string& line = lines[stage];
+  start.insert(start.size() - 1, ",\"name\":\"" + DisplayText(line.size() > 75 ? line.substr(75) : "") + "\"");
+  want.out.push_back(start);
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     const std::string event = model.Apply(tokens[i]);
     want.out.push_back(model.Json(tokens[i], event));

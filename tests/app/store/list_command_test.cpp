@@ -1,4 +1,4 @@
-// suispo-stage list, run as a program: numbers, marks and Shift-JIS names shown in UTF-8.
+// suispo-stage run as a program: names shown in UTF-8 and escaped, errors reported with its name.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -20,8 +20,9 @@ struct ToolRun {
   std::string out, err;
 };
 
-ToolRun RunList(const TempFolder& folder, const std::string& arguments) {
-  const std::string command = std::string("'") + SUISPO_STAGE_TOOL + "' list " + arguments + " >'" +
+// Runs the tool with the given arguments (already quoted for the shell).
+ToolRun RunTool(const TempFolder& folder, const std::string& arguments) {
+  const std::string command = std::string("'") + SUISPO_STAGE_TOOL + "' " + arguments + " >'" +
                               folder / "out" + "' 2>'" + folder / "err" + "'";
   const int status = std::system(command.c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(folder / "out"), ReadBytes(folder / "err")};
@@ -38,7 +39,7 @@ TEST(ListCommandTest, BuiltinNamesInShiftJisComeOutAsUtf8) {
   text += "short";
   WriteBytes(folder / "stages.ssp", text);
 
-  const ToolRun run = RunList(folder, "'" + folder / "stages.ssp" + "'");
+  const ToolRun run = RunTool(folder, "list '" + folder / "stages.ssp" + "'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
@@ -54,14 +55,29 @@ TEST(ListCommandTest, BuiltinNamesInShiftJisComeOutAsUtf8) {
 
 TEST(ListCommandTest, ErrorsGoToStandardErrorWithStatusTwo) {
   TempFolder folder;
-  ToolRun run = RunList(folder, "'" + folder / "none.ssp" + "'");
+  ToolRun run = RunTool(folder, "list '" + folder / "none.ssp" + "'");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "ファイル " + folder / "none.ssp" + " は開けません\n");
+  EXPECT_EQ(run.err, "suispo-stage: ファイル " + folder / "none.ssp" + " は開けません\n");
 
   WriteBytes(folder / "nul.ssp", std::string("a\0b", 3));
-  EXPECT_EQ(RunList(folder, "'" + folder / "nul.ssp" + "'").status, 2);
-  EXPECT_EQ(RunList(folder, "").status, 2);
+  EXPECT_EQ(RunTool(folder, "list '" + folder / "nul.ssp" + "'").status, 2);
+  for (const char* wrong : {"list", "play", "render x 1", "solve", "check", "generate", "", "lsit x"}) {
+    run = RunTool(folder, wrong);
+    EXPECT_EQ(run.status, 2) << wrong;
+    EXPECT_TRUE(run.err.starts_with("suispo-stage: ")) << run.err;
+  }
+}
+
+TEST(ListCommandTest, ControlCharactersInNamesNeverReachTheTerminal) {
+  TempFolder folder;
+  const std::string board = "C" + std::string(74, '0');
+  WriteBytes(folder / "odd.ssp", board + "\x1b]0;owned\x07\x1b[31mred\r\n");
+  const std::string file = "'" + folder / "odd.ssp" + "'";
+  EXPECT_EQ(RunTool(folder, "list " + file).out, "1   \\x1b]0;owned\\x07\\x1b[31mred\n");
+  EXPECT_TRUE(RunTool(folder, "play " + file + " 1").out.starts_with("stage 1: \\x1b]0;owned\\x07\\x1b[31mred\n"));
+  EXPECT_TRUE(RunTool(folder, "play --json " + file + " 1").out.ends_with(
+      ",\"name\":\"\\u001b]0;owned\\u0007\\u001b[31mred\"}\n"));
 }
 
 }  // namespace

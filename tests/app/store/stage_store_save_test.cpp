@@ -75,8 +75,37 @@ TEST_F(StoreTest, AClearChangesOnlyTheFlagAndWritesCrLfEverywhere) {
 
   StageLine namedCleared = named;
   namedCleared[74] = '1';
+  // The short line is completed so that it plays the same, with the flag at its place.
   EXPECT_EQ(ReadBytes(program / "mine.ssp"), namedCleared + "\r\n\r\n" + std::string(74, '0') + "1\r\n" +
-                                                 "01231\r\n");
+                                                 "0123" + std::string(68, '0') + "  1\r\n");
+}
+
+TEST_F(StoreTest, AByteOrderMarkIsSkippedOnReadingAndWrittenBackOnSaving) {
+  const std::string mark = "\xEF\xBB\xBF";
+  WriteBytes(program / "mine.ssp", mark + Line('0', "a") + "\r\n" + Line('0', "b") + "\r\n");
+  WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  EXPECT_EQ(store.dataList, (std::vector<StageLine>{Line('0', "a"), Line('0', "b")}));
+  store.MarkStageCleared(0);
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), mark + Line('1', "a") + "\r\n" + Line('0', "b") + "\r\n");
+}
+
+TEST_F(StoreTest, ANameWithALineBreakIsOpenedAndSavedButNeverRemembered) {
+  TempFolder elsewhere;
+  WriteBytes(program / "mine.ssp", Line('0') + "\r\n");
+  WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  for (const std::string name : {"two\nlines.ssp", "two\rlines.ssp"}) {
+    WriteBytes(elsewhere / name, Line('0') + "\r\n");
+    store.LoadFile(elsewhere / name);
+    EXPECT_EQ(store.dataFileName, name);
+    store.MarkStageCleared(0);
+    EXPECT_EQ(ReadBytes(elsewhere / name), Line('1') + "\r\n");
+    store.FormClose({0, 0});
+    EXPECT_EQ(ReadBytes(program / "suispo.ini"), "[FileName]\r\ndatafile=mine.ssp\r\n[Position]\r\nxpos=0\r\nypos=0\r\n");
+  }
 }
 
 TEST_F(StoreTest, AfterOpenSavesGoToTheChosenFilesFolder) {

@@ -1,9 +1,11 @@
 // Start-up, closing and Game > Open: what the store reads, remembers and writes back.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "core/builtin_stages.h"
+#include "core/stage_file.h"
 #include "core/game_error.h"
 #include "store_fixture.h"
 
@@ -203,6 +205,9 @@ TEST_F(StoreTest, AFileThatCannotBeOpenedChangesNothing) {
   WriteBytes(elsewhere / "nul.ssp", std::string("a\0b", 3));
   WriteBytes(elsewhere / "long.ssp", Line('0') + "\r\n" + std::string(4096, 'n') + "\r\n");
   WriteBytes(elsewhere / "longest.ssp", std::string(4095, 'n'));
+  WriteBytes(elsewhere / "big.ssp", "");
+  std::filesystem::resize_file(elsewhere / "big.ssp", kMaxFileBytes + 1);
+  ASSERT_EQ(mkfifo((elsewhere / "fifo.ssp").c_str(), 0600), 0);
   StageStore store = MakeStore();
   store.FormCreate();
 
@@ -212,13 +217,30 @@ TEST_F(StoreTest, AFileThatCannotBeOpenedChangesNothing) {
   } catch (const GameError& error) {
     EXPECT_STREQ(error.what(), ("ファイル " + elsewhere / "none.ssp" + " は開けません").c_str());
   }
-  for (const std::string& path : {elsewhere / "nul.ssp", elsewhere / "long.ssp", elsewhere.path()}) {
+  for (const std::string& path : {elsewhere / "nul.ssp", elsewhere / "long.ssp", elsewhere / "big.ssp",
+                                  elsewhere / "fifo.ssp", elsewhere.path()}) {
     EXPECT_THROW(store.LoadFile(path), GameError) << path;
     EXPECT_EQ(store.dataList, BuiltinStages());
     EXPECT_EQ(store.dataFileName, "20060121 093015.ssp");
   }
   store.LoadFile(elsewhere / "longest.ssp");  // 4095 bytes is still a line
   EXPECT_EQ(store.dataList, std::vector<StageLine>{std::string(4095, 'n')});
+}
+
+TEST_F(StoreTest, ASettingsFileThatIsNoRegularFileIsIgnoredAtStartAndNotWrittenAtClose) {
+  // A FIFO without a writer would hold the start-up for good.
+  ASSERT_EQ(mkfifo((program / "suispo.ini").c_str(), 0600), 0);
+  StageStore store = MakeStore();
+  const WindowPosition position = store.FormCreate();
+  EXPECT_EQ(position.top, 0);
+  EXPECT_EQ(store.dataList, BuiltinStages());
+  try {
+    store.FormClose({5, 6});
+    ADD_FAILURE() << "the settings were not reported unwritten";
+  } catch (const GameError& error) {
+    EXPECT_STREQ(error.what(), (program / "suispo.ini" + " に書き込めません").c_str());
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(program / "suispo.ini"));
 }
 
 TEST(StageListLinesTest, MarksAndDecodedNames) {

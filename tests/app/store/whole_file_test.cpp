@@ -52,5 +52,20 @@ TEST(WholeFileTest, AFailedRenameLeavesNoTemporary) {
   EXPECT_FALSE(ReplaceFileContents(folder / "missing/x.ssp", "x"));
 }
 
+TEST(WholeFileTest, ASaveRemovesTheTemporariesThatAnInterruptedSaveOfTheSameFileLeft) {
+  TempFolder folder;
+  WriteBytes(folder / "stages.ssp", "old");
+  const std::string running = std::to_string(getppid());  // a process that is still there
+  const std::set<std::string> others{".stages.ssp." + running + ".0.tmp", ".other.ssp.999999999.0.tmp",
+                                     "stages.ssp.999999999.0.tmp", ".stages.ssp.x.0.tmp", "stages.ssp"};
+  for (const std::string& name : others) WriteBytes(folder / name, "keep");
+  for (const char* gone : {".stages.ssp.999999999.0.tmp", ".stages.ssp.999999999.17.tmp"}) {
+    WriteBytes(folder / gone, "left by a killed save");
+  }
+  ASSERT_TRUE(ReplaceFileContents(folder / "stages.ssp", "new"));
+  EXPECT_EQ(ReadBytes(folder / "stages.ssp"), "new");
+  EXPECT_EQ(folder.Names(), others);
+}
+
 }  // namespace
 }  // namespace suispo

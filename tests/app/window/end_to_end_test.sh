@@ -1,7 +1,7 @@
 #!/bin/sh
 # Plays built-in stage 1 with the real program under Xvfb by clicking its buttons and stage 2 with
-# the keyboard, closes it, and checks what it left on disk: the cleared flags in the stage file and
-# the settings file.
+# the keyboard, closes it, and checks its exit status and what it left on disk: the cleared flags in
+# the stage file and the settings file.
 # Usage: end_to_end_test.sh PATH_TO_SUISPO. Exits 77 (skipped) when Xvfb or xdotool is missing.
 set -eu
 binary=$1

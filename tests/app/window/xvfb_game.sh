@@ -73,13 +73,17 @@ clear_builtin_stage_one() {
   click 360 225 33 33 1.5
 }
 
-# Game > Exit through the menu: open ゲーム(&G) and take its last item; waits for the end.
+# Game > Exit through the menu: open ゲーム(&G) and take its last item; waits for the end, which
+# must come with exit status 0.
 exit_by_menu() {
   xdotool mousemove $((X + 30)) $((Y + (HEIGHT - 352) / 2)) click 1
   sleep 0.5
   xdotool key Up Return
   wait_for eval '! kill -0 "$game_pid" 2>/dev/null' || fail "the program did not end after Game > Exit"
+  status=0
+  wait "$game_pid" || status=$?
   game_pid=""
+  [ "$status" -eq 0 ] || fail "the program exited with status $status: $(cat "$work/suispo.log")"
 }
 
 # The stage list's pixels as raw RGB into a file, to compare what two runs show.

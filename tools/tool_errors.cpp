@@ -1,0 +1,20 @@
+// The stage tool's error reports on standard error.
+#include <iostream>
+
+#include "tools/commands.h"
+#include "tools/shown_text.h"
+
+namespace suispo::tool {
+
+int Fail(std::string_view message) {
+  std::cout.flush();  // what was printed before the error comes first
+  std::cerr << "suispo-stage: " << VisibleText(message) << '\n';
+  return 2;
+}
+
+int Usage(std::string_view forms) {
+  std::cerr << "suispo-stage: usage: " << forms << '\n';
+  return 2;
+}
+
+}  // namespace suispo::tool
