@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the rules, the store and the stage tool with AddressSanitizer and UndefinedBehaviorSanitizer
+# (clang, in build-sanitize/, with the fuzz targets) and runs their tests. Run scripts/setup.sh first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_COMPILER=clang++ -DSUISPO_FUZZ=ON \
+      -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+tests=(core/core_tests app/store/store_tests app/store/list_command_tests tools/tool_tests model/model_tests)
+cmake --build build-sanitize -j"$(nproc)" --target "${tests[@]##*/}" suispo-stage \
+      stage_play_fuzzer profile_text_fuzzer display_text_fuzzer
+
+# Any report of either sanitizer ends the program with an error, and so fails its test.
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen
+for test in "${tests[@]}"; do
+  echo "sanitized: $test"
+  "build-sanitize/tests/$test" --gtest_brief=1
+done
+ctest --test-dir build-sanitize --output-on-failure -R '^stage_tool_(play|solve)_runs$'
