@@ -15,14 +15,10 @@ namespace {
 
 constexpr const char* kFacingNames[4] = {"north", "east", "south", "west"};
 
-// name: the stage's name, given with the first report only.
-void Report(bool json, const StagePlay& play, const std::string& op, const std::string& event,
-            const std::string* name = nullptr) {
+void Report(bool json, const StagePlay& play, const std::string& op, const std::string& event) {
   const PlayState& s = play.state;
   if (json) {
-    std::string state = StateJson(s, play.undo, op, event);
-    if (name != nullptr) state.insert(state.size() - 1, ",\"name\":" + JsonString(*name));
-    std::cout << state << '\n';
+    std::cout << StateJson(s, play.undo, op, event) << '\n';
     return;
   }
   std::cout << op << ": " << event << "\n"
@@ -46,9 +42,11 @@ int PlayCommand(const Args& given) {
     const int stage = StageIndexOf(args[1], lines.size());
     StagePlay play(lines[static_cast<std::size_t>(stage)]);
     play.StartStage();
-    const std::string name = DisplayText(StageName(lines[static_cast<std::size_t>(stage)]));
-    if (!json) std::cout << "stage " << stage + 1 << ": " << VisibleText(name) << "\n";
-    Report(json, play, "start", "none", &name);
+    if (!json) {
+      std::cout << "stage " << stage + 1 << ": "
+                << VisibleText(DisplayText(StageName(lines[static_cast<std::size_t>(stage)]))) << "\n";
+    }
+    Report(json, play, "start", "none");
     bool cleared = false;
     for (const std::string& op : ops) {
       if (cleared) {
