@@ -61,8 +61,20 @@ TEST(Solver, EveryBuiltInStageIsClearedByItsSolution) {
 
 TEST(Solver, TheKeyIsTakenWhereTheSlideRestsAndTheDoorWaitsForIt) {
   // South would rest on the door at once, but with the key at (2,0) still on the board.
-  const StageLine line = Stage({"C01000", "000000", "000000", "000000", "000000", "200000"},
-                               {"001000", "000000", "000000", "000000", "000000", "000000"});
+  const StageLine line = StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   K | .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | D   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   const SolveResult r = SolveLine(line);
   EXPECT_EQ(Tokens(r), "E S W");
   EXPECT_TRUE(Clears(line, r));
@@ -70,13 +82,38 @@ TEST(Solver, TheKeyIsTakenWhereTheSlideRestsAndTheDoorWaitsForIt) {
 
 TEST(Solver, AWarpPadCarriesTheCharacterAndALonePadDoesNot) {
   // The pair of red pads (1,0) and (3,5): east rests on (1,0) against the wall and warps beside the door.
-  const Rows walls = {"010000", "000000", "000000", "000000", "000000", "000000"};
-  const StageLine paired = Stage({"C80000", "000000", "000000", "000000", "000000", "000802"}, walls);
+  const StageLine paired = StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  r | .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   r   .   D |
+    +---+---+---+---+---+---+)");
   const SolveResult r = SolveLine(paired);
   EXPECT_EQ(Tokens(r), "E E");
   EXPECT_TRUE(Clears(paired, r));
   // Alone, the pad at (1,0) is floor: the door at (5,5) is still reached, but the long way.
-  const StageLine lone = Stage({"C80000", "000000", "000000", "000000", "000000", "000002"}, walls);
+  const StageLine lone = StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  r | .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   D |
+    +---+---+---+---+---+---+)");
   const SolveResult alone = SolveLine(lone);
   EXPECT_EQ(Tokens(alone), "S E");
   EXPECT_TRUE(Clears(lone, alone));
@@ -84,7 +121,20 @@ TEST(Solver, AWarpPadCarriesTheCharacterAndALonePadDoesNot) {
 
 TEST(Solver, AMoveIntoAHoleIsNeverPartOfASolution) {
   // South falls into the hole at (0,3); the door under it is reached round the side.
-  const StageLine line = Stage({"C00000", "000000", "000000", "300000", "000000", "200000"}, kNoWalls);
+  const StageLine line = StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | O   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | D   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   const SolveResult r = SolveLine(line);
   EXPECT_EQ(Tokens(r), "E S W");
   EXPECT_TRUE(Clears(line, r));
@@ -93,7 +143,20 @@ TEST(Solver, AMoveIntoAHoleIsNeverPartOfASolution) {
 TEST(Solver, ASlideCutByTheLoopBoundEndsWhereItWasCut) {
   // Entered from the west, the arrows (1,1)-(2,2) turn the slide round for ever; the cut leaves the
   // character on (1,1), the one place from which north rests on the door at (1,0).
-  const StageLine line = Stage({"020000", "C56000", "047000", "000000", "000000", "000000"}, kNoWalls);
+  const StageLine line = StageOf(R"(
+    +---+---+---+---+---+---+
+    | .   D   .   .   .   . |
+    +   +   +   +   +   +   +
+    |[.]  >   v   .   .   . |
+    +   +   +   +   +   +   +
+    | .   ^   <   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   const SolveResult r = SolveLine(line, {.exploreAll = true});
   EXPECT_TRUE(r.loopStopReached);
   EXPECT_EQ(Tokens(r), "E N");
@@ -110,12 +173,37 @@ TEST(Solver, WithoutTheWallPointForItsWallStageOneCannotBeCleared) {
 }
 
 TEST(Solver, APlainlyHopelessStageIsAnsweredWithoutASearch) {
-  const SolveResult noDoor = SolveLine(Stage({"C01000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, "09"));
+  const SolveResult noDoor = SolveLine(StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   K   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)", "09"));
   EXPECT_EQ(noDoor.reason, "no door");
   EXPECT_EQ(noDoor.states, 0u);
   // Solid walls all round the key at (4,4): no wall anywhere lets the character in.
-  const Rows walls = {"000000", "000000", "000000", "000020", "000130", "000000"};
-  const SolveResult shut = SolveLine(Stage({"C00000", "000000", "000000", "000000", "000010", "000002"}, walls, "09"));
+  const SolveResult shut = SolveLine(StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +---+   +
+    | .   .   .   . | K | . |
+    +   +   +   +   +---+   +
+    | .   .   .   .   .   D |
+    +---+---+---+---+---+---+)", "09"));
   EXPECT_EQ(shut.reason, "the key at (4, 4) cannot be reached");
   EXPECT_EQ(shut.states, 0u);
 }
