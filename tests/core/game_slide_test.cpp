@@ -45,7 +45,20 @@ TEST(Slide, KeysDoorsAndPadsSlidOverDoNothing) {
   EXPECT_EQ(play.E(), Landing::kNone);  // over the key at (3, 5)
   EXPECT_EQ(play.At(), Pos(5, 5));
   EXPECT_EQ(play.game.keysLeft, 1);
-  Play pads({Stage({"C82891", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  Play pads({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  r   D   r   b   K |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(pads.E(), Landing::kKey);
   EXPECT_EQ(pads.At(), Pos(5, 0));
 }
@@ -67,7 +80,20 @@ TEST(Slide, AHoleStopsTheSlideAndRestartsTheStage) {
 }
 
 TEST(Slide, ABlockedMoveTurnsUsesAnUndoStepAndLandsAgain) {
-  Play play({Stage({"800000", "000000", "000000", "000000", "000000", "8C0000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    | r   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | r  [.]  .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(play.W(), Landing::kWarp);
   EXPECT_EQ(play.At(), Pos(0, 0));
   play.painter.calls.clear();
@@ -80,8 +106,20 @@ TEST(Slide, ABlockedMoveTurnsUsesAnUndoStepAndLandsAgain) {
 }
 
 TEST(Slide, SolidWallsStopFromBothSidesAndMarkedEdgesLetPass) {
-  Play play({Stage({"C00000", "000000", "000000", "000000", "000000", "000000"},
-                   {"041000", "500000", "000000", "000000", "000000", "000000"})});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  . : . | .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +...+   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(play.E(), Landing::kNone);  // through the marked edge of (1, 0), stopped by (2, 0)'s solid one
   EXPECT_EQ(play.At(), Pos(2, 0));
   play.S();
@@ -94,7 +132,7 @@ TEST(Slide, SolidWallsStopFromBothSidesAndMarkedEdgesLetPass) {
 }
 
 TEST(Slide, EachCellMovedIsOneStepAnimation) {
-  Play play({Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  Play play({StageOf(kEmptyBoard)});
   play.E();
   EXPECT_EQ(play.painter.calls,
             (Calls{"RestoreCell(0,0)", "DrawCharacter(0,0,1)", "PresentBoard()", "AnimateStep(0,0,1,0,1)",
@@ -106,12 +144,37 @@ TEST(Slide, EachCellMovedIsOneStepAnimation) {
 }
 
 TEST(Slide, ArrowsTurnTheSlideAndOneIntoAWallStopsOnIt) {
-  Play turn({Stage({"C00006", "000000", "000000", "000000", "000000", "000007"}, kNoWalls)});
+  Play turn({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   v |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   < |
+    +---+---+---+---+---+---+)")});
   turn.E();  // east to the south arrow, down to the west arrow, west to the border
   EXPECT_EQ(turn.At(), Pos(0, 5));
   EXPECT_EQ(turn.game.facing, kWest);
-  Play wall({Stage({"C00006", "000000", "000000", "000000", "000000", "000000"},
-                   {"000002", "000000", "000000", "000000", "000000", "000000"})});
+  Play wall({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   v |
+    +   +   +   +   +   +---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(wall.E(), Landing::kNone);
   EXPECT_EQ(wall.At(), Pos(5, 0));  // the arrow points south into a solid wall
   EXPECT_EQ(wall.game.facing, kSouth);
@@ -120,7 +183,20 @@ TEST(Slide, ArrowsTurnTheSlideAndOneIntoAWallStopsOnIt) {
 }
 
 TEST(Slide, AnArrowAtTheBorderStopsTheCharacterOnTheArrow) {
-  Play play({Stage({"C00004", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   ^ |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   play.E();
   EXPECT_EQ(play.At(), Pos(5, 0));
   EXPECT_EQ(play.game.facing, kNorth);
@@ -128,7 +204,20 @@ TEST(Slide, AnArrowAtTheBorderStopsTheCharacterOnTheArrow) {
 
 TEST(Slide, AClosedLoopOfArrowsStopsWhereItFirstRepeats) {
   // (1,0) east -> (3,0) south -> (3,2) west -> (1,2) north -> (1,0) east again.
-  Play play({Stage({"C50600", "000000", "040700", "000000", "000000", "000000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  >   .   v   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   ^   .   <   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(play.E(), Landing::kNone);
   EXPECT_EQ(play.At(), Pos(1, 0));
   EXPECT_EQ(play.game.facing, kEast);
@@ -139,21 +228,59 @@ TEST(Slide, AClosedLoopOfArrowsStopsWhereItFirstRepeats) {
 TEST(Slide, ALoopThroughTheStartCellCountsFromTheFirstStep) {
   // Start at (1,0) going east round (0,0) east -> (3,0) south -> (3,2) west -> (0,2) north: the start
   // pair is not remembered, so the loop is noticed one step after the start cell, on plain floor.
-  Play play({Stage({"5C0600", "000000", "400700", "000000", "000000", "000000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    | >  [.]  .   v   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | ^   .   .   <   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(play.E(), Landing::kNone);
   EXPECT_EQ(play.At(), Pos(2, 0));
   EXPECT_EQ(CountOf(play.painter.calls, "AnimateStep"), 11);
 }
 
 TEST(Slide, ALoopEndingOnAKeyTakesNothing) {
-  Play play({Stage({"C50601", "000000", "040700", "000000", "000000", "000000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  >   .   v   .   K |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   ^   .   <   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   play.E();
   EXPECT_EQ(play.game.keysLeft, 1);
 }
 
 TEST(Slide, TakingAKeyErasesItFromTheBackgroundFirst) {
-  Play stop({Stage({"C01000", "000000", "000000", "000000", "000000", "000000"},
-                   {"001000", "000000", "000000", "000000", "000000", "000000"})});
+  Play stop({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   K | .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(stop.E(), Landing::kKey);
   const Calls& c = stop.painter.calls;
   const Calls tail(c.end() - 4, c.end());
@@ -164,9 +291,21 @@ TEST(Slide, TakingAKeyErasesItFromTheBackgroundFirst) {
 
 TEST(Slide, TheDoorWithKeysLeftDoesNothingAndClearsOnceTheyAreTaken) {
   // A solid wall west of the door at (1, 0); the key at (5, 0).
-  Play play({Stage({"020001", "00C000", "000000", "000000", "000000", "000000"},
-                   {"100000", "000000", "000000", "000000", "000000", "000000"}),
-             Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    | . | D   .   .   .   K |
+    +   +   +   +   +   +   +
+    | .   .  [.]  .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)"),
+             StageOf(kEmptyBoard)});
   play.N();
   EXPECT_EQ(play.W(), Landing::kNone);
   EXPECT_EQ(play.At(), Pos(1, 0));
@@ -177,17 +316,41 @@ TEST(Slide, TheDoorWithKeysLeftDoesNothingAndClearsOnceTheyAreTaken) {
 }
 
 TEST(Slide, ClearingTheLastStageKeepsItSelected) {
-  const StageLine line = Stage({"C20000", "000000", "000000", "000000", "000000", "000000"},
-                               {"010000", "000000", "000000", "000000", "000000", "000000"});
+  const StageLine line = StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  D | .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
   Play play({line, line}, 1);
   EXPECT_EQ(play.E(), Landing::kCleared);
   EXPECT_EQ(play.game.stageIndex, 1);
 }
 
 TEST(Slide, AFailedSaveStillEndsTheClearAndTheButtonsWorkAgain) {
-  Play play({Stage({"C20000", "000000", "000000", "000000", "000000", "000000"},
-                   {"010000", "000000", "000000", "000000", "000000", "000000"}),
-             Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  D | .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)"),
+             StageOf(kEmptyBoard)});
   play.window.failSave = true;
   EXPECT_THROW(play.E(), GameError);
   EXPECT_EQ(Calls(play.window.calls.end() - 3, play.window.calls.end()),
@@ -197,14 +360,40 @@ TEST(Slide, AFailedSaveStillEndsTheClearAndTheButtonsWorkAgain) {
 }
 
 TEST(Slide, ALonePadWarpsNowhere) {
-  Play play({Stage({"C0000A", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   g |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(play.E(), Landing::kNone);
   EXPECT_EQ(play.At(), Pos(5, 0));
   EXPECT_EQ(CountOf(play.painter.calls, "AnimateSink"), 0);
 }
 
 TEST(Slide, TheLastOtherPadOfTheColourInReadingOrderIsThePartner) {
-  Play play({Stage({"C00009", "900000", "000000", "000000", "800090", "000000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   b |
+    +   +   +   +   +   +   +
+    | b   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | r   .   .   .   b   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(play.E(), Landing::kWarp);  // the blue pads are (5, 0), (0, 1) and (4, 4)
   EXPECT_EQ(play.At(), Pos(4, 4));
 }

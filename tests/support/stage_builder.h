@@ -29,4 +29,20 @@ std::string Stage(const Rows& cells, const Rows& walls = kNoWalls, std::string_v
 std::string StageOf(std::string_view picture, std::string_view mp = "00", std::string_view name = "test",
                     char cleared = '0');
 
+// Floor everywhere, no walls, the start in the top-left corner.
+inline constexpr std::string_view kEmptyBoard = R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)";
+
 }  // namespace suispo::test
