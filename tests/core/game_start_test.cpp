@@ -30,7 +30,20 @@ TEST(StartStage, BuiltinStageOneGivesItsBoard) {
 }
 
 TEST(StartStage, CountsKeysAndResetsFacingWallPointsAndUndo) {
-  Play play({Stage({"C11000", "000000", "000000", "000000", "000000", "000002"}, kNoWalls, "03")});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  K   K   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   D |
+    +---+---+---+---+---+---+)", "03")});
   play.game.facing = kWest;
   play.E();
   EXPECT_TRUE(play.window.undoEnabled);
@@ -44,8 +57,20 @@ TEST(StartStage, CountsKeysAndResetsFacingWallPointsAndUndo) {
 }
 
 TEST(StartStage, DrawsTheBoardThenTheCharacterThenTheName) {
-  std::vector<StageLine> lines = {Stage({"C10000", "000000", "000000", "000000", "000000", "000000"},
-                                        {"300000", "000000", "000000", "000000", "000000", "000000"}, "00", "ab")};
+  std::vector<StageLine> lines = {StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]| K   .   .   .   . |
+    +---+   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)", "00", "ab")};
   RecordingPainter painter;
   RecordingWindow window;
   Game game(lines, painter, window);
@@ -56,7 +81,7 @@ TEST(StartStage, DrawsTheBoardThenTheCharacterThenTheName) {
   EXPECT_EQ(c[1], "DrawFloor(1,0)");
   EXPECT_EQ(c[2], "DrawTile(1,0,1)");  // the key on its cell
   EXPECT_EQ(c[3], "DrawFloor(2,0)");
-  EXPECT_EQ(c[37], "DrawWall(0,0,0,0)");  // code 3: east solid, then south solid
+  EXPECT_EQ(c[37], "DrawWall(0,0,0,0)");  // both solid edges of (0,0): east, then south
   EXPECT_EQ(c[38], "DrawWall(0,0,1,0)");
   EXPECT_EQ(c[39], "DrawBorder()");
   EXPECT_EQ(c[40], "SaveBackground()");
@@ -66,8 +91,20 @@ TEST(StartStage, DrawsTheBoardThenTheCharacterThenTheName) {
 }
 
 TEST(StartStage, MarkedStripsComeAfterSolidOnes) {
-  std::vector<StageLine> lines = {Stage({"C00000", "000000", "000000", "000000", "000000", "000000"},
-                                        {"780000", "000000", "000000", "000000", "000000", "000000"})};
+  std::vector<StageLine> lines = {StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]| . : .   .   .   . |
+    +...+---+   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)")};
   RecordingPainter painter;
   RecordingWindow window;
   Game game(lines, painter, window);
@@ -75,7 +112,7 @@ TEST(StartStage, MarkedStripsComeAfterSolidOnes) {
   Calls walls;
   for (const auto& call : painter.calls)
     if (call.rfind("DrawWall", 0) == 0) walls.push_back(call);
-  // "7": solid east, marked south; "8": marked east, solid south.
+  // (0,0): solid east, marked south; (1,0): marked east, solid south.
   EXPECT_EQ(walls, (Calls{"DrawWall(0,0,0,0)", "DrawWall(0,0,1,1)", "DrawWall(1,0,1,0)", "DrawWall(1,0,0,1)"}));
 }
 
