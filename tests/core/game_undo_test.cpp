@@ -37,7 +37,7 @@ TEST(Undo, TheButtonIsEnabledExactlyWhileSnapshotsAreHeld) {
 }
 
 TEST(Undo, SixOperationsThenFiveUndosGiveTheStateAfterTheFirst) {
-  Play play({Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, "09")});
+  Play play({StageOf(kEmptyBoard, "09")});
   play.E();  // (5, 0)
   const Pos afterFirst = play.At();
   play.S();
@@ -71,7 +71,20 @@ TEST(Undo, UndoingTheLastKeyPutsItBackAndTheDoorNoLongerClears) {
 }
 
 TEST(Undo, UndoingAWarpReturnsToWhereTheSlideBegan) {
-  Play play({Stage({"C00008", "000000", "000000", "000000", "000000", "800000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   r |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | r   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   EXPECT_EQ(play.E(), Landing::kWarp);
   EXPECT_EQ(play.At(), Pos(0, 5));
   play.game.Undo();
@@ -98,8 +111,20 @@ TEST(Undo, UndoingAWallRemovesItAndGivesThePointBack) {
 }
 
 TEST(Undo, RefusedAndBlockedOperationsUndoToTheSameState) {
-  Play play({Stage({"C00000", "000000", "000000", "000000", "000000", "000000"},
-                   {"600000", "000000", "000000", "000000", "000000", "000000"}, "01")});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]: .   .   .   .   . |
+    +...+   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)", "01")});
   const Board before = play.game.board;
   play.game.PlaceWall(kEast);  // a marked edge: refused
   play.N();                    // the border: blocked at once
@@ -111,7 +136,7 @@ TEST(Undo, RefusedAndBlockedOperationsUndoToTheSameState) {
 }
 
 TEST(Undo, ANewOperationAfterAnUndoTakesTheFreedSlot) {
-  Play play({Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls)});
+  Play play({StageOf(kEmptyBoard)});
   play.E();
   play.S();
   play.game.Undo();
@@ -126,7 +151,20 @@ TEST(Undo, ANewOperationAfterAnUndoTakesTheFreedSlot) {
 }
 
 TEST(Undo, ARestoredPadOrDoorTriggersNothing) {
-  Play play({Stage({"C00008", "000000", "000000", "000000", "000000", "800000"}, kNoWalls)});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   r |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | r   .   .   .   .   . |
+    +---+---+---+---+---+---+)")});
   play.E();
   play.N();  // from (0, 5) up to (0, 0)
   play.painter.calls.clear();
