@@ -38,7 +38,20 @@ TEST(PlaceWall, AMarkedEdgeRefusesAWallThatASlidePasses) {
 }
 
 TEST(PlaceWall, NeighboursShareOneEdge) {
-  Play play({Stage({"000000", "000000", "000000", "00C000", "000000", "000000"}, kNoWalls, "05")});
+  Play play({StageOf(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .  [.]  .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)", "05")});
   EXPECT_TRUE(play.game.PlaceWall(kEast));
   EXPECT_EQ(play.E(), Landing::kNone);
   EXPECT_EQ(play.At(), Pos(2, 3));  // stopped at once
@@ -56,10 +69,23 @@ TEST(PlaceWall, NeighboursShareOneEdge) {
 }
 
 TEST(PlaceWall, TheBorderTakesNoWall) {
-  Play corner({Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, "05")});
+  Play corner({StageOf(kEmptyBoard, "05")});
   EXPECT_FALSE(corner.game.PlaceWall(kNorth));
   EXPECT_FALSE(corner.game.PlaceWall(kWest));
-  Play other({Stage({"000000", "000000", "000000", "000000", "000000", "00000C"}, kNoWalls, "05")});
+  Play other({StageOf(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .  [.]|
+    +---+---+---+---+---+---+)", "05")});
   EXPECT_FALSE(other.game.PlaceWall(kSouth));
   EXPECT_FALSE(other.game.PlaceWall(kEast));
   EXPECT_EQ(corner.game.mp + other.game.mp, 10);
