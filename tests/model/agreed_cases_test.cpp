@@ -9,11 +9,17 @@
 namespace suispo::model {
 namespace {
 
+using test::kEmptyBoard;
 using test::kNoWalls;
 
 // A whole stage line: the board, the wall-points field, a flag and a name.
 std::string Stage(const test::Rows& cells, const test::Rows& walls, const std::string& wallPoints) {
   return test::Stage(cells, walls, wallPoints, "name");
+}
+
+// The same from a board picture.
+std::string Stage(std::string_view picture, const std::string& wallPoints) {
+  return test::StageOf(picture, wallPoints, "name");
 }
 
 std::vector<std::string> Split(const std::string& tokens) {
@@ -67,7 +73,20 @@ TEST_F(AgreedCase, ArrowsThatGoRoundForEverStopTheSlideWhereItRepeats) {
   // A ring of arrows through (0,0) (1,0) (2,0) (2,1) (1,1) (0,1), with a key on the one plain cell of the top row.
   const std::string ring = Stage({"516000", "407000", "000000", "000000", "000000", "000000"}, kNoWalls, "00");
   // Two arrows facing each other in row 2.
-  const std::string pingPong = Stage({"000000", "000000", "C05700", "000000", "000000", "000000"}, kNoWalls, "00");
+  const std::string pingPong = Stage(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    |[.]  .   >   <   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)", "00");
   Open({ring, pingPong});
 
   // No "C": the character begins on the arrow at (0,0); the arrow under it does nothing. East goes once round
@@ -90,8 +109,20 @@ TEST_F(AgreedCase, ArrowsThatGoRoundForEverStopTheSlideWhereItRepeats) {
 
 TEST_F(AgreedCase, WarpGoesToTheLastOtherPadAndALonePadGoesNowhere) {
   // Red pads at (2,0), (4,2) and (0,5); a lone blue pad at (5,5). A wall east of (2,0) stops a slide on it.
-  Open({Stage({"C08000", "000000", "000080", "000000", "000000", "800009"},
-              {"001000", "000000", "000000", "000000", "000000", "000000"}, "00")});
+  Open({Stage(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   r | .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   r   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | r   .   .   .   .   b |
+    +---+---+---+---+---+---+)", "00")});
   const auto steps = Play(0, "E W E S U U U");
   EXPECT_EQ(At(steps[1]), "0,5 warp");  // the last red pad in reading order
   EXPECT_EQ(At(steps[2]), "4,2 warp");  // blocked at once: the pad underfoot warps again
@@ -126,7 +157,7 @@ TEST_F(AgreedCase, AStageWithoutStartKeepsThePreviousPosition) {
 
 TEST_F(AgreedCase, WallPointsFieldMustBeAnInteger) {
   // The board text alone: the line up to its wall-points field.
-  const std::string board = Stage({"C00000", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, "").substr(0, 72);
+  const std::string board = Stage(kEmptyBoard, "").substr(0, 72);
   Open({board + " 3", board + "+2", board + "-1", board + "x1", board + "1 ", board, board + "7"});
   EXPECT_EQ(IntField(Play(0, "").at(0), "mp"), 3);
   EXPECT_EQ(IntField(Play(1, "").at(0), "mp"), 2);
@@ -141,7 +172,20 @@ TEST_F(AgreedCase, WallPointsFieldMustBeAnInteger) {
 }
 
 TEST_F(AgreedCase, UndoKeepsFiveStepsAndIgnoresPressesPastThem) {
-  Open({Stage({"000000", "000000", "00C000", "000000", "000000", "000000"}, kNoWalls, "09")});
+  Open({Stage(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .  [.]  .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)", "09")});
   const auto steps = Play(0, "+N +E +S +W E +E U U U U U U U");
   EXPECT_EQ(Field(steps[5], "event"), "none");  // walled in: the move goes nowhere
   EXPECT_EQ(Field(steps[6], "event"), "none");  // the edge already holds a wall
@@ -167,7 +211,20 @@ TEST_F(AgreedCase, MarkedEdgesLetSlidesPassButRefuseWalls) {
 }
 
 TEST_F(AgreedCase, UndoingTheLastKeyShutsTheDoorAgain) {
-  Open({Stage({"2C0001", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, "00")});
+  Open({Stage(R"(
+    +---+---+---+---+---+---+
+    | D  [.]  .   .   .   K |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)", "00")});
   const auto steps = Play(0, "E U W E W");
   EXPECT_EQ(At(steps[1]), "5,0 key");
   EXPECT_EQ(At(steps[2]), "1,0 undo");
