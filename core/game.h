@@ -33,7 +33,7 @@ class Game : public PlayState {
   // The undo button: does nothing unless inputReady is 1 and a snapshot is held. True when one was restored.
   bool Undo();
 
-  // The state, as the screens read it: the board, position, facing, mp and keysLeft of PlayState, and
+  // The rest of the state the screens read (the board, position, facing, mp and keysLeft are PlayState's).
   int stageIndex = 0;
   int inputReady = 0;  // 1 when a game button may start an operation
   UndoRing undo;
