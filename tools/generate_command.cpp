@@ -3,6 +3,7 @@
 
 #include "core/stage_file.h"
 #include "tools/commands.h"
+#include "tools/replay.h"
 #include "tools/stage_generator.h"
 
 namespace suispo::tool {
@@ -10,17 +11,9 @@ namespace suispo::tool {
 namespace {
 
 int Number(const std::string& option, const std::string& text) {
-  std::size_t used = 0;
-  long value = 0;
-  try {
-    value = std::stol(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used == 0 || used != text.size() || value < 0 || value > 1'000'000'000) {
-    throw std::invalid_argument(option + " takes a number, not '" + text + "'");
-  }
-  return static_cast<int>(value);
+  const std::optional<int> value = WholeNumber(text);
+  if (!value) throw std::invalid_argument(option + " takes a number, not '" + text + "'");
+  return *value;
 }
 
 }  // namespace

@@ -79,18 +79,24 @@ std::string StateJson(const PlayState& state, const UndoRing& undo, const std::s
          field("keys", state.keysLeft) + field("undo", undo.undoCount) + ",\"event\":\"" + event + "\"}";
 }
 
-int StageIndexOf(const std::string& argument, std::size_t stageCount) {
+std::optional<int> WholeNumber(const std::string& argument) {
   std::size_t used = 0;
   long number = 0;
   try {
     number = std::stol(argument, &used);
   } catch (const std::exception&) {
-    used = 0;
+    return std::nullopt;
   }
-  if (used == 0 || used != argument.size() || number < 1 || static_cast<std::size_t>(number) > stageCount) {
+  if (used != argument.size() || number < 0 || number > 1'000'000'000) return std::nullopt;
+  return static_cast<int>(number);
+}
+
+int StageIndexOf(const std::string& argument, std::size_t stageCount) {
+  const std::optional<int> number = WholeNumber(argument);
+  if (!number || *number < 1 || static_cast<std::size_t>(*number) > stageCount) {
     throw std::invalid_argument("no stage " + argument + " (the file holds " + std::to_string(stageCount) + ")");
   }
-  return static_cast<int>(number - 1);
+  return *number - 1;
 }
 
 }  // namespace suispo::tool
