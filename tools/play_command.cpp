@@ -15,8 +15,8 @@ namespace {
 
 constexpr const char* kFacingNames[4] = {"north", "east", "south", "west"};
 
-void Report(bool json, const StagePlay& play, const std::string& op, const std::string& event) {
-  const PlayState& s = play.state;
+void Report(bool json, const rules::StagePlay& play, const std::string& op, const std::string& event) {
+  const PlayState& s = play;
   if (json) {
     std::cout << StateJson(s, play.undo, op, event) << '\n';
     return;
@@ -40,7 +40,7 @@ int PlayCommand(const Args& given) {
     ops = ParseOps(Args(args.begin() + 2, args.end()));
     lines = ReadStageFile(args[0]);
     const int stage = StageIndexOf(args[1], lines.size());
-    StagePlay play(lines[static_cast<std::size_t>(stage)]);
+    rules::StagePlay play(lines[static_cast<std::size_t>(stage)]);
     play.StartStage();
     if (!json) {
       std::cout << "stage " << stage + 1 << ": "

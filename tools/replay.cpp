@@ -64,8 +64,8 @@ std::vector<std::string> ParseOps(const std::vector<std::string>& args) {
   return ops;
 }
 
-std::string RunOp(StagePlay& play, const std::string& token) {
-  return Press(play, token, [&](int direction) { return play.Slide(direction); });
+std::string RunOp(rules::StagePlay& play, const std::string& token) {
+  return Press(play, token, [&](int direction) { return play.Slide(direction).landing; });
 }
 
 std::string RunOp(Game& game, const std::string& token) {

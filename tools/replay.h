@@ -18,7 +18,7 @@ std::vector<std::string> ParseOps(const std::vector<std::string>& args);
 // Runs one operation as its button would; returns what happened: "key", "cleared", "missed",
 // "warp", "wall", "undo" or "none". The game is the one the player sees (render draws it); the
 // stage play is the same rules without a screen.
-std::string RunOp(StagePlay& play, const std::string& token);
+std::string RunOp(rules::StagePlay& play, const std::string& token);
 std::string RunOp(Game& game, const std::string& token);
 
 // The state as the stage tool reports it, one JSON object.

@@ -61,7 +61,7 @@ int SolveCommand(const Args& given) {
     const std::vector<std::string> ops = ParseOps(Args(args.begin() + 2, args.end()));
     const std::vector<StageLine> lines = ReadStageFile(args[0]);
     const int stage = StageIndexOf(args[1], lines.size());
-    StagePlay play(lines[static_cast<std::size_t>(stage)]);
+    rules::StagePlay play(lines[static_cast<std::size_t>(stage)]);
     play.StartStage();
     bool cleared = false;
     for (const std::string& op : ops) {
@@ -75,7 +75,7 @@ int SolveCommand(const Args& given) {
     const auto begin = std::chrono::steady_clock::now();
     SolveResult result;
     if (cleared) result.outcome = SolveOutcome::kSolved;  // nothing left to do
-    else result = Solve(play.state);
+    else result = Solve(play);
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
     Report(json, stage + 1, result, ms);
     return result.outcome == SolveOutcome::kSolved ? 0 : 1;

@@ -49,7 +49,7 @@ class GameRun {
   test::RecordingWindow window_;
   Game game_{lines_, painter_, window_};
   // The same stage played without a screen, as the stage tool plays it: it must agree with the game.
-  std::optional<StagePlay> play_;
+  std::optional<rules::StagePlay> play_;
 };
 
 }  // namespace suispo::model
