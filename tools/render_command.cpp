@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <memory>
 
-#include "assets/pictures.h"
 #include "core/game_window.h"
 #include "core/stage_file.h"
 #include "tools/commands.h"
@@ -16,17 +15,6 @@
 namespace suispo::tool {
 
 namespace {
-
-// The game's window as a picture needs it: nothing to show but the surface, and no stage file
-// saved at a clear (the tool never changes a stage file).
-class PictureWindow : public GameWindow {
- public:
-  void SetUndoEnabled(bool) override {}
-  void ShowMp(int) override {}
-  void MarkStageCleared(int) override {}
-  void HidePlayScreen() override {}
-  void ShowStageSelect() override {}
-};
 
 // Fonts need a Gui application; without a display the off-screen platform serves.
 std::unique_ptr<QGuiApplication> StartGui() {
@@ -65,8 +53,8 @@ int RenderCommand(const Args& given) {
 
     NoWaitClock clock;
     NoScreen screen;
-    BoardView view(assets::ReadPicture(assets::kAtlas), assets::ReadPicture(assets::kBackground), clock, screen);
-    PictureWindow window;
+    BoardView view(clock, screen);
+    NullWindow window;  // nothing to show but the surface; the tool never changes a stage file
     Game game(lines, view, window);
     game.ChooseStage(stage);
     game.inputReady = 1;

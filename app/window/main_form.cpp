@@ -53,7 +53,8 @@ MainForm::MainForm(const MainFormParts& parts)
   BuildControls();
   BuildMenu();
   BindKeys();
-  boardView_ = std::make_unique<DeferredBoardView>(*parts.frameClock, *MainImage);
+  boardView_ = std::make_unique<BoardView>(*parts.frameClock, *MainImage);
+  MainImage->SetSurface(&boardView_->surface());
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
   dialogForm = new AboutBox(this, fonts_, [this](const QUrl& url) { openUrl_(url, {}); });
 }

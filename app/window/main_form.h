@@ -12,7 +12,6 @@
 #include "app/store/stage_store.h"
 #include "core/game.h"
 #include "core/game_window.h"
-#include "deferred_board_view.h"
 #include "desktop_opener.h"
 #include "dialogs.h"
 #include "ui_fonts.h"
@@ -82,7 +81,10 @@ class MainForm : public QMainWindow, public GameWindow {
   Game& game() { return *game_; }
   StageStore& store() { return store_; }
   // The board view, built at the first stage start (or here, when asked for before).
-  const BoardView& view() { return boardView_->view(); }
+  const BoardView& view() {
+    boardView_->Load();
+    return *boardView_;
+  }
 
   // The controls, named as the screens call them; created in this order (later ones on top).
   PlaySurface* MainImage = nullptr;  // the play surface
@@ -136,7 +138,7 @@ class MainForm : public QMainWindow, public GameWindow {
   QString helpPage_;
   UiFonts fonts_;
   StageStore store_;
-  std::unique_ptr<DeferredBoardView> boardView_;
+  std::unique_ptr<BoardView> boardView_;
   std::unique_ptr<Game> game_;
   bool glyphsRead_ = false;
 };

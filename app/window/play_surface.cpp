@@ -20,7 +20,7 @@ void PlaySurface::Update(const QRect& surfaceRect) { update(surfaceRect); }
 void PlaySurface::ProcessEvents() { QCoreApplication::processEvents(); }
 
 void PlaySurface::paintEvent(QPaintEvent* event) {
-  if (surface_ == nullptr) return;
+  if (surface_ == nullptr || surface_->isNull()) return;  // nothing drawn yet
   QPainter painter(this);
   const QRect part = event->rect();
   painter.drawImage(part.topLeft(), *surface_, part);
