@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "play_state.h"
+#include "core/play_state.h"
 
 namespace suispo {
 

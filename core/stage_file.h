@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "stage_line.h"
+#include "core/stage_line.h"
 
 namespace suispo {
 

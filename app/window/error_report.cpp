@@ -1,5 +1,5 @@
 // The one place where an error that escaped a handler is shown to the player; the program goes on.
-#include "error_report.h"
+#include "app/window/error_report.h"
 
 #include <exception>
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "dialogs.h"
+#include "app/window/dialogs.h"
 
 namespace suispo {
 

@@ -1,5 +1,5 @@
 // Keys that press a button: a key acts exactly as a click, and only while the button could be clicked.
-#include "key_presses.h"
+#include "app/window/key_presses.h"
 
 #include <QAbstractButton>
 #include <QShortcut>

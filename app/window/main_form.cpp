@@ -1,5 +1,5 @@
 // MainForm's construction: the controls at their places, the fonts, the tab order and the menu.
-#include "main_form.h"
+#include "app/window/main_form.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -10,12 +10,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "about_box.h"
+#include "app/window/about_box.h"
+#include "app/window/error_report.h"
+#include "app/window/key_presses.h"
+#include "app/window/play_surface.h"
+#include "app/window/transparent_ground.h"
 #include "assets/pictures.h"
-#include "error_report.h"
-#include "key_presses.h"
-#include "play_surface.h"
-#include "transparent_ground.h"
 
 namespace suispo {
 

@@ -10,11 +10,11 @@
 #include <QUrl>
 
 #include "app/store/stage_store.h"
+#include "app/window/desktop_opener.h"
+#include "app/window/dialogs.h"
+#include "app/window/ui_fonts.h"
 #include "core/game.h"
 #include "core/game_window.h"
-#include "desktop_opener.h"
-#include "dialogs.h"
-#include "ui_fonts.h"
 #include "view/board_view.h"
 
 class QAbstractButton;

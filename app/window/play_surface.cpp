@@ -1,5 +1,5 @@
 // MainImage on screen: paints the board view's play surface and repaints what the drawing changed.
-#include "play_surface.h"
+#include "app/window/play_surface.h"
 
 #include <QCoreApplication>
 #include <QPaintEvent>

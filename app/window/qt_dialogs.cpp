@@ -1,5 +1,5 @@
 // The dialogs as the player sees them: Qt message boxes and Qt's own file dialog.
-#include "qt_dialogs.h"
+#include "app/window/qt_dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,5 +1,5 @@
 // Qt's own Japanese texts for its standard buttons and its file dialog.
-#include "qt_japanese.h"
+#include "app/window/qt_japanese.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,5 +1,5 @@
 // Pictures whose ground is not drawn: the colour of the bottom-left pixel becomes transparent.
-#include "transparent_ground.h"
+#include "app/window/transparent_ground.h"
 
 namespace suispo {
 

@@ -1,5 +1,5 @@
 // The two faces the window asks for, with the fallbacks installed on this system.
-#include "ui_fonts.h"
+#include "app/window/ui_fonts.h"
 
 #include <QFontDatabase>
 

@@ -3,7 +3,7 @@
 
 #include "core/play_state.h"
 #include "core/stage_play.h"
-#include "stage_fixture.h"
+#include "tests/core/stage_fixture.h"
 
 namespace suispo::test {
 namespace {

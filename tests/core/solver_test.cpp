@@ -4,7 +4,7 @@
 
 #include "core/solver.h"
 #include "core/stage_play.h"
-#include "stage_fixture.h"
+#include "tests/core/stage_fixture.h"
 
 namespace suispo::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/builtin_stages.h"
-#include "temp_folder.h"
+#include "tests/app/store/temp_folder.h"
 
 namespace suispo {
 namespace {
