@@ -23,11 +23,15 @@ bool HoldsLineBreak(std::string_view name) { return name.find_first_of("\r\n") !
 }  // namespace
 
 StageStore::StageStore(StorePlaces places, std::function<LocalTime()> now)
-    : places_(std::move(places)), now_(std::move(now)), saveFolder_(places_.stageFolder) {}
+    : records(RecordsFileBeside(places.settingsFile)),
+      places_(std::move(places)),
+      now_(std::move(now)),
+      saveFolder_(places_.stageFolder) {}
 
 WindowPosition StageStore::FormCreate() {
   // "xpos" keeps the top edge and "ypos" the left one; both ways use the same assignment.
   const std::string& settings = places_.settingsFile;
+  records.Read();
   position.top = ProfileInteger(ReadProfileString(settings, "Position", "xpos", ""));
   position.left = ProfileInteger(ReadProfileString(settings, "Position", "ypos", ""));
   std::string remembered = ReadProfileString(settings, "FileName", "datafile", "");
@@ -106,11 +110,13 @@ void StageStore::MarkStageCleared(int stageIndex) {
   onDisk_ = true;
 }
 
-std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList) {
+std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList, const PlayRecords* records) {
   std::vector<std::string> lines;
   lines.reserve(dataList.size());
   for (const StageLine& line : dataList) {
-    lines.push_back((IsCleared(line) ? "☆ " : "\u3000 ") + DisplayText(StageName(line)));
+    const std::optional<StageRecord> record = records != nullptr ? records->Find(line) : std::nullopt;
+    const char* mark = record && record->star ? "★ " : IsCleared(line) ? "☆ " : "\u3000 ";
+    lines.push_back(mark + DisplayText(StageName(line)));
   }
   return lines;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/store/local_time.h"
+#include "app/store/play_records.h"
 #include "app/store/program_places.h"
 #include "core/stage_line.h"
 
@@ -40,6 +41,8 @@ class StageStore {
   void MarkStageCleared(int stageIndex);
 
   std::vector<StageLine> dataList;
+  // The best clears, read by FormCreate from beside the settings file.
+  PlayRecords records;
   std::string dataFileName;  // bare name; the file lies in the folder that saves go to
   // The position FormCreate read; set before the stage file is read, so it holds even when
   // FormCreate throws.
@@ -65,8 +68,9 @@ class StageStore {
   std::string startName_;
 };
 
-// The stage list's lines in UTF-8: "　 " (not cleared) or "☆ " (cleared), then the name.
-std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList);
+// The stage list's lines in UTF-8: "　 " (not cleared), "☆ " (cleared) or "★ " (its record has the
+// star), then the name.
+std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList, const PlayRecords* records = nullptr);
 
 // The folder of the running executable, ending in '/'.
 std::string ProgramDirectory();
