@@ -31,7 +31,8 @@ class BoardPainter {
   // Animations at the character's cell; (dx, dy) is the step's direction. They draw and wait; they
   // change no state.
   virtual void AnimateStep(int x, int y, int dx, int dy, int facing) = 0;
-  virtual void AnimateClear(int x, int y) = 0;
+  // verdict: what the name plate says about the clear after the banner (UTF-8; empty keeps the banner).
+  virtual void AnimateClear(int x, int y, const std::string& verdict) = 0;
   virtual void AnimateMiss(int x, int y) = 0;
   virtual void AnimateSink(int x, int y) = 0;
   virtual void AnimateRise(int x, int y, int facing) = 0;
@@ -51,7 +52,7 @@ class NullPainter : public BoardPainter {
   void EraseCell(int, int) override {}
   void DrawStageName(const std::string&) override {}
   void AnimateStep(int, int, int, int, int) override {}
-  void AnimateClear(int, int) override {}
+  void AnimateClear(int, int, const std::string&) override {}
   void AnimateMiss(int, int) override {}
   void AnimateSink(int, int) override {}
   void AnimateRise(int, int, int) override {}

@@ -52,6 +52,7 @@ void Game::StartStage() {
 void Game::ShowStart() {
   BuildBoard(board, painter_);
   window_.ShowMp(mp);
+  window_.ShowMoveCount(moveCount);
   painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
   painter_.DrawStageName(StageName(line()));
@@ -81,6 +82,7 @@ Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direct
   const bool first = undo.undoCount < 1;
   const MoveResult move = StagePlay::Slide(direction);
   ShowFirstSnapshot(first);
+  window_.ShowMoveCount(moveCount);
   ShowTurn(from, direction);
 
   Cell at = from;
@@ -109,7 +111,8 @@ void Game::CollectKey() {
 }
 
 void Game::StageCleared() {
-  painter_.AnimateClear(playerX, playerY);
+  const std::string verdict = window_.RecordClear(stageIndex, moveCount, hinted);
+  painter_.AnimateClear(playerX, playerY, verdict);
   // A clear that could not be saved still ends: the player is told, and the game goes on.
   std::exception_ptr saveError;
   try {
@@ -150,6 +153,7 @@ bool Game::PlaceWall(int direction) {
     painter_.PresentBoard();
   }
   window_.ShowMp(mp);
+  window_.ShowMoveCount(moveCount);
   return placed;
 }
 
@@ -166,6 +170,7 @@ bool Game::Undo() {
   painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
   window_.ShowMp(mp);
+  window_.ShowMoveCount(moveCount);
   if (undo.undoCount == 0) window_.SetUndoEnabled(false);
   return true;
 }

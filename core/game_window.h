@@ -2,6 +2,8 @@
 // and a window that shows nothing.
 #pragma once
 
+#include <string>
+
 namespace suispo {
 
 class GameWindow {
@@ -10,6 +12,11 @@ class GameWindow {
 
   virtual void SetUndoEnabled(bool enabled) = 0;
   virtual void ShowMp(int mp) = 0;  // mpText shows mp in decimal
+  virtual void ShowMoveCount(int count) = 0;  // the operations of this play so far
+  // A clear in `moves` operations, a hint shown or not: kept as the stage's record when it is its
+  // best. Returns what the name plate says about it during the victory (UTF-8; may be empty). The
+  // record reaches the disk with MarkStageCleared.
+  virtual std::string RecordClear(int stageIndex, int moves, bool hinted) = 0;
   // Marks the line at stageIndex cleared and saves the stage file; may throw a GameError.
   virtual void MarkStageCleared(int stageIndex) = 0;
   // Hides the play surface and the play controls after a clear.
@@ -22,6 +29,8 @@ class NullWindow : public GameWindow {
  public:
   void SetUndoEnabled(bool) override {}
   void ShowMp(int) override {}
+  void ShowMoveCount(int) override {}
+  std::string RecordClear(int, int, bool) override { return {}; }
   void MarkStageCleared(int) override {}
   void HidePlayScreen() override {}
   void ShowStageSelect() override {}

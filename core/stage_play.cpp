@@ -6,6 +6,7 @@ namespace suispo::rules {
 void StagePlay::StartStage() {
   undo.undoCount = 0;
   undo.undoIndex = 0;
+  moveCount = 0;
   if (start_) {
     playerX = start_->x;
     playerY = start_->y;
@@ -20,8 +21,21 @@ void StagePlay::StartStage(const StageLine& line) {
   StartStage();
 }
 
+void StagePlay::PushUndo() {
+  rules::PushUndo(undo, *this);
+  undoMoveCounts_[static_cast<std::size_t>(undo.undoIndex)] = moveCount;
+}
+
+bool StagePlay::Undo() {
+  const auto slot = static_cast<std::size_t>(undo.undoIndex);
+  if (!rules::Undo(undo, *this)) return false;
+  moveCount = undoMoveCounts_[slot];
+  return true;
+}
+
 MoveResult StagePlay::Slide(int direction) {
   PushUndo();
+  ++moveCount;
   const MoveResult move = rules::Slide(*this, direction);
   if (move.landing == Landing::kMissed) StartStage();
   return move;
@@ -29,7 +43,9 @@ MoveResult StagePlay::Slide(int direction) {
 
 bool StagePlay::PlaceWall(int direction) {
   PushUndo();
-  return rules::PlaceWall(*this, direction);
+  const bool built = rules::PlaceWall(*this, direction);
+  if (built) ++moveCount;
+  return built;
 }
 
 }  // namespace suispo::rules

@@ -2,6 +2,7 @@
 // top of it; the stage tool, the solver's replays and the fuzzers play it as it is.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "core/play_state.h"
@@ -20,25 +21,35 @@ class StagePlay : public PlayState {
   // the first start found the character, so a miss never leaves it on the hole.
   void StartStage();
   void StartStage(const StageLine& line);  // the play goes on with this line (as read again)
-  // The next start begins a new play: it keeps the position it finds.
-  void NewPlay() { start_.reset(); }
+  // The next start begins a new play: it keeps the position it finds, and no hint is taken yet.
+  void NewPlay() {
+    start_.reset();
+    hinted = false;
+  }
 
   // Each operation stores a snapshot first, as the buttons do.
   // A move; a miss starts the stage again at once (the result still names the hole).
   MoveResult Slide(int direction);
   // A wall button; true when a wall was built.
   bool PlaceWall(int direction);
-  void PushUndo() { rules::PushUndo(undo, *this); }
-  // Takes back the newest operation; false when the history is empty.
-  bool Undo() { return rules::Undo(undo, *this); }
+  // The snapshot holds the operation count too.
+  void PushUndo();
+  // Takes back the newest operation, its count included; false when the history is empty.
+  bool Undo();
 
   const StageLine& line() const { return line_; }
 
   UndoRing undo;
+  // The operations since the start, as the solver counts them: each move, and each wall built. A
+  // restart or a miss begins again at 0.
+  int moveCount = 0;
+  // A hint was shown during this play (restarts included): its clear earns no star.
+  bool hinted = false;
 
  private:
   StageLine line_;
-  std::optional<Cell> start_;  // the position at the first start of this play
+  std::optional<Cell> start_;
+  std::array<int, kUndoSlots> undoMoveCounts_{};  // moveCount of each undo snapshot, by slot  // the position at the first start of this play
 };
 
 }  // namespace suispo::rules

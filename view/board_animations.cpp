@@ -75,10 +75,12 @@ void BoardView::AnimateRise(int x, int y, int facing) {
   }
 }
 
-void BoardView::AnimateClear(int x, int y) {
+void BoardView::AnimateClear(int x, int y, const std::string& verdict) {
   Load();
   CopyBanner(atlas::kClearBanner);
   for (int i = 0; i < 3; ++i) {
+    // After the first raise of the arms the plate tells how the clear went; the timing stays.
+    if (i == 1 && !verdict.empty()) DrawPlateText(QString::fromStdString(verdict));
     ShowFrame(x, y, atlas::kVictoryA, 400);
     ShowFrame(x, y, atlas::kVictoryB, 400);
   }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <QRect>
 
 #include "assets/atlas_map.h"
@@ -54,7 +55,7 @@ class BoardView : public BoardPainter {
   void EraseCell(int x, int y) override;
   void DrawStageName(const std::string& name) override;
   void AnimateStep(int x, int y, int dx, int dy, int facing) override;
-  void AnimateClear(int x, int y) override;
+  void AnimateClear(int x, int y, const std::string& verdict) override;
   void AnimateMiss(int x, int y) override;
   void AnimateSink(int x, int y) override;
   void AnimateRise(int x, int y, int facing) override;
@@ -70,6 +71,8 @@ class BoardView : public BoardPainter {
   // The top rows of the masked character: the mask ANDed, then the sprite ORed.
   void DrawCharacterRows(int left, int top, int facing, int rows);
   void CopyBanner(atlas::Rect banner);
+  // The name plate with a text centred on it, as the stage name is drawn.
+  void DrawPlateText(const QString& text);
   void EndSlideFrame();
   void Load(const QImage& atlas, const QImage& background);
 

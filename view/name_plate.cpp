@@ -21,6 +21,10 @@ QFont NameFont() {
 
 void BoardView::DrawStageName(const std::string& name) {
   Load();
+  DrawPlateText(QString::fromUtf8(DisplayText(name)));
+}
+
+void BoardView::DrawPlateText(const QString& shown) {
   const QRect slot = ToQRect(atlas::kBannerSlot);
   // The plate also wipes a banner or a name drawn before.
   RasterCopy(mainImage_, slot.topLeft(), atlas_, ToQRect(atlas::kNamePlate), RasterOp::kCopy);
@@ -28,7 +32,7 @@ void BoardView::DrawStageName(const std::string& name) {
   const QFont font = NameFont();
   const QFontMetrics metrics(font);
   // As the stage list does: a name too wide for the plate ends in "…", cut between characters.
-  const QString text = metrics.elidedText(QString::fromUtf8(DisplayText(name)), Qt::ElideRight, kNameRoom);
+  const QString text = metrics.elidedText(shown, Qt::ElideRight, kNameRoom);
   if (!text.isEmpty()) {
     const int x0 = NameLeft(metrics.horizontalAdvance(text));
     const int ascent = metrics.ascent();  // the positions below are the text's top-left corner

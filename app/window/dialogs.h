@@ -16,6 +16,8 @@ class Dialogs {
   virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
   // The file-open dialog for stage files; nothing when cancelled.
   virtual std::optional<QString> ChooseStageFile(QWidget* parent) = 0;
+  // A modal message box with OK and the information icon.
+  virtual void ShowMessage(QWidget* parent, const QString& caption, const QString& text) = 0;
   // A modal error box with OK and the error icon.
   virtual void ShowError(const QString& caption, const QString& text) = 0;
 };

@@ -10,11 +10,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <utility>
+
 #include "app/window/about_box.h"
 #include "app/window/error_report.h"
 #include "app/window/key_presses.h"
 #include "app/window/play_surface.h"
 #include "app/window/transparent_ground.h"
+#include "assets/atlas_map.h"
 #include "assets/pictures.h"
 
 namespace suispo {
@@ -28,6 +31,19 @@ QPushButton* GlyphButton(QWidget* parent, int left, int top) {
   button->setFocusPolicy(Qt::NoFocus);
   button->hide();
   return button;
+}
+
+// A figure of the play record: white digits in its dark window of the play screen's art.
+QLabel* FigureLabel(QWidget* parent, atlas::Rect window, const QFont& font) {
+  auto* label = new QLabel(QString(), parent);
+  label->setGeometry(window.left, window.top, window.width(), window.height());
+  label->setAlignment(Qt::AlignCenter);
+  label->setFont(font);
+  QPalette white = label->palette();
+  white.setColor(QPalette::WindowText, Qt::white);
+  label->setPalette(white);
+  label->hide();
+  return label;
 }
 
 QPushButton* TextButton(QWidget* parent, const QString& caption, QRect place, Qt::FocusPolicy focus) {
@@ -79,6 +95,11 @@ void MainForm::BuildControls() {
   white.setColor(QPalette::WindowText, Qt::white);
   mpText->setPalette(white);
   mpText->hide();
+  mpText->setAccessibleName(QStringLiteral("のこりの壁 0"));
+
+  moveText = FigureLabel(client, atlas::kMoveCountWindow, fonts_.Proportional(13, true));
+  parText = FigureLabel(client, atlas::kParWindow, fonts_.Proportional(13, true));
+  bestText = FigureLabel(client, atlas::kBestWindow, fonts_.Proportional(13, true));
 
   TitleImage = new QLabel(client);
   TitleImage->setGeometry(85, 13, 350, 135);
@@ -93,6 +114,13 @@ void MainForm::BuildControls() {
   EMoveButton = GlyphButton(client, 430, 224);
   SMoveButton = GlyphButton(client, 395, 259);
   WMoveButton = GlyphButton(client, 360, 225);
+
+  // What a screen reader says for the buttons that show only a picture.
+  const std::pair<QPushButton*, const char*> names[] = {
+      {NWallButton, "上に壁を置く"}, {EWallButton, "右に壁を置く"}, {SWallButton, "下に壁を置く"},
+      {WWallButton, "左に壁を置く"}, {NMoveButton, "上へ移動"},     {EMoveButton, "右へ移動"},
+      {SMoveButton, "下へ移動"},     {WMoveButton, "左へ移動"}};
+  for (const auto& [button, name] : names) button->setAccessibleName(QString::fromUtf8(name));
 
   selectGroup = new QGroupBox(QStringLiteral("Ｓｔａｇｅ　Ｓｅｌｅｃｔ"), client);
   selectGroup->setGeometry(36, 161, 439, 192);
@@ -168,6 +196,9 @@ void MainForm::BindKeys() {
 void MainForm::BuildMenu() {
   QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
   loadMenu = gameMenu->addAction(QStringLiteral("読み込み(&O)"));
+  hintMenu = gameMenu->addAction(QStringLiteral("ヒント(&H)"));
+  hintMenu->setShortcut(Qt::Key_H);
+  hintMenu->setEnabled(false);
   gameMenu->addSeparator();
   ExitMenu = gameMenu->addAction(QStringLiteral("終了(&X)"));
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
@@ -176,14 +207,15 @@ void MainForm::BuildMenu() {
   About1 = helpMenu->addAction(QStringLiteral("バージョン情報(&A)"));
 
   Connect(loadMenu, &MainForm::loadMenuClick);
+  Connect(hintMenu, &MainForm::hintMenuClick);
   Connect(ExitMenu, &MainForm::ExitMenuClick);
   Connect(Help1, &MainForm::Help1Click);
   Connect(About1, &MainForm::About1Click);
 }
 
-std::array<QWidget*, 12> MainForm::PlayControls() const {
-  return {mpText,      NWallButton, WWallButton, SWallButton, EWallButton,  NMoveButton,
-          WMoveButton, SMoveButton, EMoveButton, undoButton,  resetButton, giveupButton};
+std::array<QWidget*, 15> MainForm::PlayControls() const {
+  return {mpText,      NWallButton, WWallButton, SWallButton,  EWallButton, NMoveButton, WMoveButton, SMoveButton,
+          EMoveButton, undoButton,  resetButton, giveupButton, moveText,    parText,     bestText};
 }
 
 void MainForm::Connect(QAbstractButton* button, void (MainForm::*handler)()) {

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/store/stage_store.h"
+#include "app/window/background_solve.h"
 #include "app/window/desktop_opener.h"
 #include "app/window/dialogs.h"
 #include "app/window/ui_fonts.h"
@@ -67,6 +68,8 @@ class MainForm : public QMainWindow, public GameWindow {
   void resetButtonClick();
   void giveupButtonClick();
   void loadMenuClick();
+  // Game > Hint (key H): lights the button of the next operation of a shortest clear for a second.
+  void hintMenuClick();
   void ExitMenuClick();
   void Help1Click();   // opens the help page
   void About1Click();  // shows the About box
@@ -74,6 +77,8 @@ class MainForm : public QMainWindow, public GameWindow {
   // What the rules ask of the window.
   void SetUndoEnabled(bool enabled) override;
   void ShowMp(int mp) override;
+  void ShowMoveCount(int count) override;
+  std::string RecordClear(int stageIndex, int moves, bool hinted) override;
   void MarkStageCleared(int stageIndex) override;
   void HidePlayScreen() override;
   void ShowStageSelect() override;
@@ -89,6 +94,9 @@ class MainForm : public QMainWindow, public GameWindow {
   // The controls, named as the screens call them; created in this order (later ones on top).
   PlaySurface* MainImage = nullptr;  // the play surface
   QLabel* mpText = nullptr;          // the wall points left
+  QLabel* moveText = nullptr;        // the operations of this play
+  QLabel* parText = nullptr;         // the fewest operations that clear the stage
+  QLabel* bestText = nullptr;        // the stage's record
   QLabel* TitleImage = nullptr;      // the title lettering of the stage select screen
   QPushButton* NWallButton = nullptr;
   QPushButton* EWallButton = nullptr;
@@ -105,6 +113,7 @@ class MainForm : public QMainWindow, public GameWindow {
   QPushButton* giveupButton = nullptr;  // back to the stage select screen
   QPushButton* undoButton = nullptr;
   QAction* loadMenu = nullptr;  // Game > Open
+  QAction* hintMenu = nullptr;  // Game > Hint, only on the play screen
   QAction* ExitMenu = nullptr;
   QAction* Help1 = nullptr;   // Help > Contents: the help page
   QAction* About1 = nullptr;  // Help > About: the About box
@@ -112,7 +121,14 @@ class MainForm : public QMainWindow, public GameWindow {
   HelpWindow* helpWindow = nullptr;  // made when the desktop first fails to open the help page
 
   // The play controls in the order they are shown and hidden.
-  std::array<QWidget*, 12> PlayControls() const;
+  std::array<QWidget*, 15> PlayControls() const;
+
+  // The par once the worker has told it: a number, kNoPar, or kParPending while it searches.
+  static constexpr int kParPending = -2;
+  static constexpr int kNoPar = -1;
+  int par() const { return par_; }
+  // A hint still being searched for.
+  bool HintPending() const { return hintSolve_.Running(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -132,6 +148,13 @@ class MainForm : public QMainWindow, public GameWindow {
   void Connect(QAction* action, void (MainForm::*handler)());
   void RunHandler(void (MainForm::*handler)());
   void FormClose();
+  // The play record's side of a stage start: the par searched anew, the record shown.
+  void StartRecord();
+  void ShowPar();
+  void ShowBest();
+  void ShowHint(const SolveResult& answer);
+  // A new operation: a hint still searched for is dropped, a lit button goes dark.
+  void DropHint();
 
   Dialogs& dialogs_;
   OpenDocument openUrl_;
@@ -141,6 +164,10 @@ class MainForm : public QMainWindow, public GameWindow {
   std::unique_ptr<BoardView> boardView_;
   std::unique_ptr<Game> game_;
   bool glyphsRead_ = false;
+  BackgroundSolve parSolve_;
+  BackgroundSolve hintSolve_;
+  int par_ = kParPending;
+  QPushButton* litButton_ = nullptr;  // the hint's button while it is lit
 };
 
 }  // namespace suispo

@@ -11,6 +11,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <exception>
 
 #include "app/window/about_box.h"
 #include "app/window/error_report.h"
@@ -45,7 +46,7 @@ void MainForm::ShowStageSelect() {
   StageList->clear();
   // Rows of 13 pixels, or as tall as the fallback font needs so that no glyph is cut off.
   const int lineHeight = std::max(13, StageList->fontMetrics().height());
-  for (const std::string& line : StageListLines(store_.dataList)) {
+  for (const std::string& line : StageListLines(store_.dataList, &store_.records)) {
     auto* item = new QListWidgetItem(QString::fromStdString(line), StageList);
     item->setSizeHint({StageList->fontMetrics().horizontalAdvance(item->text()) + 4, lineHeight});
   }
@@ -65,10 +66,12 @@ void MainForm::ChoiseButtomClick() {
   // The stage is built before the screen changes, so a line that fails to start leaves the
   // stage select screen as it was.
   game_->ChooseStage(StageList->row(selected.first()));
+  StartRecord();
   ReadGlyphs();
   TitleImage->hide();
   selectGroup->hide();
   loadMenu->setEnabled(false);
+  hintMenu->setEnabled(true);
   MainImage->show();
   for (QWidget* control : PlayControls()) control->show();
   game_->inputReady = 1;
@@ -130,11 +133,21 @@ void MainForm::About1Click() { dialogForm->PlaceAndShow(); }
 
 void MainForm::SetUndoEnabled(bool enabled) { undoButton->setEnabled(enabled); }
 
-void MainForm::ShowMp(int mp) { mpText->setText(QString::number(mp)); }
-
-void MainForm::MarkStageCleared(int stageIndex) { store_.MarkStageCleared(stageIndex); }
+void MainForm::MarkStageCleared(int stageIndex) {
+  // The record is saved even when the stage file cannot be; the first failure is reported.
+  std::exception_ptr recordError;
+  try {
+    store_.records.Save();
+  } catch (...) {
+    recordError = std::current_exception();
+  }
+  store_.MarkStageCleared(stageIndex);
+  if (recordError) std::rethrow_exception(recordError);
+}
 
 void MainForm::HidePlayScreen() {
+  DropHint();
+  hintMenu->setEnabled(false);
   MainImage->hide();
   for (QWidget* control : PlayControls()) control->hide();
 }

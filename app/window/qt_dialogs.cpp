@@ -23,6 +23,11 @@ std::optional<QString> QtDialogs::ChooseStageFile(QWidget* parent) {
   return dialog.selectedFiles().first();
 }
 
+void QtDialogs::ShowMessage(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
 void QtDialogs::ShowError(const QString& caption, const QString& text) {
   QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
   box.exec();

@@ -1,11 +1,13 @@
 // The 512 x 360 play-screen picture: marble with recessed panels for the board, the name plate,
-// the title lettering, the wall-point counter and the three groups of buttons.
+// the title lettering, the wall-point counter, the three groups of buttons and the record's figures.
 #include "assets/generator/play_background.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <utility>
 
 #include "assets/generator/lettering.h"
 #include "assets/generator/marble.h"
@@ -34,9 +36,9 @@ void Recess(QPainter& p, const QRectF& area, double radius, const QColor& floor 
   p.drawRoundedRect(area.adjusted(1, 1, -1, -1), radius, radius);
 }
 
-void Caption(QPainter& p, const QRectF& box, const QString& text) {
+void Caption(QPainter& p, const QRectF& box, const QString& text, int pixelSize = 13) {
   QFont font("IPAPGothic");
-  font.setPixelSize(13);
+  font.setPixelSize(pixelSize);
   font.setBold(true);
   QPainterPath path;
   path.addText(0, 0, font, text);
@@ -87,6 +89,14 @@ QImage PlayBackground() {
   // The move buttons, then the undo, restart and title buttons.
   Recess(p, QRectF(352, 184, 120, 112), 10);
   Crystal(p, QPointF(411.5, 240), 14);
+  // The play record's figures in the recess's empty corners: a small caption, a dark window.
+  const std::pair<atlas::Rect, const char*> figures[] = {
+      {atlas::kMoveCountWindow, "手数"}, {atlas::kParWindow, "最短"}, {atlas::kBestWindow, "記録"}};
+  for (const auto& [window, caption] : figures) {
+    const atlas::Rect above = atlas::CaptionAbove(window);
+    Caption(p, QRectF(above.left, above.top, above.width(), above.height()), QString::fromUtf8(caption), 11);
+    Recess(p, Around(window, 0), 3, QColor(14, 16, 22));
+  }
   Recess(p, QRectF(348, 301, 132, 44), 8);
   return surface;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/board_painter.h"
@@ -13,6 +14,7 @@ namespace suispo::test {
 class RecordingPainter : public BoardPainter {
  public:
   std::vector<std::string> calls;
+  std::string verdict;  // the name plate's text at the last clear
 
   void DrawFloor(int x, int y) override { Add("DrawFloor", {x, y}); }
   void DrawTile(int x, int y, int kind) override { Add("DrawTile", {x, y, kind}); }
@@ -25,7 +27,10 @@ class RecordingPainter : public BoardPainter {
   void EraseCell(int x, int y) override { Add("EraseCell", {x, y}); }
   void DrawStageName(const std::string& name) override { calls.push_back("DrawStageName(" + name + ")"); }
   void AnimateStep(int x, int y, int dx, int dy, int facing) override { Add("AnimateStep", {x, y, dx, dy, facing}); }
-  void AnimateClear(int x, int y) override { Add("AnimateClear", {x, y}); }
+  void AnimateClear(int x, int y, const std::string& verdict) override {
+    Add("AnimateClear", {x, y});
+    this->verdict = verdict;
+  }
   void AnimateMiss(int x, int y) override { Add("AnimateMiss", {x, y}); }
   void AnimateSink(int x, int y) override { Add("AnimateSink", {x, y}); }
   void AnimateRise(int x, int y, int facing) override { Add("AnimateRise", {x, y, facing}); }
@@ -48,6 +53,8 @@ class RecordingWindow : public GameWindow {
   bool undoEnabled = false;
   std::string mpText = "0";
   bool failSave = false;
+  int moveCount = -1;  // as last shown
+  std::vector<std::pair<int, bool>> clears;  // (moves, hinted) of each clear recorded
 
   void SetUndoEnabled(bool enabled) override {
     undoEnabled = enabled;
@@ -56,6 +63,11 @@ class RecordingWindow : public GameWindow {
   void ShowMp(int mp) override {
     mpText = std::to_string(mp);
     calls.push_back("ShowMp(" + mpText + ")");
+  }
+  void ShowMoveCount(int count) override { moveCount = count; }
+  std::string RecordClear(int, int moves, bool hinted) override {
+    clears.push_back({moves, hinted});
+    return "verdict";
   }
   void MarkStageCleared(int stageIndex) override {
     calls.push_back("MarkStageCleared(" + std::to_string(stageIndex) + ")");

@@ -82,7 +82,7 @@ TEST_F(ViewTest, RiseRevealsTheFigureFromTheHeadDown) {
 
 TEST_F(ViewTest, VictoryShowsBannerAndSixHeldFramesEndingArmsRaised) {
   Start(kOpenBoard);
-  view.AnimateClear(2, 5);
+  view.AnimateClear(2, 5, "");
 
   std::vector<std::string> want{kUpdateBanner};
   for (int i = 0; i < 6; ++i) want.insert(want.end(), {kUpdateBoard, "events", "sleep 400"});
@@ -96,6 +96,24 @@ TEST_F(ViewTest, VictoryShowsBannerAndSixHeldFramesEndingArmsRaised) {
     EXPECT_TRUE(SameRegion(frame, QRect(16, 14, 297, 21), atlas, atlas::kClearBanner)) << i;
     EXPECT_TRUE(SameRegion(frame, cell, atlas, i % 2 == 0 ? atlas::kVictoryA : atlas::kVictoryB)) << i;
   }
+}
+
+TEST_F(ViewTest, AVerdictTakesThePlateAfterTheFirstRaiseOfTheArmsInTheSameTime) {
+  Start(kOpenBoard);
+  view.AnimateClear(2, 5, "7手でクリア");
+
+  std::vector<std::string> want{kUpdateBanner};
+  for (int i = 0; i < 6; ++i) {
+    if (i == 2) want.push_back(kUpdateBanner);
+    want.insert(want.end(), {kUpdateBoard, "events", "sleep 400"});
+  }
+  want.push_back("sleep 800");
+  EXPECT_EQ(recorder.calls, want);
+  ASSERT_EQ(recorder.frames.size(), 6u);
+  const QRect slot(16, 14, 297, 21);
+  EXPECT_TRUE(SameRegion(recorder.frames[1], slot, atlas, atlas::kClearBanner));
+  EXPECT_FALSE(SameRegion(recorder.frames[2], slot, atlas, atlas::kClearBanner));
+  EXPECT_FALSE(SameRegion(recorder.frames[2], slot, atlas, atlas::kNamePlate));  // the plate with the text
 }
 
 TEST_F(ViewTest, FallShowsBannerAndFiveHeldFramesEndingOnTheEmptyHole) {

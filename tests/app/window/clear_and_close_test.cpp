@@ -20,11 +20,12 @@ void ClearStageOne(MainForm& form) {
 TEST_F(WindowTest, ClearingBuiltInStageOneSavesItsFlagAndSelectsTheNextStage) {
   Start();
   Choose(0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->par() == 7; }));
   ClearStageOne(*form);
   EXPECT_TRUE(dialogs().errors.empty());
   EXPECT_TRUE(OnStageSelect());
   EXPECT_EQ(SelectedRow(), 1);
-  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("☆ 練習ステージ"));
+  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("★ 練習ステージ"));  // at par, without a hint
   EXPECT_EQ(form->game().inputReady, 1);
 
   std::vector<StageLine> expected = BuiltinStages();
@@ -38,6 +39,7 @@ TEST_F(WindowTest, ClearingTheLastStageKeepsItSelected) {
   UseStageFile({EastClearLine("first"), EastClearLine("last")});
   Start();
   Choose(1);
+  form->hintMenu->trigger();  // a hint: the clear at par earns ☆, not ★
   Click(form->EMoveButton);
   EXPECT_TRUE(OnStageSelect());
   EXPECT_EQ(SelectedRow(), 1);

@@ -26,6 +26,9 @@ class FakeDialogs : public Dialogs {
     ++fileChoices;
     return chosenFile;
   }
+  void ShowMessage(QWidget*, const QString& caption, const QString& text) override {
+    messages.push_back({caption, text});
+  }
   void ShowError(const QString& caption, const QString& text) override { errors.push_back({caption, text}); }
 
   void Reset() { *this = FakeDialogs(); }
@@ -34,6 +37,7 @@ class FakeDialogs : public Dialogs {
   std::optional<QString> chosenFile;
   std::vector<Shown> questions;
   std::vector<Shown> errors;
+  std::vector<Shown> messages;
   int fileChoices = 0;
 };
 

@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// MainForm's figures and play record: the wall points, the operation count, the par searched in the
+// background, the best clear and the hint.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/window/main_form.h"
+
+namespace suispo {
+
+namespace {
+
+constexpr int kHintLitMs = 1000;
+
+// "…" while searching, "—" when there is no par.
+QString ParShown(int par) {
+  if (par == MainForm::kParPending) return QStringLiteral("…");
+  if (par == MainForm::kNoPar) return QStringLiteral("—");
+  return QString::number(par);
+}
+
+// A figure's label shows the number; a screen reader reads its caption with it.
+void ShowFigure(QLabel* label, const QString& caption, const QString& shown) {
+  label->setText(shown);
+  label->setAccessibleName(caption + QLatin1Char(' ') + shown);
+}
+
+}  // namespace
+
+void MainForm::ShowMp(int mp) { ShowFigure(mpText, QStringLiteral("のこりの壁"), QString::number(mp)); }
+
+void MainForm::ShowMoveCount(int count) {
+  ShowFigure(moveText, QStringLiteral("手数"), QString::number(count));
+  DropHint();
+}
+
+void MainForm::StartRecord() {
+  par_ = kParPending;
+  ShowPar();
+  ShowBest();
+  DropHint();
+  parSolve_.Start(*game_, [this](const SolveResult& answer) {
+    par_ = answer.outcome == SolveOutcome::kSolved ? static_cast<int>(answer.ops.size()) : kNoPar;
+    ShowPar();
+  });
+}
+
+void MainForm::ShowPar() { ShowFigure(parText, QStringLiteral("最短"), ParShown(par_)); }
+
+void MainForm::ShowBest() {
+  const std::optional<StageRecord> record =
+      store_.records.Find(store_.dataList.at(static_cast<std::size_t>(game_->stageIndex)));
+  ShowFigure(bestText, QStringLiteral("記録"), record ? QString::number(record->best) : QStringLiteral("—"));
+}
+
+std::string MainForm::RecordClear(int stageIndex, int moves, bool hinted) {
+  const std::optional<int> par = par_ >= 0 ? std::optional<int>(par_) : std::nullopt;
+  const ClearNote note =
+      store_.records.Note(store_.dataList.at(static_cast<std::size_t>(stageIndex)), moves, par, hinted);
+  QString verdict = QStringLiteral("%1手でクリア").arg(moves);
+  if (par) verdict += QStringLiteral("（最短 %1手）").arg(*par);
+  if (!hinted && par && moves <= *par) verdict += QStringLiteral("★");
+  if (note.newBest) verdict += QStringLiteral(" 新記録！");
+  return verdict.toStdString();
+}
+
+void MainForm::hintMenuClick() {
+  if (game_->inputReady != 1) return;
+  DropHint();
+  game_->hinted = true;
+  hintSolve_.Start(*game_, [this](const SolveResult& answer) { ShowHint(answer); });
+}
+
+void MainForm::ShowHint(const SolveResult& answer) {
+  if (answer.outcome != SolveOutcome::kSolved || answer.ops.empty()) {
+    dialogs_.ShowMessage(this, QStringLiteral("ヒント"),
+                         answer.outcome == SolveOutcome::kNoSolution
+                             ? QStringLiteral("この局面からはクリアできません。１手戻すか、やり直してください。")
+                             : QStringLiteral("この局面からの手順は、探しきれませんでした。"));
+    return;
+  }
+  const SolverOp next = answer.ops.front();
+  const std::array<QPushButton*, 4> moves = {NMoveButton, EMoveButton, SMoveButton, WMoveButton};
+  const std::array<QPushButton*, 4> walls = {NWallButton, EWallButton, SWallButton, WWallButton};
+  litButton_ = (next.wall ? walls : moves).at(static_cast<std::size_t>(next.direction));
+  // The button is lit for a moment; only its look changes, never the game.
+  litButton_->setStyleSheet(QStringLiteral("QPushButton { background-color: #ffd84a; border: 2px solid #ff8000; }"));
+  QTimer::singleShot(kHintLitMs, litButton_, [this, button = litButton_] {
+    if (litButton_ == button) DropHint();
+  });
+}
+
+void MainForm::DropHint() {
+  hintSolve_.Cancel();
+  if (litButton_ != nullptr) litButton_->setStyleSheet(QString());
+  litButton_ = nullptr;
+}
+
+}  // namespace suispo

@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The play record on the window: the figures, the par from the background, the star, the hint, and
+// the names a screen reader reads.
+#include <QAccessible>
+
+#include "core/builtin_stages.h"
+
+#include "tests/app/window/window_fixture.h"
+
+namespace suispo::test {
+namespace {
+
+class PlayRecordTest : public WindowTest {
+ protected:
+  std::vector<QPushButton*> GameButtons() const {
+    return {form->NWallButton, form->EWallButton, form->SWallButton, form->WWallButton,
+            form->NMoveButton, form->EMoveButton, form->SMoveButton, form->WMoveButton};
+  }
+  // The button the hint lit, once the search has answered; none when it did not.
+  QPushButton* LitButton() {
+    QPushButton* lit = nullptr;
+    (void)QTest::qWaitFor([&] {
+      for (QPushButton* button : GameButtons()) {
+        if (!button->styleSheet().isEmpty()) lit = button;
+      }
+      return lit != nullptr || !dialogs().messages.empty();
+    }, 30000);
+    return lit;
+  }
+  void WaitForPar() {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->par() != MainForm::kParPending; }, 10000));
+  }
+};
+
+TEST_F(PlayRecordTest, CounterParAndRecordOfAClearAtParEarnTheStar) {
+  Start();
+  Choose(0);
+  EXPECT_EQ(form->moveText->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->bestText->text(), QStringLiteral("—"));
+  WaitForPar();
+  EXPECT_EQ(form->parText->text(), QStringLiteral("7"));
+  // +E N E S W N W: stage 1 in seven operations.
+  Click(form->EWallButton);
+  Click(form->NMoveButton);
+  EXPECT_EQ(form->moveText->text(), QStringLiteral("2"));
+  Click(form->undoButton);
+  EXPECT_EQ(form->moveText->text(), QStringLiteral("1"));
+  for (QPushButton* move : {form->NMoveButton, form->EMoveButton, form->SMoveButton, form->WMoveButton,
+                            form->NMoveButton, form->WMoveButton}) {
+    Click(move);
+  }
+  ASSERT_TRUE(OnStageSelect());
+  EXPECT_TRUE(form->StageList->item(0)->text().startsWith(QStringLiteral("★ ")));
+  EXPECT_NE(ReadFile("suispo-records.txt").find("7 1 "), std::string::npos);  // saved at the clear
+  Choose(0);
+  EXPECT_EQ(form->bestText->text(), QStringLiteral("7"));
+}
+
+TEST_F(PlayRecordTest, FollowingTheHintClearsStageFiveAndNeverEarnsTheStar) {
+  Start();
+  Choose(4);
+  WaitForPar();
+  const int par = form->par();
+  ASSERT_GT(par, 0);
+  int presses = 0;
+  while (OnPlayScreen() && presses < par) {
+    form->hintMenu->trigger();
+    QPushButton* lit = LitButton();
+    ASSERT_NE(lit, nullptr) << "after " << presses << " operations";
+    Click(lit);
+    ++presses;
+  }
+  EXPECT_EQ(presses, par);
+  EXPECT_TRUE(OnStageSelect());
+  EXPECT_TRUE(dialogs().messages.empty());
+  EXPECT_TRUE(form->StageList->item(4)->text().startsWith(QStringLiteral("☆ ")));
+  EXPECT_EQ(form->store().records.Find(form->store().dataList[4])->best, par);
+}
+
+TEST_F(PlayRecordTest, AnOperationDuringTheHintsSearchGoesAheadAndDropsTheHint) {
+  Start();
+  Choose(4);
+  form->hintMenu->trigger();
+  EXPECT_TRUE(form->HintPending());
+  Click(form->WMoveButton);  // answered at once, whatever the search is doing
+  EXPECT_EQ(form->moveText->text(), QStringLiteral("1"));
+  EXPECT_FALSE(form->HintPending());
+  QTest::qWait(300);
+  for (QPushButton* button : GameButtons()) EXPECT_TRUE(button->styleSheet().isEmpty());
+}
+
+TEST_F(PlayRecordTest, AHintWhereNoClearIsLeftSaysSo) {
+  StageLine line = BuiltinStages()[0];
+  line.replace(72, 2, "00");  // stage one needs its one wall
+  UseStageFile({line});
+  Start();
+  Choose(0);
+  WaitForPar();
+  EXPECT_EQ(form->parText->text(), QStringLiteral("—"));
+  form->hintMenu->trigger();
+  EXPECT_EQ(LitButton(), nullptr);
+  ASSERT_EQ(dialogs().messages.size(), 1u);
+  EXPECT_EQ(dialogs().messages[0].text,
+            QStringLiteral("この局面からはクリアできません。１手戻すか、やり直してください。"));
+}
+
+TEST_F(PlayRecordTest, EveryPlayControlHasAJapaneseNameAndTheCountersReadTheirNumbers) {
+  Start();
+  Choose(0);
+  WaitForPar();
+  auto name = [](QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face != nullptr ? face->text(QAccessible::Name) : QString();
+  };
+  const QStringList expected = {"上に壁を置く", "右に壁を置く", "下に壁を置く", "左に壁を置く",
+                                "上へ移動",     "右へ移動",     "下へ移動",     "左へ移動"};
+  const std::vector<QPushButton*> buttons = GameButtons();
+  for (std::size_t i = 0; i < buttons.size(); ++i) EXPECT_EQ(name(buttons[i]), expected[static_cast<int>(i)]);
+  EXPECT_EQ(name(form->undoButton), QStringLiteral("１手戻す"));
+  EXPECT_EQ(name(form->mpText), QStringLiteral("のこりの壁 1"));
+  EXPECT_EQ(name(form->moveText), QStringLiteral("手数 0"));
+  EXPECT_EQ(name(form->parText), QStringLiteral("最短 7"));
+  EXPECT_EQ(name(form->bestText), QStringLiteral("記録 —"));
+}
+
+}  // namespace
+}  // namespace suispo::test
