@@ -34,8 +34,9 @@ QPushButton* GlyphButton(QWidget* parent, int left, int top) {
 }
 
 // A figure of the play record: white digits in its dark window of the play screen's art.
-QLabel* FigureLabel(QWidget* parent, atlas::Rect window, const QFont& font) {
+QLabel* FigureLabel(QWidget* parent, atlas::Rect window, const QFont& font, const QString& caption) {
   auto* label = new QLabel(QString(), parent);
+  label->setAccessibleName(caption);
   label->setGeometry(window.left, window.top, window.width(), window.height());
   label->setAlignment(Qt::AlignCenter);
   label->setFont(font);
@@ -97,13 +98,14 @@ void MainForm::BuildControls() {
   mpText->hide();
   mpText->setAccessibleName(QStringLiteral("のこりの壁 0"));
 
-  moveText = FigureLabel(client, atlas::kMoveCountWindow, fonts_.Proportional(13, true));
-  parText = FigureLabel(client, atlas::kParWindow, fonts_.Proportional(13, true));
-  bestText = FigureLabel(client, atlas::kBestWindow, fonts_.Proportional(13, true));
+  moveText = FigureLabel(client, atlas::kMoveCountWindow, fonts_.Proportional(13, true), QStringLiteral("手数"));
+  parText = FigureLabel(client, atlas::kParWindow, fonts_.Proportional(13, true), QStringLiteral("最短"));
+  bestText = FigureLabel(client, atlas::kBestWindow, fonts_.Proportional(13, true), QStringLiteral("記録"));
 
   TitleImage = new QLabel(client);
   TitleImage->setGeometry(85, 13, 350, 135);
   TitleImage->setPixmap(WithTransparentGround(assets::ReadPicture(assets::kTitle)));
+  TitleImage->setAccessibleName(kApplicationTitle);
   TitleImage->hide();
 
   NWallButton = GlyphButton(client, 396, 71);
