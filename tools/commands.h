@@ -1,6 +1,7 @@
 // The commands of the stage tool; each takes the arguments after its name and returns the exit status.
 #pragma once
 
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,8 @@ int GenerateCommand(const Args& args);  // write a file of new stages
 // Every error the tool reports starts "suispo-stage: ". Fail writes the message (control characters
 // escaped) to standard error and returns the exit status 2; Usage does so for the command forms.
 int Fail(std::string_view message);
+// The same for a caught error, with status 1 for an operation after the clear (tools/replay.h).
+int Fail(const std::exception& error);
 int Usage(std::string_view forms);
 
 }  // namespace suispo::tool
