@@ -1,6 +1,8 @@
 // The one place where an error that escaped a handler is shown to the player; the program goes on.
 #include "app/window/error_report.h"
 
+#include "app/window/application_title.h"
+
 #include <exception>
 
 namespace suispo {

@@ -1,6 +1,8 @@
 // The application object: every event it dispatches runs under the error report.
 #include "app/window/error_reporting_application.h"
 
+#include "app/window/application_title.h"
+
 #include "app/window/error_report.h"
 
 namespace suispo {

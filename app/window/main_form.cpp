@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "app/window/about_box.h"
+#include "app/window/application_title.h"
 #include "app/window/error_report.h"
 #include "app/window/key_presses.h"
 #include "app/window/play_surface.h"
