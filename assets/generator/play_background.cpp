@@ -1,5 +1,4 @@
-// The 512 x 360 play-screen picture: marble with recessed panels for the board, the name plate,
-// the title lettering, the wall-point counter and the three groups of buttons.
+// The background painted: marble, then a bevelled recess for each panel and box, captions and crystals.
 #include "assets/generator/play_background.h"
 
 #include <QFont>
