@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/store/stage_store.h"
+#include "assets/play_screen_layout.h"
 #include "app/window/desktop_opener.h"
 #include "app/window/dialogs.h"
 #include "app/window/ui_fonts.h"
@@ -141,6 +142,8 @@ class MainForm : public QMainWindow, public GameWindow {
   std::unique_ptr<BoardView> boardView_;
   std::unique_ptr<Game> game_;
   bool glyphsRead_ = false;
+  // The play screen's figures, by their rows in layout::kFigures; mpText is one of them.
+  std::array<QLabel*, layout::kFigures.size()> figures_{};
 };
 
 }  // namespace suispo
