@@ -17,6 +17,9 @@ int SolveCommand(const Args& args);     // the shortest clear from a stage's sta
 int CheckCommand(const Args& args);     // every stage of a file: problems and par
 int GenerateCommand(const Args& args);  // write a file of new stages
 
+// Whether args begins with flag; the flag is taken off.
+bool TakeLeadingFlag(Args& args, std::string_view flag);
+
 // Every error the tool reports starts "suispo-stage: ". Fail writes the message (control characters
 // escaped) to standard error and returns the exit status 2; Usage does so for the command forms.
 int Fail(std::string_view message);

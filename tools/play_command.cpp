@@ -31,8 +31,7 @@ void Report(bool json, const rules::StagePlay& play, const std::string& op, cons
 
 int PlayCommand(const Args& given) {
   Args args = given;
-  const bool json = !args.empty() && args[0] == "--json";
-  if (json) args.erase(args.begin());
+  const bool json = TakeLeadingFlag(args, "--json");
   if (args.size() < 2) return Usage("suispo-stage play [--json] FILE STAGE [OP ...]");
   try {
     const StageRequest request = OpenStage(args);

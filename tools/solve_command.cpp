@@ -54,8 +54,7 @@ void Report(bool json, int stage, const SolveResult& r, double ms) {
 
 int SolveCommand(const Args& given) {
   Args args = given;
-  const bool json = !args.empty() && args[0] == "--json";
-  if (json) args.erase(args.begin());
+  const bool json = TakeLeadingFlag(args, "--json");
   if (args.size() < 2) return Usage("suispo-stage solve [--json] FILE STAGE [OP ...]");
   try {
     const StageRequest request = OpenStage(args);
