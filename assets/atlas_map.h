@@ -48,12 +48,4 @@ inline constexpr int kSurfaceHeight = 360;
 inline constexpr Rect kBoardSlot{16, 45, 312, 341};
 inline constexpr Rect kBannerSlot{16, 14, 313, 35};
 
-// The play record's figures sit in the empty corners of the move-button recess, clear of the four
-// buttons: each a caption over a small dark window that the window's label fills with white digits.
-inline constexpr Rect kMoveCountWindow{355, 203, 392, 221};  // 手数, upper left
-inline constexpr Rect kParWindow{432, 203, 469, 221};        // 最短, upper right
-inline constexpr Rect kBestWindow{355, 275, 392, 293};       // 記録, lower left
-// The caption above a figure's window.
-constexpr Rect CaptionAbove(Rect window) { return {window.left, window.top - 16, window.right, window.top - 1}; }
-
 }  // namespace suispo::atlas

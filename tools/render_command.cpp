@@ -46,29 +46,23 @@ int RenderCommand(const Args& given) {
   }
   if (args.size() < 2 || out.empty()) return Usage("suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png");
   try {
-    const std::vector<std::string> ops = ParseOps(Args(args.begin() + 2, args.end()));
-    const std::vector<StageLine> lines = ReadStageFile(args[0]);
-    const int stage = StageIndexOf(args[1], lines.size());
+    const StageRequest request = OpenStage(args);
     const auto gui = StartGui();
 
     NoWaitClock clock;
     NoScreen screen;
     BoardView view(clock, screen);
     NullWindow window;  // nothing to show but the surface; the tool never changes a stage file
-    Game game(lines, view, window);
-    game.ChooseStage(stage);
+    Game game(request.lines, view, window);
+    game.ChooseStage(request.stage);
     game.inputReady = 1;
-    bool cleared = false;
-    for (const std::string& op : ops) {
-      if (cleared) throw std::runtime_error("the stage is cleared; '" + op + "' comes after the end");
-      cleared = RunOp(game, op) == "cleared";
-    }
+    ReplayOps(game, request.ops);
     const QImage picture = board ? view.surface().copy(kBoardPanel) : view.surface();
     if (!picture.save(QString::fromStdString(out), "PNG")) {
       throw std::runtime_error("cannot write " + out);
     }
   } catch (const std::exception& e) {
-    return Fail(e.what());
+    return Fail(e);
   }
   return 0;
 }

@@ -7,24 +7,10 @@
 
 #include "assets/atlas_map.h"
 #include "core/board_painter.h"
+#include "view/frame_clock.h"
+#include "view/surface_sink.h"
 
 namespace suispo {
-
-// Paces and holds the frames of the animations; the game uses real time, tests count.
-class FrameClock {
- public:
-  virtual ~FrameClock() = default;
-  virtual void WaitFrame() = 0;   // returns once at least 1/60 s has passed since the last frame
-  virtual void Sleep(int ms) = 0;  // a hold: waits without processing events
-};
-
-// Where the play surface is shown: the window repaints a changed region and lets events through.
-class SurfaceSink {
- public:
-  virtual ~SurfaceSink() = default;
-  virtual void Update(const QRect& surfaceRect) = 0;  // schedule a repaint of that part of the surface
-  virtual void ProcessEvents() = 0;                   // between animation frames
-};
 
 // The painter's cells become board-image pixels here (view/board_geometry.h).
 class BoardView : public BoardPainter {

@@ -72,7 +72,4 @@ class StageStore {
 // star), then the name.
 std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList, const PlayRecords* records = nullptr);
 
-// The folder of the running executable, ending in '/'.
-std::string ProgramDirectory();
-
 }  // namespace suispo

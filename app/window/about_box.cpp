@@ -1,4 +1,4 @@
-// The About box dialogForm: logotype, version, credit and the project's web address; modeless.
+// The About box built: its controls at their places, centred on the screen, the link and OK handlers.
 #include "app/window/about_box.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// The desktop's open-document action, which also says when the desktop could not open a document.
+// Opening a document through xdg-open in a detached process, watched for a failure to report.
 #include "app/window/desktop_opener.h"
 
 #include <QDesktopServices>

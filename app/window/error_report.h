@@ -9,8 +9,6 @@
 
 namespace suispo {
 
-inline const QString kApplicationTitle = QStringLiteral("すいすいぽ。");
-
 // The text of the report: a full stop is appended when the last character sorts after ".".
 QString ErrorReportText(const QString& message);
 

@@ -1,5 +1,7 @@
-// The application object: every event it dispatches runs under the error report.
+// notify() overridden so that each dispatched event runs under RunReportingErrors.
 #include "app/window/error_reporting_application.h"
+
+#include "app/window/application_title.h"
 
 #include "app/window/error_report.h"
 

@@ -1,4 +1,4 @@
-// Keys that press a button: a key acts exactly as a click, and only while the button could be clicked.
+// Shortcuts bound to a button's click, acting only while the button is shown and enabled.
 #include "app/window/key_presses.h"
 
 #include <QAbstractButton>

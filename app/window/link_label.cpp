@@ -1,4 +1,4 @@
-// A label that reads as a web link: blue, underlined, a pointing hand, and a click action.
+// The link label's look and its click on mouse release.
 #include "app/window/link_label.h"
 
 #include <QMouseEvent>

@@ -13,43 +13,32 @@
 #include <utility>
 
 #include "app/window/about_box.h"
+#include "app/window/application_title.h"
 #include "app/window/error_report.h"
 #include "app/window/key_presses.h"
 #include "app/window/play_surface.h"
 #include "app/window/transparent_ground.h"
-#include "assets/atlas_map.h"
 #include "assets/pictures.h"
+#include "assets/play_screen_layout.h"
 
 namespace suispo {
 
 namespace {
 
 // A game button; its glyph comes at the first stage start (ReadGlyphs). It never takes the focus.
-QPushButton* GlyphButton(QWidget* parent, int left, int top) {
+QRect Place(layout::Rect r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+QPushButton* GlyphButton(QWidget* parent, layout::Rect place) {
   auto* button = new QPushButton(parent);
-  button->setGeometry(left, top, 33, 33);
+  button->setGeometry(Place(place));
   button->setFocusPolicy(Qt::NoFocus);
   button->hide();
   return button;
 }
 
-// A figure of the play record: white digits in its dark window of the play screen's art.
-QLabel* FigureLabel(QWidget* parent, atlas::Rect window, const QFont& font, const QString& caption) {
-  auto* label = new QLabel(QString(), parent);
-  label->setAccessibleName(caption);
-  label->setGeometry(window.left, window.top, window.width(), window.height());
-  label->setAlignment(Qt::AlignCenter);
-  label->setFont(font);
-  QPalette white = label->palette();
-  white.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(white);
-  label->hide();
-  return label;
-}
-
-QPushButton* TextButton(QWidget* parent, const QString& caption, QRect place, Qt::FocusPolicy focus) {
+QPushButton* TextButton(QWidget* parent, const QString& caption, layout::Rect place, Qt::FocusPolicy focus) {
   auto* button = new QPushButton(caption, parent);
-  button->setGeometry(place);
+  button->setGeometry(Place(place));
   button->setFocusPolicy(focus);
   return button;
 }
@@ -80,7 +69,7 @@ MainForm::~MainForm() = default;
 
 void MainForm::BuildControls() {
   auto* client = new QWidget(this);
-  client->setFixedSize(512, 352);
+  client->setFixedSize(layout::kClientWidth, layout::kClientHeight);
   setCentralWidget(client);
   // Fixed at the client size plus the menu bar: no resizing, no maximising.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -88,34 +77,39 @@ void MainForm::BuildControls() {
   MainImage = new PlaySurface(client);
   MainImage->hide();
 
-  mpText = new QLabel(QStringLiteral("0"), client);
-  mpText->setGeometry(396, 119, 32, 20);
-  mpText->setAlignment(Qt::AlignCenter);
-  mpText->setFont(fonts_.Proportional(16, true));
-  QPalette white = mpText->palette();
-  white.setColor(QPalette::WindowText, Qt::white);
-  mpText->setPalette(white);
-  mpText->hide();
-  mpText->setAccessibleName(QStringLiteral("のこりの壁 0"));
-
-  moveText = FigureLabel(client, atlas::kMoveCountWindow, fonts_.Proportional(13, true), QStringLiteral("手数"));
-  parText = FigureLabel(client, atlas::kParWindow, fonts_.Proportional(13, true), QStringLiteral("最短"));
-  bestText = FigureLabel(client, atlas::kBestWindow, fonts_.Proportional(13, true), QStringLiteral("記録"));
+  // White digits on the dark boxes the background leaves for them; a screen reader reads the
+  // caption with the number.
+  for (std::size_t i = 0; i < layout::kFigures.size(); ++i) {
+    const layout::Figure& row = layout::kFigures[i];
+    QLabel* figure = figures_[i] = new QLabel(QStringLiteral("0"), client);
+    figure->setGeometry(Place(row.digits));
+    figure->setAlignment(Qt::AlignCenter);
+    figure->setFont(fonts_.Proportional(row.digitPixels, true));
+    QPalette white = figure->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    figure->setPalette(white);
+    figure->setAccessibleName(QString::fromUtf8(row.caption));
+    figure->hide();
+  }
+  mpText = figures_[layout::kWallPointsFigure];
+  moveText = figures_[layout::kMoveCountFigure];
+  parText = figures_[layout::kParFigure];
+  bestText = figures_[layout::kBestFigure];
 
   TitleImage = new QLabel(client);
-  TitleImage->setGeometry(85, 13, 350, 135);
+  TitleImage->setGeometry(Place(layout::kTitleImage));
   TitleImage->setPixmap(WithTransparentGround(assets::ReadPicture(assets::kTitle)));
   TitleImage->setAccessibleName(kApplicationTitle);
   TitleImage->hide();
 
-  NWallButton = GlyphButton(client, 396, 71);
-  EWallButton = GlyphButton(client, 431, 107);
-  SWallButton = GlyphButton(client, 395, 142);
-  WWallButton = GlyphButton(client, 360, 107);
-  NMoveButton = GlyphButton(client, 396, 188);
-  EMoveButton = GlyphButton(client, 430, 224);
-  SMoveButton = GlyphButton(client, 395, 259);
-  WMoveButton = GlyphButton(client, 360, 225);
+  NWallButton = GlyphButton(client, layout::kWallButtons[kNorth]);
+  EWallButton = GlyphButton(client, layout::kWallButtons[kEast]);
+  SWallButton = GlyphButton(client, layout::kWallButtons[kSouth]);
+  WWallButton = GlyphButton(client, layout::kWallButtons[kWest]);
+  NMoveButton = GlyphButton(client, layout::kMoveButtons[kNorth]);
+  EMoveButton = GlyphButton(client, layout::kMoveButtons[kEast]);
+  SMoveButton = GlyphButton(client, layout::kMoveButtons[kSouth]);
+  WMoveButton = GlyphButton(client, layout::kMoveButtons[kWest]);
 
   // What a screen reader says for the buttons that show only a picture.
   const std::pair<QPushButton*, const char*> names[] = {
@@ -125,27 +119,27 @@ void MainForm::BuildControls() {
   for (const auto& [button, name] : names) button->setAccessibleName(QString::fromUtf8(name));
 
   selectGroup = new QGroupBox(QStringLiteral("Ｓｔａｇｅ　Ｓｅｌｅｃｔ"), client);
-  selectGroup->setGeometry(36, 161, 439, 192);
+  selectGroup->setGeometry(Place(layout::kSelectGroup));
   selectGroup->setFont(fonts_.Proportional(12, true));
   selectGroup->setFocusPolicy(Qt::NoFocus);
   selectGroup->hide();
 
   StageList = new QListWidget(selectGroup);
-  StageList->setGeometry(15, 17, 309, 169);
+  StageList->setGeometry(Place(layout::kStageList));
   StageList->setFont(fonts_.Fixed(13));
   StageList->setSelectionMode(QAbstractItemView::SingleSelection);
   StageList->setUniformItemSizes(true);
   StageList->setFocusPolicy(Qt::StrongFocus);
 
-  ChoiseButtom = TextButton(selectGroup, QStringLiteral("ステージ決定"), {341, 161, 81, 25}, Qt::StrongFocus);
+  ChoiseButtom = TextButton(selectGroup, QStringLiteral("ステージ決定"), layout::kChoiseButtom, Qt::StrongFocus);
 
-  resetButton = TextButton(client, QStringLiteral("やり直し"), {430, 306, 45, 16}, Qt::NoFocus);
+  resetButton = TextButton(client, QStringLiteral("やり直し"), layout::kResetButton, Qt::NoFocus);
   resetButton->setFont(fonts_.Proportional(11));
   resetButton->hide();
-  giveupButton = TextButton(client, QStringLiteral("タイトル"), {430, 324, 45, 16}, Qt::NoFocus);
+  giveupButton = TextButton(client, QStringLiteral("タイトル"), layout::kGiveupButton, Qt::NoFocus);
   giveupButton->setFont(fonts_.Proportional(11));
   giveupButton->hide();
-  undoButton = TextButton(client, QStringLiteral("１手戻す"), {353, 309, 69, 28}, Qt::StrongFocus);
+  undoButton = TextButton(client, QStringLiteral("１手戻す"), layout::kUndoButton, Qt::StrongFocus);
   undoButton->hide();
 
   setTabOrder(StageList, ChoiseButtom);

@@ -11,6 +11,7 @@
 
 #include "app/store/stage_store.h"
 #include "app/window/background_solve.h"
+#include "assets/play_screen_layout.h"
 #include "app/window/desktop_opener.h"
 #include "app/window/dialogs.h"
 #include "app/window/ui_fonts.h"
@@ -168,6 +169,8 @@ class MainForm : public QMainWindow, public GameWindow {
   BackgroundSolve hintSolve_;
   int par_ = kParPending;
   QPushButton* litButton_ = nullptr;  // the hint's button while it is lit
+  // The play screen's figures, by their rows in layout::kFigures; mpText is one of them.
+  std::array<QLabel*, layout::kFigures.size()> figures_{};
 };
 
 }  // namespace suispo

@@ -1,4 +1,4 @@
-// MainImage on screen: paints the board view's play surface and repaints what the drawing changed.
+// Painting the changed part of the surface image, and the event pass between animation frames.
 #include "app/window/play_surface.h"
 
 #include <QCoreApplication>

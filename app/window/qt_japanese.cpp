@@ -1,4 +1,4 @@
-// Qt's own Japanese texts for its standard buttons and its file dialog.
+// qtbase_ja loaded from Qt's translations folder and installed on the application.
 #include "app/window/qt_japanese.h"
 
 #include <QCoreApplication>

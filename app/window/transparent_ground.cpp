@@ -1,4 +1,4 @@
-// Pictures whose ground is not drawn: the colour of the bottom-left pixel becomes transparent.
+// The ground colour masked out of a picture into a pixmap with a transparent ground.
 #include "app/window/transparent_ground.h"
 
 namespace suispo {

@@ -7,6 +7,7 @@
 #include "core/builtin_stages.h"
 #include "core/game_error.h"
 #include "core/stage_file.h"
+#include "app/store/file_paths.h"
 #include "tests/app/store/store_fixture.h"
 
 namespace suispo {
