@@ -59,6 +59,8 @@ SolveResult Solve(const PlayState& start, const SolveOptions& options = {});
 // A hint: the first operation of a shortest clear from `at`, a state anywhere in a play; none when no
 // clear is found (none exists, the search stopped at its limit or was cancelled, or `at` needs no
 // operation). Following the hints one by one clears the stage in as few operations as Solve's answer.
+// On a worker thread, search a copy of the state (PlayState is plain data): the game's changes as
+// the player goes on.
 std::optional<SolverOp> NextStep(const PlayState& at, const SolveOptions& options = {});
 
 }  // namespace suispo
