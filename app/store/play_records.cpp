@@ -5,18 +5,17 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 #include "app/store/file_paths.h"
 #include "app/store/whole_file.h"
 #include "core/game_error.h"
+#include "core/regular_file.h"
 
 namespace suispo {
 namespace {
 
 constexpr std::size_t kKeyBytes = 74;
-constexpr std::streamsize kMaxFileBytes = 4 << 20;  // far beyond any player's records
 
 // "best star key": two numbers and a space each, then the key to the end of the line.
 std::optional<std::pair<std::string, StageRecord>> ReadLine(std::string_view line) {
@@ -45,12 +44,11 @@ std::string RecordsFileBeside(const std::string& settingsFile) {
 
 void PlayRecords::Read() {
   records_.clear();
-  if (!IsRegularFile(path_)) return;
-  std::ifstream in(path_, std::ios::binary);
+  const std::optional<std::string> bytes = ReadWholeFile(path_);
+  if (!bytes) return;
+  std::istringstream lines(*bytes);
   std::string line;
-  std::streamsize total = 0;
-  while (std::getline(in, line) && total < kMaxFileBytes) {
-    total += static_cast<std::streamsize>(line.size()) + 1;
+  while (std::getline(lines, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (auto entry = ReadLine(line)) records_[entry->first] = entry->second;
   }

@@ -32,8 +32,8 @@ class PlayRecords {
   // path: the records file; nothing is read before Read.
   explicit PlayRecords(std::string path) : path_(std::move(path)) {}
 
-  // Reads the file; a missing or unreadable one, or one that is no regular file, holds no records,
-  // and lines that do not read are skipped.
+  // Reads the file; a missing, unreadable or oversized one, or one that is no regular file, holds no
+  // records, and lines that do not read are skipped.
   void Read();
   std::optional<StageRecord> Find(const StageLine& line) const;
   // A clear in `moves` operations against the par (none while unknown or when there is none).
