@@ -34,8 +34,10 @@ class BackgroundSolve {
       SolveResult answer = Solve(from, options);
       // The application object outlives every window: the answer is posted to it, and the ticket,
       // read on the interface thread, says whether anyone still waits for it.
+      QCoreApplication* application = QCoreApplication::instance();
+      if (application == nullptr) return;  // the program is ending
       QMetaObject::invokeMethod(
-          QCoreApplication::instance(),
+          application,
           [ticket, done, answer = std::move(answer), this] {
             if (*ticket) return;
             ticket_.reset();
