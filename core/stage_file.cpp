@@ -50,7 +50,10 @@ void ForEachLine(std::string_view bytes, F f) {
 bool IsRegular(const struct stat& info) { return S_ISREG(info.st_mode); }
 
 // The bytes of a regular file, or nothing; tooLarge tells a file past kMaxFileBytes from the rest.
-std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLarge) {
+// With expected, only that file is read: a link is not followed unless the path was one, and the
+// file opened must have its device and inode.
+std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLarge,
+                                           const FileIdentity* expected = nullptr) {
   tooLarge = false;
   // Only a regular file is opened, and without waiting: a FIFO, a device or a socket would hold
   // the open or the first read for good.
@@ -58,9 +61,11 @@ std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLar
   if (::stat(path.c_str(), &info) != 0 || !IsRegular(info)) return std::nullopt;
   tooLarge = static_cast<std::size_t>(info.st_size) > kMaxFileBytes;
   if (tooLarge) return std::nullopt;
-  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  const int noFollow = expected != nullptr && !expected->link ? O_NOFOLLOW : 0;
+  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | noFollow));
   // Checked again on what was opened: the name may have been given to something else meanwhile.
   if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !IsRegular(info)) return std::nullopt;
+  if (expected != nullptr && (info.st_dev != expected->device || info.st_ino != expected->inode)) return std::nullopt;
   std::string bytes;
   bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), kMaxFileBytes));
   char buffer[65536];
@@ -122,6 +127,14 @@ StageFileText ReadStageFileText(const std::string& path) {
   if (tooLarge) throw TooLarge(path);
   if (!bytes) throw GameError(FormatMessage("ファイル %s は開けません", {path}));
   return {ParseStageText(*bytes, path), StartsWithByteOrderMark(*bytes)};
+}
+
+std::optional<StageFileText> ReadSameStageFile(const std::string& path, const FileIdentity& identity) {
+  bool tooLarge = false;
+  const std::optional<std::string> bytes = ReadRegularFile(path, tooLarge, &identity);
+  if (tooLarge) throw TooLarge(path);
+  if (!bytes) return std::nullopt;
+  return StageFileText{ParseStageText(*bytes, path), StartsWithByteOrderMark(*bytes)};
 }
 
 std::vector<StageLine> ReadStageFile(const std::string& path) { return ReadStageFileText(path).lines; }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_replacement.h"
 #include "stage_line.h"
 
 namespace suispo {
@@ -39,6 +40,9 @@ struct StageFileText {
 // Reads and parses a stage file; throws GameError "ファイル %s は開けません" (%s = path) when it cannot
 // be read, "ファイル %s は大きすぎます" when it is larger than kMaxFileBytes.
 StageFileText ReadStageFileText(const std::string& path);
+// As ReadStageFileText, but only when path still names that file (a link only if it was one);
+// nothing otherwise, or when it cannot be read.
+std::optional<StageFileText> ReadSameStageFile(const std::string& path, const FileIdentity& identity);
 std::vector<StageLine> ReadStageFile(const std::string& path);
 
 }  // namespace suispo
