@@ -178,8 +178,11 @@ void StageStore::ReadStages(const std::string& path) {
 StageFileText StageStore::CurrentStages(const std::string& path) const {
   const std::optional<FileIdentity> now = IdentityOf(path);
   if (!onDisk_) {
-    // A new file: nothing may have been put where it goes.
-    if (!IsMissing(path)) throw ChangedSinceRead(dataFileName);
+    // A new file: no file or link may have been put where it goes (anything else fails to be written).
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0 && (S_ISLNK(info.st_mode) || S_ISREG(info.st_mode))) {
+      throw ChangedSinceRead(dataFileName);
+    }
     return {dataList, byteOrderMark_};
   }
   // A link is followed only when the player's own path was one when it was read; a link put in
