@@ -16,6 +16,7 @@
 #include "key_presses.h"
 #include "play_surface.h"
 #include "transparent_ground.h"
+#include "window_placement.h"
 
 namespace suispo {
 
@@ -55,6 +56,7 @@ MainForm::MainForm(const MainFormParts& parts)
   BindKeys();
   boardView_ = std::make_unique<DeferredBoardView>(*parts.frameClock, *MainImage);
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
+  placement_ = new WindowPlacement(this);
   dialogForm = new AboutBox(this, fonts_, [this](const QUrl& url) { openUrl_(url, {}); });
 }
 

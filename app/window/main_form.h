@@ -30,6 +30,7 @@ namespace suispo {
 class AboutBox;
 class HelpWindow;
 class PlaySurface;
+class WindowPlacement;
 
 // What the window is built with; the program passes the real ones, tests their own.
 struct MainFormParts {
@@ -139,6 +140,7 @@ class MainForm : public QMainWindow, public GameWindow {
   std::unique_ptr<DeferredBoardView> boardView_;
   std::unique_ptr<Game> game_;
   bool glyphsRead_ = false;
+  WindowPlacement* placement_ = nullptr;  // the frame at the stored position
 };
 
 }  // namespace suispo
