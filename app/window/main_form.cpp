@@ -49,7 +49,9 @@ MainForm::MainForm(const MainFormParts& parts)
       helpPage_(parts.helpPage),
       store_(parts.places, parts.now) {
   setWindowTitle(kApplicationTitle);
-  setWindowIcon(QIcon(QPixmap::fromImage(assets::ReadPicture(assets::kIcon))));
+  QIcon icon;
+  for (const assets::Picture& size : assets::kIcons) icon.addPixmap(QPixmap::fromImage(assets::ReadPicture(size)));
+  setWindowIcon(icon);
   setFont(fonts_.Proportional(12));
   BuildControls();
   BuildMenu();
