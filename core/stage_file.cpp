@@ -14,7 +14,20 @@
 namespace suispo {
 namespace {
 
-GameError TooLarge(std::string_view name) { return GameError(FormatMessage("ファイル %s は大きすぎます", {name})); }
+using Problem = StageFileError::Problem;
+
+std::string ProblemText(Problem problem, std::string_view path, std::size_t line) {
+  switch (problem) {
+    case Problem::kCannotOpen: return FormatMessage("ファイル %s は開けません", {path});
+    case Problem::kTooLarge: return FormatMessage("ファイル %s は大きすぎます", {path});
+    case Problem::kNotText: return FormatMessage("ファイル %s はテキストファイルではありません", {path});
+    case Problem::kLineTooLong: return FormatMessage("ファイル %s の %d 行目が長すぎます", {path, std::to_string(line)});
+    case Problem::kTooManyLines: return FormatMessage("ファイル %s は行が多すぎます", {path});
+  }
+  return std::string(path);
+}
+
+StageFileError TooLarge(std::string_view name) { return StageFileError(Problem::kTooLarge, name); }
 
 // Closes the descriptor however the read ends.
 class FileDescriptor {
@@ -84,12 +97,15 @@ std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLar
 
 }  // namespace
 
+StageFileError::StageFileError(Problem problem, std::string_view path, std::size_t line)
+    : GameError(ProblemText(problem, path, line)), problem(problem), path(path), line(line) {}
+
 bool StartsWithByteOrderMark(std::string_view bytes) { return bytes.starts_with(kByteOrderMark); }
 
 std::vector<StageLine> ParseStageText(std::string_view bytes, std::string_view name) {
   // A NUL byte would cut the file short at the next save: refuse the file rather than lose its end.
   if (bytes.find('\0') != std::string_view::npos) {
-    throw GameError(FormatMessage("ファイル %s はテキストファイルではありません", {name}));
+    throw StageFileError(Problem::kNotText, name);
   }
   if (StartsWithByteOrderMark(bytes)) bytes.remove_prefix(kByteOrderMark.size());
   // Counted first, so a file of countless empty lines is refused before a line is kept.
@@ -97,10 +113,10 @@ std::vector<StageLine> ParseStageText(std::string_view bytes, std::string_view n
   ForEachLine(bytes, [&](std::string_view line) {
     ++count;
     if (line.size() > kMaxLineBytes) {
-      throw GameError(FormatMessage("ファイル %s の %d 行目が長すぎます", {name, std::to_string(count)}));
+      throw StageFileError(Problem::kLineTooLong, name, count);
     }
   });
-  if (count > kMaxStageLines) throw TooLarge(name);
+  if (count > kMaxStageLines) throw StageFileError(Problem::kTooManyLines, name);
   std::vector<StageLine> lines;
   lines.reserve(count);
   ForEachLine(bytes, [&](std::string_view line) { lines.emplace_back(line); });
@@ -125,7 +141,7 @@ StageFileText ReadStageFileText(const std::string& path) {
   bool tooLarge = false;
   const std::optional<std::string> bytes = ReadRegularFile(path, tooLarge);
   if (tooLarge) throw TooLarge(path);
-  if (!bytes) throw GameError(FormatMessage("ファイル %s は開けません", {path}));
+  if (!bytes) throw StageFileError(Problem::kCannotOpen, path);
   return {ParseStageText(*bytes, path), StartsWithByteOrderMark(*bytes)};
 }
 

@@ -6,6 +6,7 @@
 #include "core/stage_file.h"
 #include "tools/board_text_picture.h"
 #include "tools/commands.h"
+#include "tools/stage_file_reading.h"
 #include "tools/replay.h"
 #include "tools/shown_text.h"
 
@@ -38,7 +39,7 @@ int PlayCommand(const Args& given) {
   std::vector<std::string> ops;
   try {
     ops = ParseOps(Args(args.begin() + 2, args.end()));
-    lines = ReadStageFile(args[0]);
+    lines = ReadStages(args[0]);
     const int stage = StageIndexOf(args[1], lines.size());
     StagePlay play(lines[static_cast<std::size_t>(stage)]);
     play.StartStage();

@@ -7,6 +7,7 @@
 #include "core/solver.h"
 #include "core/stage_file.h"
 #include "tools/commands.h"
+#include "tools/stage_file_reading.h"
 #include "tools/shown_text.h"
 #include "tools/replay.h"
 
@@ -59,7 +60,7 @@ int SolveCommand(const Args& given) {
   if (args.size() < 2) return Usage("suispo-stage solve [--json] FILE STAGE [OP ...]");
   try {
     const std::vector<std::string> ops = ParseOps(Args(args.begin() + 2, args.end()));
-    const std::vector<StageLine> lines = ReadStageFile(args[0]);
+    const std::vector<StageLine> lines = ReadStages(args[0]);
     const int stage = StageIndexOf(args[1], lines.size());
     StagePlay play(lines[static_cast<std::size_t>(stage)]);
     play.StartStage();
