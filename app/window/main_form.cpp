@@ -164,6 +164,8 @@ void MainForm::BindKeys() {
   PressOnKeys(SWallButton, {Qt::SHIFT | Qt::Key_Down});
   PressOnKeys(WWallButton, {Qt::SHIFT | Qt::Key_Left});
   PressOnKeys(undoButton, {Qt::Key_Backspace, Qt::CTRL | Qt::Key_Z});
+  PressOnKeys(resetButton, {Qt::Key_F5, Qt::Key_R});
+  PressOnKeys(giveupButton, {Qt::Key_Escape});
   PressOnKeys(ChoiseButtom, {Qt::Key_Return, Qt::Key_Enter});
   connect(StageList, &QListWidget::itemDoubleClicked, ChoiseButtom, &QAbstractButton::click);
 }

@@ -119,8 +119,9 @@ class MainForm : public QMainWindow, public GameWindow {
  private:
   void BuildControls();
   void BuildMenu();
-  // The keyboard: arrows move, Shift + arrow builds a wall, Backspace and Ctrl+Z undo, Enter
-  // starts the selected stage; each key presses its button.
+  // The keyboard: arrows move, Shift + arrow builds a wall, Backspace and Ctrl+Z undo, F5 and R
+  // restart, Esc goes back to the title, Enter starts the selected stage; each key presses its
+  // button (restart and title still ask first).
   void BindKeys();
   void ShowHelpWindow(const QUrl& page);
   // The game buttons' glyphs, read at the first stage start: the stage select screen, shown

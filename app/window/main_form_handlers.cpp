@@ -58,6 +58,8 @@ void MainForm::ShowStageSelect() {
   }
   selectGroup->show();
   loadMenu->setEnabled(true);
+  // The list has the keyboard, so ↑ and ↓ choose a stage at once (also after タイトル).
+  StageList->setFocus();
 }
 
 void MainForm::ChoiseButtomClick() {
