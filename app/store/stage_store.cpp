@@ -56,7 +56,16 @@ bool HoldsTheBuiltinStages(const std::vector<StageLine>& lines) {
   return std::equal(lines.begin(), lines.end(), builtin.begin(), builtin.end(), SameStage);
 }
 
-// The newest (last saved) stage file in folder whose lines are the built-in stages, or "".
+// A name the game gives a new stage file: "yyyymmdd.ssp" or "yyyymmdd hhmmss.ssp".
+bool IsGeneratedName(std::string_view name) {
+  const auto digits = [](std::string_view s) { return s.find_first_not_of("0123456789") == std::string_view::npos; };
+  if (name.size() == 12) return digits(name.substr(0, 8)) && name.substr(8) == ".ssp";
+  return name.size() == 19 && digits(name.substr(0, 8)) && name[8] == ' ' && digits(name.substr(9, 6)) &&
+         name.substr(15) == ".ssp";
+}
+
+// The newest (last saved) stage file the game made in folder whose lines are the built-in stages,
+// or "". Only generated names are read: an author's own files may be large.
 std::string NewestBuiltinStageFile(const std::string& folder) {
   DIR* dir = opendir(folder.c_str());
   if (dir == nullptr) return "";
@@ -65,7 +74,7 @@ std::string NewestBuiltinStageFile(const std::string& folder) {
   while (const dirent* entry = readdir(dir)) {
     const std::string name = entry->d_name;
     struct stat info {};
-    if (!name.ends_with(".ssp") || fstatat(dirfd(dir), name.c_str(), &info, 0) != 0 || !S_ISREG(info.st_mode)) continue;
+    if (!IsGeneratedName(name) || fstatat(dirfd(dir), name.c_str(), &info, 0) != 0 || !S_ISREG(info.st_mode)) continue;
     const bool newer = newest.empty() || info.st_mtim.tv_sec > newestTime.tv_sec ||
                        (info.st_mtim.tv_sec == newestTime.tv_sec && info.st_mtim.tv_nsec > newestTime.tv_nsec);
     if (!newer) continue;
