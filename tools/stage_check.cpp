@@ -100,7 +100,7 @@ StageCheck CheckStage(const StageLine& line, std::size_t stateLimit) {
   CheckCharacters(line, check);
   PlayState start;
   try {
-    StartFromLine(line, start);
+    rules::StartStage(line, start);
   } catch (const GameError&) {
     // The one thing that stops a stage from starting; said in the tool's own language.
     const std::string field = line.size() > kBoardTextLength ? line.substr(kBoardTextLength, 2) : "";

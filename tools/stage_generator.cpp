@@ -151,7 +151,7 @@ Draft Mutate(const Draft& from, Dice& dice) {
 // The par of a draft, or -1 when the solver does not clear it within the draft limit.
 int Par(const Draft& d) {
   PlayState start;
-  StartFromLine(d.Line(), start);
+  rules::StartStage(d.Line(), start);
   const SolveResult r = Solve(start, {.stateLimit = kDraftStateLimit});
   return r.outcome == SolveOutcome::kSolved ? static_cast<int>(r.ops.size()) : -1;
 }

@@ -6,7 +6,7 @@
 
 #include "app/store/profile_text.h"
 #include "core/file_replacement.h"
-#include "core/stage_file.h"
+#include "core/regular_file.h"
 
 namespace suispo {
 namespace {

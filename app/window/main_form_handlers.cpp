@@ -12,12 +12,12 @@
 
 #include <algorithm>
 
-#include "about_box.h"
-#include "error_report.h"
-#include "help_window.h"
-#include "main_form.h"
-#include "play_surface.h"
-#include "window_placement.h"
+#include "app/window/about_box.h"
+#include "app/window/error_report.h"
+#include "app/window/help_window.h"
+#include "app/window/main_form.h"
+#include "app/window/play_surface.h"
+#include "app/window/window_placement.h"
 
 namespace suispo {
 

@@ -12,7 +12,7 @@
 
 #include <filesystem>
 
-#include "temp_folder.h"
+#include "tests/app/store/temp_folder.h"
 
 namespace suispo {
 namespace {
