@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "app/store/file_paths.h"
-#include "app/store/whole_file.h"
+#include "core/file_replacement.h"
 #include "core/game_error.h"
 #include "core/regular_file.h"
 
