@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_COMPILER=clang++ -DSUISPO_FUZZ=ON \
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-tests=(core/core_tests app/store/store_tests app/store/list_command_tests tools/tool_tests model/model_tests)
+tests=(core/core_tests app/store/store_tests tools/stage_tool_program_tests tools/tool_tests model/model_tests)
 cmake --build build-sanitize -j"$(nproc)" --target "${tests[@]##*/}" suispo-stage \
       stage_play_fuzzer profile_text_fuzzer display_text_fuzzer
 
