@@ -160,7 +160,7 @@ bool KindNeeded(const StageDraft& d, unsigned kind, int par) {
 double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par) {
   if (par < 0) return -1e9;
   double score = -6.0 * std::abs(par - plan.target);
-  score += 4.0 * std::min(WallGroupMean(d.board), 3.0) + 8.0 * WallSymmetry(d.board);
+  score += 4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board);
   const unsigned on = MechanicsOn(d.board);
   score -= 20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics);
   if (par >= o.minPar && par <= o.maxPar) {
@@ -324,7 +324,7 @@ struct Made {
 std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice) {
   Plan plan{mechanics, dice.Between(o.minPar, o.maxPar), 0};
   constexpr int kSymmetries[] = {2, 4, 5, 6, 1, 2, 4};
-  if (dice.Chance(80)) plan.symmetry = kSymmetries[dice.Below(7)];
+  if (dice.Chance(90)) plan.symmetry = kSymmetries[dice.Below(7)];
   StageDraft skeleton;
   skeleton.start = -1;
   for (int groups = dice.Between(2, 3); groups > 0; --groups) AddWallGroup(skeleton, plan.symmetry, dice.Between(2, 3), dice);

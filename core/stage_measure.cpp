@@ -269,7 +269,7 @@ StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
   const SolveResult best = Solve(start, {.stateLimit = limit});
   if (best.outcome != SolveOutcome::kSolved) return m;
   m.par = static_cast<int>(best.ops.size());
-  m.ideas = CountIdeas(draft, m.par, kIdeaCap, limit).count;
+  m.ideas = CountIdeas(draft, m.par, kIdeaCap, std::min(limit, kMeasureStateLimit)).count;
 
   auto parWith = [&](auto change) {
     PlayState s = start;

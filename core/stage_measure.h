@@ -49,6 +49,7 @@ struct StageMeasures {
 inline constexpr int kIdeaCap = 4;
 inline constexpr std::size_t kMeasureStateLimit = 400'000;
 
+// The solver searches up to stateLimit states; the idea search at most kMeasureStateLimit.
 StageMeasures Measure(const StageDraft& draft, std::size_t stateLimit = kMeasureStateLimit);
 
 // The gates a stage passes, one flag each; G1 asks one idea, G7 (no two alike) is a collection's.
