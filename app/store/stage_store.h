@@ -39,6 +39,9 @@ class StageStore {
   // throws GameError "ファイル %s を作成できません" and then leaves the old file whole.
   void MarkStageCleared(int stageIndex);
 
+  // The player's stage folder (ending in '/'): new and copied stage files go there.
+  const std::string& StageFolder() const { return places_.stageFolder; }
+
   std::vector<StageLine> dataList;
   std::string dataFileName;  // bare name; the file lies in the folder that saves go to
   // The position FormCreate read; set before the stage file is read, so it holds even when

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "core/stage_generator.h"
+
 class QWidget;
 
 namespace suispo {
@@ -16,6 +18,8 @@ class Dialogs {
   virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
   // The file-open dialog for stage files; nothing when cancelled.
   virtual std::optional<QString> ChooseStageFile(QWidget* parent) = 0;
+  // The preset of a new stage file (入門, ふつう, むずかしい, 達人); nothing when cancelled.
+  virtual std::optional<StagePreset> ChoosePreset(QWidget* parent) = 0;
   // A modal error box with OK and the error icon.
   virtual void ShowError(const QString& caption, const QString& text) = 0;
 };

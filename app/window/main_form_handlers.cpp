@@ -6,16 +6,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <random>
 
 #include "about_box.h"
 #include "error_report.h"
 #include "help_window.h"
 #include "main_form.h"
+#include "new_stages_progress.h"
 #include "play_surface.h"
 
 namespace suispo {
@@ -56,7 +59,7 @@ void MainForm::ShowStageSelect() {
     StageList->scrollToItem(StageList->item(index));
   }
   selectGroup->show();
-  loadMenu->setEnabled(true);
+  EnableFileMenus(true);
 }
 
 void MainForm::ChoiseButtomClick() {
@@ -68,7 +71,7 @@ void MainForm::ChoiseButtomClick() {
   ReadGlyphs();
   TitleImage->hide();
   selectGroup->hide();
-  loadMenu->setEnabled(false);
+  EnableFileMenus(false);
   MainImage->show();
   for (QWidget* control : PlayControls()) control->show();
   game_->inputReady = 1;
@@ -109,6 +112,24 @@ void MainForm::loadMenuClick() {
 void MainForm::OpenStageFile(const QString& path) {
   store_.LoadFile(QFile::encodeName(path).toStdString());
   ShowStageSelect();
+}
+
+void MainForm::EnableFileMenus(bool enabled) {
+  loadMenu->setEnabled(enabled);
+  chapterMenu->setEnabled(enabled && !chapterMenu->isEmpty());
+  newStageMenu->setEnabled(enabled);
+}
+
+void MainForm::OpenChapter(const Chapter& chapter) {
+  OpenStageFile(QFile::decodeName(PlayerCopyOfChapter(chapter, store_.StageFolder()).c_str()));
+}
+
+void MainForm::newStageMenuClick() {
+  const std::optional<StagePreset> preset = dialogs_.ChoosePreset(this);
+  if (!preset) return;
+  const std::optional<std::string> path =
+      MakeStagesWithProgress(this, *preset, std::random_device{}(), store_.StageFolder(), now_());
+  if (path) OpenStageFile(QFile::decodeName(path->c_str()));
 }
 
 void MainForm::ExitMenuClick() { close(); }

@@ -2,6 +2,7 @@
 #include "qt_dialogs.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace suispo {
@@ -21,6 +22,16 @@ std::optional<QString> QtDialogs::ChooseStageFile(QWidget* parent) {
   dialog.setNameFilter(QStringLiteral("ステージデータ (*.ssp)"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
+}
+
+std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
+  const QStringList names = {QStringLiteral("入門"), QStringLiteral("ふつう"), QStringLiteral("むずかしい"),
+                             QStringLiteral("達人")};
+  bool chosen = false;
+  const QString name = QInputDialog::getItem(parent, QStringLiteral("新しいステージを作る"),
+                                             QStringLiteral("むずかしさ:"), names, 1, false, &chosen);
+  if (!chosen) return std::nullopt;
+  return static_cast<StagePreset>(names.indexOf(name));
 }
 
 void QtDialogs::ShowError(const QString& caption, const QString& text) {

@@ -9,6 +9,7 @@ class QtDialogs : public Dialogs {
  public:
   bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
   std::optional<QString> ChooseStageFile(QWidget* parent) override;
+  std::optional<StagePreset> ChoosePreset(QWidget* parent) override;
   void ShowError(const QString& caption, const QString& text) override;
 };
 
