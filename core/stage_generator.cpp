@@ -360,7 +360,7 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
     if (ideas.count == 1) break;
     if (ideas.count < 1 || !Repair(d, par, ideas, plan)) return std::nullopt;
   }
-  const StageMeasures m = Measure(d, kDraftStateLimit);
+  const StageMeasures m = Measure(d, kMeasureStateLimit);
   const StageGates g = GatesOf(m, o.freeKinds);
   if (m.par != par || !g.All() || (m.needed & mechanics) != mechanics) return std::nullopt;
   return Made{par, d, mechanics};

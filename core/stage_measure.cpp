@@ -339,10 +339,13 @@ StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
     --fewer.mp;
     m.wallPointsNeeded = Par(fewer, limit) != m.par;
   }
+  // One wall point more: the same par, or no solution at all; a search cut at its limit decides nothing.
   PlayState more = start;
   ++more.mp;
-  const int parMore = Par(more, limit);
-  m.wallPointsExact = draft.mp <= best.walls && (parMore == m.par || parMore < 0);
+  const SolveResult withMore = Solve(more, {.stateLimit = limit});
+  const bool sameOrNone = withMore.outcome == SolveOutcome::kNoSolution ||
+                          (withMore.outcome == SolveOutcome::kSolved && static_cast<int>(withMore.ops.size()) == m.par);
+  m.wallPointsExact = draft.mp <= best.walls && sameOrNone;
   return m;
 }
 
