@@ -22,7 +22,7 @@ StageLine StageDraft::Line(const std::string& name) const {
 
 StageDraft DraftOfLine(const StageLine& line) {
   PlayState state;
-  StartFromLine(line, state);
+  rules::StartStage(line, state);
   return {state.board, CellIndex(state.playerX, state.playerY), state.mp};
 }
 

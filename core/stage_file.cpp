@@ -1,35 +1,15 @@
-// Stage files as text: splitting at CR LF, CR or LF, and writing with CR LF.
+// Stage lines out of a file's bytes (split at CR LF, CR or LF, with their limits) and back with CR LF.
 #include "core/stage_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <optional>
 
 #include "core/game_error.h"
+#include "core/regular_file.h"
 
 namespace suispo {
 namespace {
 
 GameError TooLarge(std::string_view name) { return GameError(FormatMessage("ファイル %s は大きすぎます", {name})); }
-
-// Closes the descriptor however the read ends.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 // Calls f with each line, without its line end. A line end at the very end adds no empty line.
 template <typename F>
@@ -45,36 +25,6 @@ void ForEachLine(std::string_view bytes, F f) {
     start = end + 1;
     if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
   }
-}
-
-bool IsRegular(const struct stat& info) { return S_ISREG(info.st_mode); }
-
-// The bytes of a regular file, or nothing; tooLarge tells a file past kMaxFileBytes from the rest.
-std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLarge) {
-  tooLarge = false;
-  // Only a regular file is opened, and without waiting: a FIFO, a device or a socket would hold
-  // the open or the first read for good.
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !IsRegular(info)) return std::nullopt;
-  tooLarge = static_cast<std::size_t>(info.st_size) > kMaxFileBytes;
-  if (tooLarge) return std::nullopt;
-  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-  // Checked again on what was opened: the name may have been given to something else meanwhile.
-  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !IsRegular(info)) return std::nullopt;
-  std::string bytes;
-  bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), kMaxFileBytes));
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    if (n == 0) break;
-    // A file that grows while it is read is held to the same limit.
-    tooLarge = bytes.size() + static_cast<std::size_t>(n) > kMaxFileBytes;
-    if (tooLarge) return std::nullopt;
-    bytes.append(buffer, static_cast<std::size_t>(n));
-  }
-  return bytes;
 }
 
 }  // namespace
@@ -109,11 +59,6 @@ std::string StageText(const std::vector<StageLine>& lines, bool byteOrderMark) {
     text += "\r\n";
   }
   return text;
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  bool tooLarge = false;
-  return ReadRegularFile(path, tooLarge);
 }
 
 StageFileText ReadStageFileText(const std::string& path) {

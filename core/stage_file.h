@@ -1,5 +1,4 @@
-// Stage files as text (one stage line per line; lines end at CR LF, CR or LF; written with CR LF), and
-// reading a file whole.
+// Stage files as text: one stage line per line; lines end at CR LF, CR or LF; written with CR LF.
 #pragma once
 
 #include <optional>
@@ -7,14 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "stage_line.h"
+#include "core/regular_file.h"
+#include "core/stage_line.h"
 
 namespace suispo {
 
 inline constexpr std::size_t kMaxLineBytes = 4095;
-// Far beyond any real stage file, and small enough that a file within them costs memory in
-// proportion to its bytes: a list of that many lines is still quick to show.
-inline constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 inline constexpr std::size_t kMaxStageLines = 10000;
 // What some editors put before the first line of a UTF-8 file.
 inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -26,10 +23,6 @@ std::vector<StageLine> ParseStageText(std::string_view bytes, std::string_view n
 bool StartsWithByteOrderMark(std::string_view bytes);
 // Every line followed by CR LF, the last included; the byte-order mark first when asked for.
 std::string StageText(const std::vector<StageLine>& lines, bool byteOrderMark = false);
-
-// A whole regular file's bytes, read without ever waiting on it; nothing when it is missing, no
-// regular file (a folder, a FIFO, a device), unreadable or larger than kMaxFileBytes.
-std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // A stage file's lines, and whether its editor began it with a byte-order mark.
 struct StageFileText {

@@ -271,7 +271,7 @@ bool Repair(StageDraft& d, int par, const Ideas& ideas, const Plan& plan) {
     const std::vector<SolverOp>& mine = ideas.first[static_cast<std::size_t>(side)];
     const std::vector<SolverOp>& other = ideas.first[static_cast<std::size_t>(1 - side)];
     PlayState s;
-    StartFromLine(d.Line(), s);
+    rules::StartStage(d.Line(), s);
     for (std::size_t i = 0; i < mine.size(); ++i) {
       const bool parted = i >= other.size() || !(mine[i] == other[i]);
       if (parted && !mine[i].wall) {
@@ -296,8 +296,8 @@ bool Repair(StageDraft& d, int par, const Ideas& ideas, const Plan& plan) {
         }
         break;
       }
-      if (mine[i].wall) BuildWall(s, mine[i].direction);
-      else Move(s, mine[i].direction);
+      if (mine[i].wall) rules::PlaceWall(s, mine[i].direction);
+      else rules::Slide(s, mine[i].direction);
     }
   }
   return false;

@@ -72,7 +72,7 @@ class IdeaSearch {
     }
     for (int d = kNorth; d <= kWest; ++d) {
       PlayState t = s;
-      const MoveResult r = Move(t, d);
+      const MoveResult r = rules::Slide(t, d);
       if (r.landing == Landing::kMissed) continue;
       std::uint64_t keys = n.rest >> 6;
       if (r.landing == Landing::kKey) {
@@ -294,10 +294,10 @@ StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
     for (const SolverOp& op : best.ops) {
       for (int d = kNorth; d <= kWest; ++d) {
         PlayState t = s;
-        if (Move(t, d).landing == Landing::kMissed) traps.insert(CellIndex(t.playerX, t.playerY));
+        if (rules::Slide(t, d).landing == Landing::kMissed) traps.insert(CellIndex(t.playerX, t.playerY));
       }
-      if (op.wall) BuildWall(s, op.direction);
-      else Move(s, op.direction);
+      if (op.wall) rules::PlaceWall(s, op.direction);
+      else rules::Slide(s, op.direction);
     }
   }
   const int holes = static_cast<int>(std::count(draft.board.cells.begin(), draft.board.cells.end(), static_cast<int>(kHole)));

@@ -97,8 +97,7 @@ void Report(bool json, std::size_t number, const std::string& name, const StageL
 
 int CheckCommand(const Args& given) {
   Args args = given;
-  const bool json = !args.empty() && args[0] == "--json";
-  if (json) args.erase(args.begin());
+  const bool json = TakeLeadingFlag(args, "--json");
   if (args.size() != 1) return Usage("suispo-stage check [--json] FILE");
   std::vector<StageLine> lines;
   try {

@@ -99,7 +99,7 @@ StageCheck CheckStage(const StageLine& line, std::size_t stateLimit) {
   CheckCharacters(line, check);
   PlayState start;
   try {
-    StartFromLine(line, start);
+    rules::StartStage(line, start);
   } catch (const GameError& error) {
     check.errors.push_back(std::string("the stage cannot start: ") + error.what());
     return check;

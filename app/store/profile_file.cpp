@@ -6,7 +6,7 @@
 
 #include "app/store/profile_text.h"
 #include "app/store/whole_file.h"
-#include "core/stage_file.h"
+#include "core/regular_file.h"
 
 namespace suispo {
 namespace {

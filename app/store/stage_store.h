@@ -71,7 +71,4 @@ class StageStore {
 // The stage list's lines in UTF-8: "　 " (not cleared) or "☆ " (cleared), then the name.
 std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList);
 
-// The folder of the running executable, ending in '/'.
-std::string ProgramDirectory();
-
 }  // namespace suispo

@@ -1,5 +1,5 @@
-// The About box dialogForm: logotype, version, credit and the project's web address; modeless.
-#include "about_box.h"
+// The About box built: its controls at their places, centred on the screen, the link and OK handlers.
+#include "app/window/about_box.h"
 
 #include <algorithm>
 
@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/window/link_label.h"
+#include "app/window/transparent_ground.h"
 #include "assets/pictures.h"
-#include "link_label.h"
 #include "suispo/build_info.h"
-#include "transparent_ground.h"
 
 namespace suispo {
 

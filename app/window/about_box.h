@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QUrl>
 
-#include "ui_fonts.h"
+#include "app/window/ui_fonts.h"
 
 class QLabel;
 class QPushButton;

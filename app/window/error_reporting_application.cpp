@@ -1,7 +1,9 @@
-// The application object: every event it dispatches runs under the error report.
-#include "error_reporting_application.h"
+// notify() overridden so that each dispatched event runs under RunReportingErrors.
+#include "app/window/error_reporting_application.h"
 
-#include "error_report.h"
+#include "app/window/application_title.h"
+
+#include "app/window/error_report.h"
 
 namespace suispo {
 

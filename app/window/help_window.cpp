@@ -1,5 +1,5 @@
-// The game's own help window: the help page in Qt's rich-text browser, for a desktop that cannot open it.
-#include "help_window.h"
+// Where the help page is found, and the browser window that shows it, its links and pictures.
+#include "app/window/help_window.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,13 +6,13 @@
 #include <QTranslator>
 
 #include "app/store/program_places.h"
-#include "command_line.h"
-#include "desktop_opener.h"
-#include "error_report.h"
-#include "error_reporting_application.h"
-#include "main_form.h"
-#include "qt_dialogs.h"
-#include "qt_japanese.h"
+#include "app/window/command_line.h"
+#include "app/window/desktop_opener.h"
+#include "app/window/error_report.h"
+#include "app/window/error_reporting_application.h"
+#include "app/window/main_form.h"
+#include "app/window/qt_dialogs.h"
+#include "app/window/qt_japanese.h"
 #include "view/steady_frame_clock.h"
 
 int main(int argc, char** argv) {

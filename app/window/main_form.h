@@ -11,12 +11,12 @@
 
 #include "app/store/stage_collection.h"
 #include "app/store/stage_store.h"
+#include "assets/play_screen_layout.h"
+#include "app/window/desktop_opener.h"
+#include "app/window/dialogs.h"
+#include "app/window/ui_fonts.h"
 #include "core/game.h"
 #include "core/game_window.h"
-#include "deferred_board_view.h"
-#include "desktop_opener.h"
-#include "dialogs.h"
-#include "ui_fonts.h"
 #include "view/board_view.h"
 
 class QAbstractButton;
@@ -90,7 +90,10 @@ class MainForm : public QMainWindow, public GameWindow {
   Game& game() { return *game_; }
   StageStore& store() { return store_; }
   // The board view, built at the first stage start (or here, when asked for before).
-  const BoardView& view() { return boardView_->view(); }
+  const BoardView& view() {
+    boardView_->Load();
+    return *boardView_;
+  }
 
   // The controls, named as the screens call them; created in this order (later ones on top).
   PlaySurface* MainImage = nullptr;  // the play surface
@@ -150,9 +153,11 @@ class MainForm : public QMainWindow, public GameWindow {
   std::function<LocalTime()> now_;
   UiFonts fonts_;
   StageStore store_;
-  std::unique_ptr<DeferredBoardView> boardView_;
+  std::unique_ptr<BoardView> boardView_;
   std::unique_ptr<Game> game_;
   bool glyphsRead_ = false;
+  // The play screen's figures, by their rows in layout::kFigures; mpText is one of them.
+  std::array<QLabel*, layout::kFigures.size()> figures_{};
 };
 
 }  // namespace suispo

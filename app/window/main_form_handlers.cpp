@@ -14,12 +14,12 @@
 #include <algorithm>
 #include <random>
 
-#include "about_box.h"
-#include "error_report.h"
-#include "help_window.h"
-#include "main_form.h"
-#include "new_stages_progress.h"
-#include "play_surface.h"
+#include "app/window/about_box.h"
+#include "app/window/error_report.h"
+#include "app/window/help_window.h"
+#include "app/window/main_form.h"
+#include "app/window/new_stages_progress.h"
+#include "app/window/play_surface.h"
 
 namespace suispo {
 

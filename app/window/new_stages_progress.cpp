@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // The progress dialog of new stages and the worker thread behind it.
-#include "new_stages_progress.h"
+#include "app/window/new_stages_progress.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>

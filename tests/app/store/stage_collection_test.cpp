@@ -8,7 +8,7 @@
 #include "app/store/stage_collection.h"
 #include "core/stage_file.h"
 #include "core/stage_line.h"
-#include "temp_folder.h"
+#include "tests/app/store/temp_folder.h"
 
 namespace suispo {
 namespace {

@@ -7,7 +7,7 @@
 #include "core/builtin_stages.h"
 #include "core/game_error.h"
 #include "core/stage_line.h"
-#include "store_fixture.h"
+#include "tests/app/store/store_fixture.h"
 
 namespace suispo {
 namespace {

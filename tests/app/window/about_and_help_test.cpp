@@ -9,7 +9,7 @@
 #include "app/window/about_box.h"
 #include "app/window/help_window.h"
 #include "app/window/transparent_ground.h"
-#include "window_fixture.h"
+#include "tests/app/window/window_fixture.h"
 
 namespace suispo::test {
 namespace {

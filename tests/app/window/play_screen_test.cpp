@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "app/window/qt_dialogs.h"
-#include "window_fixture.h"
+#include "tests/app/window/window_fixture.h"
 
 namespace suispo::test {
 namespace {

@@ -3,7 +3,7 @@
 // Game > ステージ集 and 新しいステージを作る…: chapters copied once and kept with their clears, new stage files.
 #include <QDir>
 
-#include "window_fixture.h"
+#include "tests/app/window/window_fixture.h"
 
 namespace suispo::test {
 namespace {

@@ -1,4 +1,5 @@
-// suispo-stage run as a program: names shown in UTF-8 and escaped, errors reported with its name.
+// suispo-stage run as a program: names shown in UTF-8 and escaped, errors reported with its name and
+// the exit statuses.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -6,7 +7,7 @@
 #include <string>
 
 #include "core/builtin_stages.h"
-#include "temp_folder.h"
+#include "tests/app/store/temp_folder.h"
 
 namespace suispo {
 namespace {
@@ -79,6 +80,18 @@ TEST(ListCommandTest, ControlCharactersInNamesNeverReachTheTerminal) {
   EXPECT_NE(RunTool(folder, "check --json " + file).out.find(
                 ",\"name\":\"\\u001b]0;owned\\u0007\\u001b[31mred\","),
             std::string::npos);
+}
+
+TEST(StageToolProgramTest, AnOperationAfterTheClearExitsWithOneInEveryCommand) {
+  TempFolder folder;
+  WriteBytes(folder / "one.ssp", BuiltinStages()[0] + "\r\n");
+  const std::string stage = "'" + folder / "one.ssp" + "' 1 +E N E S W N W N";
+  for (const std::string& command : {std::string("play "), std::string("solve "), "render -o '" + folder / "out.png" + "' "}) {
+    const ToolRun run = RunTool(folder, command + stage);
+    EXPECT_EQ(run.status, 1) << command;
+    // (render's Qt may note its runtime folder first)
+    EXPECT_TRUE(run.err.ends_with("suispo-stage: the stage is cleared; 'N' comes after the end\n")) << run.err;
+  }
 }
 
 }  // namespace
