@@ -460,7 +460,11 @@ GenerateReport GenerateStages(const GenerateOptions& o) {
     return report;
   }
   std::stable_sort(made.begin(), made.end(), [](const Made& a, const Made& b) { return a.par < b.par; });
-  for (const Made& m : made) report.lines.push_back(m.draft.Line(ShiftJisText(o.namePrefix + NameOf(m))));
+  // Numbered, so that two stages of the same make still read apart in the list.
+  for (std::size_t i = 0; i < made.size(); ++i) {
+    const std::string name = o.namePrefix + std::to_string(i + 1) + " " + NameOf(made[i]);
+    report.lines.push_back(made[i].draft.Line(ShiftJisText(name)));
+  }
   return report;
 }
 
