@@ -32,7 +32,7 @@ bool IsRegular(const struct stat& info) { return S_ISREG(info.st_mode); }
 
 }  // namespace
 
-std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLarge) {
+std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLarge, const FileIdentity* expected) {
   tooLarge = false;
   // Only a regular file is opened, and without waiting: a FIFO, a device or a socket would hold
   // the open or the first read for good.
@@ -40,9 +40,11 @@ std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLar
   if (::stat(path.c_str(), &info) != 0 || !IsRegular(info)) return std::nullopt;
   tooLarge = static_cast<std::size_t>(info.st_size) > kMaxFileBytes;
   if (tooLarge) return std::nullopt;
-  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  const int noFollow = expected != nullptr && !expected->link ? O_NOFOLLOW : 0;
+  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | noFollow));
   // Checked again on what was opened: the name may have been given to something else meanwhile.
   if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !IsRegular(info)) return std::nullopt;
+  if (expected != nullptr && (info.st_dev != expected->device || info.st_ino != expected->inode)) return std::nullopt;
   std::string bytes;
   bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), kMaxFileBytes));
   char buffer[65536];

@@ -321,7 +321,7 @@ struct Made {
 };
 
 // One stage for the plan, or nothing after this candidate.
-std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice) {
+std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice, int& highest) {
   Plan plan{mechanics, dice.Between(o.minPar, o.maxPar), 0};
   constexpr int kSymmetries[] = {2, 4, 5, 6, 1, 2, 4};
   if (dice.Chance(90)) plan.symmetry = kSymmetries[dice.Below(7)];
@@ -338,7 +338,7 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   }
   int par = ParOf(d, kDraftStateLimit);
   double score = Score(d, plan, o, par);
-  const int steps = kClimbSteps + 6 * std::max(0, o.maxPar - 16);
+  const int steps = kClimbSteps + 6 * std::clamp(o.maxPar - 16, 0, 40);
   for (int step = 0; step < steps && !Cancelled(o); ++step) {
     // In the band at or past the target is enough; a climb that is nowhere near it by half way is dropped.
     if (par >= plan.target && par <= o.maxPar && step >= steps / 4) break;
@@ -352,6 +352,7 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
       score = nextScore;
     }
   }
+  highest = std::max(highest, par);
   if (par < o.minPar || par > o.maxPar) return std::nullopt;
   Prune(d, par);
   if ((MechanicsOn(d.board) & mechanics) != mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) return std::nullopt;
@@ -448,7 +449,12 @@ GenerateReport GenerateStages(const GenerateOptions& o) {
     }
     const unsigned mechanics = o.mechanicSets[made.size() % o.mechanicSets.size()];
     ++report.tried;
-    std::optional<Made> stage = OneStage(o, mechanics, dice);
+    std::optional<Made> stage = OneStage(o, mechanics, dice, report.highestPar);
+    // A par far beyond every climb so far is out of reach: said soon, not after the whole budget.
+    if (made.empty() && !stage && report.tried == kGiveUpTries && report.highestPar + kReach < o.minPar) {
+      report.gaveUp = true;
+      return report;
+    }
     if (!stage) continue;
     ++report.accepted;
     if (!seen.insert(CanonicalText(stage->draft)).second) continue;

@@ -45,7 +45,13 @@ struct GenerateReport {
   int tried = 0;                 // candidates drafted
   int accepted = 0;              // candidates that passed every gate (before duplicates were dropped)
   bool cancelled = false;
+  // The candidates never came near --min-par: after kGiveUpTries without a stage, the highest par
+  // any climb reached was more than kReach below it.
+  bool gaveUp = false;
+  int highestPar = 0;
 };
+inline constexpr int kGiveUpTries = 20;
+inline constexpr int kReach = 15;
 
 // The same options give the same lines. Gives fewer lines than asked when the budget runs out or the
 // cancel flag is set.

@@ -6,6 +6,7 @@
 #include "core/stage_measure.h"
 #include "core/stage_file.h"
 #include "tools/commands.h"
+#include "tools/stage_file_reading.h"
 #include "tools/shown_text.h"
 #include "tools/stage_check.h"
 
@@ -101,7 +102,7 @@ int CheckCommand(const Args& given) {
   if (args.size() != 1) return Usage("suispo-stage check [--json] FILE");
   std::vector<StageLine> lines;
   try {
-    lines = ReadStageFile(args[0]);
+    lines = ReadStages(args[0]);
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

@@ -1,11 +1,11 @@
 // suispo-stage generate: writes a stage file of new stages, easiest first.
-#include <fstream>
 #include <iostream>
 
 #include "core/stage_file.h"
 #include "core/stage_generator.h"
 #include "core/stage_measure.h"
 #include "tools/commands.h"
+#include "tools/output_file.h"
 #include "tools/replay.h"
 
 namespace suispo::tool {
@@ -16,6 +16,15 @@ int Number(const std::string& option, const std::string& text) {
   const std::optional<int> value = WholeNumber(text);
   if (!value) throw std::invalid_argument(option + " takes a number, not '" + text + "'");
   return *value;
+}
+
+// From one stage to as many as a stage file may hold, so the tools can read what they write.
+int Count(const std::string& text) {
+  const int count = Number("--count", text);
+  if (count < 1 || static_cast<std::size_t>(count) > kMaxStageLines) {
+    throw std::invalid_argument("--count takes 1 to " + std::to_string(kMaxStageLines) + ", not " + text);
+  }
+  return count;
 }
 
 // "walls" (walls alone), or mechanic names joined by "+"; sets apart by ",": "arrows,holes+warps".
@@ -69,7 +78,7 @@ int GenerateCommand(const Args& given) {
       const std::string& value = args[++i];
       if (a == "-o") out = value;
       else if (a == "--preset") continue;
-      else if (a == "--count") options.count = Number(a, value);
+      else if (a == "--count") options.count = Count(value);
       else if (a == "--seed") options.seed = static_cast<std::uint32_t>(Number(a, value));
       else if (a == "--min-par") options.minPar = Number(a, value);
       else if (a == "--max-par") {
@@ -93,13 +102,16 @@ int GenerateCommand(const Args& given) {
       std::cerr << "candidates tried " << report.tried << ", accepted " << report.accepted << ", stages "
                 << report.lines.size() << "\n";
     }
+    if (report.gaveUp) {
+      throw std::runtime_error("no stage came near a par of " + std::to_string(options.minPar) + " (the highest in " +
+                               std::to_string(report.tried) + " tries was " + std::to_string(report.highestPar) +
+                               "); try a lower --min-par");
+    }
     if (static_cast<int>(report.lines.size()) < options.count) {
       throw std::runtime_error("only " + std::to_string(report.lines.size()) + " stages with a par from " +
                                std::to_string(options.minPar) + " to " + std::to_string(options.maxPar) + " turned up");
     }
-    const std::string text = StageText(report.lines);
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    if (!(file << text) || !file.flush()) throw std::runtime_error("cannot write " + out);
+    WriteOutputFile(out, StageText(report.lines));
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

@@ -1,5 +1,6 @@
 // suispo-stage render: draws the play surface (or only its board panel) after replaying operations on a
 // stage, and saves it as PNG.
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
@@ -8,8 +9,10 @@
 #include "core/game_window.h"
 #include "core/stage_file.h"
 #include "tools/commands.h"
+#include "tools/output_file.h"
 #include "tools/replay.h"
 #include "view/board_view.h"
+#include "view/program_messages.h"
 #include "view/unwatched_surface.h"
 
 namespace suispo::tool {
@@ -19,6 +22,7 @@ namespace {
 // Fonts need a Gui application; without a display the off-screen platform serves.
 std::unique_ptr<QGuiApplication> StartGui() {
   if (QGuiApplication::instance() != nullptr) return nullptr;
+  PrefixQtMessages("suispo-stage: ");
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   static int argc = 1;
   static char name[] = "suispo-stage";
@@ -58,9 +62,12 @@ int RenderCommand(const Args& given) {
     game.inputReady = 1;
     ReplayOps(game, request.ops);
     const QImage picture = board ? view.surface().copy(kBoardPanel) : view.surface();
-    if (!picture.save(QString::fromStdString(out), "PNG")) {
-      throw std::runtime_error("cannot write " + out);
-    }
+    // Encoded in memory first: the file is then written whole or not at all.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG")) throw std::runtime_error("cannot encode the picture");
+    WriteOutputFile(out, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
   } catch (const std::exception& e) {
     return Fail(e);
   }

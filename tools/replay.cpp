@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "core/stage_file.h"
+#include "tools/stage_file_reading.h"
 
 namespace suispo::tool {
 
@@ -104,7 +104,7 @@ int StageIndexOf(const std::string& argument, std::size_t stageCount) {
 StageRequest OpenStage(const std::vector<std::string>& args) {
   StageRequest request;
   request.ops = ParseOps(std::vector<std::string>(args.begin() + 2, args.end()));
-  request.lines = ReadStageFile(args[0]);
+  request.lines = ReadStages(args[0]);
   request.stage = StageIndexOf(args[1], request.lines.size());
   return request;
 }

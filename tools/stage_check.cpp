@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/display_text.h"
 #include "core/game_error.h"
 #include "core/play_state.h"
 
@@ -100,8 +101,10 @@ StageCheck CheckStage(const StageLine& line, std::size_t stateLimit) {
   PlayState start;
   try {
     rules::StartStage(line, start);
-  } catch (const GameError& error) {
-    check.errors.push_back(std::string("the stage cannot start: ") + error.what());
+  } catch (const GameError&) {
+    // The one thing that stops a stage from starting; said in the tool's own language.
+    const std::string field = line.size() > kBoardTextLength ? line.substr(kBoardTextLength, 2) : "";
+    check.errors.push_back("the stage cannot start: its wall points '" + DisplayText(field) + "' are not a number");
     return check;
   }
   CheckPads(start.board, check);

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "app/store/file_paths.h"
-#include "app/store/whole_file.h"
+#include "core/file_replacement.h"
 #include "core/game_error.h"
 #include "core/stage_file.h"
 

@@ -9,9 +9,11 @@ namespace suispo {
 
 ErrorReportingApplication::ErrorReportingApplication(int& argc, char** argv, Dialogs& dialogs)
     : QApplication(argc, argv), dialogs_(dialogs) {
-  setApplicationName(kApplicationTitle);
-  setApplicationDisplayName(kApplicationTitle);
-  // Ties the windows to the installed desktop entry (its icon and name in the task bar).
+  // The name is the window class on X11 (Latin-1 there), which docks match to the desktop entry's
+  // StartupWMClass. No display name is set: Qt would append it to every other window's title.
+  setApplicationName(QStringLiteral("suispo"));
+  // Ties the windows to the installed desktop entry (its icon and name in the task bar); Wayland's
+  // app id.
   setDesktopFileName(QStringLiteral("org.example.suispo"));
 }
 

@@ -18,6 +18,7 @@
 #include "app/window/transparent_ground.h"
 #include "assets/pictures.h"
 #include "assets/play_screen_layout.h"
+#include "app/window/window_placement.h"
 
 namespace suispo {
 
@@ -54,7 +55,9 @@ MainForm::MainForm(const MainFormParts& parts)
       now_(parts.now),
       store_(parts.places, parts.now) {
   setWindowTitle(kApplicationTitle);
-  setWindowIcon(QIcon(QPixmap::fromImage(assets::ReadPicture(assets::kIcon))));
+  QIcon icon;
+  for (const assets::Picture& size : assets::kIcons) icon.addPixmap(QPixmap::fromImage(assets::ReadPicture(size)));
+  setWindowIcon(icon);
   setFont(fonts_.Proportional(12));
   BuildControls();
   BuildMenu();
@@ -62,6 +65,7 @@ MainForm::MainForm(const MainFormParts& parts)
   boardView_ = std::make_unique<BoardView>(*parts.frameClock, *MainImage);
   MainImage->SetSurface(&boardView_->surface());
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
+  placement_ = new WindowPlacement(this);
   dialogForm = new AboutBox(this, fonts_, [this](const QUrl& url) { openUrl_(url, {}); });
 }
 
@@ -171,6 +175,8 @@ void MainForm::BindKeys() {
   PressOnKeys(SWallButton, {Qt::SHIFT | Qt::Key_Down});
   PressOnKeys(WWallButton, {Qt::SHIFT | Qt::Key_Left});
   PressOnKeys(undoButton, {Qt::Key_Backspace, Qt::CTRL | Qt::Key_Z});
+  PressOnKeys(resetButton, {Qt::Key_F5, Qt::Key_R});
+  PressOnKeys(giveupButton, {Qt::Key_Escape});
   PressOnKeys(ChoiseButtom, {Qt::Key_Return, Qt::Key_Enter});
   connect(StageList, &QListWidget::itemDoubleClicked, ChoiseButtom, &QAbstractButton::click);
 }

@@ -32,6 +32,7 @@ namespace suispo {
 class AboutBox;
 class HelpWindow;
 class PlaySurface;
+class WindowPlacement;
 
 // What the window is built with; the program passes the real ones, tests their own.
 struct MainFormParts {
@@ -131,8 +132,9 @@ class MainForm : public QMainWindow, public GameWindow {
  private:
   void BuildControls();
   void BuildMenu();
-  // The keyboard: arrows move, Shift + arrow builds a wall, Backspace and Ctrl+Z undo, Enter
-  // starts the selected stage; each key presses its button.
+  // The keyboard: arrows move, Shift + arrow builds a wall, Backspace and Ctrl+Z undo, F5 and R
+  // restart, Esc goes back to the title, Enter starts the selected stage; each key presses its
+  // button (restart and title still ask first).
   void BindKeys();
   void ShowHelpWindow(const QUrl& page);
   // The game buttons' glyphs, read at the first stage start: the stage select screen, shown
@@ -158,6 +160,7 @@ class MainForm : public QMainWindow, public GameWindow {
   bool glyphsRead_ = false;
   // The play screen's figures, by their rows in layout::kFigures; mpText is one of them.
   std::array<QLabel*, layout::kFigures.size()> figures_{};
+  WindowPlacement* placement_ = nullptr;  // the frame at the stored position
 };
 
 }  // namespace suispo

@@ -20,13 +20,14 @@
 #include "app/window/main_form.h"
 #include "app/window/new_stages_progress.h"
 #include "app/window/play_surface.h"
+#include "app/window/window_placement.h"
 
 namespace suispo {
 
 void MainForm::FormCreate() {
   // The position is read before the stage file, so the window is placed even when that fails.
   // A top-level window's position is its outer frame's.
-  const auto place = qScopeGuard([this] { move(store_.position.left, store_.position.top); });
+  const auto place = qScopeGuard([this] { placement_->Place({store_.position.left, store_.position.top}); });
   store_.FormCreate();
   game_->stageIndex = 0;
   ShowStageSelect();
@@ -34,7 +35,7 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::FormClose() {
-  const QPoint frame = frameGeometry().topLeft();
+  const QPoint frame = placement_->FramePosition();
   store_.FormClose({frame.y(), frame.x()});
 }
 
@@ -60,6 +61,8 @@ void MainForm::ShowStageSelect() {
   }
   selectGroup->show();
   EnableFileMenus(true);
+  // The list has the keyboard, so ↑ and ↓ choose a stage at once (also after タイトル).
+  StageList->setFocus();
 }
 
 void MainForm::ChoiseButtomClick() {

@@ -1,9 +1,11 @@
 // suispo-stage run as a program: names shown in UTF-8 and escaped, errors reported with its name and
 // the exit statuses.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <set>
 #include <string>
 
 #include "core/builtin_stages.h"
@@ -23,7 +25,7 @@ struct ToolRun {
 
 // Runs the tool with the given arguments (already quoted for the shell).
 ToolRun RunTool(const TempFolder& folder, const std::string& arguments) {
-  const std::string command = std::string("'") + SUISPO_STAGE_TOOL + "' " + arguments + " >'" +
+  const std::string command = std::string("env -u XDG_RUNTIME_DIR '") + SUISPO_STAGE_TOOL + "' " + arguments + " >'" +
                               folder / "out" + "' 2>'" + folder / "err" + "'";
   const int status = std::system(command.c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(folder / "out"), ReadBytes(folder / "err")};
@@ -59,7 +61,10 @@ TEST(ListCommandTest, ErrorsGoToStandardErrorWithStatusTwo) {
   ToolRun run = RunTool(folder, "list '" + folder / "none.ssp" + "'");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "suispo-stage: ファイル " + folder / "none.ssp" + " は開けません\n");
+  EXPECT_EQ(run.err, "suispo-stage: cannot open " + folder / "none.ssp" + "\n");
+  WriteBytes(folder / "empties.ssp", std::string(20000, '\n'));
+  EXPECT_EQ(RunTool(folder, "list '" + folder / "empties.ssp" + "'").err,
+            "suispo-stage: " + folder / "empties.ssp" + " has too many lines (at most 10000)\n");
 
   WriteBytes(folder / "nul.ssp", std::string("a\0b", 3));
   EXPECT_EQ(RunTool(folder, "list '" + folder / "nul.ssp" + "'").status, 2);
@@ -68,6 +73,41 @@ TEST(ListCommandTest, ErrorsGoToStandardErrorWithStatusTwo) {
     EXPECT_EQ(run.status, 2) << wrong;
     EXPECT_TRUE(run.err.starts_with("suispo-stage: ")) << run.err;
   }
+}
+
+// Every line of standard error starts with the tool's name.
+bool AllPrefixed(const std::string& err) {
+  for (std::size_t start = 0; start < err.size(); start = err.find('\n', start) + 1) {
+    if (err.compare(start, 14, "suispo-stage: ") != 0) return false;
+  }
+  return true;
+}
+
+TEST(ListCommandTest, OutputFilesAreWrittenWholeAndOnlyOverRegularFiles) {
+  TempFolder folder;
+  const std::string made = "'" + folder / "made.ssp" + "'";
+  for (const char* count : {"0", "10001", "21474835"}) {
+    const ToolRun run = RunTool(folder, std::string("generate --count ") + count + " -o " + made);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, std::string("suispo-stage: --count takes 1 to 10000, not ") + count + "\n");
+  }
+  ASSERT_EQ(RunTool(folder, "generate --count 1 --min-par 2 --max-par 4 -o " + made).status, 0);
+  ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+  const ToolRun toFifo = RunTool(folder, "generate --count 1 --min-par 2 --max-par 4 -o '" + folder / "fifo" + "'");
+  EXPECT_EQ(toFifo.err, "suispo-stage: " + folder / "fifo" + " is not a regular file\n");
+  // Rendered without a runtime folder, Qt's warning about it is the tool's too.
+  const ToolRun render = RunTool(folder, "render " + made + " 1 -o '" + folder / "fifo" + "'");
+  EXPECT_EQ(render.status, 2);
+  EXPECT_TRUE(AllPrefixed(render.err)) << render.err;
+  EXPECT_EQ(RunTool(folder, "render " + made + " 1 -o '" + folder / "shot.png" + "'").status, 0);
+  EXPECT_EQ(folder.Names(), (std::set<std::string>{"err", "fifo", "made.ssp", "out", "shot.png"}));
+}
+
+TEST(ListCommandTest, AnUnreachableMinimumParEndsSoon) {
+  TempFolder folder;
+  const ToolRun run = RunTool(folder, "generate --count 1 --min-par 500 -o '" + folder / "x.ssp" + "'");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.err.starts_with("suispo-stage: no stage came near a par of 500")) << run.err;
 }
 
 TEST(ListCommandTest, ControlCharactersInNamesNeverReachTheTerminal) {
