@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev libgmock-dev
           libbenchmark-dev fonts-ipafont-gothic xvfb xauth xdotool openbox x11-utils imagemagick
-          dpkg-dev file lintian desktop-file-utils appstream mandoc shared-mime-info clang libclang-rt-dev)
+          dpkg-dev file lintian python3 desktop-file-utils appstream mandoc shared-mime-info clang libclang-rt-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -52,8 +52,9 @@ StorePlaces InstalledPlaces(const char* xdgConfigHome, const char* xdgDataHome, 
 ProgramPlaces PlacesFor(const std::string& programDir, const char* xdgConfigHome, const char* xdgDataHome,
                         const std::string& home) {
   const std::optional<std::string> prefix = InstallPrefix(programDir);
-  if (!prefix) return {PortablePlaces(programDir), programDir + "help/help.htm"};
-  return {InstalledPlaces(xdgConfigHome, xdgDataHome, home), HelpPageUnder(*prefix)};
+  if (!prefix) return {PortablePlaces(programDir), programDir + "help/help.htm", programDir + "stages/"};
+  return {InstalledPlaces(xdgConfigHome, xdgDataHome, home), HelpPageUnder(*prefix),
+          *prefix + build::kGameDataDir + "/stages/"};
 }
 
 ProgramPlaces PlacesOfThisProgram() {

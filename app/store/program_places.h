@@ -17,6 +17,7 @@ struct StorePlaces {
 struct ProgramPlaces {
   StorePlaces store;
   std::string helpPage;  // shipped with the program: beside it, or in the installed data folder
+  std::string chapterFolder;  // the stage collection shipped with it, likewise (ending in '/')
 };
 
 // The install prefix (ending in '/') when programDir is <prefix>/<games folder>/ and the prefix's

@@ -48,6 +48,9 @@ class StageStore {
   // "ファイル %s を作成できません", leaves the old file whole and keeps the flag for the next save.
   void MarkStageCleared(int stageIndex);
 
+  // The player's stage folder (ending in '/'): new and copied stage files go there.
+  const std::string& StageFolder() const { return places_.stageFolder; }
+
   std::vector<StageLine> dataList;
   // The best clears, read by FormCreate from beside the settings file.
   PlayRecords records;

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "core/stage_generator.h"
+
 class QWidget;
 
 namespace suispo {
@@ -18,6 +20,8 @@ class Dialogs {
   virtual std::optional<QString> ChooseStageFile(QWidget* parent) = 0;
   // A modal message box with OK and the information icon.
   virtual void ShowMessage(QWidget* parent, const QString& caption, const QString& text) = 0;
+  // The preset of a new stage file (入門, ふつう, むずかしい, 達人); nothing when cancelled.
+  virtual std::optional<StagePreset> ChoosePreset(QWidget* parent) = 0;
   // A modal error box with OK and the error icon.
   virtual void ShowError(const QString& caption, const QString& text) = 0;
 };

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   suispo::RunReportingErrors(dialogs, [&] {
     form = std::make_unique<suispo::MainForm>(suispo::MainFormParts{
         places.store, QFile::decodeName(places.helpPage.c_str()), suispo::CurrentLocalTime, &dialogs, &clock,
-        suispo::OpenWithDesktop});
+        suispo::OpenWithDesktop, places.chapterFolder});
     form->FormCreate();
   });
   // A file named on the command line replaces the remembered one, as Game > Open would.

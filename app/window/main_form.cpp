@@ -53,6 +53,8 @@ MainForm::MainForm(const MainFormParts& parts)
       dialogs_(*parts.dialogs),
       openUrl_(parts.openUrl),
       helpPage_(parts.helpPage),
+      chapterFolder_(parts.chapterFolder),
+      now_(parts.now),
       store_(parts.places, parts.now) {
   setWindowTitle(kApplicationTitle);
   QIcon icon;
@@ -198,6 +200,15 @@ void MainForm::BindKeys() {
 void MainForm::BuildMenu() {
   QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
   loadMenu = gameMenu->addAction(QStringLiteral("読み込み(&O)"));
+  chapterMenu = gameMenu->addMenu(QStringLiteral("ステージ集(&S)"));
+  for (const Chapter& chapter : ChaptersIn(chapterFolder_)) {
+    QAction* open = chapterMenu->addAction(QString::fromStdString(chapter.label));
+    connect(open, &QAction::triggered, this,
+            [this, chapter] { RunReportingErrors(dialogs_, [this, &chapter] { OpenChapter(chapter); }); });
+  }
+  chapterMenu->setEnabled(!chapterMenu->isEmpty());
+  newStageMenu = gameMenu->addAction(QStringLiteral("新しいステージを作る(&N)…"));
+  gameMenu->addSeparator();
   hintMenu = gameMenu->addAction(QStringLiteral("ヒント(&H)"));
   hintMenu->setShortcut(Qt::Key_H);
   hintMenu->setEnabled(false);
@@ -210,6 +221,7 @@ void MainForm::BuildMenu() {
 
   Connect(loadMenu, &MainForm::loadMenuClick);
   Connect(hintMenu, &MainForm::hintMenuClick);
+  Connect(newStageMenu, &MainForm::newStageMenuClick);
   Connect(ExitMenu, &MainForm::ExitMenuClick);
   Connect(Help1, &MainForm::Help1Click);
   Connect(About1, &MainForm::About1Click);

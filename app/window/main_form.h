@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QUrl>
 
+#include "app/store/stage_collection.h"
 #include "app/store/stage_store.h"
 #include "app/window/background_solve.h"
 #include "assets/play_screen_layout.h"
@@ -24,6 +25,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPushButton;
 
 namespace suispo {
@@ -41,6 +43,7 @@ struct MainFormParts {
   Dialogs* dialogs = nullptr;                // questions, file choice, error box
   FrameClock* frameClock = nullptr;          // paces the animations
   OpenDocument openUrl;                      // the desktop's open-document action
+  std::string chapterFolder;                 // the stage collection shipped with the program
 };
 
 class MainForm : public QMainWindow, public GameWindow {
@@ -72,6 +75,11 @@ class MainForm : public QMainWindow, public GameWindow {
   void loadMenuClick();
   // Game > Hint (key H): lights the button of the next operation of a shortest clear for a second.
   void hintMenuClick();
+  // Game > a chapter: the player's copy of it (made the first time) replaces the list.
+  void OpenChapter(const Chapter& chapter);
+  // Game > 新しいステージを作る…: a preset, ten new stages made on a worker thread under a progress
+  // bar that can cancel, a new stage file in the stage folder, and its stages on the list.
+  void newStageMenuClick();
   void ExitMenuClick();
   void Help1Click();   // opens the help page
   void About1Click();  // shows the About box
@@ -116,6 +124,8 @@ class MainForm : public QMainWindow, public GameWindow {
   QPushButton* undoButton = nullptr;
   QAction* loadMenu = nullptr;  // Game > Open
   QAction* hintMenu = nullptr;  // Game > Hint, only on the play screen
+  QMenu* chapterMenu = nullptr;    // Game > ステージ集: the installed chapters
+  QAction* newStageMenu = nullptr;  // Game > 新しいステージを作る…
   QAction* ExitMenu = nullptr;
   QAction* Help1 = nullptr;   // Help > Contents: the help page
   QAction* About1 = nullptr;  // Help > About: the About box
@@ -158,10 +168,14 @@ class MainForm : public QMainWindow, public GameWindow {
   void ShowHint(const SolveResult& answer);
   // A new operation: a hint still searched for is dropped, a lit button goes dark.
   void DropHint();
+  // Game > Open, the chapters and new stages: only on the stage select screen.
+  void EnableFileMenus(bool enabled);
 
   Dialogs& dialogs_;
   OpenDocument openUrl_;
   QString helpPage_;
+  std::string chapterFolder_;
+  std::function<LocalTime()> now_;
   UiFonts fonts_;
   StageStore store_;
   std::unique_ptr<BoardView> boardView_;

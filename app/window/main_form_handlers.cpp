@@ -6,17 +6,20 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 
 #include <algorithm>
 #include <exception>
+#include <random>
 
 #include "app/window/about_box.h"
 #include "app/window/error_report.h"
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
+#include "app/window/new_stages_progress.h"
 #include "app/window/play_surface.h"
 #include "app/window/window_placement.h"
 
@@ -58,7 +61,7 @@ void MainForm::ShowStageSelect() {
     StageList->scrollToItem(StageList->item(index));
   }
   selectGroup->show();
-  loadMenu->setEnabled(true);
+  EnableFileMenus(true);
   // The list has the keyboard, so ↑ and ↓ choose a stage at once (also after タイトル).
   StageList->setFocus();
 }
@@ -73,8 +76,8 @@ void MainForm::ChoiseButtomClick() {
   ReadGlyphs();
   TitleImage->hide();
   selectGroup->hide();
-  loadMenu->setEnabled(false);
   hintMenu->setEnabled(true);
+  EnableFileMenus(false);
   MainImage->show();
   for (QWidget* control : PlayControls()) control->show();
   game_->inputReady = 1;
@@ -115,6 +118,24 @@ void MainForm::loadMenuClick() {
 void MainForm::OpenStageFile(const QString& path) {
   store_.LoadFile(QFile::encodeName(path).toStdString());
   ShowStageSelect();
+}
+
+void MainForm::EnableFileMenus(bool enabled) {
+  loadMenu->setEnabled(enabled);
+  chapterMenu->setEnabled(enabled && !chapterMenu->isEmpty());
+  newStageMenu->setEnabled(enabled);
+}
+
+void MainForm::OpenChapter(const Chapter& chapter) {
+  OpenStageFile(QFile::decodeName(PlayerCopyOfChapter(chapter, store_.StageFolder()).c_str()));
+}
+
+void MainForm::newStageMenuClick() {
+  const std::optional<StagePreset> preset = dialogs_.ChoosePreset(this);
+  if (!preset) return;
+  const std::optional<std::string> path =
+      MakeStagesWithProgress(this, *preset, std::random_device{}(), store_.StageFolder(), now_());
+  if (path) OpenStageFile(QFile::decodeName(path->c_str()));
 }
 
 void MainForm::ExitMenuClick() { close(); }

@@ -2,6 +2,7 @@
 #include "app/window/qt_dialogs.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace suispo {
@@ -26,6 +27,16 @@ std::optional<QString> QtDialogs::ChooseStageFile(QWidget* parent) {
 void QtDialogs::ShowMessage(QWidget* parent, const QString& caption, const QString& text) {
   QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
   box.exec();
+}
+
+std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
+  const QStringList names = {QStringLiteral("入門"), QStringLiteral("ふつう"), QStringLiteral("むずかしい"),
+                             QStringLiteral("達人")};
+  bool chosen = false;
+  const QString name = QInputDialog::getItem(parent, QStringLiteral("新しいステージを作る"),
+                                             QStringLiteral("むずかしさ:"), names, 1, false, &chosen);
+  if (!chosen) return std::nullopt;
+  return static_cast<StagePreset>(names.indexOf(name));
 }
 
 void QtDialogs::ShowError(const QString& caption, const QString& text) {

@@ -10,6 +10,7 @@ class QtDialogs : public Dialogs {
   bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
   std::optional<QString> ChooseStageFile(QWidget* parent) override;
   void ShowMessage(QWidget* parent, const QString& caption, const QString& text) override;
+  std::optional<StagePreset> ChoosePreset(QWidget* parent) override;
   void ShowError(const QString& caption, const QString& text) override;
 };
 

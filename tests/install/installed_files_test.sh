@@ -16,6 +16,7 @@ share=$prefix/share
 [ -x "$prefix/games/suispo" ] && [ -x "$prefix/games/suispo-stage" ] || fail "the programs are not in games/"
 [ -f "$share/games/suispo/help/help.htm" ] || fail "no help page"
 [ -f "$share/games/suispo/help/screen_play.png" ] || fail "no screenshot beside the help page"
+[ "$(ls "$share/games/suispo/stages/"*.ssp | wc -l)" -eq 6 ] || fail "not six chapter files of stages"
 [ -f "$share/doc/suispo/copyright" ] || fail "no copyright file"
 
 desktop-file-validate "$share/applications/org.example.suispo.desktop" || fail "desktop entry"

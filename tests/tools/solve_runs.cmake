@@ -30,7 +30,7 @@ if(NOT err MATCHES "^suispo-stage: ")
 endif()
 
 run(1 check --json ${file})
-if(NOT out MATCHES "\"verdict\":\"ok\".*\"par\":7.*\n{\"stage\":2,\"name\":\"nodoor\",\"verdict\":\"error\",\"errors\":\\[\"no door\"\\]")
+if(NOT out MATCHES "\"verdict\":\"ok\".*\"par\":7.*\"ideas\":1,.*\"needs\":\\[\"holes\",\"wall points\"\\].*\"G1\":true.*\n{\"stage\":2,\"name\":\"nodoor\",\"verdict\":\"error\",\"errors\":\\[\"no door\"\\]")
   message(FATAL_ERROR "check --json: ${out}")
 endif()
 run(2 check ${WORK}/no_such_file.ssp)

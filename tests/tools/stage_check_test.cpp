@@ -1,10 +1,9 @@
-// The stage check, one stage for each problem, and the generator's stages passing it.
+// The stage check, one stage for each problem.
 #include <gtest/gtest.h>
 
 #include "core/builtin_stages.h"
 #include "core/display_text.h"
 #include "tools/stage_check.h"
-#include "tools/stage_generator.h"
 
 namespace suispo::tool {
 namespace {
@@ -51,27 +50,6 @@ TEST(CheckStage, FindsEachProblemOfAStageLine) {
     EXPECT_EQ(check.Cleared(), c.errors.empty()) << c.line;
   }
   EXPECT_EQ(CheckStage(BuiltinStages()[0]).best->ops.size(), 7u);
-}
-
-TEST(GenerateStages, TheSameSeedGivesTheSameStagesSortedByParAndEachPassesTheCheck) {
-  const GenerateOptions options{.count = 3, .seed = 5, .minPar = 6, .maxPar = 12};
-  const std::vector<StageLine> lines = GenerateStages(options);
-  EXPECT_EQ(GenerateStages(options), lines);
-  EXPECT_NE(GenerateStages({.count = 3, .seed = 6, .minPar = 6, .maxPar = 12}), lines);
-  ASSERT_EQ(lines.size(), 3u);
-  std::size_t lastPar = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const StageCheck check = CheckStage(lines[i]);
-    EXPECT_TRUE(check.errors.empty() && check.warnings.empty()) << lines[i];
-    ASSERT_TRUE(check.best);
-    const std::size_t par = check.best->ops.size();
-    EXPECT_GE(par, 6u);
-    EXPECT_LE(par, 12u);
-    EXPECT_GE(par, lastPar);
-    lastPar = par;
-    EXPECT_EQ(DisplayText(StageName(lines[i])), "自動 " + std::to_string(i + 1) + "（" + std::to_string(par) + "手）");
-    EXPECT_NE(StageName(lines[i]).find("\x8e\xa9\x93\xae"), std::string::npos);  // 自動 in Shift-JIS
-  }
 }
 
 }  // namespace

@@ -29,12 +29,14 @@ class FakeDialogs : public Dialogs {
   void ShowMessage(QWidget*, const QString& caption, const QString& text) override {
     messages.push_back({caption, text});
   }
+  std::optional<StagePreset> ChoosePreset(QWidget*) override { return preset; }
   void ShowError(const QString& caption, const QString& text) override { errors.push_back({caption, text}); }
 
   void Reset() { *this = FakeDialogs(); }
 
   std::deque<bool> answers;
   std::optional<QString> chosenFile;
+  std::optional<StagePreset> preset;
   std::vector<Shown> questions;
   std::vector<Shown> errors;
   std::vector<Shown> messages;

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +74,7 @@ class WindowTest : public ::testing::Test {
     MainFormParts parts;
     parts.places = PortablePlaces(folder.path().toStdString() + "/");
     parts.helpPage = folder.path() + "/help/help.htm";
+    parts.chapterFolder = Path("shipped/");
     parts.now = [] { return LocalTime{2006, 1, 21, 9, 30, 15}; };
     parts.dialogs = &dialogs();
     parts.frameClock = &clock;

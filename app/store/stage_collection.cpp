@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// Chapter files copied once into the player's folder, and new stage files written whole or not at all.
+#include "app/store/stage_collection.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/store/file_paths.h"
+#include "core/file_replacement.h"
+#include "core/game_error.h"
+#include "core/stage_file.h"
+
+namespace suispo {
+
+namespace {
+
+// The shipped chapters' menu labels by file name; another file is shown by its own name.
+constexpr std::pair<const char*, const char*> kLabels[] = {
+    {"1-walls.ssp", "第1章 壁"},       {"2-holes.ssp", "第2章 穴"},    {"3-arrows.ssp", "第3章 矢印"},
+    {"4-warps.ssp", "第4章 ワープ"}, {"5-marked.ssp", "第5章 市松の辺"}, {"6-all.ssp", "第6章 全部いっしょに"},
+};
+
+void WriteNew(const std::string& path, const std::string& bytes) {
+  if (!MakeFolders(FolderOf(path)) || !ReplaceFileContents(path, bytes)) {
+    throw GameError(FormatMessage("ファイル %s を作成できません", {BareName(path)}));
+  }
+}
+
+}  // namespace
+
+std::vector<Chapter> ChaptersIn(const std::string& folder) {
+  std::vector<Chapter> chapters;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.ends_with(".ssp") || !IsRegularFile(entry.path().string())) continue;
+    std::string label = name.substr(0, name.size() - 4);
+    for (const auto& [file, text] : kLabels) {
+      if (name == file) label = text;
+    }
+    chapters.push_back({entry.path().string(), label});
+  }
+  std::sort(chapters.begin(), chapters.end(), [](const Chapter& a, const Chapter& b) { return a.path < b.path; });
+  return chapters;
+}
+
+std::string PlayerCopyOfChapter(const Chapter& chapter, const std::string& stageFolder) {
+  const std::string copy = stageFolder + BareName(chapter.path);
+  if (!IsMissing(copy)) return copy;
+  const std::optional<std::string> bytes = ReadWholeFile(chapter.path);
+  if (!bytes) throw GameError(FormatMessage("ファイル %s は開けません", {chapter.path}));
+  WriteNew(copy, *bytes);
+  return copy;
+}
+
+std::string NewStageFileName(StagePreset preset, const LocalTime& t, std::uint32_t seed) {
+  const char* names[] = {"beginner", "normal", "hard", "expert"};
+  char text[96];
+  std::snprintf(text, sizeof text, "%s %04d%02d%02d %02d%02d%02d seed %u.ssp", names[static_cast<int>(preset)], t.year,
+                t.month, t.day, t.hour, t.minute, t.second, seed);
+  return text;
+}
+
+std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t seed, const std::string& folder,
+                                            const LocalTime& time, const std::atomic<bool>* cancel,
+                                            std::function<void(int made, int wanted)> progress) {
+  GenerateOptions options = PresetOptions(preset, kNewStageCount, seed);
+  options.cancel = cancel;
+  options.progress = std::move(progress);
+  const GenerateReport report = GenerateStages(options);
+  if (report.cancelled || report.lines.empty()) return std::nullopt;
+  const std::string path = folder + NewStageFileName(preset, time, seed);
+  WriteNew(path, StageText(report.lines));
+  return path;
+}
+
+}  // namespace suispo

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The stage collection shipped with the game (chapter files the player copies once into the stage
+// folder) and new stage files made by the generator.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/store/local_time.h"
+#include "core/stage_generator.h"
+
+namespace suispo {
+
+struct Chapter {
+  std::string path;   // the shipped file
+  std::string label;  // UTF-8, for the menu
+};
+
+// The chapter files (".ssp") in the collection's folder, in name order; none when it is missing.
+std::vector<Chapter> ChaptersIn(const std::string& folder);
+
+// The player's copy of a chapter in the stage folder: made from the shipped file the first time, and
+// kept as it is (with its cleared stages) after. Throws GameError "ファイル %s を作成できません".
+std::string PlayerCopyOfChapter(const Chapter& chapter, const std::string& stageFolder);
+
+// How many stages a new stage file holds.
+inline constexpr int kNewStageCount = 10;
+
+// "beginner 20261208 093015 seed 42.ssp": the preset, the date and time, and the seed.
+std::string NewStageFileName(StagePreset preset, const LocalTime& time, std::uint32_t seed);
+
+// Makes kNewStageCount stages of the preset and writes them as a new stage file in the folder; the
+// path, or nothing when cancelled (and then no file, not even part of one, is left). Meant for a
+// worker thread: progress is called there. Throws GameError "ファイル %s を作成できません".
+std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t seed, const std::string& folder,
+                                            const LocalTime& time, const std::atomic<bool>* cancel,
+                                            std::function<void(int made, int wanted)> progress);
+
+}  // namespace suispo

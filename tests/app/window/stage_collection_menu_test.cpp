@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// Game > ステージ集 and 新しいステージを作る…: chapters copied once and kept with their clears, new stage files.
+#include <QDir>
+
+#include "tests/app/window/window_fixture.h"
+
+namespace suispo::test {
+namespace {
+
+QAction* ChapterAction(MainForm& form, const QString& label) {
+  for (QAction* action : form.chapterMenu->actions()) {
+    if (action->text() == label) return action;
+  }
+  return nullptr;
+}
+
+TEST_F(WindowTest, AChapterOpensAsThePlayersCopyWhichKeepsItsStarAfterARestart) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("shipped"));
+  WriteFile("shipped/1-walls.ssp", EastClearLine("first") + "\r\n" + EastClearLine("second") + "\r\n");
+  Start();
+  QAction* chapter = ChapterAction(*form, QStringLiteral("第1章 壁"));
+  ASSERT_NE(chapter, nullptr);
+  chapter->trigger();
+  ASSERT_EQ(form->StageList->count(), 2);
+  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("　 first"));
+  Choose(0);
+  EXPECT_FALSE(form->chapterMenu->isEnabled() || form->newStageMenu->isEnabled());
+  form->hintMenu->trigger();  // a hinted clear: the copy keeps ☆, whenever the par is known
+  Click(form->EMoveButton);
+  EXPECT_TRUE(OnStageSelect());
+  EXPECT_TRUE(form->chapterMenu->isEnabled() && form->newStageMenu->isEnabled());
+  EXPECT_EQ(ReadFile("shipped/1-walls.ssp"), EastClearLine("first") + "\r\n" + EastClearLine("second") + "\r\n");
+
+  form->close();
+  form.reset();
+  Start();
+  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("☆ first"));
+  ChapterAction(*form, QStringLiteral("第1章 壁"))->trigger();
+  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("☆ first"));
+  EXPECT_TRUE(dialogs().errors.empty());
+}
+
+TEST_F(WindowTest, NewStagesAreMadeForTheChosenPresetIntoANewFileThatIsShown) {
+  Start();
+  EXPECT_FALSE(form->chapterMenu->isEnabled());  // no chapters shipped in this folder
+  form->newStageMenu->trigger();                 // the preset dialog cancelled
+  EXPECT_EQ(form->StageList->count(), 5);
+  dialogs().preset = StagePreset::kBeginner;
+  form->newStageMenu->trigger();
+  EXPECT_EQ(form->StageList->count(), 10);
+  const QStringList made = QDir(folder.path()).entryList({QStringLiteral("beginner 20060121 093015 seed *.ssp")});
+  EXPECT_EQ(made.size(), 1);
+  EXPECT_TRUE(dialogs().errors.empty());
+}
+
+}  // namespace
+}  // namespace suispo::test

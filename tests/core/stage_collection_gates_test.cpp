@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The shipped chapters: ten stages each, opening at par 10 or less, rising, every stage through the gates.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/stage_file.h"
+#include "core/stage_measure.h"
+
+namespace suispo {
+namespace {
+
+TEST(StageCollection, EveryChapterRisesFromAnEasyStartAndEveryStagePassesTheGates) {
+  const char* chapters[] = {"1-walls", "2-holes", "3-arrows", "4-warps", "5-marked", "6-all"};
+  std::set<std::string> looks;
+  for (const char* chapter : chapters) {
+    const std::vector<StageLine> lines = ReadStageFile(std::string(SUISPO_STAGES_DIR) + "/" + chapter + ".ssp");
+    ASSERT_EQ(lines.size(), 10u) << chapter;
+    int lastPar = 0;
+    for (const StageLine& line : lines) {
+      const StageDraft draft = DraftOfLine(line);
+      const StageMeasures m = Measure(draft);
+      EXPECT_TRUE(GatesOf(m, chapter == std::string("6-all")).All()) << chapter << ": " << line;
+      EXPECT_GE(m.par, lastPar) << chapter << ": " << line;
+      if (lastPar == 0) EXPECT_LE(m.par, 10) << chapter;
+      lastPar = m.par;
+      EXPECT_TRUE(looks.insert(CanonicalText(draft)).second) << "alike: " << line;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace suispo
