@@ -21,7 +21,7 @@ trap 'rm -rf "$work"' EXIT
 # The files git knows, changed or not, when the sources are a clone; otherwise all but build folders.
 if git -C "$source" rev-parse --show-toplevel >/dev/null 2>&1; then
   (cd "$source" && git ls-files -z --cached --others --exclude-standard |
-    tar --null --files-from=- --no-recursion --ignore-failed-read -cf -) |
+    tar --null --no-recursion --ignore-failed-read --files-from=- -cf -) |
     tar -C "$work/suispo" -xf -
 else
   tar -C "$source" --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "$work/suispo" -xf -
