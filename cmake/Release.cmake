@@ -8,7 +8,6 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
 file(STRINGS ${changelog} entry_lines REGEX "^(suispo \\(| -- )")
 
 # The first heading and the first signature line belong to the newest entry.
-list(FILTER entry_lines INCLUDE REGEX ".")
 list(GET entry_lines 0 heading)
 if(NOT heading MATCHES "^suispo \\(([0-9]+\\.[0-9]+\\.[0-9]+)(-[^)]+)?\\)")
   message(FATAL_ERROR "debian/changelog: no version in its first line: ${heading}")
