@@ -19,6 +19,10 @@ inline constexpr Picture kBackground{"background.png", atlas::kSurfaceWidth, atl
 inline constexpr Picture kTitle{"title.png", 350, 135};
 inline constexpr Picture kLogo{"logo.png", 138, 53};
 inline constexpr Picture kIcon{"icon.png", 32, 32};
+// The window's icon at every size the desktop's icon theme installs, each painted at its size.
+inline constexpr Picture kIcons[] = {{"icon_16.png", 16, 16},   {"icon_24.png", 24, 24}, kIcon,
+                                     {"icon_48.png", 48, 48},   {"icon_64.png", 64, 64},
+                                     {"icon_128.png", 128, 128}, {"icon_256.png", 256, 256}};
 // The glyphs of the wall and move buttons, by Direction.
 inline constexpr Picture kWallGlyphs[4] = {
     {"glyph_wall_n.png", 29, 22}, {"glyph_wall_e.png", 22, 29}, {"glyph_wall_s.png", 29, 22}, {"glyph_wall_w.png", 22, 29}};

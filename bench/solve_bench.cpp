@@ -34,18 +34,18 @@ int main() {
   const std::vector<StageLine> stages = BuiltinStages();
   for (std::size_t i = 0; i < stages.size(); ++i) {
     double begin = CpuMs();
-    StagePlay play(stages[i]);
+    rules::StagePlay play(stages[i]);
     play.StartStage();
-    const SolveResult r = Solve(play.state);
+    const SolveResult r = Solve(play);
     const double solved = CpuMs() - begin;
     // The start and one full play of the solution, operation by operation, through the core.
     begin = CpuMs();
-    StagePlay again(stages[i]);
+    rules::StagePlay again(stages[i]);
     again.StartStage();
     bool cleared = false;
     for (const SolverOp& op : r.ops) {
       if (op.wall) again.PlaceWall(op.direction);
-      else cleared = again.Slide(op.direction) == Landing::kCleared;
+      else cleared = again.Slide(op.direction).landing == Landing::kCleared;
     }
     const double played = CpuMs() - begin;
     if (r.outcome != SolveOutcome::kSolved || !cleared) {

@@ -41,7 +41,7 @@ struct Bench {
   PlayState state;
   // What the game's LoadBoard does: the board text read, the board built.
   void LoadBoard() {
-    ReadBoardText(warpLine, state);
+    rules::LoadBoard(warpLine, state);
     BuildBoard(state.board, view);
   }
   Bench() { LoadBoard(); }

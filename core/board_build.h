@@ -1,8 +1,8 @@
 // The board build: the drawing calls that show a whole board, in the order their pieces overlap.
 #pragma once
 
-#include "board.h"
-#include "board_painter.h"
+#include "core/board.h"
+#include "core/board_painter.h"
 
 namespace suispo {
 

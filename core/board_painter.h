@@ -1,4 +1,5 @@
-// What the rules ask of the drawing: the board primitives and the animations, by cell.
+// What the game asks of the drawing (the board primitives and the animations, by cell), and a painter
+// that draws nothing.
 #pragma once
 
 #include <string>
@@ -34,6 +35,26 @@ class BoardPainter {
   virtual void AnimateMiss(int x, int y) = 0;
   virtual void AnimateSink(int x, int y) = 0;
   virtual void AnimateRise(int x, int y, int facing) = 0;
+};
+
+// For a game played where nobody looks (the model cross-check, a tool that reads only the state).
+class NullPainter : public BoardPainter {
+ public:
+  void DrawFloor(int, int) override {}
+  void DrawTile(int, int, int) override {}
+  void DrawWall(int, int, bool, bool) override {}
+  void DrawBorder() override {}
+  void SaveBackground() override {}
+  void RestoreCell(int, int) override {}
+  void DrawCharacter(int, int, int) override {}
+  void PresentBoard() override {}
+  void EraseCell(int, int) override {}
+  void DrawStageName(const std::string&) override {}
+  void AnimateStep(int, int, int, int, int) override {}
+  void AnimateClear(int, int) override {}
+  void AnimateMiss(int, int) override {}
+  void AnimateSink(int, int) override {}
+  void AnimateRise(int, int, int) override {}
 };
 
 }  // namespace suispo

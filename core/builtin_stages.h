@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "stage_line.h"
+#include "core/stage_line.h"
 
 namespace suispo {
 

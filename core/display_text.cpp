@@ -1,5 +1,5 @@
 // Stage-file text for display: UTF-8 kept as it is, everything else decoded from code page 932.
-#include "display_text.h"
+#include "core/display_text.h"
 
 #include "core/recode_text.h"
 

@@ -1,4 +1,4 @@
-// The game's operations: each asks the rules what happens and draws it, in the order the screen shows it.
+// The game's operations: the play changes the state, then its answer is drawn step by step.
 #include "core/game.h"
 
 #include <exception>
@@ -27,76 +27,81 @@ Game::Game(const std::vector<StageLine>& dataList, BoardPainter& painter, GameWi
     : dataList_(dataList), painter_(painter), window_(window) {}
 
 void Game::LoadBoard(std::string_view text) {
-  ReadBoardText(text, *this);
+  rules::LoadBoard(text, *this);
   BuildBoard(board, painter_);
 }
 
 void Game::StartStage() {
-  undo.undoCount = 0;
-  undo.undoIndex = 0;
-  window_.SetUndoEnabled(false);
-  const StageLine line = dataList_.at(static_cast<std::size_t>(stageIndex));
-  // Without a "C" the first start of a play keeps the position the previous stage left, and every
-  // later start of the same play goes back there, so a miss never leaves the character on the hole.
-  if (playStart_ && playStart_->stage == stageIndex) {
-    playerX = playStart_->x;
-    playerY = playStart_->y;
-  } else {
-    playStart_ = PlayStart{stageIndex, playerX, playerY};
+  // Restarts go back to where this stage's play began; another stage begins a new play.
+  if (stageIndex != playedStage_) {
+    NewPlay();
+    playedStage_ = stageIndex;
   }
-  // The board is built before the wall points are read, as a failed start leaves it.
-  LoadBoard(line);
-  mp = WallPoints(line);
-  facing = kNorth;
+  window_.SetUndoEnabled(false);
+  const StageLine& line = dataList_.at(static_cast<std::size_t>(stageIndex));
+  try {
+    StagePlay::StartStage(line);
+  } catch (...) {
+    // A failed start shows the board it loaded before the wall points failed.
+    BuildBoard(board, painter_);
+    throw;
+  }
+  ShowStart();
+}
+
+void Game::ShowStart() {
+  BuildBoard(board, painter_);
   window_.ShowMp(mp);
   painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
-  painter_.DrawStageName(StageName(line));
+  painter_.DrawStageName(StageName(line()));
 }
 
 void Game::ChooseStage(int index) {
-  playStart_.reset();
+  playedStage_ = -1;
   stageIndex = index;
   StartStage();
 }
 
-void Game::TurnTo(int direction) {
-  facing = direction;
-  painter_.RestoreCell(playerX, playerY);
-  painter_.DrawCharacter(playerX, playerY, facing);
+void Game::ShowTurn(Cell at, int direction) {
+  painter_.RestoreCell(at.x, at.y);
+  painter_.DrawCharacter(at.x, at.y, direction);
   painter_.PresentBoard();
+}
+
+void Game::ShowFirstSnapshot(bool first) {
+  if (first) window_.SetUndoEnabled(true);
 }
 
 // dx and dy are the step of direction, as the move buttons give them; the rules follow direction.
 Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direction) {
   if (inputReady != 1) return Landing::kNone;
   InputReadyAgain ready(inputReady);
-  PushUndo();
-  TurnTo(direction);
+  const Cell from = Position();
+  const bool first = undo.undoCount < 1;
+  const MoveResult move = StagePlay::Slide(direction);
+  ShowFirstSnapshot(first);
+  ShowTurn(from, direction);
 
-  const SlidePath path = TraceSlide(board, Position(), direction);
-  for (int i = 0; i < path.stepCount; ++i) {
-    const SlideStep& step = path.steps[static_cast<std::size_t>(i)];
-    painter_.AnimateStep(playerX, playerY, kStepX[facing], kStepY[facing], facing);
-    playerX = step.cell.x;
-    playerY = step.cell.y;
-    facing = step.direction;
+  Cell at = from;
+  int heading = direction;
+  for (int i = 0; i < move.path.stepCount; ++i) {
+    const SlideStep& step = move.path.steps[static_cast<std::size_t>(i)];
+    painter_.AnimateStep(at.x, at.y, kStepX[heading], kStepY[heading], heading);
+    at = step.cell;
+    heading = step.direction;
   }
-  if (path.loopStopped) return Landing::kNone;
-
-  const Landing landing = LandingAt(board, Position(), keysLeft);
-  switch (landing) {
+  switch (move.landing) {
     case Landing::kKey: CollectKey(); break;
     case Landing::kCleared: StageCleared(); break;
-    case Landing::kMissed: StageMissed(); break;
-    case Landing::kWarp: Warp(*WarpPartner(board, Position())); break;
+    case Landing::kMissed: StageMissed(move.path.rest); break;
+    case Landing::kWarp: Warp(move.warpedFrom); break;
     case Landing::kNone: break;
   }
-  return landing;
+  return move.landing;
 }
 
 void Game::CollectKey() {
-  TakeKey(*this);
   painter_.EraseCell(playerX, playerY);
   painter_.RestoreCell(playerX, playerY);
   painter_.DrawCharacter(playerX, playerY, facing);
@@ -118,26 +123,29 @@ void Game::StageCleared() {
   if (saveError) std::rethrow_exception(saveError);
 }
 
-void Game::StageMissed() {
-  painter_.AnimateMiss(playerX, playerY);
-  StartStage();
+// The play has already started again: the fall is shown at the hole, then the new start.
+void Game::StageMissed(Cell hole) {
+  painter_.AnimateMiss(hole.x, hole.y);
+  window_.SetUndoEnabled(false);
+  ShowStart();
 }
 
-void Game::Warp(Cell partner) {
-  painter_.AnimateSink(playerX, playerY);
-  playerX = partner.x;
-  playerY = partner.y;
+void Game::Warp(Cell pad) {
+  painter_.AnimateSink(pad.x, pad.y);
   painter_.AnimateRise(playerX, playerY, facing);
 }
 
 bool Game::PlaceWall(int direction) {
   if (inputReady != 1) return false;
-  PushUndo();
-  TurnTo(direction);
-  if (mp <= 0) return false;
-  const bool placed = BuildWall(*this, direction);
+  const Cell at = Position();
+  const bool first = undo.undoCount < 1;
+  const bool hadPoints = mp > 0;
+  const bool placed = StagePlay::PlaceWall(direction);
+  ShowFirstSnapshot(first);
+  ShowTurn(at, direction);
+  if (!hadPoints) return false;
   if (placed) {
-    const Edge edge = *EdgeBeside(Position(), direction);
+    const Edge edge = *EdgeBeside(at, direction);
     painter_.DrawWall(edge.owner.x, edge.owner.y, edge.south, false);
     painter_.PresentBoard();
   }
@@ -146,13 +154,13 @@ bool Game::PlaceWall(int direction) {
 }
 
 void Game::PushUndo() {
-  if (undo.undoCount < 1) window_.SetUndoEnabled(true);
-  PushSnapshot(undo, *this);
+  ShowFirstSnapshot(undo.undoCount < 1);
+  StagePlay::PushUndo();
 }
 
 bool Game::Undo() {
   // The button is disabled with an empty history; a stray call changes nothing.
-  if (inputReady != 1 || !RestoreSnapshot(undo, *this)) return false;
+  if (inputReady != 1 || !StagePlay::Undo()) return false;
   // The whole board is drawn again, walls placed before the snapshot included.
   BuildBoard(board, painter_);
   painter_.DrawCharacter(playerX, playerY, facing);

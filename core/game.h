@@ -1,20 +1,19 @@
-// The game state of the stage being played and the operations that change it: start, slide, wall, undo.
+// The stage on the play screen: the game's operations, played by the rules and shown on the board and window.
 #pragma once
 
-#include <optional>
 #include <string_view>
 #include <vector>
 
-#include "board_painter.h"
-#include "game_window.h"
-#include "play_state.h"
-#include "stage_line.h"
-#include "undo_ring.h"
+#include "core/board_painter.h"
+#include "core/game_window.h"
+#include "core/stage_line.h"
+#include "core/stage_play.h"
 
 namespace suispo {
 
-// The rules' answers come from play_state.h; this class draws them and drives the window.
-class Game : public PlayState {
+// Each operation lets rules::StagePlay change the state, then draws what it returned, in the order
+// the screen shows it. The board, position, facing, mp, keysLeft and undo history are the play's.
+class Game : public rules::StagePlay {
  public:
   // dataList: the stage lines, owned by the caller and read at each StartStage.
   Game(const std::vector<StageLine>& dataList, BoardPainter& painter, GameWindow& window);
@@ -33,24 +32,20 @@ class Game : public PlayState {
   // The undo button: does nothing unless inputReady is 1 and a snapshot is held. True when one was restored.
   bool Undo();
 
-  // The rest of the state the screens read (the board, position, facing, mp and keysLeft are PlayState's).
   int stageIndex = 0;
   int inputReady = 0;  // 1 when a game button may start an operation
-  UndoRing undo;
 
  private:
+  // What each outcome shows, once the state has changed.
+  void ShowStart();
+  void ShowTurn(Cell at, int direction);
   void CollectKey();
   void StageCleared();
-  void StageMissed();
-  void Warp(Cell partner);
-  void TurnTo(int direction);
+  void StageMissed(Cell hole);
+  void Warp(Cell pad);
+  void ShowFirstSnapshot(bool first);
 
-  // Where the play of a stage began: a line without "C" starts there again after a restart or a miss.
-  struct PlayStart {
-    int stage, x, y;
-  };
-  std::optional<PlayStart> playStart_;
-
+  int playedStage_ = -1;  // the stage whose play StagePlay remembers the start of
   const std::vector<StageLine>& dataList_;
   BoardPainter& painter_;
   GameWindow& window_;

@@ -1,4 +1,5 @@
-// What the rules ask of the window: the undo button, the wall-point label, saving a clear, the screens.
+// What the game asks of the window (the undo button, the wall-point label, saving a clear, the screens),
+// and a window that shows nothing.
 #pragma once
 
 namespace suispo {
@@ -14,6 +15,16 @@ class GameWindow {
   // Hides the play surface and the play controls after a clear.
   virtual void HidePlayScreen() = 0;
   virtual void ShowStageSelect() = 0;
+};
+
+// For a game with no window around it: nothing shown, and no stage file saved at a clear.
+class NullWindow : public GameWindow {
+ public:
+  void SetUndoEnabled(bool) override {}
+  void ShowMp(int) override {}
+  void MarkStageCleared(int) override {}
+  void HidePlayScreen() override {}
+  void ShowStageSelect() override {}
 };
 
 }  // namespace suispo

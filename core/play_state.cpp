@@ -1,9 +1,9 @@
-// Operations on a stage in play as plain state changes: start, move, wall, undo snapshots.
+// Start, slide, wall and undo snapshots as plain changes of a stage's state.
 #include "core/play_state.h"
 
-namespace suispo {
+namespace suispo::rules {
 
-void ReadBoardText(std::string_view text, PlayState& state) {
+void LoadBoard(std::string_view text, PlayState& state) {
   auto codeAt = [&](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
   for (int k = 0; k < kCellCount; ++k) {
     const int x = k % kBoardSize;
@@ -20,18 +20,18 @@ void ReadBoardText(std::string_view text, PlayState& state) {
   state.keysLeft = KeysOn(state.board);
 }
 
-void StartFromLine(const StageLine& line, PlayState& state) {
-  ReadBoardText(line, state);
+void StartStage(const StageLine& line, PlayState& state) {
+  LoadBoard(line, state);
   state.mp = WallPoints(line);
   state.facing = kNorth;
 }
 
-void TakeKey(PlayState& state) {
+void CollectKey(PlayState& state) {
   state.board.cells[CellIndex(state.playerX, state.playerY)] = kFloor;
   --state.keysLeft;
 }
 
-MoveResult Move(PlayState& state, int direction) {
+MoveResult Slide(PlayState& state, int direction) {
   MoveResult result;
   result.path = TraceSlide(state.board, state.Position(), direction);
   state.playerX = result.path.rest.x;
@@ -40,7 +40,7 @@ MoveResult Move(PlayState& state, int direction) {
   if (result.path.loopStopped) return result;
   result.landing = LandingAt(state.board, state.Position(), state.keysLeft);
   if (result.landing == Landing::kKey) {
-    TakeKey(state);
+    CollectKey(state);
   } else if (result.landing == Landing::kWarp) {
     result.warpedFrom = state.Position();
     const Cell partner = *WarpPartner(state.board, state.Position());
@@ -50,7 +50,7 @@ MoveResult Move(PlayState& state, int direction) {
   return result;
 }
 
-bool BuildWall(PlayState& state, int direction) {
+bool PlaceWall(PlayState& state, int direction) {
   state.facing = direction;
   if (state.mp <= 0 || !WallFits(state.board, state.Position(), direction)) return false;
   EdgeKind(state.board, *EdgeBeside(state.Position(), direction)) = kSolidWall;
@@ -58,7 +58,7 @@ bool BuildWall(PlayState& state, int direction) {
   return true;
 }
 
-void PushSnapshot(UndoRing& r, const PlayState& state) {
+void PushUndo(UndoRing& r, const PlayState& state) {
   r.undoIndex = r.undoIndex + 1 > kUndoSlots - 1 ? 0 : r.undoIndex + 1;
   const auto s = static_cast<std::size_t>(r.undoIndex);
   r.undoCells[s] = state.board.cells;
@@ -70,7 +70,7 @@ void PushSnapshot(UndoRing& r, const PlayState& state) {
   r.undoCount = r.undoCount + 1 > kUndoSlots - 1 ? kUndoSlots : r.undoCount + 1;
 }
 
-bool RestoreSnapshot(UndoRing& r, PlayState& state) {
+bool Undo(UndoRing& r, PlayState& state) {
   if (r.undoCount < 1) return false;
   const auto s = static_cast<std::size_t>(r.undoIndex);
   state.board.cells = r.undoCells[s];
@@ -85,4 +85,4 @@ bool RestoreSnapshot(UndoRing& r, PlayState& state) {
   return true;
 }
 
-}  // namespace suispo
+}  // namespace suispo::rules

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "board.h"
+#include "core/board.h"
 
 namespace suispo {
 

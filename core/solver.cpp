@@ -12,8 +12,6 @@ namespace suispo {
 
 namespace {
 
-constexpr int kNoOp = 15;
-
 // Walls before moves: among equally short solutions the one that builds first wins.
 SolverOp OpOf(int i) { return {i < 4, i & 3}; }
 
@@ -84,7 +82,8 @@ class Search {
         limit_(std::min(options.stateLimit, SolverStates::kMostStates)),
         store_(limit_),
         keyCells_(KeyCells(start)),
-        moves_(start, keyCells_) {
+        moves_(start, keyCells_),
+        wallPoints_(static_cast<std::uint64_t>(std::max(start.mp, 0))) {
     for (std::size_t k = 0; k < keyCells_.size(); ++k) keyBit_[static_cast<std::size_t>(keyCells_[k])] = static_cast<int>(k);
   }
 
@@ -92,65 +91,21 @@ class Search {
     SolveResult result;
     const std::uint64_t allKeys = (std::uint64_t{1} << keyCells_.size()) - 1;
     const std::uint32_t first = store_.AddLayout(0, allKeys, SolverStates::Hash(0, allKeys));
-    store_.Add(first, CellIndex(start_.playerX, start_.playerY), SolverStates::kNone, kNoOp);
-    const auto wallPoints = static_cast<std::uint64_t>(std::max(start_.mp, 0));
+    store_.Add(first, CellIndex(start_.playerX, start_.playerY), SolverStates::kNone, StateRecord::kStartOp);
     for (std::size_t head = 0; head < store_.size(); ++head) {
       if (head + kAhead < store_.size()) store_.PrefetchLayout(store_.layoutOf(head + kAhead));
-      const std::uint32_t layout = store_.layoutOf(head);
-      const Layout& here = store_.layout(layout);
-      const std::uint64_t walls = here.walls;
-      const std::uint64_t keys = here.keys;
-      const int cell = store_.cell(head);
-      const auto parent = static_cast<std::uint32_t>(head);
-      // A wall takes a point and the free edge beside the character. The layouts the walls lead to are
-      // looked up while the moves are asked, and stored after, in the order of the operations.
+      if (head % kCancelCheck == 0 && Cancelled()) [[unlikely]] {
+        Stop(result, "the search was cancelled");
+        return result;
+      }
+      const From from{store_.layoutOf(head), static_cast<std::uint32_t>(head), store_.cell(head)};
+      // The layouts the walls lead to are looked up while the moves are asked, and stored after, in
+      // the order of the operations (walls first).
       std::array<WallChild, 4> built;
-      int builtCount = 0;
-      if (here.wallCount < wallPoints) {
-        for (int direction = kNorth; direction <= kWest; ++direction) {
-          const int edge = moves_.WallEdge(cell, direction);
-          if (edge < 0 || (walls >> edge & 1) != 0) continue;
-          const std::uint64_t more = walls | std::uint64_t{1} << edge;
-          const std::uint64_t hash = SolverStates::Hash(more, keys);
-          store_.PrefetchSlot(hash);
-          built[static_cast<std::size_t>(builtCount++)] = {more, hash, 0, direction};
-        }
-      }
-      const MoveAnswers moved = moves_.Moves(cell, walls, keys);
-      for (int i = 0; i < builtCount; ++i) {
-        WallChild& child = built[static_cast<std::size_t>(i)];
-        child.layout = store_.Find(child.walls, keys, child.hash);
-        if (child.layout != SolverStates::kNone) store_.PrefetchLayout(child.layout);
-      }
-      for (int i = 0; i < builtCount; ++i) {
-        // Each wall leads to a layout of its own, so none of these is stored by another.
-        const WallChild& child = built[static_cast<std::size_t>(i)];
-        if (child.layout != SolverStates::kNone && store_.Reached(child.layout, cell)) continue;
-        if (!Store(child.layout, child.walls, keys, child.hash, cell, parent, child.direction, result)) return result;
-      }
-      // A move into a hole is never part of a solution, and one that changes nothing is stored already.
-      for (int direction = kNorth; direction <= kWest; ++direction) {
-        const MoveAnswer move = moved[direction];
-        const int op = 4 + direction;
-        const Landing landing = move.Landed();
-        if (landing == Landing::kNone || landing == Landing::kWarp) {
-          result.loopStopReached = result.loopStopReached || move.LoopStopped();
-          if (store_.Reached(layout, move.Cell())) continue;
-          if (!Store(layout, walls, keys, 0, move.Cell(), parent, op, result)) return result;
-        } else if (landing == Landing::kKey) {
-          const std::uint64_t left = keys & ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(move.Cell())]);
-          const std::uint64_t hash = SolverStates::Hash(walls, left);
-          const std::uint32_t taken = store_.Find(walls, left, hash);
-          if (taken != SolverStates::kNone && store_.Reached(taken, move.Cell())) continue;
-          if (!Store(taken, walls, left, hash, move.Cell(), parent, op, result)) return result;
-        } else if (landing == Landing::kCleared) {
-          if (goalOp_ < 0) {
-            goalParent_ = head;
-            goalOp_ = op;
-          }
-          if (!options_.exploreAll) return Finish(result);
-        }
-      }
+      const int builtCount = PlanWalls(from, built);
+      const MoveAnswers moved = moves_.Moves(from.cell, Here(from).walls, Here(from).keys);
+      if (!StoreWalls(from, built, builtCount, result) || !StoreMoves(from, moved, result)) return result;
+      if (goalOp_ >= 0 && !options_.exploreAll) return Finish(result);
     }
     result.complete = true;
     if (goalOp_ >= 0) return Finish(result);
@@ -170,6 +125,82 @@ class Search {
     int direction;
   };
 
+  // The state being expanded: its layout, its own index (the parent of what it reaches) and its cell.
+  struct From {
+    std::uint32_t layout;
+    std::uint32_t parent;
+    int cell;
+  };
+  // How many states are expanded between two looks at the cancel flag.
+  static constexpr std::size_t kCancelCheck = 4096;
+
+  const Layout& Here(const From& from) const { return store_.layout(from.layout); }
+  bool Cancelled() const { return options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed); }
+
+  // A wall takes a point and a free edge beside the character: the layouts it would lead to, asked of
+  // the memory ahead of use.
+  int PlanWalls(const From& from, std::array<WallChild, 4>& built) {
+    const Layout& here = Here(from);
+    if (here.wallCount >= wallPoints_) return 0;
+    int count = 0;
+    for (int direction = kNorth; direction <= kWest; ++direction) {
+      const int edge = moves_.WallEdge(from.cell, direction);
+      if (edge < 0 || (here.walls >> edge & 1) != 0) continue;
+      const std::uint64_t more = here.walls | std::uint64_t{1} << edge;
+      const std::uint64_t hash = SolverStates::Hash(more, here.keys);
+      store_.PrefetchSlot(hash);
+      built[static_cast<std::size_t>(count++)] = {more, hash, 0, direction};
+    }
+    return count;
+  }
+
+  // Stores the states the planned walls reach; false when the search stopped at its limit.
+  bool StoreWalls(const From& from, std::array<WallChild, 4>& built, int count, SolveResult& result) {
+    const std::uint64_t keys = Here(from).keys;
+    for (int i = 0; i < count; ++i) {
+      WallChild& child = built[static_cast<std::size_t>(i)];
+      child.layout = store_.Find(child.walls, keys, child.hash);
+      if (child.layout != SolverStates::kNone) store_.PrefetchLayout(child.layout);
+    }
+    for (int i = 0; i < count; ++i) {
+      // Each wall leads to a layout of its own, so none of these is stored by another.
+      const WallChild& child = built[static_cast<std::size_t>(i)];
+      if (child.layout != SolverStates::kNone && store_.Reached(child.layout, from.cell)) continue;
+      if (!Store(child.layout, child.walls, keys, child.hash, from.cell, from.parent, child.direction, result)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // Stores the states the four moves reach and notes the first clear; false when the search stopped.
+  // A move into a hole is never part of a solution, and one that changes nothing is stored already.
+  bool StoreMoves(const From& from, const MoveAnswers& moved, SolveResult& result) {
+    const std::uint64_t walls = Here(from).walls;
+    const std::uint64_t keys = Here(from).keys;
+    for (int direction = kNorth; direction <= kWest; ++direction) {
+      const MoveAnswer move = moved[direction];
+      const int op = 4 + direction;
+      const Landing landing = move.Landed();
+      if (landing == Landing::kNone || landing == Landing::kWarp) {
+        result.loopStopReached = result.loopStopReached || move.LoopStopped();
+        if (store_.Reached(from.layout, move.Cell())) continue;
+        if (!Store(from.layout, walls, keys, 0, move.Cell(), from.parent, op, result)) return false;
+      } else if (landing == Landing::kKey) {
+        const std::uint64_t left = keys & ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(move.Cell())]);
+        const std::uint64_t hash = SolverStates::Hash(walls, left);
+        const std::uint32_t taken = store_.Find(walls, left, hash);
+        if (taken != SolverStates::kNone && store_.Reached(taken, move.Cell())) continue;
+        if (!Store(taken, walls, left, hash, move.Cell(), from.parent, op, result)) return false;
+      } else if (landing == Landing::kCleared && goalOp_ < 0) {
+        goalParent_ = from.parent;
+        goalOp_ = op;
+        if (!options_.exploreAll) return true;
+      }
+    }
+    return true;
+  }
+
   static std::vector<int> KeyCells(const PlayState& start) {
     std::vector<int> cells;
     for (int i = 0; i < kCellCount; ++i) {
@@ -183,7 +214,7 @@ class Search {
   bool Store(std::uint32_t layout, std::uint64_t walls, std::uint64_t keys, std::uint64_t hash, int cell,
              std::uint32_t parent, int op, SolveResult& result) {
     if (store_.size() >= limit_) [[unlikely]] {
-      Stop(result);
+      Stop(result, "the search stopped at its limit of " + std::to_string(limit_) + " states");
       return false;
     }
     if (layout == SolverStates::kNone) layout = store_.AddLayout(walls, keys, hash);
@@ -191,9 +222,9 @@ class Search {
     return true;
   }
 
-  [[gnu::noinline]] void Stop(SolveResult& result) {
+  [[gnu::noinline]] void Stop(SolveResult& result, std::string reason) {
     result.outcome = SolveOutcome::kStopped;
-    result.reason = "the search stopped at its limit of " + std::to_string(limit_) + " states";
+    result.reason = std::move(reason);
     if (goalOp_ >= 0) Finish(result);
     result.states = store_.size();
   }
@@ -217,6 +248,7 @@ class Search {
   std::vector<int> keyCells_;
   std::array<int, kCellCount> keyBit_{};
   SolverMoves moves_;
+  std::uint64_t wallPoints_;
   std::size_t goalParent_ = 0;
   int goalOp_ = -1;
 };
@@ -231,6 +263,12 @@ SolveResult Solve(const PlayState& start, const SolveOptions& options) {
     return result;
   }
   return Search(start, options).Run();
+}
+
+std::optional<SolverOp> NextStep(const PlayState& at, const SolveOptions& options) {
+  const SolveResult result = Solve(at, options);
+  if (result.outcome != SolveOutcome::kSolved || result.ops.empty()) return std::nullopt;
+  return result.ops.front();
 }
 
 }  // namespace suispo

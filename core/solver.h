@@ -2,11 +2,13 @@
 // that the rules layer reaches (position, keys still on the board, walls built so far).
 #pragma once
 
+#include <atomic>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "play_state.h"
+#include "core/play_state.h"
 
 namespace suispo {
 
@@ -24,7 +26,7 @@ inline constexpr std::size_t kDefaultStateLimit = 2'000'000;
 // What one stored state costs at most: its word (layout, parent, cell, operation), and when it is the
 // first of its layout (walls placed, keys left), the layout and its share of the layout table at the
 // lowest load. A search holds at most stateLimit * kBytesPerState bytes, 128 MB at the default limit,
-// and besides at most 18 MiB of remembered move answers. Most layouts hold several states, so far less
+// and besides the remembered move answers: a 12 MiB table at the most, 18 MiB while it doubles. Most layouts hold several states, so far less
 // is used in practice (the fifth built-in stage, 1.18 million states: under 20 MiB).
 inline constexpr std::size_t kBytesPerState = 64;
 
@@ -33,6 +35,9 @@ struct SolveOptions {
   // Goes on past the first clear until every reachable state is seen (the stage check wants to know
   // whether the endless-loop bound can be met in play); the solution is the same.
   bool exploreAll = false;
+  // Set from another thread to stop the search early (it ends as kStopped); read every few thousand
+  // states. The search shares nothing else, so several may run at once on different threads.
+  const std::atomic<bool>* cancel = nullptr;
 };
 
 struct SolveResult {
@@ -50,5 +55,12 @@ struct SolveResult {
 // operations that change nothing are never part of a solution. A stage without a door, or whose door
 // or keys stay out of reach even with a wall free to stand on any open edge, is answered at once.
 SolveResult Solve(const PlayState& start, const SolveOptions& options = {});
+
+// A hint: the first operation of a shortest clear from `at`, a state anywhere in a play; none when no
+// clear is found (none exists, the search stopped at its limit or was cancelled, or `at` needs no
+// operation). Following the hints one by one clears the stage in as few operations as Solve's answer.
+// On a worker thread, search a copy of the state (PlayState is plain data): the game's changes as
+// the player goes on.
+std::optional<SolverOp> NextStep(const PlayState& at, const SolveOptions& options = {});
 
 }  // namespace suispo

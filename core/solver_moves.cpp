@@ -72,7 +72,7 @@ std::uint64_t SolverMoves::AskAndRemember(std::size_t i, std::uint64_t met, std:
   std::uint64_t answers = 0;
   for (int direction = kNorth; direction <= kWest; ++direction) {
     PlayState moved = state;
-    const MoveResult move = suispo::Move(moved, direction);
+    const MoveResult move = rules::Slide(moved, direction);
     const auto answer = static_cast<std::uint64_t>(CellIndex(moved.playerX, moved.playerY)) |
                         static_cast<std::uint64_t>(move.landing) << 6 |
                         static_cast<std::uint64_t>(move.path.loopStopped) << 9;

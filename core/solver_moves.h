@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "play_state.h"
+#include "core/play_state.h"
 
 namespace suispo {
 
@@ -29,10 +29,14 @@ struct MoveAnswers {
 // playing that state; the answers are remembered under what they can depend on: the character's cell,
 // the keys on the board, and the placed walls on the paths the four slides take with none placed (a wall
 // that a slide never reaches cannot change it, and a key, taken or not, neither stops nor turns a slide).
-// At most kMaxRemembered cells' answers are kept, 12 MiB; past that they are asked afresh.
+// At most kMaxRemembered cells' answers are kept; past that they are asked afresh.
 class SolverMoves {
  public:
   static constexpr std::size_t kMaxRemembered = std::size_t{1} << 18;
+  // The table doubles at half load, so it ends at 2 * kMaxRemembered slots of 24 bytes, 12 MiB; while it
+  // doubles the old half is held beside it, 18 MiB at the most.
+  static constexpr std::size_t kMostTableBytes = std::size_t{12} << 20;
+  static constexpr std::size_t kMostBytes = kMostTableBytes + kMostTableBytes / 2;
 
   SolverMoves(const PlayState& start, const std::vector<int>& keyCells);
 
@@ -63,6 +67,7 @@ class SolverMoves {
     std::uint64_t what = 0;
     std::uint64_t answers = 0;
   };
+  static_assert(2 * kMaxRemembered * sizeof(Remembered) == kMostTableBytes);
   static constexpr std::uint64_t kNotTraced = ~std::uint64_t{0};
   static constexpr std::uint64_t kHeld = std::uint64_t{1} << 63;
 

@@ -26,15 +26,15 @@ std::size_t SolverStates::SlotOf(std::uint64_t walls, std::uint64_t keys, std::u
   for (;; i = (i + 1) & mask_) {
     const std::uint64_t slot = slots_[i];
     if (slot == 0) return i;
-    if ((slot & ~kIndexBits) != tag) continue;
-    const Layout& layout = layouts_[(slot & kIndexBits) - 1];
+    if ((slot & ~kSlotIndexMask) != tag) continue;
+    const Layout& layout = layouts_[(slot & kSlotIndexMask) - 1];
     if (layout.walls == walls && layout.keys == keys) return i;
   }
 }
 
 std::uint32_t SolverStates::Find(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) const {
   const std::uint64_t slot = slots_[SlotOf(walls, keys, hash)];
-  return slot == 0 ? kNone : static_cast<std::uint32_t>((slot & kIndexBits) - 1);
+  return slot == 0 ? kNone : static_cast<std::uint32_t>((slot & kSlotIndexMask) - 1);
 }
 
 std::uint32_t SolverStates::AddLayout(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) {

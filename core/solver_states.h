@@ -22,10 +22,37 @@ struct Layout {
   std::uint64_t wallCount = 0;     // also keeps a layout within one cache line
 };
 
+// A stored state in one 64-bit word, so the whole store is a flat array the search walks as its queue:
+// the layout it is in, the state it was reached from, the character's cell and the operation that
+// reached it. Layout and parent indices share one width, which sets the most states a store can hold.
+struct StateRecord {
+  static constexpr int kIndexBits = 27;                     // layout and parent: up to 2^27 - 1
+  static constexpr int kCellBits = 6;                       // a cell index, 0 to 35
+  static constexpr int kOpBits = 4;                         // a SolverOp index, 0 to 7, or kStartOp
+  static constexpr int kParentShift = kIndexBits;           // bits 27-53
+  static constexpr int kCellShift = 2 * kIndexBits;         // bits 54-59
+  static constexpr int kOpShift = kCellShift + kCellBits;   // bits 60-63
+  static_assert(kOpShift + kOpBits == 64, "a record fills its word exactly");
+
+  static constexpr std::uint64_t kIndexMask = (std::uint64_t{1} << kIndexBits) - 1;
+  static constexpr std::uint64_t kCellMask = (std::uint64_t{1} << kCellBits) - 1;
+  // The operation of the start state, which no operation reached.
+  static constexpr int kStartOp = (1 << kOpBits) - 1;
+
+  static std::uint64_t Pack(std::uint32_t layout, std::uint32_t parent, int cell, int op) {
+    return layout | std::uint64_t{parent} << kParentShift | static_cast<std::uint64_t>(cell) << kCellShift |
+           static_cast<std::uint64_t>(op) << kOpShift;
+  }
+  static std::uint32_t Layout(std::uint64_t r) { return static_cast<std::uint32_t>(r & kIndexMask); }
+  static std::uint32_t Parent(std::uint64_t r) { return static_cast<std::uint32_t>(r >> kParentShift & kIndexMask); }
+  static int Cell(std::uint64_t r) { return static_cast<int>(r >> kCellShift & kCellMask); }
+  static int Op(std::uint64_t r) { return static_cast<int>(r >> kOpShift); }
+};
+
 class SolverStates {
  public:
   // No state or layout; also one more than the most states a store can hold.
-  static constexpr std::uint32_t kNone = (1u << 27) - 1;
+  static constexpr std::uint32_t kNone = StateRecord::kIndexMask;
   static constexpr std::size_t kMostStates = kNone;
 
   // Room is reserved for `limit` states (at most kMostStates) up front; memory is only used as states come.
@@ -40,8 +67,7 @@ class SolverStates {
   // Stores a state not stored yet.
   void Add(std::uint32_t layout, int cell, std::uint32_t parent, int op) {
     layouts_[layout].cellsReached |= std::uint64_t{1} << cell;
-    records_.push_back(layout | std::uint64_t{parent} << 27 | static_cast<std::uint64_t>(cell) << 54 |
-                       static_cast<std::uint64_t>(op) << 60);
+    records_.push_back(StateRecord::Pack(layout, parent, cell, op));
   }
   // Asks the memory for what Find(…, hash) and then Reached will read, so that several can be on their way.
   void PrefetchSlot(std::uint64_t hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
@@ -49,20 +75,18 @@ class SolverStates {
 
   std::size_t size() const { return records_.size(); }
   const Layout& layout(std::uint32_t i) const { return layouts_[i]; }
-  std::uint32_t layoutOf(std::size_t i) const { return static_cast<std::uint32_t>(records_[i] & kNone); }
-  std::uint32_t parent(std::size_t i) const { return static_cast<std::uint32_t>(records_[i] >> 27 & kNone); }
-  int cell(std::size_t i) const { return static_cast<int>(records_[i] >> 54 & 63); }
-  int op(std::size_t i) const { return static_cast<int>(records_[i] >> 60); }
+  std::uint32_t layoutOf(std::size_t i) const { return StateRecord::Layout(records_[i]); }
+  std::uint32_t parent(std::size_t i) const { return StateRecord::Parent(records_[i]); }
+  int cell(std::size_t i) const { return StateRecord::Cell(records_[i]); }
+  int op(std::size_t i) const { return StateRecord::Op(records_[i]); }
 
  private:
-  static constexpr std::uint64_t kIndexBits = 0xffffffffu;
+  static constexpr std::uint64_t kSlotIndexMask = 0xffffffffu;  // the low half of a slot
   // The slot that holds the layout, or the empty slot where it would go.
   std::size_t SlotOf(std::uint64_t walls, std::uint64_t keys, std::uint64_t hash) const;
   void Grow();
 
-  // A state in a word: its layout (bits 0-26), the state it was reached from (27-53), the character's cell
-  // (54-59) and the operation (60-63).
-  std::vector<std::uint64_t> records_;
+  std::vector<std::uint64_t> records_;  // StateRecord words, in the order found
   std::vector<Layout> layouts_;
   // Open addressing over the layouts: the index + 1 in the low half, the top of the hash in the high half
   // (so most misses never touch the layouts); 0 for an empty slot.

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "board.h"
+#include "core/board.h"
 
 namespace suispo {
 

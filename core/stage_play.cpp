@@ -1,32 +1,35 @@
-// The game's operations without drawing: each stores a snapshot first, as the buttons do.
+// A play's start, move and wall: the state-only rules plus the history and the restart after a miss.
 #include "core/stage_play.h"
 
-namespace suispo {
+namespace suispo::rules {
 
 void StagePlay::StartStage() {
   undo.undoCount = 0;
   undo.undoIndex = 0;
   if (start_) {
-    state.playerX = start_->x;
-    state.playerY = start_->y;
+    playerX = start_->x;
+    playerY = start_->y;
   } else {
-    start_ = state.Position();
+    start_ = Position();
   }
-  StartFromLine(line_, state);
+  rules::StartStage(line_, *this);
 }
 
-Landing StagePlay::Slide(int direction) {
-  PushSnapshot(undo, state);
-  const Landing landing = Move(state, direction).landing;
-  if (landing == Landing::kMissed) StartStage();
-  return landing;
+void StagePlay::StartStage(const StageLine& line) {
+  line_ = line;
+  StartStage();
+}
+
+MoveResult StagePlay::Slide(int direction) {
+  PushUndo();
+  const MoveResult move = rules::Slide(*this, direction);
+  if (move.landing == Landing::kMissed) StartStage();
+  return move;
 }
 
 bool StagePlay::PlaceWall(int direction) {
-  PushSnapshot(undo, state);
-  return BuildWall(state, direction);
+  PushUndo();
+  return rules::PlaceWall(*this, direction);
 }
 
-bool StagePlay::Undo() { return RestoreSnapshot(undo, state); }
-
-}  // namespace suispo
+}  // namespace suispo::rules

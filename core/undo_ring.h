@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "board.h"
+#include "core/board.h"
 
 namespace suispo {
 

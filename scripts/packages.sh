@@ -3,12 +3,13 @@
 # The Debian packages each command needs, and their installation; sourced by play.sh and setup.sh.
 
 # Building and running the game: compiler, CMake, Qt (with its window-system plugins and its own
-# Japanese texts) and a Japanese font.
-play_packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic)
+# Japanese texts), libxcb (the window's frame on X) and a Japanese font.
+play_packages=(build-essential cmake qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-translations-l10n
+               fonts-ipafont-gothic)
 
 # Added for the tests, benchmarks, sanitizers and fuzzers, the real window under Xvfb, the installed
 # files' validators, the Debian package (debhelper, lintian) and the licence check (reuse).
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick
                dpkg-dev debhelper file lintian desktop-file-utils appstream mandoc shared-mime-info
                clang libclang-rt-dev reuse git)
 

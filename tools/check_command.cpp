@@ -4,6 +4,7 @@
 #include "core/display_text.h"
 #include "core/stage_file.h"
 #include "tools/commands.h"
+#include "tools/stage_file_reading.h"
 #include "tools/shown_text.h"
 #include "tools/stage_check.h"
 
@@ -41,12 +42,11 @@ void Report(bool json, std::size_t number, const std::string& name, const StageC
 
 int CheckCommand(const Args& given) {
   Args args = given;
-  const bool json = !args.empty() && args[0] == "--json";
-  if (json) args.erase(args.begin());
+  const bool json = TakeLeadingFlag(args, "--json");
   if (args.size() != 1) return Usage("suispo-stage check [--json] FILE");
   std::vector<StageLine> lines;
   try {
-    lines = ReadStageFile(args[0]);
+    lines = ReadStages(args[0]);
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

@@ -1,6 +1,7 @@
 // The commands of the stage tool; each takes the arguments after its name and returns the exit status.
 #pragma once
 
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +17,14 @@ int SolveCommand(const Args& args);     // the shortest clear from a stage's sta
 int CheckCommand(const Args& args);     // every stage of a file: problems and par
 int GenerateCommand(const Args& args);  // write a file of new stages
 
+// Whether args begins with flag; the flag is taken off.
+bool TakeLeadingFlag(Args& args, std::string_view flag);
+
 // Every error the tool reports starts "suispo-stage: ". Fail writes the message (control characters
 // escaped) to standard error and returns the exit status 2; Usage does so for the command forms.
 int Fail(std::string_view message);
+// The same for a caught error, with status 1 for an operation after the clear (tools/replay.h).
+int Fail(const std::exception& error);
 int Usage(std::string_view forms);
 
 }  // namespace suispo::tool

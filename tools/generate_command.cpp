@@ -1,8 +1,7 @@
 // suispo-stage generate: writes a stage file of new stages, easiest first.
-#include <fstream>
-
 #include "core/stage_file.h"
 #include "tools/commands.h"
+#include "tools/output_file.h"
 #include "tools/replay.h"
 #include "tools/stage_generator.h"
 
@@ -14,6 +13,15 @@ int Number(const std::string& option, const std::string& text) {
   const std::optional<int> value = WholeNumber(text);
   if (!value) throw std::invalid_argument(option + " takes a number, not '" + text + "'");
   return *value;
+}
+
+// From one stage to as many as a stage file may hold, so the tools can read what they write.
+int Count(const std::string& text) {
+  const int count = Number("--count", text);
+  if (count < 1 || static_cast<std::size_t>(count) > kMaxStageLines) {
+    throw std::invalid_argument("--count takes 1 to " + std::to_string(kMaxStageLines) + ", not " + text);
+  }
+  return count;
 }
 
 }  // namespace
@@ -28,7 +36,7 @@ int GenerateCommand(const Args& args) {
       if (i + 1 >= args.size()) throw std::invalid_argument(a == "-o" || a.starts_with("--") ? a + " needs a value" : "unexpected '" + a + "'");
       const std::string& value = args[++i];
       if (a == "-o") out = value;
-      else if (a == "--count") options.count = Number(a, value);
+      else if (a == "--count") options.count = Count(value);
       else if (a == "--seed") options.seed = static_cast<std::uint32_t>(Number(a, value));
       else if (a == "--min-par") options.minPar = Number(a, value);
       else if (a == "--max-par") {
@@ -39,9 +47,7 @@ int GenerateCommand(const Args& args) {
     }
     if (out.empty()) throw std::invalid_argument("no output file: -o FILE");
     if (!maxGiven && options.maxPar < options.minPar) options.maxPar = options.minPar + 10;
-    const std::string text = StageText(GenerateStages(options));
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    if (!(file << text) || !file.flush()) throw std::runtime_error("cannot write " + out);
+    WriteOutputFile(out, StageText(GenerateStages(options)));
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

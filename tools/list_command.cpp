@@ -6,6 +6,7 @@
 #include "core/stage_file.h"
 #include "core/stage_line.h"
 #include "tools/commands.h"
+#include "tools/stage_file_reading.h"
 #include "tools/shown_text.h"
 
 namespace suispo::tool {
@@ -13,12 +14,12 @@ namespace suispo::tool {
 int ListCommand(const Args& args) {
   if (args.size() != 1) return Usage("suispo-stage list FILE");
   try {
-    const std::vector<StageLine> lines = ReadStageFile(args[0]);
+    const std::vector<StageLine> lines = ReadStages(args[0]);
     for (std::size_t i = 0; i < lines.size(); ++i) {
       std::cout << i + 1 << ' ' << (IsCleared(lines[i]) ? "☆" : " ") << ' '
                 << VisibleText(DisplayText(StageName(lines[i]))) << '\n';
     }
-  } catch (const GameError& error) {
+  } catch (const std::exception& error) {
     return Fail(error.what());
   }
   return 0;

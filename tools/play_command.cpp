@@ -15,8 +15,8 @@ namespace {
 
 constexpr const char* kFacingNames[4] = {"north", "east", "south", "west"};
 
-void Report(bool json, const StagePlay& play, const std::string& op, const std::string& event) {
-  const PlayState& s = play.state;
+void Report(bool json, const rules::StagePlay& play, const std::string& op, const std::string& event) {
+  const PlayState& s = play;
   if (json) {
     std::cout << StateJson(s, play.undo, op, event) << '\n';
     return;
@@ -31,34 +31,21 @@ void Report(bool json, const StagePlay& play, const std::string& op, const std::
 
 int PlayCommand(const Args& given) {
   Args args = given;
-  const bool json = !args.empty() && args[0] == "--json";
-  if (json) args.erase(args.begin());
+  const bool json = TakeLeadingFlag(args, "--json");
   if (args.size() < 2) return Usage("suispo-stage play [--json] FILE STAGE [OP ...]");
-  std::vector<StageLine> lines;
-  std::vector<std::string> ops;
   try {
-    ops = ParseOps(Args(args.begin() + 2, args.end()));
-    lines = ReadStageFile(args[0]);
-    const int stage = StageIndexOf(args[1], lines.size());
-    StagePlay play(lines[static_cast<std::size_t>(stage)]);
+    const StageRequest request = OpenStage(args);
+    rules::StagePlay play(request.line());
     play.StartStage();
     if (!json) {
-      std::cout << "stage " << stage + 1 << ": "
-                << VisibleText(DisplayText(StageName(lines[static_cast<std::size_t>(stage)]))) << "\n";
+      std::cout << "stage " << request.stage + 1 << ": " << VisibleText(DisplayText(StageName(request.line())))
+                << "\n";
     }
     Report(json, play, "start", "none");
-    bool cleared = false;
-    for (const std::string& op : ops) {
-      if (cleared) {
-        Fail("the stage is cleared; '" + op + "' comes after the end");
-        return 1;
-      }
-      const std::string event = RunOp(play, op);
-      cleared = event == "cleared";
-      Report(json, play, op, event);
-    }
+    ReplayOps(play, request.ops,
+              [&](const std::string& op, const std::string& event) { Report(json, play, op, event); });
   } catch (const std::exception& e) {
-    return Fail(e.what());
+    return Fail(e);
   }
   return 0;
 }

@@ -1,36 +1,28 @@
 // suispo-stage render: draws the play surface (or only its board panel) after replaying operations on a
 // stage, and saves it as PNG.
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
 #include <memory>
 
-#include "assets/pictures.h"
 #include "core/game_window.h"
 #include "core/stage_file.h"
 #include "tools/commands.h"
+#include "tools/output_file.h"
 #include "tools/replay.h"
 #include "view/board_view.h"
+#include "view/program_messages.h"
 #include "view/unwatched_surface.h"
 
 namespace suispo::tool {
 
 namespace {
 
-// The game's window as a picture needs it: nothing to show but the surface, and no stage file
-// saved at a clear (the tool never changes a stage file).
-class PictureWindow : public GameWindow {
- public:
-  void SetUndoEnabled(bool) override {}
-  void ShowMp(int) override {}
-  void MarkStageCleared(int) override {}
-  void HidePlayScreen() override {}
-  void ShowStageSelect() override {}
-};
-
 // Fonts need a Gui application; without a display the off-screen platform serves.
 std::unique_ptr<QGuiApplication> StartGui() {
   if (QGuiApplication::instance() != nullptr) return nullptr;
+  PrefixQtMessages("suispo-stage: ");
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   static int argc = 1;
   static char name[] = "suispo-stage";
@@ -58,29 +50,26 @@ int RenderCommand(const Args& given) {
   }
   if (args.size() < 2 || out.empty()) return Usage("suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png");
   try {
-    const std::vector<std::string> ops = ParseOps(Args(args.begin() + 2, args.end()));
-    const std::vector<StageLine> lines = ReadStageFile(args[0]);
-    const int stage = StageIndexOf(args[1], lines.size());
+    const StageRequest request = OpenStage(args);
     const auto gui = StartGui();
 
     NoWaitClock clock;
     NoScreen screen;
-    BoardView view(assets::ReadPicture(assets::kAtlas), assets::ReadPicture(assets::kBackground), clock, screen);
-    PictureWindow window;
-    Game game(lines, view, window);
-    game.ChooseStage(stage);
+    BoardView view(clock, screen);
+    NullWindow window;  // nothing to show but the surface; the tool never changes a stage file
+    Game game(request.lines, view, window);
+    game.ChooseStage(request.stage);
     game.inputReady = 1;
-    bool cleared = false;
-    for (const std::string& op : ops) {
-      if (cleared) throw std::runtime_error("the stage is cleared; '" + op + "' comes after the end");
-      cleared = RunOp(game, op) == "cleared";
-    }
+    ReplayOps(game, request.ops);
     const QImage picture = board ? view.surface().copy(kBoardPanel) : view.surface();
-    if (!picture.save(QString::fromStdString(out), "PNG")) {
-      throw std::runtime_error("cannot write " + out);
-    }
+    // Encoded in memory first: the file is then written whole or not at all.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG")) throw std::runtime_error("cannot encode the picture");
+    WriteOutputFile(out, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
   } catch (const std::exception& e) {
-    return Fail(e.what());
+    return Fail(e);
   }
   return 0;
 }

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "tools/stage_file_reading.h"
+
 namespace suispo::tool {
 
 namespace {
@@ -64,8 +66,8 @@ std::vector<std::string> ParseOps(const std::vector<std::string>& args) {
   return ops;
 }
 
-std::string RunOp(StagePlay& play, const std::string& token) {
-  return Press(play, token, [&](int direction) { return play.Slide(direction); });
+std::string RunOp(rules::StagePlay& play, const std::string& token) {
+  return Press(play, token, [&](int direction) { return play.Slide(direction).landing; });
 }
 
 std::string RunOp(Game& game, const std::string& token) {
@@ -97,6 +99,14 @@ int StageIndexOf(const std::string& argument, std::size_t stageCount) {
     throw std::invalid_argument("no stage " + argument + " (the file holds " + std::to_string(stageCount) + ")");
   }
   return *number - 1;
+}
+
+StageRequest OpenStage(const std::vector<std::string>& args) {
+  StageRequest request;
+  request.ops = ParseOps(std::vector<std::string>(args.begin() + 2, args.end()));
+  request.lines = ReadStages(args[0]);
+  request.stage = StageIndexOf(args[1], request.lines.size());
+  return request;
 }
 
 }  // namespace suispo::tool

@@ -54,33 +54,26 @@ void Report(bool json, int stage, const SolveResult& r, double ms) {
 
 int SolveCommand(const Args& given) {
   Args args = given;
-  const bool json = !args.empty() && args[0] == "--json";
-  if (json) args.erase(args.begin());
+  const bool json = TakeLeadingFlag(args, "--json");
   if (args.size() < 2) return Usage("suispo-stage solve [--json] FILE STAGE [OP ...]");
   try {
-    const std::vector<std::string> ops = ParseOps(Args(args.begin() + 2, args.end()));
-    const std::vector<StageLine> lines = ReadStageFile(args[0]);
-    const int stage = StageIndexOf(args[1], lines.size());
-    StagePlay play(lines[static_cast<std::size_t>(stage)]);
+    const StageRequest request = OpenStage(args);
+    rules::StagePlay play(request.line());
     play.StartStage();
-    bool cleared = false;
-    for (const std::string& op : ops) {
-      if (cleared) {
-        Fail("the stage is cleared; '" + op + "' comes after the end");
-        return 1;
-      }
-      cleared = RunOp(play, op) == "cleared";
+    const bool cleared = ReplayOps(play, request.ops);
+    const int stage = request.stage;
+    if (!json) {
+      std::cout << "stage " << stage + 1 << ": " << VisibleText(DisplayText(StageName(request.line()))) << "\n";
     }
-    if (!json) std::cout << "stage " << stage + 1 << ": " << VisibleText(DisplayText(StageName(lines[stage]))) << "\n";
     const auto begin = std::chrono::steady_clock::now();
     SolveResult result;
     if (cleared) result.outcome = SolveOutcome::kSolved;  // nothing left to do
-    else result = Solve(play.state);
+    else result = Solve(play);
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
     Report(json, stage + 1, result, ms);
     return result.outcome == SolveOutcome::kSolved ? 0 : 1;
   } catch (const std::exception& e) {
-    return Fail(e.what());
+    return Fail(e);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/display_text.h"
 #include "core/game_error.h"
 #include "core/play_state.h"
 
@@ -99,9 +100,11 @@ StageCheck CheckStage(const StageLine& line, std::size_t stateLimit) {
   CheckCharacters(line, check);
   PlayState start;
   try {
-    StartFromLine(line, start);
-  } catch (const GameError& error) {
-    check.errors.push_back(std::string("the stage cannot start: ") + error.what());
+    rules::StartStage(line, start);
+  } catch (const GameError&) {
+    // The one thing that stops a stage from starting; said in the tool's own language.
+    const std::string field = line.size() > kBoardTextLength ? line.substr(kBoardTextLength, 2) : "";
+    check.errors.push_back("the stage cannot start: its wall points '" + DisplayText(field) + "' are not a number");
     return check;
   }
   CheckPads(start.board, check);

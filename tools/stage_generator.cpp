@@ -19,6 +19,10 @@ namespace {
 // A search that needs more is not a stage a person would enjoy, and would slow the generator.
 constexpr std::size_t kDraftStateLimit = 200'000;
 constexpr int kClimbSteps = 600;
+// After this many tries without a stage, a --min-par more than kReach above the highest par any
+// climb reached is given up on.
+constexpr int kGiveUpTries = 20;
+constexpr int kReach = 15;
 constexpr int kMaxWallPoints = 4;
 
 // A stage being made: cells by CellIndex, the solid or marked inner edges, the start and the wall points.
@@ -147,7 +151,7 @@ Draft Mutate(const Draft& from, Dice& dice) {
 // The par of a draft, or -1 when the solver does not clear it within the draft limit.
 int Par(const Draft& d) {
   PlayState start;
-  StartFromLine(d.Line(), start);
+  rules::StartStage(d.Line(), start);
   const SolveResult r = Solve(start, {.stateLimit = kDraftStateLimit});
   return r.outcome == SolveOutcome::kSolved ? static_cast<int>(r.ops.size()) : -1;
 }
@@ -177,8 +181,8 @@ void Prune(Draft& d, int par) {
   }
 }
 
-// One stage with a par in range, or nothing after this try.
-std::optional<std::pair<int, Draft>> OneStage(const GenerateOptions& o, Dice& dice) {
+// One stage with a par in range, or nothing after this try; highest keeps the highest par a climb reached.
+std::optional<std::pair<int, Draft>> OneStage(const GenerateOptions& o, Dice& dice, int& highest) {
   Draft d = RandomDraft(dice);
   int par = Par(d);
   if (par < 0) return std::nullopt;
@@ -191,6 +195,7 @@ std::optional<std::pair<int, Draft>> OneStage(const GenerateOptions& o, Dice& di
       par = nextPar;
     }
   }
+  highest = std::max(highest, par);
   if (par < o.minPar || par > o.maxPar) return std::nullopt;
   Prune(d, par);
   const StageCheck check = CheckStage(d.Line("check"), kDraftStateLimit);
@@ -207,9 +212,16 @@ std::vector<StageLine> GenerateStages(const GenerateOptions& o) {
   std::vector<std::pair<int, Draft>> made;
   std::set<StageLine> seen;
   const int tries = 200 + 100 * o.count;
+  int highest = 0;
   for (int attempt = 0; attempt < tries && static_cast<int>(made.size()) < o.count; ++attempt) {
-    auto stage = OneStage(o, dice);
+    auto stage = OneStage(o, dice, highest);
     if (stage && seen.insert(stage->second.Line()).second) made.push_back(*stage);
+    // A par far beyond every climb so far is out of reach: said soon, not after every try.
+    if (made.empty() && attempt + 1 == kGiveUpTries && highest + kReach < o.minPar) {
+      throw std::runtime_error("no stage came near a par of " + std::to_string(o.minPar) + " (the highest in " +
+                               std::to_string(kGiveUpTries) + " tries was " + std::to_string(highest) +
+                               "); try a lower --min-par");
+    }
   }
   if (static_cast<int>(made.size()) < o.count) {
     throw std::runtime_error("only " + std::to_string(made.size()) + " stages with a par from " +

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "tools/commands.h"
+#include "tools/replay.h"
 #include "tools/shown_text.h"
 
 namespace suispo::tool {
@@ -10,6 +11,11 @@ int Fail(std::string_view message) {
   std::cout.flush();  // what was printed before the error comes first
   std::cerr << "suispo-stage: " << VisibleText(message) << '\n';
   return 2;
+}
+
+int Fail(const std::exception& error) {
+  const int status = Fail(error.what());
+  return dynamic_cast<const AfterClear*>(&error) != nullptr ? 1 : status;
 }
 
 int Usage(std::string_view forms) {

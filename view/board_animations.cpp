@@ -42,6 +42,7 @@ void BoardView::ShowFrame(int x, int y, atlas::Rect frame, int ms) {
 }
 
 void BoardView::AnimateStep(int x, int y, int dx, int dy, int facing) {
+  Load();
   const int ox = CellOrigin(x);
   const int oy = CellOrigin(y);
   for (int i = 0; i < kSubSteps; ++i) {
@@ -53,6 +54,7 @@ void BoardView::AnimateStep(int x, int y, int dx, int dy, int facing) {
 }
 
 void BoardView::AnimateSink(int x, int y) {
+  Load();
   const int ox = CellOrigin(x);
   const int oy = CellOrigin(y);
   for (int i = 0; i < kWarpFrames; ++i) {
@@ -65,6 +67,7 @@ void BoardView::AnimateSink(int x, int y) {
 }
 
 void BoardView::AnimateRise(int x, int y, int facing) {
+  Load();
   for (int i = 0; i < kWarpFrames; ++i) {
     // Nothing is restored between frames: the masked copy over rows already drawn changes nothing.
     DrawCharacterRows(CellOrigin(x), CellOrigin(y), facing, kWarpPixels * (i + 1));
@@ -73,6 +76,7 @@ void BoardView::AnimateRise(int x, int y, int facing) {
 }
 
 void BoardView::AnimateClear(int x, int y) {
+  Load();
   CopyBanner(atlas::kClearBanner);
   for (int i = 0; i < 3; ++i) {
     ShowFrame(x, y, atlas::kVictoryA, 400);
@@ -82,6 +86,7 @@ void BoardView::AnimateClear(int x, int y) {
 }
 
 void BoardView::AnimateMiss(int x, int y) {
+  Load();
   static constexpr std::array<TimedFrame, 5> kFall{{
       {atlas::FallFrame(0), 1000},
       {atlas::FallFrame(1), 90},

@@ -1,6 +1,7 @@
 // The board primitives: the board build, the masked character and the layered update of the working board.
 #include "view/board_view.h"
 
+#include "assets/pictures.h"
 #include "core/board.h"
 #include "view/board_geometry.h"
 #include "view/raster_copy.h"
@@ -21,26 +22,39 @@ QImage BlankBoard() {
 }  // namespace
 
 BoardView::BoardView(const QImage& atlas, const QImage& background, FrameClock& clock, SurfaceSink& sink)
-    : atlas_(Opaque(atlas)),
-      mapImage1_(BlankBoard()),
-      mapImage2_(BlankBoard()),
-      mainImage_(Opaque(background)),
-      clock_(clock),
-      sink_(sink) {}
+    : clock_(clock), sink_(sink) {
+  Load(atlas, background);
+}
+
+BoardView::BoardView(FrameClock& clock, SurfaceSink& sink) : clock_(clock), sink_(sink) {}
+
+void BoardView::Load() {
+  if (atlas_.isNull()) Load(assets::ReadPicture(assets::kAtlas), assets::ReadPicture(assets::kBackground));
+}
+
+void BoardView::Load(const QImage& atlas, const QImage& background) {
+  atlas_ = Opaque(atlas);
+  mapImage1_ = BlankBoard();
+  mapImage2_ = BlankBoard();
+  mainImage_ = Opaque(background);
+}
 
 const QImage& BoardView::surface() const { return mainImage_; }
 const QImage& BoardView::workingBoard() const { return mapImage1_; }
 const QImage& BoardView::backgroundBoard() const { return mapImage2_; }
 
 void BoardView::DrawFloor(int x, int y) {
+  Load();
   RasterCopy(mapImage1_, {EdgeOrigin(x) + 4, EdgeOrigin(y) + 4}, atlas_, ToQRect(atlas::kFloorTile), RasterOp::kCopy);
 }
 
 void BoardView::DrawTile(int x, int y, int cellKind) {
+  Load();
   RasterCopy(mapImage1_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::ContentTile(cellKind)), RasterOp::kCopy);
 }
 
 void BoardView::DrawWall(int x, int y, bool horizontal, bool marked) {
+  Load();
   // A strip covers its band and the corner squares at both ends.
   const int left = EdgeOrigin(x);
   const int top = EdgeOrigin(y);
@@ -54,6 +68,7 @@ void BoardView::DrawWall(int x, int y, bool horizontal, bool marked) {
 }
 
 void BoardView::DrawBorder() {
+  Load();
   // The border is the south edge of the row before the board and of the last row, the east edge of
   // the column before it and of the last column.
   const int before = -1;
@@ -67,18 +82,29 @@ void BoardView::DrawBorder() {
 }
 
 void BoardView::SaveBackground() {
+  Load();
   RasterCopy(mapImage2_, {0, 0}, mapImage1_, mapImage1_.rect(), RasterOp::kCopy);
 }
 
-void BoardView::RestoreCell(int x, int y) { RestoreSquare(CellOrigin(x), CellOrigin(y)); }
+void BoardView::RestoreCell(int x, int y) {
+  Load();
+  RestoreSquare(CellOrigin(x), CellOrigin(y));
+}
 
 void BoardView::RestoreSquare(int left, int top) {
+  Load();
   RasterCopy(mapImage1_, {left, top}, mapImage2_, QRect(left, top, kCellSide, kCellSide), RasterOp::kCopy);
 }
 
-void BoardView::DrawCharacter(int x, int y, int facing) { DrawCharacterAt(CellOrigin(x), CellOrigin(y), facing); }
+void BoardView::DrawCharacter(int x, int y, int facing) {
+  Load();
+  DrawCharacterAt(CellOrigin(x), CellOrigin(y), facing);
+}
 
-void BoardView::DrawCharacterAt(int left, int top, int facing) { DrawCharacterRows(left, top, facing, kCellSide); }
+void BoardView::DrawCharacterAt(int left, int top, int facing) {
+  Load();
+  DrawCharacterRows(left, top, facing, kCellSide);
+}
 
 void BoardView::DrawCharacterRows(int left, int top, int facing, int rows) {
   // The mask blackens the figure's pixels; the sprite's black surround then leaves the rest alone.
@@ -89,12 +115,14 @@ void BoardView::DrawCharacterRows(int left, int top, int facing, int rows) {
 }
 
 void BoardView::PresentBoard() {
+  Load();
   const QRect slot = ToQRect(atlas::kBoardSlot);
   RasterCopy(mainImage_, slot.topLeft(), mapImage1_, mapImage1_.rect(), RasterOp::kCopy);
   sink_.Update(slot);
 }
 
 void BoardView::EraseCell(int x, int y) {
+  Load();
   RasterCopy(mapImage2_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::kPlainIce), RasterOp::kCopy);
 }
 

@@ -6,24 +6,10 @@
 
 #include "assets/atlas_map.h"
 #include "core/board_painter.h"
+#include "view/frame_clock.h"
+#include "view/surface_sink.h"
 
 namespace suispo {
-
-// Paces and holds the frames of the animations; the game uses real time, tests count.
-class FrameClock {
- public:
-  virtual ~FrameClock() = default;
-  virtual void WaitFrame() = 0;   // returns once at least 1/60 s has passed since the last frame
-  virtual void Sleep(int ms) = 0;  // a hold: waits without processing events
-};
-
-// Where the play surface is shown: the window repaints a changed region and lets events through.
-class SurfaceSink {
- public:
-  virtual ~SurfaceSink() = default;
-  virtual void Update(const QRect& surfaceRect) = 0;  // schedule a repaint of that part of the surface
-  virtual void ProcessEvents() = 0;                   // between animation frames
-};
 
 // The painter's cells become board-image pixels here (view/board_geometry.h).
 class BoardView : public BoardPainter {
@@ -31,6 +17,13 @@ class BoardView : public BoardPainter {
   // atlas: the 384 x 255 sprite atlas; background: the 512 x 360 play-screen picture, the surface's
   // first picture (assets::ReadPicture gives both at their sizes).
   BoardView(const QImage& atlas, const QImage& background, FrameClock& clock, SurfaceSink& sink);
+  // The game's own pictures (assets/pictures.h), read when first drawn or by Load: the stage select
+  // screen, shown first, needs none of them.
+  BoardView(FrameClock& clock, SurfaceSink& sink);
+
+  // Reads the game's pictures now if they are not read yet; every drawing call does it first. The
+  // surfaces below are null images until then (at their places, so a pointer to one stays good).
+  void Load();
 
   const QImage& surface() const;     // MainImage, 512 x 360
   const QImage& workingBoard() const;   // MapImage1, 296 x 296
@@ -64,6 +57,7 @@ class BoardView : public BoardPainter {
   void DrawCharacterRows(int left, int top, int facing, int rows);
   void CopyBanner(atlas::Rect banner);
   void EndSlideFrame();
+  void Load(const QImage& atlas, const QImage& background);
 
   QImage atlas_;      // CharaImage
   QImage mapImage1_;  // working board: background plus character plus walls placed since

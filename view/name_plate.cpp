@@ -20,6 +20,7 @@ QFont NameFont() {
 }
 
 void BoardView::DrawStageName(const std::string& name) {
+  Load();
   const QRect slot = ToQRect(atlas::kBannerSlot);
   // The plate also wipes a banner or a name drawn before.
   RasterCopy(mainImage_, slot.topLeft(), atlas_, ToQRect(atlas::kNamePlate), RasterOp::kCopy);

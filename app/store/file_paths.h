@@ -1,4 +1,4 @@
-// Splitting paths into folder and bare name, and telling regular files from the rest.
+// Paths: folder and bare name, regular files, folders made and compared, the program's own folder.
 #pragma once
 
 #include <string>
@@ -21,5 +21,7 @@ std::string AbsoluteFolder(std::string_view folder);
 bool MakeFolders(const std::string& folder);
 // True when both name the same existing folder, or are the same text.
 bool SameFolder(const std::string& a, const std::string& b);
+// The folder of the running executable, ending in '/'.
+std::string ProgramDirectory();
 
 }  // namespace suispo

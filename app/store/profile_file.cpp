@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "app/store/profile_text.h"
-#include "app/store/whole_file.h"
-#include "core/stage_file.h"
+#include "core/file_replacement.h"
+#include "core/regular_file.h"
 
 namespace suispo {
 namespace {

@@ -44,7 +44,9 @@ bool HasOuterQuotes(std::string_view s) {
 
 std::vector<Line> SplitLines(std::string_view text) {
   std::vector<Line> lines;
-  std::size_t begin = 0;
+  // A UTF-8 byte-order mark (as some editors save) is no part of the first line; edits keep it.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  std::size_t begin = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\r' && text[i] != '\n') continue;
     const std::size_t next = (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? i + 2 : i + 1;

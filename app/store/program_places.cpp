@@ -7,7 +7,6 @@
 #include <cstdlib>
 
 #include "app/store/file_paths.h"
-#include "app/store/stage_store.h"
 #include "suispo/build_info.h"
 
 namespace suispo {

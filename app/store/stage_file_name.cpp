@@ -1,8 +1,7 @@
-// The generated stage file name and the machine's local clock.
+// The stage file name made from a date and time.
 #include "app/store/stage_file_name.h"
 
 #include <cstdio>
-#include <ctime>
 
 namespace suispo {
 
@@ -15,14 +14,6 @@ std::string GeneratedStageFileName(const LocalTime& t) {
                   t.hour, t.minute, t.second);
   }
   return text;
-}
-
-LocalTime CurrentLocalTime() {
-  const std::time_t now = std::time(nullptr);
-  std::tm parts{};
-  localtime_r(&now, &parts);
-  return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-          parts.tm_hour,        parts.tm_min,     parts.tm_sec};
 }
 
 }  // namespace suispo

@@ -1,13 +1,20 @@
 // Start-up, Game > Open, saving a clear and closing: the settings file and the stage file.
 #include "app/store/stage_store.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
 #include "app/store/file_paths.h"
 #include "app/store/profile_file.h"
 #include "app/store/stage_file_name.h"
-#include "app/store/whole_file.h"
+#include "core/file_replacement.h"
 #include "core/builtin_stages.h"
 #include "core/display_text.h"
 #include "core/game_error.h"
@@ -19,6 +26,69 @@ namespace {
 constexpr std::size_t kMaxSettingBytes = 2047;
 
 bool HoldsLineBreak(std::string_view name) { return name.find_first_of("\r\n") != std::string_view::npos; }
+
+GameError ChangedSinceRead(std::string_view name) {
+  return GameError(FormatMessage("ファイル %s は読み込んだ後に変更されたため、保存しませんでした", {name}));
+}
+
+// The player may write the file: the system allows it and the file is not marked read-only (root
+// is allowed everything, yet a file without any write permission was meant to stay as it is).
+bool MayWrite(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) != 0 && access(path.c_str(), W_OK) == 0;
+}
+
+// Two lines hold the same stage when they agree once both are marked cleared.
+bool SameStage(const StageLine& a, const StageLine& b) { return MarkedCleared(a) == MarkedCleared(b); }
+
+// Where the stage of line lies in lines now: at its old index if it is still there, else its first
+// place; nothing when it is gone.
+std::optional<std::size_t> FindStage(const std::vector<StageLine>& lines, const StageLine& line, std::size_t oldIndex) {
+  if (oldIndex < lines.size() && SameStage(lines[oldIndex], line)) return oldIndex;
+  const auto found = std::find_if(lines.begin(), lines.end(), [&](const StageLine& l) { return SameStage(l, line); });
+  if (found == lines.end()) return std::nullopt;
+  return static_cast<std::size_t>(found - lines.begin());
+}
+
+// Lines of the built-in stages, whatever their cleared flags.
+bool HoldsTheBuiltinStages(const std::vector<StageLine>& lines) {
+  const std::vector<StageLine> builtin = BuiltinStages();
+  return std::equal(lines.begin(), lines.end(), builtin.begin(), builtin.end(), SameStage);
+}
+
+// A name the game gives a new stage file: "yyyymmdd.ssp" or "yyyymmdd hhmmss.ssp".
+bool IsGeneratedName(std::string_view name) {
+  const auto digits = [](std::string_view s) { return s.find_first_not_of("0123456789") == std::string_view::npos; };
+  if (name.size() == 12) return digits(name.substr(0, 8)) && name.substr(8) == ".ssp";
+  return name.size() == 19 && digits(name.substr(0, 8)) && name[8] == ' ' && digits(name.substr(9, 6)) &&
+         name.substr(15) == ".ssp";
+}
+
+// The newest (last saved) stage file the game made in folder whose lines are the built-in stages,
+// or "". Only generated names are read: an author's own files may be large.
+std::string NewestBuiltinStageFile(const std::string& folder) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return "";
+  std::string newest;
+  timespec newestTime{};
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    struct stat info {};
+    if (!IsGeneratedName(name) || fstatat(dirfd(dir), name.c_str(), &info, 0) != 0 || !S_ISREG(info.st_mode)) continue;
+    const bool newer = newest.empty() || info.st_mtim.tv_sec > newestTime.tv_sec ||
+                       (info.st_mtim.tv_sec == newestTime.tv_sec && info.st_mtim.tv_nsec > newestTime.tv_nsec);
+    if (!newer) continue;
+    try {
+      if (!HoldsTheBuiltinStages(ReadStageFile(folder + name))) continue;
+    } catch (const GameError&) {
+      continue;
+    }
+    newest = name;
+    newestTime = info.st_mtim;
+  }
+  closedir(dir);
+  return newest;
+}
 
 }  // namespace
 
@@ -42,10 +112,7 @@ WindowPosition StageStore::FormCreate() {
   startName_ = remembered;
   byteOrderMark_ = false;
   if (remembered.empty()) {
-    dataList = BuiltinStages();
-    dataFileName = GeneratedStageFileName(now_());
-    saveFolder_ = places_.stageFolder;
-    onDisk_ = false;
+    UseBuiltinStages();
   } else {
     // Named before reading, so a file that cannot be read is still remembered at close.
     dataFileName = BareName(path);
@@ -54,6 +121,25 @@ WindowPosition StageStore::FormCreate() {
     ReadStages(path);
   }
   return position;
+}
+
+void StageStore::UseBuiltinStages() {
+  saveFolder_ = places_.stageFolder;
+  const std::string earlier = NewestBuiltinStageFile(places_.stageFolder);
+  if (!earlier.empty()) {
+    try {
+      dataFileName = earlier;
+      ReadStages(places_.stageFolder + earlier);
+      onDisk_ = true;
+      return;
+    } catch (const GameError&) {
+      // gone or changed since it was looked at: the built-in stages start afresh
+    }
+  }
+  dataList = BuiltinStages();
+  dataFileName = GeneratedStageFileName(now_());
+  onDisk_ = false;
+  readFile_.reset();
 }
 
 void StageStore::ReportGoneFile() {
@@ -70,6 +156,7 @@ std::string StageStore::RememberedName() const {
 }
 
 void StageStore::FormClose(WindowPosition closing) {
+  closedAt_ = closing;
   const std::string& settings = places_.settingsFile;
   const bool written = MakeFolders(FolderOf(settings)) &&
                        WriteProfileStrings(settings, {
@@ -89,21 +176,63 @@ void StageStore::LoadFile(const std::string& fullPath) {
 }
 
 void StageStore::ReadStages(const std::string& path) {
+  const std::optional<FileIdentity> identity = IdentityOf(path);
   StageFileText file = ReadStageFileText(path);
   dataList = std::move(file.lines);
   byteOrderMark_ = file.byteOrderMark;
+  readFile_ = identity;
+  unsavedClears_.clear();
+}
+
+StageFileText StageStore::CurrentStages(const std::string& path) const {
+  const std::optional<FileIdentity> now = IdentityOf(path);
+  if (!onDisk_) {
+    // A new file: no file or link may have been put where it goes (anything else fails to be written).
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0 && (S_ISLNK(info.st_mode) || S_ISREG(info.st_mode))) {
+      throw ChangedSinceRead(dataFileName);
+    }
+    return {dataList, byteOrderMark_};
+  }
+  // A link is followed only when the player's own path was one when it was read; a link put in
+  // the file's place, or another file, is never written.
+  if (!now || !readFile_ || (now->link && !readFile_->link) || now->device != readFile_->device ||
+      now->inode != readFile_->inode) {
+    throw ChangedSinceRead(dataFileName);
+  }
+  if (!MayWrite(path)) {
+    throw GameError(FormatMessage("ファイル %s は読み取り専用のため、保存しませんでした", {dataFileName}));
+  }
+  std::optional<StageFileText> current = ReadSameStageFile(path, *readFile_);
+  if (!current) throw ChangedSinceRead(dataFileName);
+  return std::move(*current);
 }
 
 void StageStore::MarkStageCleared(int stageIndex) {
   if (stageIndex < 0 || static_cast<std::size_t>(stageIndex) >= dataList.size()) return;
-  StageLine& line = dataList[static_cast<std::size_t>(stageIndex)];
-  line = MarkedCleared(line);
-  // The list keeps the flag even if the save fails; the next successful save writes it.
-  if (!MakeFolders(saveFolder_) ||
-      !ReplaceFileContents(saveFolder_ + dataFileName, StageText(dataList, byteOrderMark_))) {
-    throw GameError(FormatMessage("ファイル %s を作成できません", {dataFileName}));
+  const std::string path = saveFolder_ + dataFileName;
+  // What others wrote since the file was read stays: the flag goes into the file as it is now.
+  StageFileText current = CurrentStages(path);
+  std::vector<StageLine>& lines = current.lines;
+  const auto index = FindStage(lines, dataList[static_cast<std::size_t>(stageIndex)], static_cast<std::size_t>(stageIndex));
+  if (!index) throw ChangedSinceRead(dataFileName);
+  unsavedClears_.push_back(MarkedCleared(lines[*index]));
+  for (const StageLine& cleared : unsavedClears_) {
+    if (const auto at = FindStage(lines, cleared, *index)) lines[*at] = MarkedCleared(lines[*at]);
   }
+  char resolved[PATH_MAX];
+  const bool throughLink = onDisk_ && readFile_ && readFile_->link && realpath(path.c_str(), resolved) != nullptr;
+  const bool saved = MakeFolders(saveFolder_) &&
+                     ReplaceFileAt(throughLink ? std::string(resolved) : path, StageText(lines, current.byteOrderMark));
+  // The list shows the file as saved; after a failed save it still shows the clear, which the
+  // next successful save writes.
+  dataList = std::move(lines);
+  byteOrderMark_ = current.byteOrderMark;
+  if (!saved) throw GameError(FormatMessage("ファイル %s を作成できません", {dataFileName}));
+  unsavedClears_.clear();
+  readFile_ = IdentityOf(path);
   onDisk_ = true;
+  if (closedAt_) FormClose(*closedAt_);
 }
 
 std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList) {

@@ -2,11 +2,14 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/store/local_time.h"
 #include "app/store/program_places.h"
+#include "core/file_replacement.h"
+#include "core/stage_file.h"
 #include "core/stage_line.h"
 
 namespace suispo {
@@ -35,8 +38,13 @@ class StageStore {
   void FormClose(WindowPosition position);
   // Game > Open after the dialog returned a path. On an error nothing changes.
   void LoadFile(const std::string& fullPath);
-  // Sets the cleared flag of dataList[stageIndex] and saves the stage file;
-  // throws GameError "ファイル %s を作成できません" and then leaves the old file whole.
+  // Sets the cleared flag of dataList[stageIndex]'s stage in the stage file as it is now on disk,
+  // keeping every other line as others left it, and saves it; dataList becomes what was saved.
+  // Refuses, writing nothing and leaving dataList as it was, when the path now names another file
+  // than the one read (a link put in its place, a replaced file), the stage's line is gone, or the
+  // file is read-only ("ファイル %s は読み込んだ後に変更されたため、保存しませんでした",
+  // "ファイル %s は読み取り専用のため、保存しませんでした"). A failed write throws
+  // "ファイル %s を作成できません", leaves the old file whole and keeps the flag for the next save.
   void MarkStageCleared(int stageIndex);
 
   std::vector<StageLine> dataList;
@@ -50,6 +58,12 @@ class StageStore {
   std::string RememberedName() const;
   // Replaces dataList with the stage file's lines; throws GameError and changes nothing on a failure.
   void ReadStages(const std::string& path);
+  // The stage file's lines as they are now, for a save; throws GameError when they may not be
+  // written or the file is not the one read.
+  StageFileText CurrentStages(const std::string& path) const;
+  // Where the list of the built-in stages comes from: the newest stage file of the stage folder
+  // that an earlier run made for them, else a new generated name.
+  void UseBuiltinStages();
 
   StorePlaces places_;
   std::function<LocalTime()> now_;
@@ -57,6 +71,13 @@ class StageStore {
   // folder otherwise. Never the current directory.
   std::string saveFolder_;
   bool onDisk_ = false;    // the list came from its file or was saved to it
+  // The stage file as it was read or last saved; a save writes only to that same file.
+  std::optional<FileIdentity> readFile_;
+  // Clears whose save failed: written with the next save that succeeds.
+  std::vector<StageLine> unsavedClears_;
+  // Set by FormClose: a clear saved after it (the window closed during the clear's animation)
+  // writes the settings again, so the new stage file is remembered.
+  std::optional<WindowPosition> closedAt_;
   std::string goneFile_;   // the remembered file start-up did not find, until reported
   // The stage file began with a UTF-8 byte-order mark: saves write it back.
   bool byteOrderMark_ = false;
@@ -67,8 +88,5 @@ class StageStore {
 
 // The stage list's lines in UTF-8: "　 " (not cleared) or "☆ " (cleared), then the name.
 std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList);
-
-// The folder of the running executable, ending in '/'.
-std::string ProgramDirectory();
 
 }  // namespace suispo

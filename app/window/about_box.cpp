@@ -1,23 +1,21 @@
-// The About box dialogForm: logotype, version, credit and the project's web address; modeless.
-#include "about_box.h"
+// The About box built: its controls at their places, centred on the screen, the link and OK handlers.
+#include "app/window/about_box.h"
 
 #include <algorithm>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
+#include "app/window/link_label.h"
+#include "app/window/transparent_ground.h"
 #include "assets/pictures.h"
-#include "link_label.h"
 #include "suispo/build_info.h"
-#include "transparent_ground.h"
 
 namespace suispo {
 
-QPoint AboutBoxPlace(int fullScreenWidth, int fullScreenHeight) {
-  return {(fullScreenWidth - 306) / 2, (fullScreenHeight - 196) / 2};
+QPoint CentredOver(const QRect& window, QSize outer) {
+  return {window.x() + (window.width() - outer.width()) / 2, window.y() + (window.height() - outer.height()) / 2};
 }
 
 AboutBox::AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void(const QUrl&)> openUrl)
@@ -39,16 +37,20 @@ void AboutBox::BuildControls() {
   Image1->setPixmap(logo);
   Image1->setGeometry(41, 20, logo.width(), logo.height());
 
+  // The version and the credit keep their laid-out right edges, the version level with the logo's
+  // foot; a wider fallback face grows them to the left, never past those edges.
+  constexpr int kVersionRight = 198 + 62, kCreditRight = 145 + 116;
   Label1 = new QLabel(QStringLiteral("Ver. ") + QLatin1String(build::kVersion), this);
   Label1->setFont(fonts_.Proportional(16));
-  Label1->move(198, 55);
-  // Labels size themselves to their text, so a wider fallback face is not cut off.
-  Label1->resize(std::max(62, Label1->sizeHint().width()), 16);
+  Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  const int versionWidth = std::max(62, Label1->sizeHint().width());
+  Label1->setGeometry(kVersionRight - versionWidth, 55, versionWidth, std::max(16, Label1->sizeHint().height()));
 
   Label2 = new QLabel(QStringLiteral("By suispo project"), this);
   Label2->setFont(fonts_.Proportional(16));
-  Label2->move(145, 77);
-  Label2->resize(std::max(116, Label2->sizeHint().width()), 16);
+  Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  const int creditWidth = std::max(116, Label2->sizeHint().width());
+  Label2->setGeometry(kCreditRight - creditWidth, 77, creditWidth, std::max(16, Label2->sizeHint().height()));
 
   // The box's own 12 px face, underlined by the link label.
   Label3 = new LinkLabel(kProjectWebAddress, this, [this] { Label3Click(); });
@@ -64,17 +66,10 @@ void AboutBox::BuildControls() {
 
 void AboutBox::PlaceAndShow() {
   if (OKButton == nullptr) BuildControls();
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect available = screen ? screen->availableGeometry() : QRect();
-  move(AboutBoxPlace(available.width(), available.height()));
   show();
-  if (firstShowing_) {
-    // The first showing centres the box on the screen by its real outer size, once.
-    firstShowing_ = false;
-    const QRect whole = screen ? screen->geometry() : QRect();
-    const QSize outer = frameGeometry().size();
-    move(std::max(0, (whole.width() - outer.width()) / 2), std::max(0, (whole.height() - outer.height()) / 2));
-  }
+  // Over the game, where the player looks, rather than wherever the screen's middle is.
+  const QWidget* game = parentWidget();
+  if (game != nullptr) move(CentredOver(game->frameGeometry(), frameGeometry().size()));
   raise();
   activateWindow();
   OKButton->setFocus();

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QUrl>
 
-#include "ui_fonts.h"
+#include "app/window/ui_fonts.h"
 
 class QLabel;
 class QPushButton;
@@ -20,7 +20,7 @@ class AboutBox : public QDialog {
   // openUrl: the desktop's open-document action (Label3Click).
   AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void(const QUrl&)> openUrl);
 
-  // About1Click: places the box by the primary screen's available size and brings it to the front.
+  // About1Click: places the box centred over the game's window and brings it to the front.
   void PlaceAndShow();
 
   // Made at the first showing: the box is created hidden at start and most runs never open it,
@@ -38,11 +38,9 @@ class AboutBox : public QDialog {
 
   UiFonts fonts_;
   std::function<void(const QUrl&)> openUrl_;
-  bool firstShowing_ = true;
 };
 
-// Where the box goes from the full-screen client size: ((cx - 306) / 2, (cy - 196) / 2),
-// truncated toward zero; 306 x 196 stands for the box's outer size.
-QPoint AboutBoxPlace(int fullScreenWidth, int fullScreenHeight);
+// Where a box of the given outer size goes so that it is centred over window (the frame's rect).
+QPoint CentredOver(const QRect& window, QSize outer);
 
 }  // namespace suispo

@@ -47,8 +47,12 @@ int AnswerWithoutWindow(const CommandLine& line) {
                 << "\n"
                    "A sliding puzzle on ice, in Japanese, played in one window. Without FILE.ssp the\n"
                    "stage file of the last run is opened, or the five built-in stages.\n"
+                   "Menus: ゲーム (Game): 読み込み (Open), 終了 (Exit); ヘルプ (Help): 目次 (Contents),\n"
+                   "バージョン情報 (About). Keys: arrows slide, Shift+arrows build a wall, Backspace or\n"
+                   "Ctrl+Z undo, F5 or R restart (やり直し), Esc back to the title (タイトル), Enter\n"
+                   "starts the selected stage.\n"
                    "\n"
-                   "  FILE.ssp   open this stage file at start, as Game > Open would\n"
+                   "  FILE.ssp   open this stage file at start, as ゲーム > 読み込み (Game > Open) would\n"
                    "  --help     print this help and exit\n"
                    "  --version  print the version and exit\n";
       return 0;

@@ -1,5 +1,5 @@
-// The desktop's open-document action, which also says when the desktop could not open a document.
-#include "desktop_opener.h"
+// Opening a document through xdg-open in a detached process, watched for a failure to report.
+#include "app/window/desktop_opener.h"
 
 #include <QDesktopServices>
 #include <QProcess>

@@ -1,5 +1,7 @@
-// The one place where an error that escaped a handler is shown to the player; the program goes on.
-#include "error_report.h"
+// The report's text (the full stop rule) and the guard that catches an escaped error and shows it.
+#include "app/window/error_report.h"
+
+#include "app/window/application_title.h"
 
 #include <exception>
 

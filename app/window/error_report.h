@@ -5,11 +5,9 @@
 
 #include <QString>
 
-#include "dialogs.h"
+#include "app/window/dialogs.h"
 
 namespace suispo {
-
-inline const QString kApplicationTitle = QStringLiteral("すいすいぽ。");
 
 // The text of the report: a full stop is appended when the last character sorts after ".".
 QString ErrorReportText(const QString& message);

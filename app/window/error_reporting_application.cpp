@@ -1,15 +1,19 @@
-// The application object: every event it dispatches runs under the error report.
-#include "error_reporting_application.h"
+// notify() overridden so that each dispatched event runs under RunReportingErrors.
+#include "app/window/error_reporting_application.h"
 
-#include "error_report.h"
+#include "app/window/application_title.h"
+
+#include "app/window/error_report.h"
 
 namespace suispo {
 
 ErrorReportingApplication::ErrorReportingApplication(int& argc, char** argv, Dialogs& dialogs)
     : QApplication(argc, argv), dialogs_(dialogs) {
-  setApplicationName(kApplicationTitle);
-  setApplicationDisplayName(kApplicationTitle);
-  // Ties the windows to the installed desktop entry (its icon and name in the task bar).
+  // The name is the window class on X11 (Latin-1 there), which docks match to the desktop entry's
+  // StartupWMClass. No display name is set: Qt would append it to every other window's title.
+  setApplicationName(QStringLiteral("suispo"));
+  // Ties the windows to the installed desktop entry (its icon and name in the task bar); Wayland's
+  // app id.
   setDesktopFileName(QStringLiteral("org.example.suispo"));
 }
 

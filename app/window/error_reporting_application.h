@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "dialogs.h"
+#include "app/window/dialogs.h"
 
 namespace suispo {
 

@@ -1,12 +1,23 @@
-// The game's own help window: the help page in Qt's rich-text browser, for a desktop that cannot open it.
-#include "help_window.h"
+// Where the help page is found, and the browser window that shows it, its links and pictures.
+#include "app/window/help_window.h"
 
 #include <QDir>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+
+#include <algorithm>
+#include <cmath>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace suispo {
+namespace {
+
+constexpr int kWidth = 720;
+
+}  // namespace
 
 QString HelpPagePath(const QString& shippedPage) {
   const QString here = QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral("./help/help.htm")));
@@ -22,7 +33,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser);
   // Wide enough for the page's 512-pixel screen pictures beside the margins.
-  resize(720, 640);
+  resize(kWidth, 640);
+  auto* closeOnEsc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(closeOnEsc, &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::ShowPage(const QUrl& page) {
@@ -31,7 +44,14 @@ void HelpWindow::ShowPage(const QUrl& page) {
   } else {
     browser->setPlainText(QStringLiteral("ヘルプのページ %1 が見つかりません。").arg(page.toLocalFile()));
   }
-  setWindowTitle(browser->documentTitle().isEmpty() ? QStringLiteral("すいすいぽ。 ヘルプ") : browser->documentTitle());
+  setWindowTitle(QStringLiteral("すいすいぽ。 ヘルプ"));
+  // As wide as the page's widest line needs (within the screen), so no horizontal scroll bar
+  // shows without need.
+  const int needed = static_cast<int>(std::ceil(browser->document()->idealWidth())) + 2 * browser->frameWidth() +
+                     browser->verticalScrollBar()->sizeHint().width();
+  const QScreen* screen = this->screen();
+  const int widest = screen != nullptr ? screen->availableGeometry().width() : needed;
+  resize(std::clamp(needed, kWidth, std::max(kWidth, widest)), height());
   show();
   raise();
   activateWindow();

@@ -1,5 +1,5 @@
-// Keys that press a button: a key acts exactly as a click, and only while the button could be clicked.
-#include "key_presses.h"
+// Shortcuts bound to a button's click, acting only while the button is shown and enabled.
+#include "app/window/key_presses.h"
 
 #include <QAbstractButton>
 #include <QShortcut>

@@ -1,5 +1,5 @@
-// A label that reads as a web link: blue, underlined, a pointing hand, and a click action.
-#include "link_label.h"
+// The link label's look and its click on mouse release.
+#include "app/window/link_label.h"
 
 #include <QMouseEvent>
 

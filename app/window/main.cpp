@@ -6,13 +6,14 @@
 #include <QTranslator>
 
 #include "app/store/program_places.h"
-#include "command_line.h"
-#include "desktop_opener.h"
-#include "error_report.h"
-#include "error_reporting_application.h"
-#include "main_form.h"
-#include "qt_dialogs.h"
-#include "qt_japanese.h"
+#include "app/window/command_line.h"
+#include "app/window/desktop_opener.h"
+#include "app/window/error_report.h"
+#include "app/window/error_reporting_application.h"
+#include "app/window/main_form.h"
+#include "app/window/qt_dialogs.h"
+#include "app/window/qt_japanese.h"
+#include "view/program_messages.h"
 #include "view/steady_frame_clock.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
   // need no display; Qt gets no arguments of its own (its QT_* variables still work).
   const suispo::CommandLine line = suispo::ParseCommandLine(suispo::ArgumentsOf(argc, argv));
   if (line.action != suispo::CommandLine::Action::kRun) return suispo::AnswerWithoutWindow(line);
+  // Qt's warnings (a missing XDG_RUNTIME_DIR, a library's complaint) say whose they are.
+  suispo::PrefixQtMessages("suispo: ");
   int qtArgc = 1;
   suispo::QtDialogs dialogs;
   suispo::ErrorReportingApplication app(qtArgc, argv, dialogs);

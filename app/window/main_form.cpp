@@ -1,5 +1,5 @@
 // MainForm's construction: the controls at their places, the fonts, the tab order and the menu.
-#include "main_form.h"
+#include "app/window/main_form.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -10,29 +10,34 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "about_box.h"
+#include "app/window/about_box.h"
+#include "app/window/application_title.h"
+#include "app/window/error_report.h"
+#include "app/window/key_presses.h"
+#include "app/window/play_surface.h"
+#include "app/window/transparent_ground.h"
 #include "assets/pictures.h"
-#include "error_report.h"
-#include "key_presses.h"
-#include "play_surface.h"
-#include "transparent_ground.h"
+#include "assets/play_screen_layout.h"
+#include "app/window/window_placement.h"
 
 namespace suispo {
 
 namespace {
 
 // A game button; its glyph comes at the first stage start (ReadGlyphs). It never takes the focus.
-QPushButton* GlyphButton(QWidget* parent, int left, int top) {
+QRect Place(layout::Rect r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+QPushButton* GlyphButton(QWidget* parent, layout::Rect place) {
   auto* button = new QPushButton(parent);
-  button->setGeometry(left, top, 33, 33);
+  button->setGeometry(Place(place));
   button->setFocusPolicy(Qt::NoFocus);
   button->hide();
   return button;
 }
 
-QPushButton* TextButton(QWidget* parent, const QString& caption, QRect place, Qt::FocusPolicy focus) {
+QPushButton* TextButton(QWidget* parent, const QString& caption, layout::Rect place, Qt::FocusPolicy focus) {
   auto* button = new QPushButton(caption, parent);
-  button->setGeometry(place);
+  button->setGeometry(Place(place));
   button->setFocusPolicy(focus);
   return button;
 }
@@ -48,13 +53,17 @@ MainForm::MainForm(const MainFormParts& parts)
       helpPage_(parts.helpPage),
       store_(parts.places, parts.now) {
   setWindowTitle(kApplicationTitle);
-  setWindowIcon(QIcon(QPixmap::fromImage(assets::ReadPicture(assets::kIcon))));
+  QIcon icon;
+  for (const assets::Picture& size : assets::kIcons) icon.addPixmap(QPixmap::fromImage(assets::ReadPicture(size)));
+  setWindowIcon(icon);
   setFont(fonts_.Proportional(12));
   BuildControls();
   BuildMenu();
   BindKeys();
-  boardView_ = std::make_unique<DeferredBoardView>(*parts.frameClock, *MainImage);
+  boardView_ = std::make_unique<BoardView>(*parts.frameClock, *MainImage);
+  MainImage->SetSurface(&boardView_->surface());
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
+  placement_ = new WindowPlacement(this);
   dialogForm = new AboutBox(this, fonts_, [this](const QUrl& url) { openUrl_(url, {}); });
 }
 
@@ -62,7 +71,7 @@ MainForm::~MainForm() = default;
 
 void MainForm::BuildControls() {
   auto* client = new QWidget(this);
-  client->setFixedSize(512, 352);
+  client->setFixedSize(layout::kClientWidth, layout::kClientHeight);
   setCentralWidget(client);
   // Fixed at the client size plus the menu bar: no resizing, no maximising.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -70,51 +79,55 @@ void MainForm::BuildControls() {
   MainImage = new PlaySurface(client);
   MainImage->hide();
 
-  mpText = new QLabel(QStringLiteral("0"), client);
-  mpText->setGeometry(396, 119, 32, 20);
-  mpText->setAlignment(Qt::AlignCenter);
-  mpText->setFont(fonts_.Proportional(16, true));
-  QPalette white = mpText->palette();
-  white.setColor(QPalette::WindowText, Qt::white);
-  mpText->setPalette(white);
-  mpText->hide();
+  // White digits on the dark boxes the background leaves for them.
+  for (std::size_t i = 0; i < layout::kFigures.size(); ++i) {
+    QLabel* figure = figures_[i] = new QLabel(QStringLiteral("0"), client);
+    figure->setGeometry(Place(layout::kFigures[i].digits));
+    figure->setAlignment(Qt::AlignCenter);
+    figure->setFont(fonts_.Proportional(16, true));
+    QPalette white = figure->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    figure->setPalette(white);
+    figure->hide();
+  }
+  mpText = figures_[layout::kWallPointsFigure];
 
   TitleImage = new QLabel(client);
-  TitleImage->setGeometry(85, 13, 350, 135);
+  TitleImage->setGeometry(Place(layout::kTitleImage));
   TitleImage->setPixmap(WithTransparentGround(assets::ReadPicture(assets::kTitle)));
   TitleImage->hide();
 
-  NWallButton = GlyphButton(client, 396, 71);
-  EWallButton = GlyphButton(client, 431, 107);
-  SWallButton = GlyphButton(client, 395, 142);
-  WWallButton = GlyphButton(client, 360, 107);
-  NMoveButton = GlyphButton(client, 396, 188);
-  EMoveButton = GlyphButton(client, 430, 224);
-  SMoveButton = GlyphButton(client, 395, 259);
-  WMoveButton = GlyphButton(client, 360, 225);
+  NWallButton = GlyphButton(client, layout::kWallButtons[kNorth]);
+  EWallButton = GlyphButton(client, layout::kWallButtons[kEast]);
+  SWallButton = GlyphButton(client, layout::kWallButtons[kSouth]);
+  WWallButton = GlyphButton(client, layout::kWallButtons[kWest]);
+  NMoveButton = GlyphButton(client, layout::kMoveButtons[kNorth]);
+  EMoveButton = GlyphButton(client, layout::kMoveButtons[kEast]);
+  SMoveButton = GlyphButton(client, layout::kMoveButtons[kSouth]);
+  WMoveButton = GlyphButton(client, layout::kMoveButtons[kWest]);
 
   selectGroup = new QGroupBox(QStringLiteral("Ｓｔａｇｅ　Ｓｅｌｅｃｔ"), client);
-  selectGroup->setGeometry(36, 161, 439, 192);
+  selectGroup->setGeometry(Place(layout::kSelectGroup));
   selectGroup->setFont(fonts_.Proportional(12, true));
   selectGroup->setFocusPolicy(Qt::NoFocus);
   selectGroup->hide();
 
   StageList = new QListWidget(selectGroup);
-  StageList->setGeometry(15, 17, 309, 169);
+  StageList->setGeometry(Place(layout::kStageList));
   StageList->setFont(fonts_.Fixed(13));
   StageList->setSelectionMode(QAbstractItemView::SingleSelection);
   StageList->setUniformItemSizes(true);
   StageList->setFocusPolicy(Qt::StrongFocus);
 
-  ChoiseButtom = TextButton(selectGroup, QStringLiteral("ステージ決定"), {341, 161, 81, 25}, Qt::StrongFocus);
+  ChoiseButtom = TextButton(selectGroup, QStringLiteral("ステージ決定"), layout::kChoiseButtom, Qt::StrongFocus);
 
-  resetButton = TextButton(client, QStringLiteral("やり直し"), {430, 306, 45, 16}, Qt::NoFocus);
+  resetButton = TextButton(client, QStringLiteral("やり直し"), layout::kResetButton, Qt::NoFocus);
   resetButton->setFont(fonts_.Proportional(11));
   resetButton->hide();
-  giveupButton = TextButton(client, QStringLiteral("タイトル"), {430, 324, 45, 16}, Qt::NoFocus);
+  giveupButton = TextButton(client, QStringLiteral("タイトル"), layout::kGiveupButton, Qt::NoFocus);
   giveupButton->setFont(fonts_.Proportional(11));
   giveupButton->hide();
-  undoButton = TextButton(client, QStringLiteral("１手戻す"), {353, 309, 69, 28}, Qt::StrongFocus);
+  undoButton = TextButton(client, QStringLiteral("１手戻す"), layout::kUndoButton, Qt::StrongFocus);
   undoButton->hide();
 
   setTabOrder(StageList, ChoiseButtom);
@@ -160,6 +173,8 @@ void MainForm::BindKeys() {
   PressOnKeys(SWallButton, {Qt::SHIFT | Qt::Key_Down});
   PressOnKeys(WWallButton, {Qt::SHIFT | Qt::Key_Left});
   PressOnKeys(undoButton, {Qt::Key_Backspace, Qt::CTRL | Qt::Key_Z});
+  PressOnKeys(resetButton, {Qt::Key_F5, Qt::Key_R});
+  PressOnKeys(giveupButton, {Qt::Key_Escape});
   PressOnKeys(ChoiseButtom, {Qt::Key_Return, Qt::Key_Enter});
   connect(StageList, &QListWidget::itemDoubleClicked, ChoiseButtom, &QAbstractButton::click);
 }

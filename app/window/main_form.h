@@ -10,12 +10,12 @@
 #include <QUrl>
 
 #include "app/store/stage_store.h"
+#include "assets/play_screen_layout.h"
+#include "app/window/desktop_opener.h"
+#include "app/window/dialogs.h"
+#include "app/window/ui_fonts.h"
 #include "core/game.h"
 #include "core/game_window.h"
-#include "deferred_board_view.h"
-#include "desktop_opener.h"
-#include "dialogs.h"
-#include "ui_fonts.h"
 #include "view/board_view.h"
 
 class QAbstractButton;
@@ -30,6 +30,7 @@ namespace suispo {
 class AboutBox;
 class HelpWindow;
 class PlaySurface;
+class WindowPlacement;
 
 // What the window is built with; the program passes the real ones, tests their own.
 struct MainFormParts {
@@ -82,7 +83,10 @@ class MainForm : public QMainWindow, public GameWindow {
   Game& game() { return *game_; }
   StageStore& store() { return store_; }
   // The board view, built at the first stage start (or here, when asked for before).
-  const BoardView& view() { return boardView_->view(); }
+  const BoardView& view() {
+    boardView_->Load();
+    return *boardView_;
+  }
 
   // The controls, named as the screens call them; created in this order (later ones on top).
   PlaySurface* MainImage = nullptr;  // the play surface
@@ -118,8 +122,9 @@ class MainForm : public QMainWindow, public GameWindow {
  private:
   void BuildControls();
   void BuildMenu();
-  // The keyboard: arrows move, Shift + arrow builds a wall, Backspace and Ctrl+Z undo, Enter
-  // starts the selected stage; each key presses its button.
+  // The keyboard: arrows move, Shift + arrow builds a wall, Backspace and Ctrl+Z undo, F5 and R
+  // restart, Esc goes back to the title, Enter starts the selected stage; each key presses its
+  // button (restart and title still ask first).
   void BindKeys();
   void ShowHelpWindow(const QUrl& page);
   // The game buttons' glyphs, read at the first stage start: the stage select screen, shown
@@ -136,9 +141,12 @@ class MainForm : public QMainWindow, public GameWindow {
   QString helpPage_;
   UiFonts fonts_;
   StageStore store_;
-  std::unique_ptr<DeferredBoardView> boardView_;
+  std::unique_ptr<BoardView> boardView_;
   std::unique_ptr<Game> game_;
   bool glyphsRead_ = false;
+  // The play screen's figures, by their rows in layout::kFigures; mpText is one of them.
+  std::array<QLabel*, layout::kFigures.size()> figures_{};
+  WindowPlacement* placement_ = nullptr;  // the frame at the stored position
 };
 
 }  // namespace suispo

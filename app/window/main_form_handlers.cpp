@@ -12,18 +12,19 @@
 
 #include <algorithm>
 
-#include "about_box.h"
-#include "error_report.h"
-#include "help_window.h"
-#include "main_form.h"
-#include "play_surface.h"
+#include "app/window/about_box.h"
+#include "app/window/error_report.h"
+#include "app/window/help_window.h"
+#include "app/window/main_form.h"
+#include "app/window/play_surface.h"
+#include "app/window/window_placement.h"
 
 namespace suispo {
 
 void MainForm::FormCreate() {
   // The position is read before the stage file, so the window is placed even when that fails.
   // A top-level window's position is its outer frame's.
-  const auto place = qScopeGuard([this] { move(store_.position.left, store_.position.top); });
+  const auto place = qScopeGuard([this] { placement_->Place({store_.position.left, store_.position.top}); });
   store_.FormCreate();
   game_->stageIndex = 0;
   ShowStageSelect();
@@ -31,7 +32,7 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::FormClose() {
-  const QPoint frame = frameGeometry().topLeft();
+  const QPoint frame = placement_->FramePosition();
   store_.FormClose({frame.y(), frame.x()});
 }
 
@@ -57,6 +58,8 @@ void MainForm::ShowStageSelect() {
   }
   selectGroup->show();
   loadMenu->setEnabled(true);
+  // The list has the keyboard, so ↑ and ↓ choose a stage at once (also after タイトル).
+  StageList->setFocus();
 }
 
 void MainForm::ChoiseButtomClick() {

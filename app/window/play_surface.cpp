@@ -1,5 +1,5 @@
-// MainImage on screen: paints the board view's play surface and repaints what the drawing changed.
-#include "play_surface.h"
+// Painting the changed part of the surface image, and the event pass between animation frames.
+#include "app/window/play_surface.h"
 
 #include <QCoreApplication>
 #include <QPaintEvent>
@@ -20,7 +20,7 @@ void PlaySurface::Update(const QRect& surfaceRect) { update(surfaceRect); }
 void PlaySurface::ProcessEvents() { QCoreApplication::processEvents(); }
 
 void PlaySurface::paintEvent(QPaintEvent* event) {
-  if (surface_ == nullptr) return;
+  if (surface_ == nullptr || surface_->isNull()) return;  // nothing drawn yet
   QPainter painter(this);
   const QRect part = event->rect();
   painter.drawImage(part.topLeft(), *surface_, part);

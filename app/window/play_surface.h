@@ -11,7 +11,8 @@ class PlaySurface : public QWidget, public SurfaceSink {
  public:
   explicit PlaySurface(QWidget* parent);
 
-  // The picture to show; owned by the board view, which outlives this widget's painting.
+  // The picture to show (a null image until the first drawing); owned by the board view, which
+  // outlives this widget's painting.
   void SetSurface(const QImage* surface) { surface_ = surface; }
 
   void Update(const QRect& surfaceRect) override;

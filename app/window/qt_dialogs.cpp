@@ -1,5 +1,5 @@
-// The dialogs as the player sees them: Qt message boxes and Qt's own file dialog.
-#include "qt_dialogs.h"
+// QMessageBox questions and errors, and the stage file chooser, with the captions and filter the game uses.
+#include "app/window/qt_dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

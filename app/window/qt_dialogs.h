@@ -1,7 +1,7 @@
 // The dialogs as the player sees them: Qt message boxes and Qt's own file dialog.
 #pragma once
 
-#include "dialogs.h"
+#include "app/window/dialogs.h"
 
 namespace suispo {
 

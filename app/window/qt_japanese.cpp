@@ -1,5 +1,5 @@
-// Qt's own Japanese texts for its standard buttons and its file dialog.
-#include "qt_japanese.h"
+// qtbase_ja loaded from Qt's translations folder and installed on the application.
+#include "app/window/qt_japanese.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,5 +1,5 @@
-// Pictures whose ground is not drawn: the colour of the bottom-left pixel becomes transparent.
-#include "transparent_ground.h"
+// The ground colour masked out of a picture into a pixmap with a transparent ground.
+#include "app/window/transparent_ground.h"
 
 namespace suispo {
 

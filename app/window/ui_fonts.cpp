@@ -1,5 +1,5 @@
-// The two faces the window asks for, with the fallbacks installed on this system.
-#include "ui_fonts.h"
+// Picking the first installed face of each list, and the fonts made from it at a pixel size.
+#include "app/window/ui_fonts.h"
 
 #include <QFontDatabase>
 

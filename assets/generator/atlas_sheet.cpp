@@ -1,4 +1,4 @@
-// The 384 x 255 sprite atlas: every board picture in the place the drawing code copies it from.
+// Each generated picture put at its rectangle of the atlas map.
 #include "assets/generator/atlas_sheet.h"
 
 #include <QPainter>

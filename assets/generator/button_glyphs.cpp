@@ -1,4 +1,4 @@
-// The pictures on the wall and move buttons, on silver (the colour the buttons leave undrawn).
+// Each glyph painted pointing up and turned to its direction.
 #include "assets/generator/button_glyphs.h"
 
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-// The character: a round penguin in a red cap, painted in a 40 x 40 box for each facing.
+// The penguin painted from ovals and paths: body, belly, eyes, beak, flippers and cap, turned by facing.
 #include "assets/generator/character.h"
 
 #include <QPainterPath>

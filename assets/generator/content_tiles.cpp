@@ -1,4 +1,4 @@
-// The 40 x 40 tiles of the board's contents: key, door, hole, arrows and warp pads, all on ice.
+// The content shapes (key, arched door, hole, arrow, star pad) painted on the plain ice square.
 #include "assets/generator/content_tiles.h"
 
 #include <QLinearGradient>

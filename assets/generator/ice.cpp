@@ -1,4 +1,4 @@
-// The ice floor: the bevelled 48 x 48 floor tile and its plain 40 x 40 inner square.
+// The floor tile painted as a bevel and a glossy surface; the inner square cut from it.
 #include "assets/generator/ice.h"
 
 #include <QLinearGradient>

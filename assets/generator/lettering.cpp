@@ -1,4 +1,4 @@
-// The game's title lettering "すいすいぽ。": blue-violet rounded letters.
+// The title letters painted with round pens and a gradient, as the title picture and the About logotype.
 #include "assets/generator/lettering.h"
 
 #include <QFont>

@@ -1,4 +1,4 @@
-// A white-grey marble texture: soft grey veins over a pale, slightly grainy stone.
+// Marble from seeded value noise: turbulence bent through a sine gives the veins.
 #include "assets/generator/marble.h"
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The 512 x 360 play-screen picture: marble with recessed panels for the board, the name plate,
-// the title lettering, the wall-point counter and the three groups of buttons.
+// The background painted: marble, then a bevelled recess for each panel and box, captions and crystals.
 #include "assets/generator/play_background.h"
 
 #include <QFont>
@@ -11,6 +10,7 @@
 #include "assets/generator/marble.h"
 #include "assets/generator/palette.h"
 #include "assets/atlas_map.h"
+#include "assets/play_screen_layout.h"
 
 namespace suispo::art {
 
@@ -78,16 +78,14 @@ QImage PlayBackground() {
   Recess(p, Around(atlas::kBannerSlot, 3), 2);
   Recess(p, Around(atlas::kBoardSlot, 4), 3);
 
-  // Right: the title, then the wall buttons with their caption and counter.
+  // Right: the title, then the panels of the buttons, and each figure's caption and dark box.
   PaintLettering(p, QRectF(328, 2, 172, 50));
-  Recess(p, QRectF(350, 53, 124, 127), 10);
-  Caption(p, QRectF(352, 56, 120, 14), QString::fromUtf8("のこりの壁"));
-  Recess(p, QRectF(394, 117, 36, 24), 4, QColor(14, 16, 22));  // white digits are drawn here
-
-  // The move buttons, then the undo, restart and title buttons.
-  Recess(p, QRectF(352, 184, 120, 112), 10);
-  Crystal(p, QPointF(411.5, 240), 14);
-  Recess(p, QRectF(348, 301, 132, 44), 8);
+  for (const layout::Panel& panel : layout::kPanels) Recess(p, Around(panel.area, 0), panel.radius);
+  Crystal(p, QPointF(layout::kCrystalX, layout::kCrystalY), 14);
+  for (const layout::Figure& figure : layout::kFigures) {
+    if (figure.caption[0] != '\0') Caption(p, Around(figure.captionBox, 0), QString::fromUtf8(figure.caption));
+    Recess(p, Around(figure.digits, layout::kFigureFrame), 4, QColor(14, 16, 22));  // white digits go here
+  }
   return surface;
 }
 

@@ -1,4 +1,4 @@
-// The opaque 40 x 40 frames of the victory on the door and the fall into a hole.
+// Each frame is the character painted (smaller, or sinking) and laid over the tile the scene happens on.
 #include "assets/generator/scene_frames.h"
 
 #include "assets/generator/character.h"

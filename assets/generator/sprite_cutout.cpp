@@ -1,4 +1,5 @@
-// Cuts a painted figure into the sprite and mask pair that the board draws with AND and OR copies.
+// Pixels the figure half covers go to the sprite, blended over the edge colour and black in the mask;
+// the rest stay black in the sprite and white in the mask.
 #include "assets/generator/sprite_cutout.h"
 
 namespace suispo::art {

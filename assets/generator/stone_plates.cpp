@@ -1,4 +1,4 @@
-// The 297 x 21 stone plates of the banner slot: the blank name plate, STAGE CLEAR!! and MISS...
+// A blank stone plate painted once; the banners are its copies with engraved lettering.
 #include "assets/generator/stone_plates.h"
 
 #include <QFont>

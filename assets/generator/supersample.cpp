@@ -1,4 +1,4 @@
-// Painting at four times the size and averaging down, for smooth edges on small pictures.
+// Painting into a four-times image and scaling it down smoothly; laying a picture over a ground.
 #include "assets/generator/supersample.h"
 
 namespace suispo::art {

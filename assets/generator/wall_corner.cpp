@@ -1,5 +1,4 @@
-// The 56 x 56 wall frame: solid strips (posts and a red beam) on the top and left, marked strips
-// (posts and a blue and white checkerboard) on the right and bottom, sharing the four corner posts.
+// Posts, beams and checkered strips painted, and the vertical strips as the horizontal ones transposed.
 #include "assets/generator/wall_corner.h"
 
 #include <QPainter>

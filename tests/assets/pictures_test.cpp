@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/pictures.h"
+#include "assets/play_screen_layout.h"
 #include "core/game_error.h"
 #include "tests/assets/pixel_checks.h"
 
@@ -78,6 +79,15 @@ TEST(Pictures, BackgroundHasDarkSlotsWhereTheWindowDraws) {
   // The marble frames each slot: just outside the recess it is light again.
   EXPECT_GT(test::MeanLevel(bg, {4, 45, 8, 341}), 150);
   EXPECT_GT(test::MeanLevel(bg, {320, 45, 324, 341}), 150);
+}
+
+// The window puts each figure's label where the layout says; the committed picture must have its
+// dark box there (repaint the art after adding a row).
+TEST(Pictures, BackgroundHasADarkBoxUnderEveryFigureOfTheLayout) {
+  const QImage bg = assets::ReadPicture(assets::kBackground);
+  for (const layout::Figure& figure : layout::kFigures) {
+    EXPECT_LT(test::MeanLevel(bg, figure.digits), 50) << figure.caption;
+  }
 }
 
 }  // namespace

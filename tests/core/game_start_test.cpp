@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/game_error.h"
-#include "stage_fixture.h"
+#include "tests/core/stage_fixture.h"
 
 namespace suispo::test {
 namespace {

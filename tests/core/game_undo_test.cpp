@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "stage_fixture.h"
+#include "tests/core/stage_fixture.h"
 
 // Counts heap allocations, so a test can check that storing a snapshot allocates nothing.
 namespace {

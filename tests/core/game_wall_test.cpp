@@ -1,7 +1,7 @@
 // Wall buttons: what a wall costs, where it may go, and what it stops.
 #include <gtest/gtest.h>
 
-#include "stage_fixture.h"
+#include "tests/core/stage_fixture.h"
 
 namespace suispo::test {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "core/play_state.h"
 #include "core/stage_play.h"
-#include "stage_fixture.h"
+#include "tests/core/stage_fixture.h"
 
 namespace suispo::test {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 // A stage drawn as a picture, started.
 PlayState Started(std::string_view picture, std::string_view mp = "00") {
   PlayState state;
-  StartFromLine(StageOf(picture, mp), state);
+  rules::StartStage(StageOf(picture, mp), state);
   return state;
 }
 
@@ -179,12 +179,12 @@ TEST(Move, TakesTheKeyWhereItRestsAndCrossesAWarpToItsPartner) {
     +   +   +   +   +   +   +
     | .   .   .   .   .   r |
     +---+---+---+---+---+---+)");
-  const MoveResult warp = Move(s, kEast);
+  const MoveResult warp = rules::Slide(s, kEast);
   EXPECT_EQ(warp.landing, Landing::kWarp);
   EXPECT_EQ(warp.warpedFrom, (Cell{3, 0}));
   EXPECT_EQ(s.Position(), (Cell{5, 5}));
   EXPECT_EQ(s.facing, kEast);
-  EXPECT_EQ(Move(s, kNorth).landing, Landing::kKey);
+  EXPECT_EQ(rules::Slide(s, kNorth).landing, Landing::kKey);
   EXPECT_EQ(s.Position(), (Cell{5, 0}));
   EXPECT_EQ(s.board.cells[CellIndex(5, 0)], kFloor);
   EXPECT_EQ(s.keysLeft, 0);
@@ -205,30 +205,30 @@ TEST(BuildWall, TurnsEvenWhenRefusedAndTakesAPointOnlyForAFreeEdge) {
     +   +   +   +   +   +   +
     | .   .  [.]: .   .   . |
     +---+---+---+---+---+---+)", "02");
-  EXPECT_FALSE(BuildWall(s, kSouth));  // the border
-  EXPECT_FALSE(BuildWall(s, kEast));   // a marked edge takes no wall
+  EXPECT_FALSE(rules::PlaceWall(s, kSouth));  // the border
+  EXPECT_FALSE(rules::PlaceWall(s, kEast));   // a marked edge takes no wall
   EXPECT_EQ(s.facing, kEast);
   EXPECT_EQ(s.mp, 2);
-  EXPECT_TRUE(BuildWall(s, kWest));
+  EXPECT_TRUE(rules::PlaceWall(s, kWest));
   EXPECT_EQ(s.board.eastWalls[CellIndex(1, 5)], kSolidWall);
   EXPECT_FALSE(WallFits(s.board, {1, 5}, kEast));  // one edge seen from both sides
-  EXPECT_TRUE(BuildWall(s, kNorth));
+  EXPECT_TRUE(rules::PlaceWall(s, kNorth));
   EXPECT_EQ(s.mp, 0);
-  EXPECT_FALSE(BuildWall(s, kNorth));
+  EXPECT_FALSE(rules::PlaceWall(s, kNorth));
 }
 
 TEST(StagePlay, AMissStartsTheStageAgainAndUndoRestoresKeysWallsAndPoints) {
-  StagePlay play(BuiltinStages()[0]);
+  rules::StagePlay play(BuiltinStages()[0]);
   play.StartStage();
   EXPECT_TRUE(play.PlaceWall(kEast));
-  EXPECT_EQ(play.Slide(kNorth), Landing::kNone);
+  EXPECT_EQ(play.Slide(kNorth).landing, Landing::kNone);
   EXPECT_TRUE(play.Undo());
   EXPECT_TRUE(play.Undo());
   EXPECT_FALSE(play.Undo());
-  EXPECT_EQ(play.state.mp, 1);
-  EXPECT_EQ(play.state.board.eastWalls[CellIndex(2, 5)], kNoWall);
-  EXPECT_EQ(play.Slide(kWest), Landing::kMissed);
-  EXPECT_EQ(play.state.Position(), (Cell{2, 5}));
+  EXPECT_EQ(play.mp, 1);
+  EXPECT_EQ(play.board.eastWalls[CellIndex(2, 5)], kNoWall);
+  EXPECT_EQ(play.Slide(kWest).landing, Landing::kMissed);
+  EXPECT_EQ(play.Position(), (Cell{2, 5}));
   EXPECT_EQ(play.undo.undoCount, 0);
 }
 

@@ -4,7 +4,7 @@
 
 #include "core/solver.h"
 #include "core/stage_play.h"
-#include "stage_fixture.h"
+#include "tests/core/stage_fixture.h"
 
 namespace suispo::test {
 namespace {
@@ -17,7 +17,7 @@ std::string Tokens(const SolveResult& r) {
 
 // The stage played by the game's operations, from its start: the solution must end in the clear.
 bool Clears(const StageLine& line, const SolveResult& r) {
-  StagePlay play(line);
+  rules::StagePlay play(line);
   play.StartStage();
   Landing last = Landing::kNone;
   for (const SolverOp& op : r.ops) {
@@ -26,7 +26,7 @@ bool Clears(const StageLine& line, const SolveResult& r) {
       if (!play.PlaceWall(op.direction)) return false;
       last = Landing::kNone;
     } else {
-      last = play.Slide(op.direction);
+      last = play.Slide(op.direction).landing;
     }
   }
   return last == Landing::kCleared;
@@ -34,7 +34,7 @@ bool Clears(const StageLine& line, const SolveResult& r) {
 
 SolveResult SolveLine(const StageLine& line, const SolveOptions& options = {}) {
   PlayState start;
-  StartFromLine(line, start);
+  rules::StartStage(line, start);
   return Solve(start, options);
 }
 
@@ -216,11 +216,11 @@ TEST(Solver, TheStateLimitStopsTheSearchAndSaysSo) {
 }
 
 TEST(Solver, StartsFromTheStateAfterSomeOperations) {
-  StagePlay play(BuiltinStages()[0]);
+  rules::StagePlay play(BuiltinStages()[0]);
   play.StartStage();
   play.PlaceWall(kEast);
   play.Slide(kNorth);
-  const SolveResult r = Solve(play.state);
+  const SolveResult r = Solve(play);
   EXPECT_EQ(Tokens(r), "E S W N W");
 }
 

@@ -86,7 +86,7 @@ TEST(StageFile, AFileBeyondTheLimitsIsRefusedWhole) {
   for (std::size_t i = 0; i < kMaxStageLines; ++i) crLfs += "\r\n";
   EXPECT_EQ(ParseStageText(empties, "f").size(), kMaxStageLines);
   EXPECT_EQ(ParseStageText(crLfs, "f").size(), kMaxStageLines);
-  EXPECT_EQ(ErrorOf(empties + "one more"), "ファイル s.ssp は大きすぎます");
+  EXPECT_EQ(ErrorOf(empties + "one more"), "ファイル s.ssp は行が多すぎます");
 
   const std::string big = TestPath("big.ssp");
   std::ofstream{big};

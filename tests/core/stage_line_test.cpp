@@ -85,7 +85,7 @@ TEST(StageLine, MarkingClearedChangesOnlyPosition75OrCompletesAShortLine) {
 // What a line plays like: the state after the operations (a lower-case letter builds a wall), or
 // that it cannot start.
 std::string Outcome(const StageLine& line, const std::string& ops) {
-  StagePlay play(line);
+  rules::StagePlay play(line);
   try {
     play.StartStage();
   } catch (const GameError&) {
@@ -99,7 +99,7 @@ std::string Outcome(const StageLine& line, const std::string& ops) {
       play.Slide(direction);
     }
   }
-  const PlayState& s = play.state;
+  const PlayState& s = play;
   return WriteBoardText(s.board) + " at " + std::to_string(s.playerX) + "," + std::to_string(s.playerY) +
          " mp " + std::to_string(s.mp) + " keys " + std::to_string(s.keysLeft);
 }

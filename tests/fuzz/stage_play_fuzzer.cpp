@@ -53,9 +53,9 @@ class CheckedSession {
   // A new play of lines[stage]; a line without "C" starts where the last play left the character.
   // False when the stage cannot start.
   bool Choose(int stage) {
-    const PlayState left = play_ ? play_->state : PlayState{};
+    const PlayState left = play_ ? *play_ : PlayState{};
     play_.emplace(lines_[static_cast<std::size_t>(stage)]);
-    play_->state = left;
+    static_cast<PlayState&>(*play_) = left;
     history_.clear();
     try {
       play_->StartStage();
@@ -67,18 +67,18 @@ class CheckedSession {
 
   // The landing, or -1 for an operation that is no move.
   int Run(char op) {
-    StagePlay& play = *play_;
-    const Snapshot before = Now(play.state);
+    rules::StagePlay& play = *play_;
+    const Snapshot before = Now(play);
     int landing = -1;
     const auto direction = static_cast<int>(std::string_view("NESW").find(static_cast<char>(op & ~0x20)));
     if (op == 'U') {
       const bool undone = play.Undo();
       FUZZ_CHECK(undone == !history_.empty());
       if (undone) {
-        FUZZ_CHECK(Now(play.state) == history_.back());
+        FUZZ_CHECK(Now(play) == history_.back());
         history_.pop_back();
       } else {
-        FUZZ_CHECK(Now(play.state) == before);
+        FUZZ_CHECK(Now(play) == before);
       }
     } else if (op == 'R') {
       play.StartStage();
@@ -87,16 +87,16 @@ class CheckedSession {
       play.PlaceWall(direction);
       Keep(before);
     } else {
-      landing = static_cast<int>(play.Slide(direction));
+      landing = static_cast<int>(play.Slide(direction).landing);
       Keep(before);
       if (landing == static_cast<int>(Landing::kMissed)) history_.clear();  // the stage started again
     }
     FUZZ_CHECK(play.undo.undoCount == static_cast<int>(history_.size()));
-    CheckState(play.state);
+    CheckState(play);
     return landing;
   }
 
-  const PlayState& state() const { return play_->state; }
+  const PlayState& state() const { return *play_; }
 
  private:
   void Keep(const Snapshot& before) {
@@ -105,7 +105,7 @@ class CheckedSession {
   }
 
   const std::vector<StageLine>& lines_;
-  std::optional<StagePlay> play_;
+  std::optional<rules::StagePlay> play_;
   std::deque<Snapshot> history_;
 };
 

@@ -10,6 +10,7 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 [ "$("$game" --version)" = "suispo $version" ] || fail "suispo --version"
 [ "$("$tool" --version)" = "suispo-stage $version" ] || fail "suispo-stage --version"
 "$game" --help | grep -q '^Usage: suispo \[FILE.ssp\]' || fail "suispo --help"
+"$game" --help | grep -q "ゲーム > 読み込み" || fail "suispo --help names the Japanese menus"
 "$game" some.ssp --help | grep -q '^Usage: suispo' || fail "--help after a file name"
 "$tool" --help | grep -q '^Usage: suispo-stage list FILE' || fail "suispo-stage --help"
 

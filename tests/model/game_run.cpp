@@ -7,7 +7,7 @@ namespace suispo::model {
 
 std::optional<std::string> GameRun::Start(int stage) {
   play_.emplace(lines_[static_cast<std::size_t>(stage)]);
-  play_->state = game_;  // a line without "C" starts where the game's last play stood
+  static_cast<PlayState&>(*play_) = game_;  // a line without "C" starts where the game's last play stood
   try {
     play_->StartStage();
   } catch (const GameError&) {
@@ -23,7 +23,7 @@ std::optional<std::string> GameRun::Start(int stage) {
 
 std::string GameRun::Run(const std::string& token) {
   const std::string json = Json(token, tool::RunOp(game_, token));
-  const std::string tool = tool::StateJson(play_->state, play_->undo, token, tool::RunOp(*play_, token));
+  const std::string tool = tool::StateJson(*play_, play_->undo, token, tool::RunOp(*play_, token));
   return json == tool ? json : json + "\n  played without a screen: " + tool;
 }
 

@@ -24,32 +24,12 @@ class GameRun {
   const Game& game() const { return game_; }
 
  private:
-  // Draws nothing: the comparison needs only the rules.
-  class NoDrawing : public BoardPainter {
-   public:
-    void DrawFloor(int, int) override {}
-    void DrawTile(int, int, int) override {}
-    void DrawWall(int, int, bool, bool) override {}
-    void DrawBorder() override {}
-    void SaveBackground() override {}
-    void RestoreCell(int, int) override {}
-    void DrawCharacter(int, int, int) override {}
-    void PresentBoard() override {}
-    void EraseCell(int, int) override {}
-    void DrawStageName(const std::string&) override {}
-    void AnimateStep(int, int, int, int, int) override {}
-    void AnimateClear(int, int) override {}
-    void AnimateMiss(int, int) override {}
-    void AnimateSink(int, int) override {}
-    void AnimateRise(int, int, int) override {}
-  };
-
   std::vector<std::string> lines_;
-  NoDrawing painter_;
+  NullPainter painter_;  // the comparison needs only the rules
   test::RecordingWindow window_;
   Game game_{lines_, painter_, window_};
   // The same stage played without a screen, as the stage tool plays it: it must agree with the game.
-  std::optional<StagePlay> play_;
+  std::optional<rules::StagePlay> play_;
 };
 
 }  // namespace suispo::model

@@ -18,23 +18,23 @@ int PlainShortest(const StageLine& line, std::size_t cap) {
   auto key = [](const PlayState& s) {
     return WriteBoardText(s.board) + char('0' + s.playerX) + char('0' + s.playerY) + std::to_string(s.mp);
   };
-  StagePlay first(line);
+  rules::StagePlay first(line);
   first.StartStage();
-  std::map<std::string, int> depth{{key(first.state), 0}};
-  std::deque<PlayState> queue{first.state};
+  std::map<std::string, int> depth{{key(first), 0}};
+  std::deque<PlayState> queue{first};
   while (!queue.empty()) {
     const PlayState at = queue.front();
     queue.pop_front();
     const int d = depth[key(at)];
     for (int op = 0; op < 8; ++op) {
-      StagePlay play(line);
-      play.state = at;
+      rules::StagePlay play(line);
+      static_cast<PlayState&>(play) = at;
       if (op < 4) {
         play.PlaceWall(op);
-      } else if (play.Slide(op - 4) == Landing::kCleared) {
+      } else if (play.Slide(op - 4).landing == Landing::kCleared) {
         return d + 1;
       }
-      if (depth.emplace(key(play.state), d + 1).second) queue.push_back(play.state);
+      if (depth.emplace(key(play), d + 1).second) queue.push_back(play);
       if (depth.size() > cap) return -2;
     }
   }
@@ -42,12 +42,12 @@ int PlainShortest(const StageLine& line, std::size_t cap) {
 }
 
 bool Clears(const StageLine& line, const std::vector<SolverOp>& ops) {
-  StagePlay play(line);
+  rules::StagePlay play(line);
   play.StartStage();
   for (std::size_t i = 0; i < ops.size(); ++i) {
     if (ops[i].wall) {
       if (!play.PlaceWall(ops[i].direction)) return false;
-    } else if (play.Slide(ops[i].direction) == Landing::kCleared) {
+    } else if (play.Slide(ops[i].direction).landing == Landing::kCleared) {
       return i + 1 == ops.size();
     }
   }
@@ -61,7 +61,7 @@ TEST(SolverCrossCheck, RandomStagesHaveTheSameShortestClearAsAPlainSearchAndItRe
     const StageLine line = random.Line();
     PlayState start;
     try {
-      StartFromLine(line, start);
+      rules::StartStage(line, start);
     } catch (const GameError&) {
       continue;  // no stage to solve
     }

@@ -24,7 +24,7 @@ TEST(StageIndexOf, AcceptsOnlyTheNumbersOfTheFile) {
 }
 
 struct Replay {
-  StagePlay game;
+  rules::StagePlay game;
   explicit Replay(int stage) : game(BuiltinStages()[static_cast<std::size_t>(stage)]) { game.StartStage(); }
 };
 
@@ -36,18 +36,18 @@ TEST(RunOp, EachTokenPressesItsButtonAndNamesWhatHappened) {
   EXPECT_EQ(RunOp(r.game, "U"), "undo");
   EXPECT_EQ(RunOp(r.game, "E"), "none");
   EXPECT_EQ(RunOp(r.game, "R"), "none");
-  EXPECT_EQ(r.game.state.playerX, 2);
+  EXPECT_EQ(r.game.playerX, 2);
   EXPECT_EQ(RunOp(r.game, "W"), "missed");
   Replay third(2);  // over the green pad onto the key in the corner, and back to the other corner
   EXPECT_EQ(RunOp(third.game, "W"), "key");
   EXPECT_EQ(RunOp(third.game, "E"), "key");
-  EXPECT_EQ(third.game.state.keysLeft, 2);
+  EXPECT_EQ(third.game.keysLeft, 2);
 }
 
 TEST(StateJson, HoldsTheFieldsInTheirOrder) {
   Replay r(0);
   RunOp(r.game, "+E");
-  EXPECT_EQ(StateJson(r.game.state, r.game.undo, "+E", "wall"),
+  EXPECT_EQ(StateJson(r.game, r.game.undo, "+E", "wall"),
             "{\"op\":\"+E\",\"board\":\"200000000000000000000000000000300100000000220000010000010000000000001000\","
             "\"x\":2,\"y\":5,\"facing\":1,\"mp\":0,\"keys\":1,\"undo\":1,\"event\":\"wall\"}");
 }

@@ -25,7 +25,7 @@ TEST(CheckStage, FindsEachProblemOfAStageLine) {
   };
   const Case cases[] = {
       {BuiltinStages()[0], {}, {}},
-      {Line(kSimple, "x10name"), {"the stage cannot start: 'x1' は整数ではありません"}, {}},
+      {Line(kSimple, "x10name"), {"the stage cannot start: its wall points 'x1' are not a number"}, {}},
       {Line("C00000" + std::string(30, '0'), "000name"), {"no door"}, {}},
       {Line("C" + std::string(23, '0') + "000003000032", "000name"), {"it cannot be cleared: the door cannot be reached"}, {}},
       {Line("000002" + std::string(30, '0'), "000name"), {}, {"no start \"C\": the character starts where the stage before left it"}},

@@ -1,7 +1,7 @@
 // Each animation frame by frame: how many, what each shows, and the waits, holds and repaints between.
 #include <algorithm>
 
-#include "view_fixture.h"
+#include "tests/view/view_fixture.h"
 
 namespace suispo::test {
 namespace {

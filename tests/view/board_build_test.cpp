@@ -1,5 +1,5 @@
 // The board build and the masked character on the two board layers.
-#include "view_fixture.h"
+#include "tests/view/view_fixture.h"
 
 namespace suispo::test {
 namespace {

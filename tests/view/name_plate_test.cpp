@@ -3,8 +3,8 @@
 
 #include "core/builtin_stages.h"
 #include "core/stage_line.h"
+#include "tests/view/view_fixture.h"
 #include "view/name_plate.h"
-#include "view_fixture.h"
 
 namespace suispo::test {
 namespace {

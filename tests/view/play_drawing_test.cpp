@@ -1,5 +1,5 @@
 // What the layered update leaves on the board while a stage is played: taken keys and placed walls.
-#include "view_fixture.h"
+#include "tests/view/view_fixture.h"
 
 namespace suispo::test {
 namespace {

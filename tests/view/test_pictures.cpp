@@ -1,5 +1,5 @@
 // The tests' own atlas and background, and pixel comparisons.
-#include "test_pictures.h"
+#include "tests/view/test_pictures.h"
 
 
 namespace suispo::test {

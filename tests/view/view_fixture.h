@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "core/game.h"
-#include "recording_surface.h"
-#include "test_pictures.h"
 #include "tests/support/recording_painter.h"
 #include "tests/support/stage_builder.h"
+#include "tests/view/recording_surface.h"
+#include "tests/view/test_pictures.h"
 #include "view/board_geometry.h"
 #include "view/board_view.h"
 

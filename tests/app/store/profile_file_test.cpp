@@ -6,7 +6,7 @@
 #include <climits>
 #include <filesystem>
 
-#include "temp_folder.h"
+#include "tests/app/store/temp_folder.h"
 
 namespace suispo {
 namespace {

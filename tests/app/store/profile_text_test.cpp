@@ -37,6 +37,13 @@ TEST(ProfileTextTest, LookupIgnoresCaseBlanksQuotesAndComments) {
   EXPECT_EQ(FindProfileValue(text, "Other", "xpos"), std::nullopt);
 }
 
+TEST(ProfileTextTest, AByteOrderMarkIsSkippedOnReadingAndKeptOnWriting) {
+  const std::string text = "\xEF\xBB\xBF[Position]\r\nxpos=130\r\n[FileName]\r\ndatafile=a.ssp\r\n";
+  EXPECT_EQ(FindProfileValue(text, "Position", "xpos"), "130");
+  EXPECT_EQ(WithProfileValue(text, "Position", "xpos", "7"),
+            "\xEF\xBB\xBF[Position]\r\nxpos=7\r\n[FileName]\r\ndatafile=a.ssp\r\n");
+}
+
 TEST(ProfileTextTest, OnlyTheFirstSectionOfANameCounts) {
   const std::string text = "[A]\nk=1\n[a]\nk=2\nj=3\n";
   EXPECT_EQ(FindProfileValue(text, "a", "k"), "1");

@@ -6,8 +6,8 @@
 #include "app/store/program_places.h"
 #include "core/builtin_stages.h"
 #include "core/stage_file.h"
-#include "store_fixture.h"
 #include "suispo/build_info.h"
+#include "tests/app/store/store_fixture.h"
 
 namespace suispo {
 namespace {

@@ -3,11 +3,14 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <sys/time.h>
 
 #include "core/builtin_stages.h"
 #include "core/game_error.h"
 #include "core/stage_line.h"
-#include "store_fixture.h"
+#include "tests/app/store/store_fixture.h"
 
 namespace suispo {
 namespace {
@@ -200,6 +203,111 @@ TEST_F(StoreTest, AFailedSettingsWriteIsReportedWithItsPath) {
   }
   EXPECT_EQ(ReadBytes(program / "suispo.ini"), old);
   EXPECT_EQ(program.Names(), std::set<std::string>{"suispo.ini"});
+}
+
+// A store that has read mine.ssp, holding the stages a and b, from the program folder.
+class ClearSaveTest : public StoreTest {
+ protected:
+  void SetUp() override {
+    WriteBytes(program / "mine.ssp", WithCrLf({Line('0', "a"), Line('0', "b")}));
+    WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
+    store.FormCreate();
+  }
+  // Clears the stage and expects the refusal with its text; the list keeps no star.
+  void ExpectRefused(int stageIndex, const std::string& reason) {
+    const std::vector<StageLine> before = store.dataList;
+    try {
+      store.MarkStageCleared(stageIndex);
+      ADD_FAILURE() << "the save was not refused";
+    } catch (const GameError& error) {
+      EXPECT_EQ(error.what(), "ファイル mine.ssp は" + reason + "、保存しませんでした");
+    }
+    EXPECT_EQ(store.dataList, before);
+  }
+  StageStore store = MakeStore();
+};
+
+TEST_F(ClearSaveTest, AClearKeepsWhatOthersWroteSinceTheFileWasRead) {
+  // Written in place, as an editor that keeps the file does: one stage added, one cleared by another game.
+  std::ofstream(program / "mine.ssp", std::ios::binary | std::ios::trunc)
+      << WithCrLf({Line('0', "new"), Line('0', "a"), Line('1', "b"), Line('0', "c")});
+  store.MarkStageCleared(0);
+  const std::vector<StageLine> saved{Line('0', "new"), Line('1', "a"), Line('1', "b"), Line('0', "c")};
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), WithCrLf(saved));
+  EXPECT_EQ(store.dataList, saved);  // the list shows what was saved
+}
+
+TEST_F(ClearSaveTest, ALinkPutInTheFilesPlaceIsNeverWrittenThrough) {
+  WriteBytes(program / "victim", Line('0', "a") + "\r\n");
+  std::filesystem::remove(program / "mine.ssp");
+  std::filesystem::create_symlink(program / "victim", program / "mine.ssp");
+  ExpectRefused(0, "読み込んだ後に変更されたため");
+  EXPECT_EQ(ReadBytes(program / "victim"), Line('0', "a") + "\r\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(program / "mine.ssp"));
+}
+
+TEST_F(ClearSaveTest, AReplacedFileOrAGoneStageIsNotWritten) {
+  const std::string replaced = WithCrLf({Line('0', "a"), Line('0', "b"), Line('0', "z")});
+  WriteBytes(program / "other", replaced);
+  std::filesystem::rename(program / "other", program / "mine.ssp");
+  ExpectRefused(0, "読み込んだ後に変更されたため");
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), replaced);
+
+  store.LoadFile(program / "mine.ssp");
+  std::ofstream(program / "mine.ssp", std::ios::binary | std::ios::trunc) << WithCrLf({Line('0', "b")});
+  ExpectRefused(0, "読み込んだ後に変更されたため");
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), WithCrLf({Line('0', "b")}));
+}
+
+TEST_F(ClearSaveTest, AReadOnlyFileIsNotReplaced) {
+  chmod((program / "mine.ssp").c_str(), 0444);
+  ExpectRefused(1, "読み取り専用のため");
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), WithCrLf({Line('0', "a"), Line('0', "b")}));
+}
+
+TEST_F(ClearSaveTest, APlayersOwnLinkIsStillWrittenThrough) {
+  std::filesystem::rename(program / "mine.ssp", program / "real.ssp");
+  std::filesystem::create_symlink(program / "real.ssp", program / "mine.ssp");
+  store.FormCreate();
+  store.MarkStageCleared(1);
+  store.MarkStageCleared(0);
+  EXPECT_EQ(ReadBytes(program / "real.ssp"), WithCrLf({Line('1', "a"), Line('1', "b")}));
+  EXPECT_TRUE(std::filesystem::is_symlink(program / "mine.ssp"));
+}
+
+TEST_F(StoreTest, ANewStageFileIsNotWrittenWhereSomethingAppearedMeanwhile) {
+  StageStore store = MakeStore();
+  store.FormCreate();
+  std::filesystem::create_symlink(program / "victim", program / "20060121 093015.ssp");
+  EXPECT_THROW(store.MarkStageCleared(0), GameError);
+  EXPECT_FALSE(std::filesystem::exists(program / "victim"));
+}
+
+TEST_F(StoreTest, AClearSavedAfterTheCloseIsStillRemembered) {
+  StageStore store = MakeStore();
+  store.FormCreate();
+  store.FormClose({130, 199});  // the window closed during the winning move's animation
+  store.MarkStageCleared(0);
+  EXPECT_EQ(ReadBytes(program / "suispo.ini"),
+            "[Position]\r\nxpos=130\r\nypos=199\r\n[FileName]\r\ndatafile=20060121 093015.ssp\r\n");
+}
+
+TEST_F(StoreTest, WithoutTheRememberedFileTheNewestEarlierBuiltinStageFileComesBack) {
+  std::vector<StageLine> older = BuiltinStages(), newer = BuiltinStages(), edited = BuiltinStages();
+  older[0][74] = '1';
+  newer[1][74] = '1';
+  edited.push_back(Line('0'));
+  WriteBytes(program / "20050101 000001.ssp", WithCrLf(older));
+  WriteBytes(program / "20050102 000001.ssp", WithCrLf(newer));
+  WriteBytes(program / "20050103 000001.ssp", WithCrLf(edited));  // not the built-in stages alone
+  const timeval past[2] = {{1000, 0}, {1000, 0}};
+  utimes((program / "20050101 000001.ssp").c_str(), past);
+  WriteSettings("[FileName]\r\ndatafile=gone.ssp\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  EXPECT_EQ(store.dataFileName, "20050102 000001.ssp");
+  EXPECT_EQ(store.dataList, newer);
+  EXPECT_THROW(store.ReportGoneFile(), GameError);
 }
 
 }  // namespace

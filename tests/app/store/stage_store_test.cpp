@@ -5,9 +5,10 @@
 #include <filesystem>
 
 #include "core/builtin_stages.h"
-#include "core/stage_file.h"
 #include "core/game_error.h"
-#include "store_fixture.h"
+#include "core/stage_file.h"
+#include "app/store/file_paths.h"
+#include "tests/app/store/store_fixture.h"
 
 namespace suispo {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/store/stage_store.h"
-#include "temp_folder.h"
+#include "tests/app/store/temp_folder.h"
 #include "tests/support/stage_builder.h"
 
 namespace suispo::test {

@@ -9,15 +9,14 @@
 #include "app/window/about_box.h"
 #include "app/window/help_window.h"
 #include "app/window/transparent_ground.h"
-#include "window_fixture.h"
+#include "tests/app/window/window_fixture.h"
 
 namespace suispo::test {
 namespace {
 
-TEST(AboutBoxPlace, CentresA306By196BoxTruncatingTowardZero) {
-  EXPECT_EQ(AboutBoxPlace(1024, 768), QPoint(359, 286));
-  EXPECT_EQ(AboutBoxPlace(301, 191), QPoint(-2, -2));  // -5 / 2 is -2, not -3
-  EXPECT_EQ(AboutBoxPlace(300, 100), QPoint(-3, -48));
+TEST(CentredOver, PutsTheBoxsMiddleOverTheWindowsMiddle) {
+  EXPECT_EQ(CentredOver(QRect(100, 50, 520, 406), QSize(306, 196)), QPoint(207, 155));
+  EXPECT_EQ(CentredOver(QRect(0, 0, 200, 100), QSize(306, 196)), QPoint(-53, -48));
 }
 
 TEST_F(WindowTest, AboutShowsOneModelessBoxPlacedAgainAndEnterHidesIt) {
@@ -34,8 +33,10 @@ TEST_F(WindowTest, AboutShowsOneModelessBoxPlacedAgainAndEnterHidesIt) {
   box->move(5, 5);
   form->About1->trigger();
   EXPECT_EQ(form->findChildren<AboutBox*>().size(), 1);
-  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_EQ(box->pos(), AboutBoxPlace(available.width(), available.height()));
+  EXPECT_EQ(box->pos(), CentredOver(form->frameGeometry(), box->frameGeometry().size()));
+  // The version and the credit end where the layout puts their right edges.
+  EXPECT_EQ(box->Label1->geometry().right() + 1, 260);
+  EXPECT_EQ(box->Label2->geometry().right() + 1, 261);
 
   ASSERT_TRUE(QTest::qWaitForWindowActive(box));
   QTest::keyClick(box, Qt::Key_Return);
@@ -104,6 +105,11 @@ TEST_F(WindowTest, TheGamesOwnHelpWindowShowsThePageWithItsPicturesWhenTheDeskto
   EXPECT_TRUE(form->helpWindow->isVisible());
   EXPECT_FALSE(form->helpWindow->isModal());
   EXPECT_EQ(form->helpWindow->windowTitle(), QStringLiteral("すいすいぽ。 ヘルプ"));
+  EXPECT_EQ(form->helpWindow->browser->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  EXPECT_GE(form->helpWindow->browser->viewport()->width(), form->helpWindow->browser->document()->idealWidth());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form->helpWindow));
+  QTest::keyClick(form->helpWindow, Qt::Key_Escape);
+  EXPECT_FALSE(form->helpWindow->isVisible());
   EXPECT_TRUE(form->helpWindow->browser->toPlainText().contains(QStringLiteral("遊び方")));
   const QVariant shown = form->helpWindow->browser->loadResource(QTextDocument::ImageResource, QUrl("screen.png"));
   EXPECT_EQ(QImage::fromData(shown.toByteArray()).pixelColor(0, 0), QColor(Qt::blue));

@@ -3,7 +3,7 @@
 
 #include "core/builtin_stages.h"
 #include "core/stage_file.h"
-#include "window_fixture.h"
+#include "tests/app/window/window_fixture.h"
 
 namespace suispo::test {
 namespace {

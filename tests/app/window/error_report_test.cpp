@@ -5,7 +5,7 @@
 
 #include "app/window/error_report.h"
 #include "core/game_error.h"
-#include "fake_dialogs.h"
+#include "tests/app/window/fake_dialogs.h"
 
 namespace suispo::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "app/window/qt_dialogs.h"
-#include "window_fixture.h"
+#include "tests/app/window/window_fixture.h"
 
 namespace suispo::test {
 namespace {
@@ -143,6 +143,33 @@ TEST_F(WindowTest, TitleAsksAndYesReturnsWithTheStageJustLeftSelected) {
   for (QWidget* control : form->PlayControls()) EXPECT_FALSE(control->isVisible());
   EXPECT_EQ(SelectedRow(), 3);
   EXPECT_EQ(form->game().inputReady, 1);
+}
+
+TEST_F(WindowTest, EscAndF5OrRAskAsTheTitleAndRestartButtonsDo) {
+  Start();
+  EXPECT_EQ(QApplication::focusWidget(), form->StageList);
+  Choose(0);
+  Click(form->WWallButton);
+  dialogs().answers = {false, false, true};
+  Type(Qt::Key_F5);
+  Type(Qt::Key_R);
+  EXPECT_EQ(form->mpText->text(), QStringLiteral("0"));  // both asked, both answered No
+  Type(Qt::Key_R);
+  EXPECT_EQ(form->mpText->text(), QStringLiteral("1"));
+  ASSERT_EQ(dialogs().questions.size(), 3u);
+  EXPECT_EQ(dialogs().questions[2].caption, QStringLiteral("やり直し"));
+
+  dialogs().answers = {true};
+  Type(Qt::Key_Escape);
+  ASSERT_EQ(dialogs().questions.size(), 4u);
+  EXPECT_EQ(dialogs().questions[3].caption, QStringLiteral("ステージ選択"));
+  EXPECT_TRUE(OnStageSelect());
+  // Back on the stage select screen the list has the keyboard: the first ↓ chooses the next stage.
+  EXPECT_EQ(QApplication::focusWidget(), form->StageList);
+  Type(Qt::Key_Down);
+  EXPECT_EQ(SelectedRow(), 1);
+  Type(Qt::Key_Escape);  // nothing to leave here
+  EXPECT_EQ(dialogs().questions.size(), 4u);
 }
 
 TEST_F(WindowTest, QuestionsReadHaiAndIieAndTheGameKeysWaitForTheAnswer) {

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "app/window/play_surface.h"
-#include "window_fixture.h"
+#include "tests/app/window/window_fixture.h"
 
 namespace suispo::test {
 namespace {

@@ -20,8 +20,8 @@
 #include "app/window/error_report.h"
 #include "app/window/main_form.h"
 #include "app/window/play_surface.h"
-#include "fake_dialogs.h"
-#include "fake_frame_clock.h"
+#include "tests/app/window/fake_dialogs.h"
+#include "tests/app/window/fake_frame_clock.h"
 #include "tests/support/stage_builder.h"
 
 namespace suispo::test {

@@ -6,7 +6,7 @@
 
 #include "app/window/error_reporting_application.h"
 #include "app/window/qt_japanese.h"
-#include "fake_dialogs.h"
+#include "tests/app/window/fake_dialogs.h"
 
 namespace suispo::test {
 

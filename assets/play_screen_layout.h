@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// Where the window's controls stand: one table that the window places them by and the background
+// picture is painted around (its panels, the figures' dark boxes and captions).
+#pragma once
+
+#include <array>
+
+#include "assets/atlas_map.h"
+
+namespace suispo::layout {
+
+using atlas::Rect;
+
+// The client area below the menu bar; the play surface covers it from (0, 0).
+inline constexpr int kClientWidth = 512;
+inline constexpr int kClientHeight = 352;
+
+// The stage select screen.
+inline constexpr Rect kTitleImage{85, 13, 435, 148};
+inline constexpr Rect kSelectGroup{36, 161, 475, 353};
+inline constexpr Rect kStageList{15, 17, 324, 186};      // inside the group
+inline constexpr Rect kChoiseButtom{341, 161, 422, 186};  // inside the group
+
+// The play screen's buttons, by direction north, east, south, west.
+inline constexpr std::array<Rect, 4> kWallButtons{{
+    {396, 71, 429, 104}, {431, 107, 464, 140}, {395, 142, 428, 175}, {360, 107, 393, 140}}};
+inline constexpr std::array<Rect, 4> kMoveButtons{{
+    {396, 188, 429, 221}, {430, 224, 463, 257}, {395, 259, 428, 292}, {360, 225, 393, 258}}};
+inline constexpr Rect kUndoButton{353, 309, 422, 337};
+inline constexpr Rect kResetButton{430, 306, 475, 322};
+inline constexpr Rect kGiveupButton{430, 324, 475, 340};
+
+// The panels sunk into the background behind the button groups, with their corner radius.
+struct Panel {
+  Rect area;
+  int radius;
+};
+inline constexpr std::array<Panel, 3> kPanels{{
+    {{350, 53, 474, 180}, 10},   // the wall buttons, the caption and the wall points
+    {{352, 184, 472, 296}, 10},  // the move buttons
+    {{348, 301, 480, 345}, 8}}};  // undo, restart, title
+// The ice crystal in the empty middle of the move buttons' cross (its centre).
+inline constexpr double kCrystalX = 411.5;
+inline constexpr double kCrystalY = 240;
+
+// A number the play screen shows in white on a dark box, and its caption above (UTF-8; none when
+// empty). A new figure is one more row: the background paints its box and caption, the window makes
+// its label (MainForm::figures_, by the row's index).
+struct Figure {
+  const char* caption;
+  Rect captionBox;
+  Rect digits;  // the label; the dark box lies kFigureFrame pixels around it
+};
+inline constexpr int kFigureFrame = 2;
+inline constexpr std::array<Figure, 1> kFigures{{
+    {"のこりの壁", {352, 56, 472, 70}, {396, 119, 428, 139}}}};
+inline constexpr std::size_t kWallPointsFigure = 0;  // mpText
+
+}  // namespace suispo::layout

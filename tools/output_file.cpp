@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The tool's output files, written as the game writes its stage files.
+#include "tools/output_file.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+#include "core/file_replacement.h"
+
+namespace suispo::tool {
+
+void WriteOutputFile(const std::string& path, std::string_view bytes) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    throw std::runtime_error(path + " is not a regular file");
+  }
+  if (!ReplaceFileContents(path, bytes)) throw std::runtime_error("cannot write " + path);
+}
+
+}  // namespace suispo::tool
