@@ -1,24 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need (only those missing), then configures and
-# builds. `--target NAME` builds only that target (repeatable); other arguments go to the configure
-# step (e.g. -DSUISPO_BUILD_TESTS=ON).
+# The test set-up: installs the Debian packages that building and testing need (only those missing),
+# then configures and builds. `--target NAME` builds only that target (repeatable); other arguments
+# go to the configure step (e.g. -DSUISPO_BUILD_BENCHMARKS=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-packages=(build-essential cmake qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-ipafont-gothic xvfb xauth xdotool openbox x11-utils imagemagick
-          dpkg-dev file lintian python3 desktop-file-utils appstream mandoc shared-mime-info clang libclang-rt-dev)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if ((${#missing[@]})); then
-  echo "Installing ${missing[*]}"
-  sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-fi
+. scripts/packages.sh
+install_missing "${play_packages[@]}" "${test_packages[@]}"
 
 configure=()
 targets=()

@@ -4,11 +4,10 @@
 # Clearing built-in stage 1 by clicks and closing keeps the settings and the stage file in the
 # player's XDG folders and writes nothing under the prefix; the next start shows stage 1 with ☆.
 # Run as root (as CI does), the player is the user nobody; otherwise the user running the test.
-# Usage: installed_game_test.sh BUILD_DIR. Exits 77 (skipped) when Xvfb or xdotool is missing.
+# Usage: installed_game_test.sh BUILD_DIR. Exits 77 (skipped) when Xvfb, xdotool or import is missing.
 set -eu
 build=$1
 . "$(dirname "$0")/../app/window/xvfb_game.sh"
-command -v import >/dev/null 2>&1 || fail "import (imagemagick) is not installed"
 chmod 755 "$work"
 
 prefix=$work/prefix

@@ -1,8 +1,10 @@
 # Shared steps of the tests that run the real game under Xvfb and play it with xdotool; sourced by
 # them after `set -eu`. Each test calls start_xvfb first; cleanup runs at exit.
-# Exits 77 (skipped) when Xvfb or xdotool is missing.
+# Exits 77 (skipped) when Xvfb, xdotool or import (ImageMagick) is missing.
 
-command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1 || { echo "Xvfb or xdotool missing"; exit 77; }
+for tool in Xvfb xdotool import; do
+  command -v $tool >/dev/null 2>&1 || { echo "$tool is not installed (scripts/test.sh installs it)"; exit 77; }
+done
 
 work=$(mktemp -d)
 xvfb_pid=""

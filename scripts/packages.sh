@@ -1,0 +1,29 @@
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
+# The Debian packages each command needs, and their installation; sourced by play.sh and setup.sh.
+
+# Building and running the game: compiler, CMake, Qt (with its window-system plugins and its own
+# Japanese texts), libxcb (the window's frame on X) and a Japanese font.
+play_packages=(build-essential cmake qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-translations-l10n
+               fonts-ipafont-gothic)
+
+# Added for the tests, benchmarks, sanitizers and fuzzers, the real window under Xvfb, the installed
+# files' validators, the Debian package (debhelper, lintian), the licence check (reuse) and the
+# stage gates script (python3).
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick
+               dpkg-dev debhelper file lintian desktop-file-utils appstream mandoc shared-mime-info
+               clang libclang-rt-dev reuse git python3)
+
+# Installs those of the given packages that are missing (as root, or through sudo).
+install_missing() {
+  local missing=() package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  ((${#missing[@]})) || return 0
+  echo "Installing ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
