@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Where each picture lies in the 384 x 255 sprite atlas, and the fixed places on the play surface: the one
 // layout that the painting program follows and the drawing reads.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Reading a compiled-in picture, refused when it is missing or of another size.
 #include "assets/pictures.h"
 

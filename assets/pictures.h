@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The game's pictures compiled into the program, each with the size the program relies on, and the one
 // way to read them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Solves the five built-in stages to proof of optimality, beside the start and one full play of each
 // through the core, and prints CPU time, peak memory, states explored and nanoseconds per state.
 #include <sys/resource.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Measures one slide sub-step of the board view and a board build against a plain memcpy of the board,
 // and prints how the sub-step compares (it must cost at most 1.6 times the copy).
 #include <benchmark/benchmark.h>

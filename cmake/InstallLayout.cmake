@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Where an installed game keeps its files, relative to the install prefix, and the build facts that
 # the programs print (their version) or need to find an installed copy's files.
 include(GNUInstallDirs)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The board of one stage: cell contents and the walls on each cell's east and south edges.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The board build, cell by cell in reading order.
 #include "core/board_build.h"
 

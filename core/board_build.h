@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The board build: the drawing calls that show a whole board, in the order their pieces overlap.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // What the game asks of the drawing (the board primitives and the animations, by cell), and a painter
 // that draws nothing.
 #pragma once

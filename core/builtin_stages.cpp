@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The five built-in stages, byte for byte (names in Shift-JIS).
 #include "core/builtin_stages.h"
 

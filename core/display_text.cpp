@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Stage-file text for display: UTF-8 kept as it is, everything else decoded from code page 932.
 #include "core/display_text.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Text from stage files made readable: code page 932 (or UTF-8 when the bytes are UTF-8) to UTF-8.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The game's operations: the play changes the state, then its answer is drawn step by step.
 #include "core/game.h"
 

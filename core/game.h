@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The stage on the play screen: the game's operations, played by the rules and shown on the board and window.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Message texts with their blanks filled in.
 #include "core/game_error.h"
 

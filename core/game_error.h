@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // An error that reaches the player: its what() is the exact message text (UTF-8).
 #pragma once
 

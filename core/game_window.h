@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // What the game asks of the window (the undo button, the wall-point label, saving a clear, the screens),
 // and a window that shows nothing.
 #pragma once

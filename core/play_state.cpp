@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Start, slide, wall and undo snapshots as plain changes of a stage's state.
 #include "core/play_state.h"
 

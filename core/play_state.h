@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The state of a stage in play, and the rules' operations on it alone, drawing nothing.
 #pragma once
 

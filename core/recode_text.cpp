@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The iconv loop behind the display decoder and the stage-name encoder.
 #include "core/recode_text.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Text from one character set to another through iconv, going on past what cannot be converted.
 #pragma once
 

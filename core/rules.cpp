@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Slides, landings, warp partners and wall edges, computed from the board alone.
 #include "core/rules.h"
 

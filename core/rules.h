@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The rules asked without drawing: where a slide goes and rests, what its resting cell does, where a wall may stand.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Encoding to code page 932, one "?" for each whole UTF-8 character it lacks.
 #include "core/shift_jis_text.h"
 

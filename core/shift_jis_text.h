@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Text for stage files: UTF-8 encoded as code page 932 (Shift-JIS), the stage files' own encoding.
 #pragma once
 

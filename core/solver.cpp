@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The breadth-first search: each operation's answer comes from the rules layer playing the state (asked
 // once and remembered), so the solver knows no rule of its own.
 #include "core/solver.h"

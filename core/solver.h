@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The fewest operations that clear a stage from a state in play: a breadth-first search over the states
 // that the rules layer reaches (position, keys still on the board, walls built so far).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The remembered answers: a table over (cell, keys, placed walls on the paths) that doubles at
 // half load, and the rules layer asked on a rebuilt state for whatever it does not hold yet.
 #include "core/solver_moves.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The rules layer's answers that the solver asks again and again, asked once and remembered: the edge a
 // wall from a cell would take, and what the four moves from a cell do in a state of the search.
 #pragma once

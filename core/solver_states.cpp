@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The state store: flat arrays for the states and layouts, and a layout table that doubles at 70% load.
 #include "core/solver_states.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The solver's store of states: each state once, in the order found (so it is also the search's queue),
 // with the state it was reached from and the operation that reached it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Stage lines out of a file's bytes (split at CR LF, CR or LF, with their limits) and back with CR LF.
 #include "core/stage_file.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Stage files as text: one stage line per line; lines end at CR LF, CR or LF; written with CR LF.
 #pragma once
 

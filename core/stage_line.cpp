@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Reading the fields of a stage line and writing board texts.
 #include "core/stage_line.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // One stage as a line of bytes (Shift-JIS): 36 cell codes, 36 wall codes, wall points, cleared flag, name.
 #pragma once
 

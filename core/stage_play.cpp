@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A play's start, move and wall: the state-only rules plus the history and the restart after a miss.
 #include "core/stage_play.h"
 

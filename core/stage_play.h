@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // One play of a stage without a screen: its state, undo history and where it began. Game draws on
 // top of it; the stage tool, the solver's replays and the fuzzers play it as it is.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The last five snapshots of the board, position and wall points, in fixed storage.
 #pragma once
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Runs each fuzz target for SECONDS (default 60), starting from its seeds in tests/fuzz/corpus/.
 # Inputs found on the way go to build-sanitize/fuzz/<target>/, never into the seeds; a crash leaves
 # its input there too and fails the run. The first run builds them (scripts/sanitize.sh).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Installs only what building and running the game needs, builds the game alone (no tests, no
 # benchmarks) and starts it from the project folder, where ./help/help.htm is found.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Builds the rules, the store and the stage tool with AddressSanitizer and UndefinedBehaviorSanitizer
 # (clang, in build-sanitize/, with the fuzz targets) and runs their tests. Run scripts/setup.sh first.
 set -euo pipefail

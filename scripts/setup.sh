@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # The test set-up: installs the Debian packages that building and testing need (only those missing),
 # then configures and builds. `--target NAME` builds only that target (repeatable); other arguments
 # go to the configure step (e.g. -DSUISPO_BUILD_BENCHMARKS=ON).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Installs the test tools beside what playing needs, builds everything, the tests and benchmarks
 # included, and runs every test (the window's tests run offscreen and under Xvfb; those labelled
 # "system" need Xvfb, the package tools or the validators).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Drawing the board in text, one row of cells between two rows of edges.
 #include "tools/board_text_picture.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The board drawn in plain text for a person: cells, walls (| and --- solid, : and ... marked), the character.
 #pragma once
 

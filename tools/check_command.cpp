@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // suispo-stage check: every stage of a file, with its verdict, its problems and its par.
 #include <cstdio>
 #include <iostream>

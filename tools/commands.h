@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The commands of the stage tool; each takes the arguments after its name and returns the exit status.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // suispo-stage generate: writes a stage file of new stages, easiest first.
 #include <iostream>
 

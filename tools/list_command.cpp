@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // suispo-stage list FILE: each stage's number, cleared mark and name, in UTF-8.
 #include <iostream>
 

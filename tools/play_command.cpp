@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // suispo-stage play: replays operations on a stage and reports each step, as JSON lines or for a person.
 #include <iostream>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // suispo-stage render: draws the play surface (or only its board panel) after replaying operations on a
 // stage, and saves it as PNG.
 #include <QBuffer>

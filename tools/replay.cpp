@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Replaying operations: the tokens, what each does, and the state written as JSON.
 #include "tools/replay.h"
 

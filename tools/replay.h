@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Replaying a player's operations on a stage, for the stage tool's commands.
 #pragma once
 

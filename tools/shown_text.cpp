@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Escaping control characters for the terminal and for JSON.
 #include "tools/shown_text.h"
 

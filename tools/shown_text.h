@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Text from stage files made safe to print: control characters never reach a terminal raw.
 #pragma once
 

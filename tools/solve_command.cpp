@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // suispo-stage solve: replays operations on a stage, then prints the shortest way to clear it from there.
 #include <chrono>
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The checks of one stage line, from its characters to what the solver finds in play.
 #include "tools/stage_check.h"
 

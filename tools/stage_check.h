@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // What a stage author should know about one stage line: errors, warnings, and its par when it can be cleared.
 #pragma once
 

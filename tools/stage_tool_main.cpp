@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // suispo-stage: a stage author's tool over the game's own rules, stage files and drawing.
 #include <iostream>
 

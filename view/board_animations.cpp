@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The moving pictures: the slide step, the warp's sink and rise, the victory and the fall with banners.
 #include <array>
 

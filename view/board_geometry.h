@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Pixel geometry of the two board images: 48-pixel pitch, 40-pixel cells, an 8-pixel band for each edge.
 #pragma once
 

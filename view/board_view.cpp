@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The board primitives: the board build, the masked character and the layered update of the working board.
 #include "view/board_view.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The board on screen: the two board layers, the play surface and the animations, drawn from the atlas.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The game's two Gothic faces, each followed by the face that stands in for it where it is missing,
 // so Japanese text never falls back to a Latin font.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The stage name drawn over the name plate in the banner slot of the surface.
 #include "view/name_plate.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The stage name on its plate: the font, its room and where the centred name starts.
 #pragma once
 

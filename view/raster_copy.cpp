@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Rectangle copies done on the pixel rows directly: a QPainter per copy costs more than the copy.
 #include "view/raster_copy.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Rectangle copies between opaque 32-bit RGB images under the three raster operations of the board.
 #pragma once
 

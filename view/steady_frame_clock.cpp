@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Frame pacing with the steady clock, so a slide runs at the same speed on any machine.
 #include "view/steady_frame_clock.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The game's real-time frame clock: a slide or warp frame at most every 1/60 s, holds by sleeping.
 #pragma once
 

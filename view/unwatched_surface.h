@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Pacing and showing for drawing that nobody watches (pictures saved by the stage tool, the benchmark).
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Path splitting, regular-file tests and the program's own folder.
 #include "app/store/file_paths.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Paths: folder and bare name, regular files, folders made and compared, the program's own folder.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The local date and time, as the store reads it from an injectable clock.
 #pragma once
 

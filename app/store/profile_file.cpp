@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Profile files on disk: reads fall back quietly, writes replace the file whole or not at all.
 #include "app/store/profile_file.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Profile (INI) files addressed by path, section and key, read and written with our own rules.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The profile-text rules: line splitting, section and key matching, in-place edits.
 #include "app/store/profile_text.h"
 

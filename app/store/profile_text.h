@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Profile (INI) text as bytes: looking a value up and setting one while every other byte stays.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Telling an installed program from a portable one, and the XDG folders of an installed one.
 #include "app/store/program_places.h"
 

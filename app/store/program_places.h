@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Where the game keeps its files: beside the program as built or copied, in the player's home when
 // installed; and how the program tells the two apart.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The stage file name made from a date and time.
 #include "app/store/stage_file_name.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The name given to a new stage file: the date, the time unless it is midnight, then ".ssp".
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Start-up, Game > Open, saving a clear and closing: the settings file and the stage file.
 #include "app/store/stage_store.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // What outlives a run: the settings file, the stage list and its stage file.
 #pragma once
 

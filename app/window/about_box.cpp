@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The About box built: its controls at their places, centred on the screen, the link and OK handlers.
 #include "app/window/about_box.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The About box dialogForm: logotype, version, credit and the project's web address; modeless.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The game's command line: one optional stage file, --help and --version.
 #include "app/window/command_line.h"
 

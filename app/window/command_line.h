@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // What the game's command line asks for: help, the version, or a run with an optional stage file.
 #pragma once
 

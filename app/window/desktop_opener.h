@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The desktop's open-document action, which also says when the desktop could not open a document.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The questions, the file choice and the error box, behind an interface so tests can answer them.
 #pragma once
 

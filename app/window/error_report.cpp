@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The report's text (the full stop rule) and the guard that catches an escaped error and shows it.
 #include "app/window/error_report.h"
 

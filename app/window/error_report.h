@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The one place where an error that escaped a handler is shown to the player; the program goes on.
 #pragma once
 

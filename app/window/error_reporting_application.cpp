@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // notify() overridden so that each dispatched event runs under RunReportingErrors.
 #include "app/window/error_reporting_application.h"
 

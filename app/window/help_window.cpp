@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Where the help page is found, and the browser window that shows it, its links and pictures.
 #include "app/window/help_window.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The game's own help window: the help page in Qt's rich-text browser, for a desktop that cannot open it.
 #pragma once
 

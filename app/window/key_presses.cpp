@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Shortcuts bound to a button's click, acting only while the button is shown and enabled.
 #include "app/window/key_presses.h"
 

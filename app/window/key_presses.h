@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Keys that press a button: a key acts exactly as a click, and only while the button could be clicked.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The link label's look and its click on mouse release.
 #include "app/window/link_label.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A label that reads as a web link: blue, underlined, a pointing hand, and a click action.
 #pragma once
 

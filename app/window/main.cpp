@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The program's entry: the command line, the application object, the main window under the error
 // report, the loop.
 #include <memory>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // MainForm's construction: the controls at their places, the fonts, the tab order and the menu.
 #include "app/window/main_form.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // MainForm: the game's one window, its two screens, its menu and the handlers behind its buttons.
 #pragma once
 

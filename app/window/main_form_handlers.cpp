@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // MainForm's handlers: the two screens, the game buttons, the questions, the menu, start and close.
 #include <QAction>
 #include <QCloseEvent>

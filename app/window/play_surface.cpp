@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Painting the changed part of the surface image, and the event pass between animation frames.
 #include "app/window/play_surface.h"
 

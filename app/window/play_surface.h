@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // MainImage on screen: paints the board view's play surface and repaints what the drawing changed.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // QMessageBox questions and errors, and the stage file chooser, with the captions and filter the game uses.
 #include "app/window/qt_dialogs.h"
 

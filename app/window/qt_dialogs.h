@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The dialogs as the player sees them: Qt message boxes and Qt's own file dialog.
 #pragma once
 

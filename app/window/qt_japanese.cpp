@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // qtbase_ja loaded from Qt's translations folder and installed on the application.
 #include "app/window/qt_japanese.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Qt's own Japanese texts for its standard buttons and its file dialog.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The ground colour masked out of a picture into a pixmap with a transparent ground.
 #include "app/window/transparent_ground.h"
 

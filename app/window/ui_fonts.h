@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The two faces the window asks for, with the fallbacks installed on this system.
 #pragma once
 

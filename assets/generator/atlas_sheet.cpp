@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Each generated picture put at its rectangle of the atlas map.
 #include "assets/generator/atlas_sheet.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Each glyph painted pointing up and turned to its direction.
 #include "assets/generator/button_glyphs.h"
 

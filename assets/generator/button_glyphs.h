@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The pictures on the wall and move buttons, on silver (the colour the buttons leave undrawn).
 #pragma once
 

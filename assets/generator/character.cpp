@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The penguin painted from ovals and paths: body, belly, eyes, beak, flippers and cap, turned by facing.
 #include "assets/generator/character.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The character: a round penguin in a red cap, painted in a 40 x 40 box for each facing.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The content shapes (key, arched door, hole, arrow, star pad) painted on the plain ice square.
 #include "assets/generator/content_tiles.h"
 

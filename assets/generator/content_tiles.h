@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The 40 x 40 tiles of the board's contents: key, door, hole, arrows and warp pads, all on ice.
 #pragma once
 

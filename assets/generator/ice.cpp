@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The floor tile painted as a bevel and a glossy surface; the inner square cut from it.
 #include "assets/generator/ice.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The ice floor: the bevelled 48 x 48 floor tile and its plain 40 x 40 inner square.
 #pragma once
 

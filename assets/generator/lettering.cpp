@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The title letters painted with round pens and a gradient, as the title picture and the About logotype.
 #include "assets/generator/lettering.h"
 

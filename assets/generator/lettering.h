@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The game's title lettering "すいすいぽ。": blue-violet rounded letters.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // suispo-art: paints every picture of the game and writes them as PNG files into a folder.
 #include <QDir>
 #include <QGuiApplication>

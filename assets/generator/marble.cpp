@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Marble from seeded value noise: turbulence bent through a sine gives the veins.
 #include "assets/generator/marble.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A white-grey marble texture: soft grey veins over a pale, slightly grainy stone.
 #pragma once
 

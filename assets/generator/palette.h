@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The colours every picture of the game shares, so the atlas, background and glyphs match.
 #pragma once
 

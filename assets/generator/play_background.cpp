@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The background painted: marble, then a bevelled recess for each panel and box, captions and crystals.
 #include "assets/generator/play_background.h"
 

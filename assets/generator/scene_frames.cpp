@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Each frame is the character painted (smaller, or sinking) and laid over the tile the scene happens on.
 #include "assets/generator/scene_frames.h"
 

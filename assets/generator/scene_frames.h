@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The opaque 40 x 40 frames of the victory on the door and the fall into a hole.
 #pragma once
 

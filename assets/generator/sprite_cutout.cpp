@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Pixels the figure half covers go to the sprite, blended over the edge colour and black in the mask;
 // the rest stay black in the sprite and white in the mask.
 #include "assets/generator/sprite_cutout.h"

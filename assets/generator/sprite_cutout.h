@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Cuts a painted figure into the sprite and mask pair that the board draws with AND and OR copies.
 #pragma once
 

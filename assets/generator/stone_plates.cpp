@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A blank stone plate painted once; the banners are its copies with engraved lettering.
 #include "assets/generator/stone_plates.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The 297 x 21 stone plates of the banner slot: the blank name plate, STAGE CLEAR!! and MISS...
 #pragma once
 

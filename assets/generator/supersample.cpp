@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Painting into a four-times image and scaling it down smoothly; laying a picture over a ground.
 #include "assets/generator/supersample.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Painting at four times the size and averaging down, for smooth edges on small pictures.
 #pragma once
 

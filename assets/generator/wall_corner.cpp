@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Posts, beams and checkered strips painted, and the vertical strips as the horizontal ones transposed.
 #include "assets/generator/wall_corner.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The game's icon: the character's face on a slab of ice, drawn in 32 units and painted at any size.
 #include "assets/generator/window_icon.h"
 

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Measures, side by side in one run under Xvfb, the time from start to the first painted window and
 # the peak memory (VmHWM) of suispo and of a minimal Qt window; the medians of RUNS runs each.
 # The minimal window runs twice: blank, and with one line of Japanese text (Qt then loads a Japanese

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The yardstick for suispo's start-up: the smallest Qt Widgets window of its size. With "--text" it
 // also shows one line of Japanese, which makes Qt load a Japanese font as any Japanese window must.
 #include <QApplication>

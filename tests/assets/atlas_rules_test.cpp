@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The committed atlas obeys what the board drawing relies on: the masked character, black gaps,
 // tiles on ice, strips that meet cleanly.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The painting code: how a figure is cut into sprite and mask, and that the committed pictures are
 // what the generator paints today (a changed painter without regenerated files fails here).
 #include <gtest/gtest.h>

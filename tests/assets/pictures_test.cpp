@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The title lettering, logotype, button glyphs, icon and play-screen picture: sizes, the silver key
 // colour the window leaves undrawn, and the dark spots the window draws over.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Stage names made readable: code page 932 decoded, UTF-8 kept, bad bytes replaced, nothing thrown.
 #include "core/display_text.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Slides: what stops them, what arrows do, and what happens on the cell where the character rests.
 #include <gtest/gtest.h>
 

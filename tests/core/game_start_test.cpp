@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Starting a stage: the board state read from its line and the board build's drawing order.
 #include <gtest/gtest.h>
 

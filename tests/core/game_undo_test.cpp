@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The undo button: five snapshots in a ring, each restoring the board, position and wall points.
 #include <gtest/gtest.h>
 

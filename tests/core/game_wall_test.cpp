@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Wall buttons: what a wall costs, where it may go, and what it stops.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The rules asked without a painter: slide paths, where they rest, landings, warp partners, wall edges.
 #include <gtest/gtest.h>
 

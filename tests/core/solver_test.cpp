@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The solver on hand-made stages: each landing, the loop bound, lone pads, walls that must stand, no
 // solution, the state limit, and a start after some operations.
 #include <gtest/gtest.h>

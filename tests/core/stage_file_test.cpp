@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Stage files as text: where lines end, what is written, and which files are refused.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A game for the rules' tests on stages written as text, drawing into a recording painter.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Stage lines: codes, wall points, cleared flag, name, and board texts that read back the same.
 #include <gtest/gtest.h>
 

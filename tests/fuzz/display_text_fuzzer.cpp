@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Fuzzes the display-text decoder: any bytes give valid UTF-8, and valid UTF-8 (ASCII too) comes out unchanged.
 #include <cstddef>
 #include <cstdint>

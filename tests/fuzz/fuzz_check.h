@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A broken rule found by a fuzz target: said on standard error, then an abort that the fuzzer keeps as a crash.
 #pragma once
 

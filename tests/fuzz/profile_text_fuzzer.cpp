@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Fuzzes the settings-file text: a value written reads back, every other key reads as before, and
 // writing the same value twice gives the same text.
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Fuzzes the stage-file reader and the rules: the file is read, written and read again; its stages
 // are played by operations from the input, checked against the undo history's rules; and a twin
 // session on the same lines marked cleared must play exactly the same.

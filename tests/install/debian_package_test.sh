@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from a copy of the sources as a distribution does (dpkg-buildpackage, its
 # tests included) and checks it: lintian finds no error and no warning, the dependencies were worked
 # out from the libraries, it holds the installed files, and apt can install it here.

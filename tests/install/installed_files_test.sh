@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Installs into a temporary prefix and checks the files a desktop reads: the desktop entry, the
 # AppStream metadata, the manual pages, the stage file type and the icon at every size.
 # Usage: installed_files_test.sh BUILD_DIR. Exits 77 (skipped) when a validator is missing.

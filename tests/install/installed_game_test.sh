@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # The installed game as an ordinary player meets it: `cmake --install` into a temporary prefix that
 # the player cannot write, then the game run under Xvfb as that player with a fresh home folder.
 # Clearing built-in stage 1 by clicks and closing keeps the settings and the stage file in the

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # --help and --version of both programs print and end without a display; the version is the
 # project's; a wrong command line ends with status 2.
 # Usage: program_options_test.sh SUISPO SUISPO_STAGE VERSION

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Hand-made stages whose outcome follows from the rules alone: model and game must both reach it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Thousands of random stages and token sequences, played on the model and on the game in lock step.
 #include <gtest/gtest.h>
 

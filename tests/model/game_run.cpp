@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The real game behind a plain interface: start a stage, run a token, read the tool's JSON.
 #include "tests/model/game_run.h"
 

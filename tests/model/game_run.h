@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Drives the real rules in core/ the way the stage tool does, so the model has something to be compared with.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Reads one field back out of a stage-tool JSON object, so tests can state what they expect by name.
 #pragma once
 

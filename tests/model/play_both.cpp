@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Lock-step replay of the model and the game, comparing the tool's JSON and the undo history after every step.
 #include "tests/model/play_both.h"
 

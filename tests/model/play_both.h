@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Plays the same stage and tokens on the model and on the real game and reports where they first part.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The random generator behind the cross-check; every choice comes from one seeded engine, so runs repeat.
 #include "tests/model/random_stage.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Random stage lines and token sequences, biased towards the rules' corners (arrows, pads, holes, odd fields).
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The model's operations, each written from the rules as a player would describe them.
 #include "tests/model/rule_model.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // An independent model of the game's rules: the state of one stage and the operations of its buttons.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The solver against a plain breadth-first search over the game's own operations on random stages.
 #include <gtest/gtest.h>
 

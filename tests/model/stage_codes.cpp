@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Code tables of the model, written out by hand from the stage-line layout.
 #include "tests/model/stage_codes.h"
 

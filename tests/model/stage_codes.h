@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The model's reading of stage-line codes and its writing of board texts, kept apart from core's.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The stage tool's printed output, run as a program on random stage files, against the model line by line.
 #include <gtest/gtest.h>
 #include <sys/wait.h>

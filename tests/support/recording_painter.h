@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Fakes for the tests of the game: a painter and a window that write down every call in order.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Reading board pictures into stage lines, with code tables of its own.
 #include "tests/support/stage_builder.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Stage lines for the tests of every folder: a board drawn as a 6 x 6 picture a person can read, or
 // written in the stage file's own codes.
 #pragma once

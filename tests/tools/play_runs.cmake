@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Runs suispo-stage play on a stage file with LF line ends and checks its output and exit statuses.
 set(file ${WORK}/first.ssp)
 file(WRITE ${file} "20000000000000000000000000000030C100000000220000010000010000000000000000010first\n")

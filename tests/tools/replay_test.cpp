@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The stage tool's replay: tokens, the operations they press, and the state reported after each.
 #include <gtest/gtest.h>
 

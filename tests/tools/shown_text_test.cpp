@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // What the stage tool prints of a stage's text: control characters escaped, for a terminal and for JSON.
 #include "tools/shown_text.h"
 

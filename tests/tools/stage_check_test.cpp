@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The stage check, one stage for each problem.
 #include <gtest/gtest.h>
 

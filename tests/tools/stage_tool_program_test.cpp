@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // suispo-stage run as a program: names shown in UTF-8 and escaped, errors reported with its name and
 // the exit statuses.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Each animation frame by frame: how many, what each shows, and the waits, holds and repaints between.
 #include <algorithm>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The board build and the masked character on the two board layers.
 #include "tests/view/view_fixture.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The stage name on its plate: where it starts, its shadow, its font, and what it may not touch.
 #include <QFontMetrics>
 

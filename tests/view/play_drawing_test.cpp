@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // What the layered update leaves on the board while a stage is played: taken keys and placed walls.
 #include "tests/view/view_fixture.h"
 

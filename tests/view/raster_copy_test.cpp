@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The row copies equal QPainter's raster operations bit for bit, clipped the same way.
 #include <QPainter>
 #include <random>

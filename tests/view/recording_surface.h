@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A frame clock and surface sink that record every call and keep the surface as each frame shows it.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The real-time clock paces frames at 1/60 s and holds for the time asked.
 #include <chrono>
 #include <thread>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The tests' own atlas and background, and pixel comparisons.
 #include "tests/view/test_pictures.h"
 

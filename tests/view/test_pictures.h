@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // An atlas and background made by the tests, with a distinct colour pattern in every rectangle, and
 // pixel comparisons that name the first differing pixel.
 #pragma once

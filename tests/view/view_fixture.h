@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A board view over the tests' atlas, recording its frames, and a game that draws through it.
 #pragma once
 

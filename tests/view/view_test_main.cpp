@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Runs the view tests inside an off-screen Qt application, which the fonts need.
 #include <QGuiApplication>
 #include <cstdlib>

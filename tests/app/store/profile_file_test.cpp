@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Profile files on disk: integers as the settings read them, fallbacks, and whole-or-nothing writes.
 #include "app/store/profile_file.h"
 

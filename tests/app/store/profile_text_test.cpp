@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The profile-text rules: what a lookup finds and what an edit leaves of the rest of the text.
 #include "app/store/profile_text.h"
 

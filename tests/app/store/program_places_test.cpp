@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Where an installed game keeps its files, and how the program knows that it is installed.
 #include <gtest/gtest.h>
 

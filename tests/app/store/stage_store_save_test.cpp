@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Saving a clear: where the stage file goes, what changes in it, and what a failed save leaves.
 #include <gtest/gtest.h>
 #include <unistd.h>

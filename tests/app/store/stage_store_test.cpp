@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Start-up, closing and Game > Open: what the store reads, remembers and writes back.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A stage store over a temporary program folder, with a clock fixed at 9:30:15 on 21 January 2006.
 #pragma once
 

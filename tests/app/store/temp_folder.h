@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A temporary folder for one test, removed with everything in it; and whole-file helpers.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Help opens the page in the desktop's viewer or the game's own window; the About box is one modeless window.
 #include <QAction>
 #include <QGuiApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The end of a clear and the close: the stage file and the settings as they reach the disk.
 #include <QAction>
 

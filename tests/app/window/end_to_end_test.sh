@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Plays built-in stage 1 with the real program under Xvfb by clicking its buttons and stage 2 with
 # the keyboard, closes it, and checks its exit status and what it left on disk: the cleared flags in
 # the stage file and the settings file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The error report: its text rule, its box, and the application catching what escapes an event.
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Dialogs answered by the test: queued Yes/No answers, a chosen file, and a record of what was shown.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A frame clock that never waits; it counts frames and can act once inside the next animation frame.
 #pragma once
 

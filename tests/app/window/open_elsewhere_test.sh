@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Game > 読み込み of a stage file in another folder, a clear there by the keyboard alone, and the next
 # start: the real program under Xvfb shows that file again, with the cleared stage starred.
 # Usage: open_elsewhere_test.sh PATH_TO_SUISPO. Exits 77 (skipped) when Xvfb or xdotool is missing.

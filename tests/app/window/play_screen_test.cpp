@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The play screen: moves, walls and undo by the buttons and by their keys, presses during a move,
 // the two questions.
 #include <QLabel>

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # `suispo path/to/file.ssp` under Xvfb: the window shows that file's stages instead of the built-in
 # ones, a clear is saved into that file, and the next start without an argument shows it again.
 # Usage: stage_file_argument_test.sh PATH_TO_SUISPO. Exits 77 (skipped) when Xvfb or xdotool is missing.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // The window at start, the stage select screen, choosing a stage and Game > Open.
 #include <QAction>
 #include <QApplication>

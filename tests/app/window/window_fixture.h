@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // A MainForm in a temporary program folder (also the current directory), with test dialogs and clock.
 #pragma once
 

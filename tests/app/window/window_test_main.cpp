@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
 // Runs the window tests inside the game's own application object, in Japanese, off screen, with answering dialogs.
 #include <cstdlib>
 

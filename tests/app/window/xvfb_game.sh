@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The suispo developers
+# SPDX-License-Identifier: MIT
 # Shared steps of the tests that run the real game under Xvfb and play it with xdotool; sourced by
 # them after `set -eu`. Each test calls start_xvfb first; cleanup runs at exit.
 # Exits 77 (skipped) when Xvfb, xdotool or import (ImageMagick) is missing.
