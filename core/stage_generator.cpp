@@ -7,6 +7,7 @@
 #include <bit>
 #include <random>
 #include <set>
+#include <unordered_map>
 
 #include "core/play_state.h"
 #include "core/shift_jis_text.h"
@@ -139,8 +140,30 @@ void AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice
   d.mp = dice.Between(0, o.maxWallPoints);
 }
 
+// The pars of the drafts solved while one candidate is made: a climb often comes back to a draft (an
+// edit that changes nothing, a wall put up and taken down), and scores ask the same drafts again.
+class ParMemo {
+ public:
+  int Of(const StageDraft& d) {
+    std::string key(3 * kCellCount + 2, '\0');
+    for (int i = 0; i < kCellCount; ++i) {
+      key[static_cast<std::size_t>(3 * i)] = static_cast<char>(d.board.cells[static_cast<std::size_t>(i)]);
+      key[static_cast<std::size_t>(3 * i + 1)] = static_cast<char>(d.board.eastWalls[static_cast<std::size_t>(i)]);
+      key[static_cast<std::size_t>(3 * i + 2)] = static_cast<char>(d.board.southWalls[static_cast<std::size_t>(i)]);
+    }
+    key[3 * kCellCount] = static_cast<char>(d.start);
+    key[3 * kCellCount + 1] = static_cast<char>(d.mp);
+    const auto [at, fresh] = pars_.try_emplace(std::move(key), 0);
+    if (fresh) at->second = ParOf(d, kDraftStateLimit);
+    return at->second;
+  }
+
+ private:
+  std::unordered_map<std::string, int> pars_;
+};
+
 // Whether removing every piece of one kind changes the par.
-bool KindNeeded(const StageDraft& d, unsigned kind, int par) {
+bool KindNeeded(const StageDraft& d, unsigned kind, int par, ParMemo& pars) {
   StageDraft without = d;
   for (int& cell : without.board.cells) {
     if ((kind == kHoles && cell == kHole) || (kind == kArrows && IsArrow(cell)) || (kind == kWarps && IsWarp(cell))) {
@@ -152,12 +175,12 @@ bool KindNeeded(const StageDraft& d, unsigned kind, int par) {
       if (EdgeKind(without.board, InnerEdge(e)) == kMarkedEdge) EdgeKind(without.board, InnerEdge(e)) = kNoWall;
     }
   }
-  return ParOf(without, kDraftStateLimit) != par;
+  return pars.Of(without) != par;
 }
 
 // How good a draft is for its plan: near the target par, walls grouped and symmetric, its mechanics
 // there, and once the par is in the band, needed.
-double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par) {
+double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par, ParMemo& pars) {
   if (par < 0) return -1e9;
   double score = -6.0 * std::abs(par - plan.target);
   score += 4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board);
@@ -165,7 +188,7 @@ double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, in
   score -= 20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics);
   if (par >= o.minPar && par <= o.maxPar) {
     for (unsigned kind = 1; kind <= kMarkedEdges; kind <<= 1) {
-      if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par)) score -= 15.0;
+      if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= 15.0;
     }
   }
   return score;
@@ -237,11 +260,11 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
 }
 
 // Takes away every piece whose removal keeps the par, and the wall points not needed.
-void Prune(StageDraft& d, int par) {
+void Prune(StageDraft& d, int par, ParMemo& pars) {
   auto tryWithout = [&](auto change) {
     StageDraft without = d;
     change(without);
-    if (ParOf(without, kDraftStateLimit) == par) d = without;
+    if (pars.Of(without) == par) d = without;
   };
   for (int i = 0; i < kCellCount; ++i) {
     const int kind = CellAt(d, i);
@@ -258,7 +281,7 @@ void Prune(StageDraft& d, int par) {
   while (d.mp > 0) {
     StageDraft fewer = d;
     --fewer.mp;
-    if (ParOf(fewer, kDraftStateLimit) != par) break;
+    if (pars.Of(fewer) != par) break;
     d = fewer;
   }
 }
@@ -336,16 +359,17 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
     AddPieces(d, o, mechanics, dice);
     if (ChooseStart(d, plan, dice)) break;
   }
-  int par = ParOf(d, kDraftStateLimit);
-  double score = Score(d, plan, o, par);
+  ParMemo pars;
+  int par = pars.Of(d);
+  double score = Score(d, plan, o, par, pars);
   const int steps = kClimbSteps + 6 * std::clamp(o.maxPar - 16, 0, 40);
   for (int step = 0; step < steps && !Cancelled(o); ++step) {
     // In the band at or past the target is enough; a climb that is nowhere near it by half way is dropped.
     if (par >= plan.target && par <= o.maxPar && step >= steps / 4) break;
     if (step == steps / 2 && par < o.minPar - 6) break;
     const StageDraft next = Mutate(d, plan, o, dice);
-    const int nextPar = ParOf(next, kDraftStateLimit);
-    const double nextScore = Score(next, plan, o, nextPar);
+    const int nextPar = pars.Of(next);
+    const double nextScore = Score(next, plan, o, nextPar, pars);
     if (nextScore >= score) {
       d = next;
       par = nextPar;
@@ -354,16 +378,15 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   }
   highest = std::max(highest, par);
   if (par < o.minPar || par > o.maxPar) return std::nullopt;
-  Prune(d, par);
+  Prune(d, par, pars);
   if ((MechanicsOn(d.board) & mechanics) != mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) return std::nullopt;
   for (int round = 0; round < 3; ++round) {
     const Ideas ideas = CountIdeas(d, par, kIdeaCap, kDraftStateLimit);
     if (ideas.count == 1) break;
     if (ideas.count < 1 || !Repair(d, par, ideas, plan)) return std::nullopt;
   }
-  const StageMeasures m = Measure(d, kMeasureStateLimit);
-  const StageGates g = GatesOf(m, o.freeKinds);
-  if (m.par != par || !g.All() || (m.needed & mechanics) != mechanics) return std::nullopt;
+  // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
+  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit)) return std::nullopt;
   return Made{par, d, mechanics};
 }
 
