@@ -20,6 +20,8 @@ namespace {
 // A search that needs more is not a stage a person would enjoy, and would slow the generator.
 constexpr std::size_t kDraftStateLimit = 60'000;
 constexpr int kClimbSteps = 160;
+// Past this many operations a climb's search is not bounded by the score it has to beat.
+constexpr int kLongestAsked = 200;
 
 // mt19937 is the same everywhere; the distributions of <random> are not, so draws are made here.
 class Dice {
@@ -144,7 +146,12 @@ void AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice
 // edit that changes nothing, a wall put up and taken down), and scores ask the same drafts again.
 class ParMemo {
  public:
-  int Of(const StageDraft& d) {
+  // What Of says when the par is more than the most asked for, or there is none.
+  static constexpr int kBeyond = -2;
+
+  // The par (-1 for none within the state limit); with `most` above 0, kBeyond instead of any par
+  // above it, found without searching further.
+  int Of(const StageDraft& d, int most = 0) {
     std::string key(3 * kCellCount + 2, '\0');
     for (int i = 0; i < kCellCount; ++i) {
       key[static_cast<std::size_t>(3 * i)] = static_cast<char>(d.board.cells[static_cast<std::size_t>(i)]);
@@ -153,13 +160,23 @@ class ParMemo {
     }
     key[3 * kCellCount] = static_cast<char>(d.start);
     key[3 * kCellCount + 1] = static_cast<char>(d.mp);
-    const auto [at, fresh] = pars_.try_emplace(std::move(key), 0);
-    if (fresh) at->second = ParOf(d, kDraftStateLimit);
-    return at->second;
+    Known& known = pars_.try_emplace(std::move(key)).first->second;
+    if (known.par != kBeyond || (most > 0 && most <= known.above)) return known.par;
+    // The search is breadth first: a bound changes nothing about a clear found within it, nor about a
+    // search that stops at its state limit on the way.
+    const SolveResult r = SolveDraft(d, kDraftStateLimit, most);
+    if (r.outcome == SolveOutcome::kSolved) known.par = static_cast<int>(r.ops.size());
+    else if (r.outcome == SolveOutcome::kNoSolution && !r.complete) known.above = most;
+    else known.par = -1;
+    return known.par;
   }
 
  private:
-  std::unordered_map<std::string, int> pars_;
+  struct Known {
+    int par = kBeyond;
+    int above = 0;  // while par is kBeyond: no clear takes this many operations or fewer
+  };
+  std::unordered_map<std::string, Known> pars_;
 };
 
 // Whether removing every piece of one kind changes the par.
@@ -175,19 +192,28 @@ bool KindNeeded(const StageDraft& d, unsigned kind, int par, ParMemo& pars) {
       if (EdgeKind(without.board, InnerEdge(e)) == kMarkedEdge) EdgeKind(without.board, InnerEdge(e)) = kNoWall;
     }
   }
-  return pars.Of(without) != par;
+  return pars.Of(without, par) != par;
 }
 
 // How good a draft is for its plan: near the target par, walls grouped and symmetric, its mechanics
 // there, and once the par is in the band, needed.
-double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par, ParMemo& pars) {
-  if (par < 0) return -1e9;
+// The score before the needed kinds are asked: the most a par can give a draft.
+double Ceiling(const StageDraft& d, const Plan& plan, int par) {
   double score = -6.0 * std::abs(par - plan.target);
   score += 4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board);
   const unsigned on = MechanicsOn(d.board);
   score -= 20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics);
+  return score;
+}
+
+// A score below `floor` is only said to be below it: the kinds left are not asked.
+double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par, ParMemo& pars,
+             double floor = -1e300) {
+  if (par < 0) return -1e9;
+  double score = Ceiling(d, plan, par);
+  const unsigned on = MechanicsOn(d.board);
   if (par >= o.minPar && par <= o.maxPar) {
-    for (unsigned kind = 1; kind <= kMarkedEdges; kind <<= 1) {
+    for (unsigned kind = 1; kind <= kMarkedEdges && score >= floor; kind <<= 1) {
       if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= 15.0;
     }
   }
@@ -264,7 +290,7 @@ void Prune(StageDraft& d, int par, ParMemo& pars) {
   auto tryWithout = [&](auto change) {
     StageDraft without = d;
     change(without);
-    if (pars.Of(without) == par) d = without;
+    if (pars.Of(without, par) == par) d = without;
   };
   for (int i = 0; i < kCellCount; ++i) {
     const int kind = CellAt(d, i);
@@ -281,7 +307,7 @@ void Prune(StageDraft& d, int par, ParMemo& pars) {
   while (d.mp > 0) {
     StageDraft fewer = d;
     --fewer.mp;
-    if (pars.Of(fewer) != par) break;
+    if (pars.Of(fewer, par) != par) break;
     d = fewer;
   }
 }
@@ -368,8 +394,13 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
     if (par >= plan.target && par <= o.maxPar && step >= steps / 4) break;
     if (step == steps / 2 && par < o.minPar - 6) break;
     const StageDraft next = Mutate(d, plan, o, dice);
-    const int nextPar = pars.Of(next);
-    const double nextScore = Score(next, plan, o, nextPar, pars);
+    // No par beyond `most` could score as well as the draft in hand: the search stops there.
+    int most = plan.target;
+    if (Ceiling(next, plan, most) < score) continue;
+    while (most < kLongestAsked && Ceiling(next, plan, most + 1) >= score) ++most;
+    const int nextPar = pars.Of(next, most < kLongestAsked ? most : 0);
+    if (nextPar == ParMemo::kBeyond) continue;
+    const double nextScore = Score(next, plan, o, nextPar, pars, score);
     if (nextScore >= score) {
       d = next;
       par = nextPar;

@@ -122,8 +122,9 @@ struct BoardOrder {
   }
 };
 
-int Par(const PlayState& s, std::size_t limit) {
-  const SolveResult r = Solve(s, {.stateLimit = limit});
+// The par, or -1 (none, or a search stopped at its limit, or with maxOps above 0, none that short).
+int Par(const PlayState& s, std::size_t limit, int maxOps = 0) {
+  const SolveResult r = Solve(s, {.stateLimit = limit, .maxOps = maxOps});
   return r.outcome == SolveOutcome::kSolved ? static_cast<int>(r.ops.size()) : -1;
 }
 
@@ -144,8 +145,8 @@ std::string MechanicNames(unsigned m) {
   return out;
 }
 
-SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit) {
-  return Solve(StartOf(draft), {.stateLimit = stateLimit});
+SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit, int maxOps) {
+  return Solve(StartOf(draft), {.stateLimit = stateLimit, .maxOps = maxOps});
 }
 
 int ParOf(const StageDraft& draft, std::size_t stateLimit) { return Par(StartOf(draft), stateLimit); }
@@ -293,11 +294,12 @@ bool MeasureSteps(const StageDraft& draft, std::size_t limit, const bool* stop, 
   m.ideas = CountIdeas(draft, m.par, kIdeaCap, std::min(limit, kMeasureStateLimit)).count;
   if (failed(m.ideas == 1)) return false;
 
-  // A piece alone of its kind is asked twice (its kind taken away, then the piece): asked once.
+  // Each change asks only whether the par stays: a search bounded by it says as much. A piece alone
+  // of its kind is asked twice (its kind taken away, then the piece): asked once.
   std::map<std::pair<Board, int>, int, BoardOrder> pars;
   auto parOf = [&](const PlayState& s) {
     const auto [at, fresh] = pars.try_emplace({s.board, s.mp}, 0);
-    if (fresh) at->second = Par(s, limit);
+    if (fresh) at->second = Par(s, limit, m.par);
     return at->second;
   };
   auto parWith = [&](auto change) {

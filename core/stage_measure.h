@@ -21,7 +21,7 @@ std::string MechanicNames(unsigned mechanics);
 
 // The par of a draft; -1 when it cannot be cleared or the search stops at `stateLimit`.
 int ParOf(const StageDraft& draft, std::size_t stateLimit);
-SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit);
+SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit, int maxOps = 0);
 
 // The optimal solutions of a draft grouped by idea: two solutions are one idea when they make the same
 // moves and end with the same walls (the order of the walls between two moves does not matter).
