@@ -94,7 +94,21 @@ class Search {
     const std::uint64_t allKeys = (std::uint64_t{1} << keyCells_.size()) - 1;
     const std::uint32_t first = store_.AddLayout(0, allKeys, SolverStates::Hash(0, allKeys));
     store_.Add(first, CellIndex(start_.playerX, start_.playerY), SolverStates::kNone, StateRecord::kStartOp);
+    // The states before levelEnd are `depth` operations from the start or fewer (breadth first).
+    std::size_t levelEnd = store_.size();
+    int depth = 0;
     for (std::size_t head = 0; head < store_.size(); ++head) {
+      if (head == levelEnd) {
+        ++depth;
+        levelEnd = store_.size();
+      }
+      if (options_.maxOps > 0 && depth >= options_.maxOps) {
+        if (goalOp_ >= 0) return Finish(result);
+        result.outcome = SolveOutcome::kNoSolution;
+        result.reason = "no clear in " + std::to_string(options_.maxOps) + " operations or fewer";
+        result.states = store_.size();
+        return result;
+      }
       if (head + kAhead < store_.size()) store_.PrefetchLayout(store_.layoutOf(head + kAhead));
       if (head % kCancelCheck == 0 && Cancelled()) [[unlikely]] {
         Stop(result, "the search was cancelled");

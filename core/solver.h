@@ -37,6 +37,9 @@ struct SolveOptions {
   // Goes on past the first clear until every reachable state is seen (the stage check wants to know
   // whether the endless-loop bound can be met in play); the solution is the same.
   bool exploreAll = false;
+  // Looks only for clears of at most this many operations (0: no bound). A search that reaches the
+  // bound without a clear ends as kNoSolution without being complete: no clear this short exists.
+  int maxOps = 0;
   // Set from another thread to stop the search early (it ends as kStopped); read every few thousand
   // states. The search shares nothing else, so several may run at once on different threads.
   const std::atomic<bool>* cancel = nullptr;

@@ -7,6 +7,7 @@
 #include <bit>
 #include <random>
 #include <set>
+#include <unordered_map>
 
 #include "core/play_state.h"
 #include "core/shift_jis_text.h"
@@ -19,6 +20,8 @@ namespace {
 // A search that needs more is not a stage a person would enjoy, and would slow the generator.
 constexpr std::size_t kDraftStateLimit = 60'000;
 constexpr int kClimbSteps = 160;
+// Past this many operations a climb's search is not bounded by the score it has to beat.
+constexpr int kLongestAsked = 200;
 
 // mt19937 is the same everywhere; the distributions of <random> are not, so draws are made here.
 class Dice {
@@ -139,8 +142,45 @@ void AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice
   d.mp = dice.Between(0, o.maxWallPoints);
 }
 
+// The pars of the drafts solved while one candidate is made: a climb often comes back to a draft (an
+// edit that changes nothing, a wall put up and taken down), and scores ask the same drafts again.
+class ParMemo {
+ public:
+  // What Of says when the par is more than the most asked for, or there is none.
+  static constexpr int kBeyond = -2;
+
+  // The par (-1 for none within the state limit); with `most` above 0, kBeyond instead of any par
+  // above it, found without searching further.
+  int Of(const StageDraft& d, int most = 0) {
+    std::string key(3 * kCellCount + 2, '\0');
+    for (int i = 0; i < kCellCount; ++i) {
+      key[static_cast<std::size_t>(3 * i)] = static_cast<char>(d.board.cells[static_cast<std::size_t>(i)]);
+      key[static_cast<std::size_t>(3 * i + 1)] = static_cast<char>(d.board.eastWalls[static_cast<std::size_t>(i)]);
+      key[static_cast<std::size_t>(3 * i + 2)] = static_cast<char>(d.board.southWalls[static_cast<std::size_t>(i)]);
+    }
+    key[3 * kCellCount] = static_cast<char>(d.start);
+    key[3 * kCellCount + 1] = static_cast<char>(d.mp);
+    Known& known = pars_.try_emplace(std::move(key)).first->second;
+    if (known.par != kBeyond || (most > 0 && most <= known.above)) return known.par;
+    // The search is breadth first: a bound changes nothing about a clear found within it, nor about a
+    // search that stops at its state limit on the way.
+    const SolveResult r = SolveDraft(d, kDraftStateLimit, most);
+    if (r.outcome == SolveOutcome::kSolved) known.par = static_cast<int>(r.ops.size());
+    else if (r.outcome == SolveOutcome::kNoSolution && !r.complete) known.above = most;
+    else known.par = -1;
+    return known.par;
+  }
+
+ private:
+  struct Known {
+    int par = kBeyond;
+    int above = 0;  // while par is kBeyond: no clear takes this many operations or fewer
+  };
+  std::unordered_map<std::string, Known> pars_;
+};
+
 // Whether removing every piece of one kind changes the par.
-bool KindNeeded(const StageDraft& d, unsigned kind, int par) {
+bool KindNeeded(const StageDraft& d, unsigned kind, int par, ParMemo& pars) {
   StageDraft without = d;
   for (int& cell : without.board.cells) {
     if ((kind == kHoles && cell == kHole) || (kind == kArrows && IsArrow(cell)) || (kind == kWarps && IsWarp(cell))) {
@@ -152,20 +192,29 @@ bool KindNeeded(const StageDraft& d, unsigned kind, int par) {
       if (EdgeKind(without.board, InnerEdge(e)) == kMarkedEdge) EdgeKind(without.board, InnerEdge(e)) = kNoWall;
     }
   }
-  return ParOf(without, kDraftStateLimit) != par;
+  return pars.Of(without, par) != par;
 }
 
 // How good a draft is for its plan: near the target par, walls grouped and symmetric, its mechanics
 // there, and once the par is in the band, needed.
-double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par) {
-  if (par < 0) return -1e9;
+// The score before the needed kinds are asked: the most a par can give a draft.
+double Ceiling(const StageDraft& d, const Plan& plan, int par) {
   double score = -6.0 * std::abs(par - plan.target);
   score += 4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board);
   const unsigned on = MechanicsOn(d.board);
   score -= 20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics);
+  return score;
+}
+
+// A score below `floor` is only said to be below it: the kinds left are not asked.
+double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par, ParMemo& pars,
+             double floor = -1e300) {
+  if (par < 0) return -1e9;
+  double score = Ceiling(d, plan, par);
+  const unsigned on = MechanicsOn(d.board);
   if (par >= o.minPar && par <= o.maxPar) {
-    for (unsigned kind = 1; kind <= kMarkedEdges; kind <<= 1) {
-      if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par)) score -= 15.0;
+    for (unsigned kind = 1; kind <= kMarkedEdges && score >= floor; kind <<= 1) {
+      if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= 15.0;
     }
   }
   return score;
@@ -237,11 +286,11 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
 }
 
 // Takes away every piece whose removal keeps the par, and the wall points not needed.
-void Prune(StageDraft& d, int par) {
+void Prune(StageDraft& d, int par, ParMemo& pars) {
   auto tryWithout = [&](auto change) {
     StageDraft without = d;
     change(without);
-    if (ParOf(without, kDraftStateLimit) == par) d = without;
+    if (pars.Of(without, par) == par) d = without;
   };
   for (int i = 0; i < kCellCount; ++i) {
     const int kind = CellAt(d, i);
@@ -258,7 +307,7 @@ void Prune(StageDraft& d, int par) {
   while (d.mp > 0) {
     StageDraft fewer = d;
     --fewer.mp;
-    if (ParOf(fewer, kDraftStateLimit) != par) break;
+    if (pars.Of(fewer, par) != par) break;
     d = fewer;
   }
 }
@@ -336,16 +385,22 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
     AddPieces(d, o, mechanics, dice);
     if (ChooseStart(d, plan, dice)) break;
   }
-  int par = ParOf(d, kDraftStateLimit);
-  double score = Score(d, plan, o, par);
+  ParMemo pars;
+  int par = pars.Of(d);
+  double score = Score(d, plan, o, par, pars);
   const int steps = kClimbSteps + 6 * std::clamp(o.maxPar - 16, 0, 40);
   for (int step = 0; step < steps && !Cancelled(o); ++step) {
     // In the band at or past the target is enough; a climb that is nowhere near it by half way is dropped.
     if (par >= plan.target && par <= o.maxPar && step >= steps / 4) break;
     if (step == steps / 2 && par < o.minPar - 6) break;
     const StageDraft next = Mutate(d, plan, o, dice);
-    const int nextPar = ParOf(next, kDraftStateLimit);
-    const double nextScore = Score(next, plan, o, nextPar);
+    // No par beyond `most` could score as well as the draft in hand: the search stops there.
+    int most = plan.target;
+    if (Ceiling(next, plan, most) < score) continue;
+    while (most < kLongestAsked && Ceiling(next, plan, most + 1) >= score) ++most;
+    const int nextPar = pars.Of(next, most < kLongestAsked ? most : 0);
+    if (nextPar == ParMemo::kBeyond) continue;
+    const double nextScore = Score(next, plan, o, nextPar, pars, score);
     if (nextScore >= score) {
       d = next;
       par = nextPar;
@@ -354,16 +409,15 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   }
   highest = std::max(highest, par);
   if (par < o.minPar || par > o.maxPar) return std::nullopt;
-  Prune(d, par);
+  Prune(d, par, pars);
   if ((MechanicsOn(d.board) & mechanics) != mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) return std::nullopt;
   for (int round = 0; round < 3; ++round) {
     const Ideas ideas = CountIdeas(d, par, kIdeaCap, kDraftStateLimit);
     if (ideas.count == 1) break;
     if (ideas.count < 1 || !Repair(d, par, ideas, plan)) return std::nullopt;
   }
-  const StageMeasures m = Measure(d, kMeasureStateLimit);
-  const StageGates g = GatesOf(m, o.freeKinds);
-  if (m.par != par || !g.All() || (m.needed & mechanics) != mechanics) return std::nullopt;
+  // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
+  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit)) return std::nullopt;
   return Made{par, d, mechanics};
 }
 

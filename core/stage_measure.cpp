@@ -8,8 +8,10 @@
 #include <bit>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <numeric>
 #include <set>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -112,8 +114,17 @@ class IdeaSearch {
   std::vector<int> keyCells_;
 };
 
-int Par(const PlayState& s, std::size_t limit) {
-  const SolveResult r = Solve(s, {.stateLimit = limit});
+// Boards in some order, for a table of pars.
+struct BoardOrder {
+  bool operator()(const std::pair<Board, int>& a, const std::pair<Board, int>& b) const {
+    return std::tie(a.first.cells, a.first.eastWalls, a.first.southWalls, a.second) <
+           std::tie(b.first.cells, b.first.eastWalls, b.first.southWalls, b.second);
+  }
+};
+
+// The par, or -1 (none, or a search stopped at its limit, or with maxOps above 0, none that short).
+int Par(const PlayState& s, std::size_t limit, int maxOps = 0) {
+  const SolveResult r = Solve(s, {.stateLimit = limit, .maxOps = maxOps});
   return r.outcome == SolveOutcome::kSolved ? static_cast<int>(r.ops.size()) : -1;
 }
 
@@ -134,8 +145,8 @@ std::string MechanicNames(unsigned m) {
   return out;
 }
 
-SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit) {
-  return Solve(StartOf(draft), {.stateLimit = stateLimit});
+SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit, int maxOps) {
+  return Solve(StartOf(draft), {.stateLimit = stateLimit, .maxOps = maxOps});
 }
 
 int ParOf(const StageDraft& draft, std::size_t stateLimit) { return Par(StartOf(draft), stateLimit); }
@@ -256,8 +267,12 @@ unsigned MechanicsOn(const Board& board) {
   return m;
 }
 
-StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
-  StageMeasures m;
+namespace {
+
+// Measures a draft, cheap measures first. With `stop` it ends at the first gate that fails (the
+// measures after it left unmeasured) and says false; the gates are GatesOf's with one idea asked.
+bool MeasureSteps(const StageDraft& draft, std::size_t limit, const bool* stop, bool freeKinds, StageMeasures& m) {
+  auto failed = [&](bool pass) { return stop != nullptr && *stop && !pass; };
   m.present = MechanicsOn(draft.board);
   m.kinds = std::popcount(m.present);
   for (int colour = kWarpRed; colour <= kWarpOrange; ++colour) {
@@ -265,17 +280,33 @@ StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
   }
   m.wallGroupMean = WallGroupMean(draft.board, &m.wallEdges);
   m.symmetry = WallSymmetry(draft.board);
+  {
+    const StageGates layout = GatesOf(m, freeKinds);
+    if (failed(layout.wallsGrouped && layout.fewKinds)) return false;
+  }
   const PlayState start = StartOf(draft);
   const SolveResult best = Solve(start, {.stateLimit = limit});
-  if (best.outcome != SolveOutcome::kSolved) return m;
+  if (best.outcome != SolveOutcome::kSolved) return false;
   m.par = static_cast<int>(best.ops.size());
+  // More wall points than the solution builds fail G6 at once; the search with one more comes last.
+  m.wallPointsExact = draft.mp <= best.walls;
+  if (failed(m.wallPointsExact)) return false;
   m.ideas = CountIdeas(draft, m.par, kIdeaCap, std::min(limit, kMeasureStateLimit)).count;
+  if (failed(m.ideas == 1)) return false;
 
+  // Each change asks only whether the par stays: a search bounded by it says as much. A piece alone
+  // of its kind is asked twice (its kind taken away, then the piece): asked once.
+  std::map<std::pair<Board, int>, int, BoardOrder> pars;
+  auto parOf = [&](const PlayState& s) {
+    const auto [at, fresh] = pars.try_emplace({s.board, s.mp}, 0);
+    if (fresh) at->second = Par(s, limit, m.par);
+    return at->second;
+  };
   auto parWith = [&](auto change) {
     PlayState s = start;
     change(s.board);
     s.keysLeft = KeysOn(s.board);
-    return Par(s, limit);
+    return parOf(s);
   };
   auto clearCells = [](Board& b, auto which) {
     for (int& kind : b.cells) {
@@ -305,10 +336,20 @@ StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
   if (m.present & kHoles) {
     const bool changes = parWith([&](Board& b) { clearCells(b, [](int k) { return k == kHole; }); }) != m.par;
     if (changes || m.trapHoles == holes) m.needed |= kHoles;
+    if (failed(m.needed & kHoles)) return false;
   }
   if ((m.present & kArrows) && parWith([&](Board& b) { clearCells(b, IsArrow); }) != m.par) m.needed |= kArrows;
+  if (failed((m.needed & m.present & kArrows) == (m.present & kArrows))) return false;
   if ((m.present & kWarps) && parWith([&](Board& b) { clearCells(b, IsWarp); }) != m.par) m.needed |= kWarps;
+  if (failed((m.needed & m.present & kWarps) == (m.present & kWarps))) return false;
   if ((m.present & kMarkedEdges) && parWith([&](Board& b) { clearMarked(b, -1); }) != m.par) m.needed |= kMarkedEdges;
+  if (failed((m.needed & m.present) == m.present)) return false;
+  if (draft.mp > 0) {
+    PlayState fewer = start;
+    --fewer.mp;
+    m.wallPointsNeeded = parOf(fewer) != m.par;
+    if (failed(m.wallPointsNeeded)) return false;
+  }
 
   for (int i = 0; i < kCellCount; ++i) {
     const int kind = draft.board.cells[static_cast<std::size_t>(i)];
@@ -325,6 +366,7 @@ StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
     if (kind == kHole && !traps.contains(i) && parWith([&](Board& b) { b.cells[static_cast<std::size_t>(i)] = kFloor; }) == m.par) {
       m.inert.push_back("hole at " + place);
     }
+    if (failed(m.inert.empty())) return false;
   }
   for (int e = 0; e < kInnerEdgeCount; ++e) {
     if (EdgeKind(draft.board, InnerEdge(e)) != kMarkedEdge) continue;
@@ -332,21 +374,32 @@ StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
       const Edge edge = InnerEdge(e);
       m.inert.push_back(std::string("marked ") + (edge.south ? "south" : "east") + " edge of (" +
                         std::to_string(edge.owner.x) + ", " + std::to_string(edge.owner.y) + ")");
+      if (failed(false)) return false;
     }
   }
-  if (draft.mp > 0) {
-    PlayState fewer = start;
-    --fewer.mp;
-    m.wallPointsNeeded = Par(fewer, limit) != m.par;
+  // One wall point more never gives a clear shorter than par (it cannot give a longer one): a search
+  // bounded at par - 1 operations decides it; one cut at its state limit decides nothing.
+  if (m.par > 1) {
+    PlayState more = start;
+    ++more.mp;
+    const SolveResult withMore = Solve(more, {.stateLimit = limit, .maxOps = m.par - 1});
+    m.wallPointsExact = m.wallPointsExact && withMore.outcome == SolveOutcome::kNoSolution;
   }
-  // One wall point more: the same par, or no solution at all; a search cut at its limit decides nothing.
-  PlayState more = start;
-  ++more.mp;
-  const SolveResult withMore = Solve(more, {.stateLimit = limit});
-  const bool sameOrNone = withMore.outcome == SolveOutcome::kNoSolution ||
-                          (withMore.outcome == SolveOutcome::kSolved && static_cast<int>(withMore.ops.size()) == m.par);
-  m.wallPointsExact = draft.mp <= best.walls && sameOrNone;
+  return GatesOf(m, freeKinds).All();
+}
+
+}  // namespace
+
+StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
+  StageMeasures m;
+  MeasureSteps(draft, limit, nullptr, false, m);
   return m;
+}
+
+bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit) {
+  StageMeasures m;
+  const bool stop = true;
+  return MeasureSteps(draft, limit, &stop, freeKinds, m) && m.par == par;
 }
 
 StageGates GatesOf(const StageMeasures& m, bool freeKinds) {

@@ -21,7 +21,7 @@ std::string MechanicNames(unsigned mechanics);
 
 // The par of a draft; -1 when it cannot be cleared or the search stops at `stateLimit`.
 int ParOf(const StageDraft& draft, std::size_t stateLimit);
-SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit);
+SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit, int maxOps = 0);
 
 // The optimal solutions of a draft grouped by idea: two solutions are one idea when they make the same
 // moves and end with the same walls (the order of the walls between two moves does not matter).
@@ -51,6 +51,10 @@ inline constexpr std::size_t kMeasureStateLimit = 400'000;
 
 // The solver searches up to stateLimit states; the idea search at most kMeasureStateLimit.
 StageMeasures Measure(const StageDraft& draft, std::size_t stateLimit = kMeasureStateLimit);
+
+// Whether a draft of this par passes every gate (one idea asked), cheap checks first and none after
+// the first that fails: GatesOf(Measure(draft)).All() at a fraction of the cost.
+bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit = kMeasureStateLimit);
 
 // The gates a stage passes, one flag each; G1 asks one idea, G7 (no two alike) is a collection's.
 struct StageGates {

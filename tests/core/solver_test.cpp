@@ -217,6 +217,16 @@ TEST(Solver, TheStateLimitStopsTheSearchAndSaysSo) {
   EXPECT_EQ(r.reason, "the search stopped at its limit of 1000 states");
 }
 
+TEST(Solver, ABoundedSearchLooksOnlyForClearsThatShort) {
+  // Built-in stage one clears in seven operations: a bound of six finds none, one of seven the same seven.
+  const SolveResult six = SolveLine(BuiltinStages()[0], {.maxOps = 6});
+  EXPECT_EQ(six.outcome, SolveOutcome::kNoSolution);
+  EXPECT_FALSE(six.complete);
+  EXPECT_EQ(six.reason, "no clear in 6 operations or fewer");
+  EXPECT_LT(six.states, SolveLine(BuiltinStages()[0]).states);
+  EXPECT_EQ(Tokens(SolveLine(BuiltinStages()[0], {.maxOps = 7})), "+E N E S W N W");
+}
+
 TEST(Solver, StartsFromTheStateAfterSomeOperations) {
   rules::StagePlay play(BuiltinStages()[0]);
   play.StartStage();

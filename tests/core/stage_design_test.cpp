@@ -100,6 +100,34 @@ TEST(StageMeasures, APieceThatChangesNothingIsInertAndFailsTheGates) {
   EXPECT_FALSE(g.mechanicsNeeded);
   EXPECT_FALSE(g.noInertPiece);
   EXPECT_TRUE(g.wallsGrouped && g.symmetricLook && g.fewKinds);
+  EXPECT_FALSE(PassesGates(kCorners, 3, false));
+}
+
+TEST(StageMeasures, OneWallPointMoreThatShortensTheClearFailsTheWallPointGate) {
+  // Six moves without a wall point (E S W N E N); a wall point more clears it in five.
+  StageDraft draft = Draft(R"(
+    +---+---+---+---+---+---+
+    |[.]  D   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+   +   +   +   +   +
+    | .   . | .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)");
+  StageMeasures m = Measure(draft);
+  EXPECT_EQ(m.par, 6);
+  EXPECT_FALSE(m.wallPointsExact);
+  EXPECT_FALSE(GatesOf(m).wallPointsExact);
+  // With that wall point given, one more does not shorten the five.
+  draft.mp = 1;
+  m = Measure(draft);
+  EXPECT_EQ(m.par, 5);
+  EXPECT_TRUE(m.wallPointsExact);
 }
 
 TEST(GenerateStages, ThePresetsStagesPassTheGatesAndTheSameSeedGivesTheSameStages) {
@@ -120,6 +148,7 @@ TEST(GenerateStages, ThePresetsStagesPassTheGatesAndTheSameSeedGivesTheSameStage
   for (const StageLine& line : report.lines) {
     const StageMeasures m = Measure(DraftOfLine(line));
     EXPECT_TRUE(GatesOf(m).All()) << line;
+    EXPECT_TRUE(PassesGates(DraftOfLine(line), m.par, false)) << line;
     EXPECT_GE(m.par, std::max(lastPar, options.minPar));
     EXPECT_LE(m.par, options.maxPar);
     lastPar = m.par;
