@@ -39,7 +39,7 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   const Reply<xcb_intern_atom_reply_t> reply(
       xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name), nullptr),
       &std::free);
-  return reply ? reply->atom : XCB_ATOM_NONE;
+  return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 }  // namespace

@@ -23,7 +23,9 @@ TEST(StageCollection, EveryChapterRisesFromAnEasyStartAndEveryStagePassesTheGate
       const StageMeasures m = Measure(draft);
       EXPECT_TRUE(GatesOf(m, chapter == std::string("6-all")).All()) << chapter << ": " << line;
       EXPECT_GE(m.par, lastPar) << chapter << ": " << line;
-      if (lastPar == 0) EXPECT_LE(m.par, 10) << chapter;
+      if (lastPar == 0) {
+        EXPECT_LE(m.par, 10) << chapter;
+      }
       lastPar = m.par;
       EXPECT_TRUE(looks.insert(CanonicalText(draft)).second) << "alike: " << line;
     }
