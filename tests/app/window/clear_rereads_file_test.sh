@@ -10,9 +10,7 @@ binary=$1
 . "$(dirname "$0")/xvfb_game.sh"
 start_xvfb
 
-mkdir "$work/game"
-cp "$binary" "$work/game/suispo"
-cd "$work/game"
+enter_program_folder
 # Stages whose door lies east of the start: one move east clears each.
 east_stage() { printf 'C00002%030d%036d000%s\r\n' 0 0 "$1"; }
 { east_stage first; east_stage second; } >stages.ssp

@@ -10,10 +10,7 @@ binary=$1
 . "$(dirname "$0")/xvfb_game.sh"
 start_xvfb
 
-# A fresh program folder, which is also the current directory.
-mkdir "$work/game"
-cp "$binary" "$work/game/suispo"
-cd "$work/game"
+enter_program_folder
 start_game ./suispo
 clear_builtin_stage_one
 

@@ -24,9 +24,7 @@ for try in 1 2 3; do
   [ "$try" -lt 3 ] || fail "openbox did not start: $(cat "$work/openbox.log")"
 done
 
-mkdir "$work/game"
-cp "$binary" "$work/game/suispo"
-cd "$work/game"
+enter_program_folder
 
 # Sets frame_x and frame_y: the client's place less the frame extents the window manager reports.
 read_frame() {

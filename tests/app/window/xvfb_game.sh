@@ -28,6 +28,14 @@ wait_for() {
   done
 }
 
+# A fresh program folder holding a copy of the game ($binary), made the current directory: the game
+# keeps its settings and stage files beside itself there.
+enter_program_folder() {
+  mkdir "$work/game"
+  cp "$binary" "$work/game/suispo"
+  cd "$work/game"
+}
+
 start_xvfb() {
   # Xvfb takes a free display itself and names it once it listens, so tests running at the same
   # time never share one.
