@@ -4,6 +4,7 @@
 #include "core/stage_generator.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <random>
 #include <set>
@@ -19,6 +20,8 @@ namespace {
 
 // A search that needs more is not a stage a person would enjoy, and would slow the generator.
 constexpr std::size_t kDraftStateLimit = 60'000;
+// The search for every start cell's par holds the states of all starts at once.
+constexpr std::size_t kStartStateLimit = 4 * kDraftStateLimit;
 constexpr int kClimbSteps = 160;
 // Past this many operations a climb's search is not bounded by the score it has to beat.
 constexpr int kLongestAsked = 200;
@@ -220,18 +223,18 @@ double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, in
   return score;
 }
 
-// Puts the start on the free cell whose par is nearest the target.
+// Puts the start on the free cell whose par is nearest the target: every cell's par from one search
+// back from the door; among cells as near, the first from a random place on. A board whose search
+// stops at its limit is left: it is far from a stage a person would enjoy.
 bool ChooseStart(StageDraft& d, const Plan& plan, Dice& dice) {
+  const int offset = dice.Below(kCellCount);
+  const std::optional<std::array<int, kCellCount>> pars = ParFromEachCell(d, kStartStateLimit);
+  if (!pars) return false;
   int bestGap = 1 << 20;
   int best = -1;
-  const int offset = dice.Below(kCellCount);
-  // Sixteen floor cells from a random place on are enough to find a near one, at half the cost of all.
-  for (int k = 0, tried = 0; k < kCellCount && tried < 16; ++k) {
+  for (int k = 0; k < kCellCount; ++k) {
     const int i = (k * 7 + offset) % kCellCount;
-    if (CellAt(d, i) != kFloor) continue;
-    ++tried;
-    d.start = i;
-    const int par = ParOf(d, kDraftStateLimit);
+    const int par = (*pars)[static_cast<std::size_t>(i)];
     if (par < 0) continue;
     const int gap = std::abs(par - plan.target);
     if (gap < bestGap) {
