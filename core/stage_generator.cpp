@@ -200,14 +200,23 @@ bool KindNeeded(const StageDraft& d, unsigned kind, int par, ParMemo& pars) {
 
 // How good a draft is for its plan: near the target par, walls grouped and symmetric, its mechanics
 // there, and once the par is in the band, needed.
-// The score before the needed kinds are asked: the most a par can give a draft.
-double Ceiling(const StageDraft& d, const Plan& plan, int par) {
-  double score = -6.0 * std::abs(par - plan.target);
-  score += 4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board);
+// What the score owes to the draft's walls and pieces alone, worked out once for every par it is
+// weighed with.
+struct Looks {
+  double walls;
+  double kinds;
+};
+Looks LooksOf(const StageDraft& d, const Plan& plan) {
   const unsigned on = MechanicsOn(d.board);
-  score -= 20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics);
-  return score;
+  return {4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board),
+          20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics)};
 }
+
+// The score before the needed kinds are asked: the most a par can give a draft.
+double Ceiling(const Looks& looks, const Plan& plan, int par) {
+  return -6.0 * std::abs(par - plan.target) + looks.walls - looks.kinds;
+}
+double Ceiling(const StageDraft& d, const Plan& plan, int par) { return Ceiling(LooksOf(d, plan), plan, par); }
 
 // A score below `floor` is only said to be below it: the kinds left are not asked.
 double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par, ParMemo& pars,
@@ -398,9 +407,10 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
     if (step == steps / 2 && par < o.minPar - 6) break;
     const StageDraft next = Mutate(d, plan, o, dice);
     // No par beyond `most` could score as well as the draft in hand: the search stops there.
+    const Looks looks = LooksOf(next, plan);
     int most = plan.target;
-    if (Ceiling(next, plan, most) < score) continue;
-    while (most < kLongestAsked && Ceiling(next, plan, most + 1) >= score) ++most;
+    if (Ceiling(looks, plan, most) < score) continue;
+    while (most < kLongestAsked && Ceiling(looks, plan, most + 1) >= score) ++most;
     const int nextPar = pars.Of(next, most < kLongestAsked ? most : 0);
     if (nextPar == ParMemo::kBeyond) continue;
     const double nextScore = Score(next, plan, o, nextPar, pars, score);
