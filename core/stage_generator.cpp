@@ -20,6 +20,9 @@ namespace {
 
 // A search that needs more is not a stage a person would enjoy, and would slow the generator.
 constexpr std::size_t kDraftStateLimit = 60'000;
+// The climb asks for thousands of pars, most of drafts it will not keep: it leaves the boards that take
+// more than half the draft limit, and saves most of its time that way.
+constexpr std::size_t kClimbStateLimit = kDraftStateLimit / 2;
 // The search for every start cell's par holds the states of all starts at once.
 constexpr std::size_t kStartStateLimit = 4 * kDraftStateLimit;
 constexpr int kClimbSteps = 160;
@@ -152,6 +155,8 @@ class ParMemo {
   // What Of says when the par is more than the most asked for, or there is none.
   static constexpr int kBeyond = -2;
 
+  explicit ParMemo(std::size_t stateLimit) : stateLimit_(stateLimit) {}
+
   // The par (-1 for none within the state limit); with `most` above 0, kBeyond instead of any par
   // above it, found without searching further.
   int Of(const StageDraft& d, int most = 0) {
@@ -167,7 +172,7 @@ class ParMemo {
     if (known.par != kBeyond || (most > 0 && most <= known.above)) return known.par;
     // The search is breadth first: a bound changes nothing about a clear found within it, nor about a
     // search that stops at its state limit on the way.
-    const SolveResult r = SolveDraft(d, kDraftStateLimit, most);
+    const SolveResult r = SolveDraft(d, stateLimit_, most);
     if (r.outcome == SolveOutcome::kSolved) known.par = static_cast<int>(r.ops.size());
     else if (r.outcome == SolveOutcome::kNoSolution && !r.complete) known.above = most;
     else known.par = -1;
@@ -179,6 +184,7 @@ class ParMemo {
     int par = kBeyond;
     int above = 0;  // while par is kBeyond: no clear takes this many operations or fewer
   };
+  std::size_t stateLimit_;
   std::unordered_map<std::string, Known> pars_;
 };
 
@@ -228,6 +234,10 @@ double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, in
     for (unsigned kind = 1; kind <= kMarkedEdges && score >= floor; kind <<= 1) {
       if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= 15.0;
     }
+  } else {
+    // Outside the band every kind counts as not needed (and is not asked, saving the searches), so
+    // that coming into the band never scores worse than staying just outside it.
+    score -= 15.0 * std::popcount(plan.mechanics & on);
   }
   return score;
 }
@@ -397,13 +407,14 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
     AddPieces(d, o, mechanics, dice);
     if (ChooseStart(d, plan, dice)) break;
   }
-  ParMemo pars;
+  ParMemo pars(kClimbStateLimit);
   int par = pars.Of(d);
   double score = Score(d, plan, o, par, pars);
   const int steps = kClimbSteps + 6 * std::clamp(o.maxPar - 16, 0, 40);
   for (int step = 0; step < steps && !Cancelled(o); ++step) {
-    // In the band at or past the target is enough; a climb that is nowhere near it by half way is dropped.
-    if (par >= plan.target && par <= o.maxPar && step >= steps / 4) break;
+    // In the band at or past the target, with every kind of the plan needed (the score is all its
+    // ceiling), is enough; a climb that is nowhere near it by half way is dropped.
+    if (par >= plan.target && par <= o.maxPar && step >= steps / 4 && score >= Ceiling(d, plan, par)) break;
     if (step == steps / 2 && par < o.minPar - 6) break;
     const StageDraft next = Mutate(d, plan, o, dice);
     // No par beyond `most` could score as well as the draft in hand: the search stops there.
@@ -422,7 +433,9 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   }
   highest = std::max(highest, par);
   if (par < o.minPar || par > o.maxPar) return std::nullopt;
-  Prune(d, par, pars);
+  // From here on the searches have the draft limit again.
+  ParMemo checked(kDraftStateLimit);
+  Prune(d, par, checked);
   if ((MechanicsOn(d.board) & mechanics) != mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) return std::nullopt;
   for (int round = 0; round < 3; ++round) {
     const Ideas ideas = CountIdeas(d, par, kIdeaCap, kDraftStateLimit);
