@@ -231,8 +231,12 @@ class SolverSearch {
     return result;
   }
 
+  // Small enough to vanish from a search that keeps no arcs.
   void Arc(const From& from, std::uint32_t layout, int cell) {
-    if (arcs_ != nullptr) arcs_->arcs.push_back({from.parent, layout, cell});
+    if (arcs_ != nullptr) [[unlikely]] KeepArc(from.parent, layout, cell);
+  }
+  [[gnu::noinline]] void KeepArc(std::uint32_t from, std::uint32_t layout, int cell) {
+    arcs_->arcs.push_back({from, layout, cell});
   }
 
   std::uint64_t startCells_;
