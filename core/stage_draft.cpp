@@ -68,6 +68,15 @@ int MapEdge(int symmetry, int number) {
   return InnerEdgeNumber({owner, a.x == b.x});
 }
 
+void SetEdgeOrbit(StageDraft& draft, int symmetry, int number, int kind) {
+  EdgeKind(draft.board, InnerEdge(number)) = kind;
+  if (symmetry == 0) return;
+  // A turn's orbit has up to four edges; a mirror's two.
+  for (int e = MapEdge(symmetry, number), n = 1; e != number && n < 4; e = MapEdge(symmetry, e), ++n) {
+    EdgeKind(draft.board, InnerEdge(e)) = kind;
+  }
+}
+
 StageDraft Transformed(const StageDraft& draft, int symmetry) {
   StageDraft out;
   out.mp = draft.mp;

@@ -42,5 +42,8 @@ Edge InnerEdge(int number);
 int InnerEdgeNumber(Edge edge);
 // The inner edge that `edge` becomes under a symmetry.
 int MapEdge(int symmetry, int number);
+// Sets an inner edge and the edges a symmetry's turns or mirror make of it (symmetry 0: the edge alone),
+// so a wall skeleton keeps its look as walls come and go.
+void SetEdgeOrbit(StageDraft& draft, int symmetry, int number, int kind);
 
 }  // namespace suispo

@@ -13,6 +13,7 @@
 #include "core/play_state.h"
 #include "core/shift_jis_text.h"
 #include "core/stage_measure.h"
+#include "core/stage_repair.h"
 
 namespace suispo {
 
@@ -60,18 +61,6 @@ int FreeCell(const StageDraft& d, Dice& dice) {
   }
 }
 
-// The edges that a symmetry's turns or mirror make of one edge (the edge itself included).
-std::vector<int> Orbit(int symmetry, int edge) {
-  std::vector<int> orbit{edge};
-  if (symmetry == 0) return orbit;
-  for (int e = MapEdge(symmetry, edge); e != edge && orbit.size() < 4; e = MapEdge(symmetry, e)) orbit.push_back(e);
-  return orbit;
-}
-
-void SetOrbit(StageDraft& d, int symmetry, int edge, int kind) {
-  for (int e : Orbit(symmetry, edge)) EdgeKind(d.board, InnerEdge(e)) = kind;
-}
-
 // The inner edges that meet a corner of the grid (corners 1-5 on each axis are inside).
 std::vector<int> EdgesAtCorner(int cx, int cy) {
   std::vector<int> edges;
@@ -94,7 +83,7 @@ void AddWallGroup(StageDraft& d, int symmetry, int length, Dice& dice) {
     const std::vector<int> edges = EdgesAtCorner(cx, cy);
     if (edges.empty()) return;
     const int e = edges[static_cast<std::size_t>(dice.Below(static_cast<int>(edges.size())))];
-    SetOrbit(d, symmetry, e, kSolidWall);
+    SetEdgeOrbit(d, symmetry, e, kSolidWall);
     // Walk to the edge's other corner.
     const Edge edge = InnerEdge(e);
     const int ax = edge.south ? edge.owner.x : edge.owner.x + 1, ay = edge.south ? edge.owner.y + 1 : edge.owner.y;
@@ -283,7 +272,7 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
       const int kind = EdgeKind(d.board, InnerEdge(e));
       if (kind == kMarkedEdge) break;
       // A new wall touches one already there more often than not, so groups grow.
-      SetOrbit(d, plan.symmetry, e, kind == kSolidWall ? kNoWall : kSolidWall);
+      SetEdgeOrbit(d, plan.symmetry, e, kind == kSolidWall ? kNoWall : kSolidWall);
       break;
     }
     case 3: {  // turn an arrow, or move a marked edge
@@ -332,46 +321,6 @@ void Prune(StageDraft& d, int par, ParMemo& pars) {
     if (pars.Of(fewer, par) != par) break;
     d = fewer;
   }
-}
-
-// Where two optimal ideas part, a wall across the second one's slide; kept when it leaves one idea
-// fewer and the par as it is.
-bool Repair(StageDraft& d, int par, const Ideas& ideas, const Plan& plan) {
-  if (ideas.first.size() < 2) return false;
-  for (int side = 0; side < 2; ++side) {
-    const std::vector<SolverOp>& mine = ideas.first[static_cast<std::size_t>(side)];
-    const std::vector<SolverOp>& other = ideas.first[static_cast<std::size_t>(1 - side)];
-    PlayState s;
-    rules::StartStage(d.Line(), s);
-    for (std::size_t i = 0; i < mine.size(); ++i) {
-      const bool parted = i >= other.size() || !(mine[i] == other[i]);
-      if (parted && !mine[i].wall) {
-        const SlidePath path = TraceSlide(s.board, s.Position(), mine[i].direction);
-        Cell at = s.Position();
-        for (int k = 0; k < path.stepCount; ++k) {
-          const SlideStep& step = path.steps[static_cast<std::size_t>(k)];
-          const int direction = k == 0 ? mine[i].direction : path.steps[static_cast<std::size_t>(k - 1)].direction;
-          const std::optional<Edge> edge = EdgeBeside(at, direction);
-          at = step.cell;
-          if (!edge || EdgeKind(s.board, *edge) != kNoWall) continue;
-          for (int symmetric = 1; symmetric >= 0; --symmetric) {
-            StageDraft tried = d;
-            SetOrbit(tried, symmetric ? plan.symmetry : 0, InnerEdgeNumber(*edge), kSolidWall);
-            if (ParOf(tried, kDraftStateLimit) != par) continue;
-            const Ideas now = CountIdeas(tried, par, kIdeaCap, kDraftStateLimit);
-            if (now.count >= 1 && now.count < static_cast<int>(std::max<std::size_t>(ideas.first.size(), 2))) {
-              d = tried;
-              return true;
-            }
-          }
-        }
-        break;
-      }
-      if (mine[i].wall) rules::PlaceWall(s, mine[i].direction);
-      else rules::Slide(s, mine[i].direction);
-    }
-  }
-  return false;
 }
 
 bool HasArrowLoop(const Board& board) {
@@ -440,7 +389,9 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   for (int round = 0; round < 3; ++round) {
     const Ideas ideas = CountIdeas(d, par, kIdeaCap, kDraftStateLimit);
     if (ideas.count == 1) break;
-    if (ideas.count < 1 || !Repair(d, par, ideas, plan)) return std::nullopt;
+    if (ideas.count < 1 || !RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, kDraftStateLimit)) {
+      return std::nullopt;
+    }
   }
   // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
   if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit)) return std::nullopt;

@@ -1,111 +1,125 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
-# Picks a chapter of ten stages from generated candidates (scripts/make_collection.sh): the easiest
-# first, the hardest last, the rest spread over the par range, symmetric-looking walls preferred; and
-# names each stage from what it is made of (its walls' symmetry, its pieces, its keys, its wall points).
-# Usage: scripts/pick_collection.py TOOL CHAPTER-NUMBER OUT.ssp CANDIDATES.ssp... [--skip N,N]
+# Builds the installed collection from the generated candidates (scripts/make_collection.sh): the ten
+# stages of each chapter, picked by eye from the candidates' renders with their solutions drawn over
+# them, in order of rising par, each named for its idea. Checks that every picked stage passes the
+# gates and that the par rises, and stops at the first that does not.
+# Usage: scripts/pick_collection.py TOOL CANDIDATES-DIR [OUT-DIR]
 import json
 import subprocess
 import sys
 
-KANJI = "〇一二三四五六七八九十"
-LOOKS = {1: "風車", 2: "背中合わせ", 3: "風車", 4: "左右の鏡", 5: "上下の鏡", 6: "斜めの鏡", 7: "斜めの鏡", 0: "ばらばら"}
-PIECES = {"3": ("落とし穴", "つ"), "4": ("矢印", "本"), "8": ("ワープ", "色")}
+# chapter file: (candidate file, line in it, name)
+PICKS = {
+    "1-walls.ssp": [
+        ("chapter1-1.ssp", 1, "行って戻って"),
+        ("chapter1-1.ssp", 3, "右の小部屋ふたつ"),
+        ("chapter1-1.ssp", 4, "帰り道に一枚"),
+        ("chapter1-2.ssp", 1, "壁で作る足場"),
+        ("chapter1-2.ssp", 2, "斜めの部屋めぐり"),
+        ("chapter1-2.ssp", 4, "鍵の隣に壁を"),
+        ("chapter1-2.ssp", 5, "扉の手前で止まる"),
+        ("chapter1-3.ssp", 2, "二度の足止め"),
+        ("chapter1-3.ssp", 3, "小さな囲い"),
+        ("chapter1-3.ssp", 5, "左右に一枚ずつ"),
+    ],
+    "2-holes.ssp": [
+        ("chapter2-1.ssp", 1, "穴に背を向けて"),
+        ("chapter2-1.ssp", 2, "近道は落とし穴"),
+        ("chapter2-1.ssp", 4, "壁で受け止める"),
+        ("chapter2-1.ssp", 5, "落ちないように"),
+        ("chapter2-2.ssp", 2, "上の通路は穴"),
+        ("chapter2-2.ssp", 4, "穴のふちの鍵"),
+        ("chapter2-3.ssp", 1, "穴ふたつの迷い道"),
+        ("chapter2-3.ssp", 2, "右へは行けない"),
+        ("chapter2-3.ssp", 4, "はじめの一歩に注意"),
+        ("chapter2-3.ssp", 5, "穴を囲む通路"),
+    ],
+    "3-arrows.ssp": [
+        ("chapter3-1.ssp", 1, "矢印で左へ"),
+        ("chapter3-1.ssp", 2, "矢印で止まる"),
+        ("chapter3-1.ssp", 3, "曲がり角の矢印"),
+        ("chapter3-2.ssp", 1, "上と下の矢印"),
+        ("chapter3-2.ssp", 2, "隅の矢印で上へ"),
+        ("chapter3-2.ssp", 3, "矢印の近道"),
+        ("chapter3-2.ssp", 5, "真ん中の矢印"),
+        ("chapter3-3.ssp", 3, "矢印の横に壁"),
+        ("chapter3-3.ssp", 4, "三枚の壁と矢印"),
+        ("chapter3-3.ssp", 5, "二周目で鍵へ"),
+    ],
+    "4-warps.ssp": [
+        ("chapter4-1.ssp", 1, "ワープで扉の上へ"),
+        ("chapter4-1.ssp", 3, "ワープで往復"),
+        ("chapter4-1.ssp", 5, "三度のワープ"),
+        ("chapter4-2.ssp", 1, "二度目のワープ"),
+        ("chapter4-2.ssp", 3, "ワープを行き来"),
+        ("chapter4-2.ssp", 4, "一度きりのワープ"),
+        ("chapter4-3.ssp", 1, "ワープの近道"),
+        ("chapter4-3.ssp", 4, "行って戻るワープ"),
+        ("chapter4-4.ssp", 1, "はじめにワープ"),
+        ("chapter4-4.ssp", 3, "三周するワープ"),
+    ],
+    "5-marked.ssp": [
+        ("chapter5-1.ssp", 1, "壁の置けない辺"),
+        ("chapter5-1.ssp", 2, "通り抜ける市松"),
+        ("chapter5-2.ssp", 1, "市松の向こうの鍵"),
+        ("chapter5-2.ssp", 2, "一枚で三つの鍵"),
+        ("chapter5-2.ssp", 4, "二度目は手前で"),
+        ("chapter5-3.ssp", 1, "右端の二枚"),
+        ("chapter5-3.ssp", 4, "三度の出直し"),
+        ("chapter5-3.ssp", 5, "少しずつ手前へ"),
+        ("chapter5-4.ssp", 1, "市松の迷路"),
+        ("chapter5-4.ssp", 3, "市松の大回り"),
+    ],
+    "6-all.ssp": [
+        ("chapter6-1.ssp", 1, "穴が近道をふさぐ"),
+        ("chapter6-1.ssp", 2, "矢印からワープへ"),
+        ("chapter6-2.ssp", 1, "市松越しのワープ"),
+        ("chapter6-2.ssp", 2, "穴の隣のワープ"),
+        ("chapter6-2.ssp", 4, "矢印を二度"),
+        ("chapter6-3.ssp", 1, "はしごの壁"),
+        ("chapter6-3.ssp", 3, "三つの仕掛け"),
+        ("chapter6-4.ssp", 2, "同じワープを二度"),
+        ("chapter6-5.ssp", 1, "縦の道を四往復"),
+        ("chapter6-5.ssp", 2, "三周目の扉"),
+    ],
+}
 
 
-def walls_of(line):
-    east, south = set(), set()
-    for k in range(36):
-        x, y, code = k % 6, k // 6, line[36 + k]
-        e, s = {"1": (1, 0), "2": (0, 1), "3": (1, 1), "7": (1, 0), "8": (0, 1)}.get(code, (0, 0))
-        if e and x < 5:
-            east.add((x, y))
-        if s and y < 5:
-            south.add((x, y))
-    return east, south
+def lines_of(path):
+    with open(path, "rb") as f:
+        return [line for line in f.read().split(b"\r\n") if line]
 
 
-def mapped(sym, x, y):
-    n = 5
-    return [(x, y), (n - y, x), (n - x, n - y), (y, n - x), (n - x, y), (x, n - y), (y, x), (n - y, n - x)][sym]
-
-
-def best_symmetry(line):
-    east, south = walls_of(line)
-    edges = [((x, y), (x + 1, y)) for x, y in east] + [((x, y), (x, y + 1)) for x, y in south]
-    if not edges:
-        return 0
-    keyed = {frozenset(e) for e in edges}
-    scores = []
-    for sym in range(1, 8):
-        kept = sum(frozenset((mapped(sym, *a), mapped(sym, *b))) in keyed for a, b in edges)
-        scores.append((kept, -sym))
-    kept, sym = max(scores)
-    return -sym if kept / len(edges) >= 0.7 else 0
-
-
-def name_of(line, mp):
-    # Short enough for the name plate above the board: the walls' look, the pieces, keys and wall points.
-    cells = line[:36]
-    pieces = []
-    if "3" in cells:
-        pieces.append("穴")
-    if any(c in "4567" for c in cells):
-        pieces.append("矢印")
-    colours = len({c for c in cells if c in "89AB"})
-    if colours:
-        pieces.append("ワープ" if colours == 1 else f"ワープ{KANJI[colours]}色")
-    if any(c in "45678" for c in line[36:72]):
-        pieces.append("市松")
-    name = LOOKS[best_symmetry(line)] + "の" + ("と".join(pieces) if pieces else "壁")
-    name += f"、鍵{KANJI[cells.count('1')]}つ"
-    return name + (f"・壁{KANJI[mp]}枚" if mp else "")
+def check(tool, path):
+    run = subprocess.run([tool, "check", "--json", path], capture_output=True, text=True, check=True)
+    return [json.loads(line) for line in run.stdout.splitlines()]
 
 
 def main():
-    args = sys.argv[1:]
-    skip = set()
-    if "--skip" in args:
-        at = args.index("--skip")
-        skip = {int(n) for n in args[at + 1].split(",")}
-        args = args[:at] + args[at + 2:]
-    tool, chapter, out, files = args[0], args[1], args[2], args[3:]
-    lines = []
-    for path in files:
-        with open(path, "rb") as f:
-            lines += [l for l in f.read().split(b"\r\n") if l]
-    pool = []
-    for number, raw in enumerate(lines, 1):
-        if number in skip:
-            continue
-        one = f"/tmp/suispo-pick-{chapter}.ssp"
-        with open(one, "wb") as f:
-            f.write(raw + b"\r\n")
-        run = subprocess.run([tool, "check", "--json", one], capture_output=True, text=True)
-        s = json.loads(run.stdout.splitlines()[0])
-        gates = s["gates"]
-        if all(gates[g] for g in ("G1", "G2", "G3", "G4groups", "G6")) and (gates["G5"] or chapter == "6"):
-            pool.append((s["par"], not gates["G4symmetric"], number, raw, s))
-    pool.sort(key=lambda p: (p[0], p[1]))
-    # Symmetric-looking walls while ten are left, then ten spread evenly over the par range.
-    looking = [p for p in pool if not p[1]]
-    if len(looking) >= 10:
-        pool = looking
-    chosen = [pool[round(i * (len(pool) - 1) / 9)] for i in range(10)]
-    names, out_lines = set(), []
-    for par, _, number, raw, s in chosen:
-        line = raw[:75].decode("ascii")
-        name = name_of(line, int(line[72:74]))
-        for n in range(2, 10):
-            if name not in names:
-                break
-            name = name.split("・その")[0] + f"・その{KANJI[n]}"
-        names.add(name)
-        out_lines.append(line.encode("ascii") + name.encode("cp932"))
-        print(f"candidate {number}: par {par}, {name}")
-    with open(out, "wb") as f:
-        f.write(b"".join(l + b"\r\n" for l in out_lines))
+    if len(sys.argv) not in (3, 4):
+        sys.exit("usage: pick_collection.py TOOL CANDIDATES-DIR [OUT-DIR]")
+    tool, candidates = sys.argv[1], sys.argv[2]
+    out_dir = sys.argv[3] if len(sys.argv) == 4 else "stages"
+    for chapter, picks in PICKS.items():
+        # Cells, walls, "C", wall points and flag (75 characters), then the name; not cleared.
+        out = [lines_of(f"{candidates}/{file}")[number - 1][:74] + b"0" + name.encode("cp932")
+               for file, number, name in picks]
+        path = f"{out_dir}/{chapter}"
+        with open(path, "wb") as f:
+            f.write(b"".join(line + b"\r\n" for line in out))
+        pars = []
+        for stage in check(tool, path):
+            gates = stage["gates"]
+            needed = ("G1", "G2", "G3", "G4groups", "G6") + (() if chapter.startswith("6-") else ("G5",))
+            failed = [g for g in needed if not gates[g]]
+            if failed:
+                sys.exit(f"{chapter} stage {stage['stage']} fails {', '.join(failed)}")
+            pars.append(stage["par"])
+        if pars != sorted(pars) or pars[0] > 10:
+            sys.exit(f"{chapter}: pars {pars} do not open at 10 or less and rise")
+        print(f"{chapter}: pars {' '.join(map(str, pars))}")
 
 
 main()

@@ -7,6 +7,7 @@
 
 #include "core/stage_generator.h"
 #include "core/stage_measure.h"
+#include "core/stage_repair.h"
 #include "tests/support/stage_builder.h"
 
 namespace suispo {
@@ -32,6 +33,14 @@ const StageDraft kCorners = Draft(R"(
     | .   .   .   .   .   K |
     +---+---+---+---+---+---+)");
 
+// East then south, or south then east: two ideas.
+StageDraft TwoWays() {
+  StageDraft d = Draft(test::kEmptyBoard);
+  d.board.cells[CellIndex(5, 5)] = kDoor;
+  return d;
+}
+const StageDraft kTwoWays = TwoWays();
+
 TEST(StageDraft, TurnsAndMirrorsKeepTheStageUpToItsLook) {
   StageDraft turned = kCorners;
   for (int i = 0; i < 4; ++i) turned = Transformed(turned, 1);
@@ -54,22 +63,7 @@ TEST(StageMeasures, WallsAreReadAsGroupsOfTouchingEdgesAndTheirSymmetry) {
 }
 
 TEST(StageMeasures, OptimalSolutionsCountAsOneIdeaOnlyWhenTheirMovesAndWallsAgree) {
-  // East then south, or south then east: two ideas.
-  const StageDraft twoWays = Draft(R"(
-    +---+---+---+---+---+---+
-    |[.]  .   .   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   .   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   .   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   .   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   .   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   .   .   .   D |
-    +---+---+---+---+---+---+)");
-  EXPECT_EQ(CountIdeas(twoWays, 2, kIdeaCap, kMeasureStateLimit).count, 2);
+  EXPECT_EQ(CountIdeas(kTwoWays, 2, kIdeaCap, kMeasureStateLimit).count, 2);
   // Wall points that the one way down does not need make no second idea.
   const StageDraft walls = Draft(R"(
     +---+---+---+---+---+---+
@@ -128,6 +122,30 @@ TEST(StageMeasures, OneWallPointMoreThatShortensTheClearFailsTheWallPointGate) {
   m = Measure(draft);
   EXPECT_EQ(m.par, 5);
   EXPECT_TRUE(m.wallPointsExact);
+}
+
+TEST(StageRepair, WhereTwoIdeasPartAPieceOfTheStagesMechanicOrElseAWallTakesOneAway) {
+  const Ideas two = CountIdeas(kTwoWays, 2, kIdeaCap, kMeasureStateLimit);
+  StageDraft holed = kTwoWays;
+  ASSERT_TRUE(RepairIdeas(holed, 2, two, kHoles, 0, kMeasureStateLimit));
+  EXPECT_EQ(MechanicsOn(holed.board), kHoles);
+  int edges = 0;
+  WallGroupMean(holed.board, &edges);
+  EXPECT_EQ(edges, 0);
+  StageDraft walled = kTwoWays;
+  ASSERT_TRUE(RepairIdeas(walled, 2, two, 0, 0, kMeasureStateLimit));
+  EXPECT_EQ(MechanicsOn(walled.board), 0u);
+  WallGroupMean(walled.board, &edges);
+  EXPECT_EQ(edges, 1);
+  for (const StageDraft& repaired : {holed, walled}) {
+    EXPECT_EQ(ParOf(repaired, kMeasureStateLimit), 2);
+    EXPECT_EQ(CountIdeas(repaired, 2, kIdeaCap, kMeasureStateLimit).count, 1);
+  }
+  // The diagonal mirror of a wall that cuts one way cuts the other too: the wall alone is kept.
+  StageDraft mirrored = kTwoWays;
+  ASSERT_TRUE(RepairIdeas(mirrored, 2, two, 0, 6, kMeasureStateLimit));
+  WallGroupMean(mirrored.board, &edges);
+  EXPECT_EQ(edges, 1);
 }
 
 TEST(GenerateStages, ThePresetsStagesPassTheGatesAndTheSameSeedGivesTheSameStages) {
