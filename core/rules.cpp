@@ -26,6 +26,13 @@ bool StepBlocked(const Board& board, Cell at, int direction) {
 
 SlidePath TraceSlide(const Board& board, Cell from, int direction) {
   SlidePath path;
+  TraceSlide(board, from, direction, path);
+  return path;
+}
+
+void TraceSlide(const Board& board, Cell from, int direction, SlidePath& path) {
+  path.stepCount = 0;
+  path.loopStopped = false;
   // A closed loop of arrows would never end: the pairs (cell, direction) met after each step.
   std::array<std::array<bool, 4>, kCellCount> reached{};
   Cell at = from;
@@ -43,7 +50,6 @@ SlidePath TraceSlide(const Board& board, Cell from, int direction) {
   }
   path.rest = at;
   path.facing = direction;
-  return path;
 }
 
 Landing LandingAt(const Board& board, Cell at, int keysLeft) {

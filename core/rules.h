@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <new>
 #include <optional>
 
 #include "core/board.h"
@@ -30,9 +32,23 @@ struct SlideStep {
 // A slide meets each pair (cell, direction) at most once; the step that repeats one is the last.
 inline constexpr int kMaxSlideSteps = kCellCount * 4 + 1;
 
+// Room for the steps of one slide. Only the first stepCount are ever written or read, and slides are
+// traced very often (the solver asks for thousands a second), so the room is not cleared first.
+class SlideSteps {
+ public:
+  SlideStep& operator[](std::size_t i) { return begin()[i]; }
+  const SlideStep& operator[](std::size_t i) const { return begin()[i]; }
+  SlideStep* begin() { return std::launder(reinterpret_cast<SlideStep*>(room_)); }
+  const SlideStep* begin() const { return std::launder(reinterpret_cast<const SlideStep*>(room_)); }
+
+ private:
+  // Bytes make the steps as they are written (SlideStep is plain data).
+  alignas(SlideStep) std::byte room_[sizeof(SlideStep) * kMaxSlideSteps];
+};
+
 // The whole of one slide, in fixed storage.
 struct SlidePath {
-  std::array<SlideStep, kMaxSlideSteps> steps{};
+  SlideSteps steps;
   int stepCount = 0;
   Cell rest;                 // where the character stops
   int facing = kNorth;       // the direction it faces there (the last arrow's, or the move's)
@@ -42,6 +58,8 @@ struct SlidePath {
 // The slide from cell `from` in `direction`: solid walls, the edge and holes stop it, arrows turn it,
 // and a slide that comes to the same cell going the same way a second time stops there.
 SlidePath TraceSlide(const Board& board, Cell from, int direction);
+// The same into a path held elsewhere (a move's answer), its steps not copied.
+void TraceSlide(const Board& board, Cell from, int direction, SlidePath& path);
 
 // What coming to rest on `at` does, with `keysLeft` keys still on the board; a lone warp pad does nothing.
 Landing LandingAt(const Board& board, Cell at, int keysLeft);

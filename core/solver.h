@@ -4,6 +4,7 @@
 // that the rules layer reaches (position, keys still on the board, walls built so far).
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <optional>
@@ -67,5 +68,13 @@ SolveResult Solve(const PlayState& start, const SolveOptions& options = {});
 // On a worker thread, search a copy of the state (PlayState is plain data): the game's changes as
 // the player goes on.
 std::optional<SolverOp> NextStep(const PlayState& at, const SolveOptions& options = {});
+
+// The par from each cell as the start, by CellIndex: the fewest operations that clear the stage with
+// the character started there (Solve's answer), -1 where none or where the cell holds anything but
+// floor. The states a play reaches do not depend on where it began (a move into a hole is never
+// stored), so one search from every floor cell at once finds them all, and one breadth-first search
+// back from the clears gives each its distance. None when the first search stops at `stateLimit`.
+std::optional<std::array<int, kCellCount>> ClearDistances(const PlayState& start,
+                                                          std::size_t stateLimit = kDefaultStateLimit);
 
 }  // namespace suispo

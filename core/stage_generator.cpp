@@ -4,6 +4,7 @@
 #include "core/stage_generator.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <random>
 #include <set>
@@ -20,6 +21,11 @@ namespace {
 
 // A search that needs more is not a stage a person would enjoy, and would slow the generator.
 constexpr std::size_t kDraftStateLimit = 60'000;
+// The climb asks for thousands of pars, most of drafts it will not keep: it leaves the boards that take
+// more than half the draft limit, and saves most of its time that way.
+constexpr std::size_t kClimbStateLimit = kDraftStateLimit / 2;
+// The search for every start cell's par holds the states of all starts at once.
+constexpr std::size_t kStartStateLimit = 4 * kDraftStateLimit;
 constexpr int kClimbSteps = 160;
 // Past this many operations a climb's search is not bounded by the score it has to beat.
 constexpr int kLongestAsked = 200;
@@ -138,6 +144,8 @@ class ParMemo {
   // What Of says when the par is more than the most asked for, or there is none.
   static constexpr int kBeyond = -2;
 
+  explicit ParMemo(std::size_t stateLimit) : stateLimit_(stateLimit) {}
+
   // The par (-1 for none within the state limit); with `most` above 0, kBeyond instead of any par
   // above it, found without searching further.
   int Of(const StageDraft& d, int most = 0) {
@@ -153,7 +161,7 @@ class ParMemo {
     if (known.par != kBeyond || (most > 0 && most <= known.above)) return known.par;
     // The search is breadth first: a bound changes nothing about a clear found within it, nor about a
     // search that stops at its state limit on the way.
-    const SolveResult r = SolveDraft(d, kDraftStateLimit, most);
+    const SolveResult r = SolveDraft(d, stateLimit_, most);
     if (r.outcome == SolveOutcome::kSolved) known.par = static_cast<int>(r.ops.size());
     else if (r.outcome == SolveOutcome::kNoSolution && !r.complete) known.above = most;
     else known.par = -1;
@@ -165,6 +173,7 @@ class ParMemo {
     int par = kBeyond;
     int above = 0;  // while par is kBeyond: no clear takes this many operations or fewer
   };
+  std::size_t stateLimit_;
   std::unordered_map<std::string, Known> pars_;
 };
 
@@ -186,14 +195,23 @@ bool KindNeeded(const StageDraft& d, unsigned kind, int par, ParMemo& pars) {
 
 // How good a draft is for its plan: near the target par, walls grouped and symmetric, its mechanics
 // there, and once the par is in the band, needed.
-// The score before the needed kinds are asked: the most a par can give a draft.
-double Ceiling(const StageDraft& d, const Plan& plan, int par) {
-  double score = -6.0 * std::abs(par - plan.target);
-  score += 4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board);
+// What the score owes to the draft's walls and pieces alone, worked out once for every par it is
+// weighed with.
+struct Looks {
+  double walls;
+  double kinds;
+};
+Looks LooksOf(const StageDraft& d, const Plan& plan) {
   const unsigned on = MechanicsOn(d.board);
-  score -= 20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics);
-  return score;
+  return {4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board),
+          20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics)};
 }
+
+// The score before the needed kinds are asked: the most a par can give a draft.
+double Ceiling(const Looks& looks, const Plan& plan, int par) {
+  return -6.0 * std::abs(par - plan.target) + looks.walls - looks.kinds;
+}
+double Ceiling(const StageDraft& d, const Plan& plan, int par) { return Ceiling(LooksOf(d, plan), plan, par); }
 
 // A score below `floor` is only said to be below it: the kinds left are not asked.
 double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par, ParMemo& pars,
@@ -205,22 +223,26 @@ double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, in
     for (unsigned kind = 1; kind <= kMarkedEdges && score >= floor; kind <<= 1) {
       if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= 15.0;
     }
+  } else {
+    // Outside the band every kind counts as not needed (and is not asked, saving the searches), so
+    // that coming into the band never scores worse than staying just outside it.
+    score -= 15.0 * std::popcount(plan.mechanics & on);
   }
   return score;
 }
 
-// Puts the start on the free cell whose par is nearest the target.
+// Puts the start on the free cell whose par is nearest the target: every cell's par from one search
+// back from the door; among cells as near, the first from a random place on. A board whose search
+// stops at its limit is left: it is far from a stage a person would enjoy.
 bool ChooseStart(StageDraft& d, const Plan& plan, Dice& dice) {
+  const int offset = dice.Below(kCellCount);
+  const std::optional<std::array<int, kCellCount>> pars = ParFromEachCell(d, kStartStateLimit);
+  if (!pars) return false;
   int bestGap = 1 << 20;
   int best = -1;
-  const int offset = dice.Below(kCellCount);
-  // Sixteen floor cells from a random place on are enough to find a near one, at half the cost of all.
-  for (int k = 0, tried = 0; k < kCellCount && tried < 16; ++k) {
+  for (int k = 0; k < kCellCount; ++k) {
     const int i = (k * 7 + offset) % kCellCount;
-    if (CellAt(d, i) != kFloor) continue;
-    ++tried;
-    d.start = i;
-    const int par = ParOf(d, kDraftStateLimit);
+    const int par = (*pars)[static_cast<std::size_t>(i)];
     if (par < 0) continue;
     const int gap = std::abs(par - plan.target);
     if (gap < bestGap) {
@@ -334,19 +356,21 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
     AddPieces(d, o, mechanics, dice);
     if (ChooseStart(d, plan, dice)) break;
   }
-  ParMemo pars;
+  ParMemo pars(kClimbStateLimit);
   int par = pars.Of(d);
   double score = Score(d, plan, o, par, pars);
   const int steps = kClimbSteps + 6 * std::clamp(o.maxPar - 16, 0, 40);
   for (int step = 0; step < steps && !Cancelled(o); ++step) {
-    // In the band at or past the target is enough; a climb that is nowhere near it by half way is dropped.
-    if (par >= plan.target && par <= o.maxPar && step >= steps / 4) break;
+    // In the band at or past the target, with every kind of the plan needed (the score is all its
+    // ceiling), is enough; a climb that is nowhere near it by half way is dropped.
+    if (par >= plan.target && par <= o.maxPar && step >= steps / 4 && score >= Ceiling(d, plan, par)) break;
     if (step == steps / 2 && par < o.minPar - 6) break;
     const StageDraft next = Mutate(d, plan, o, dice);
     // No par beyond `most` could score as well as the draft in hand: the search stops there.
+    const Looks looks = LooksOf(next, plan);
     int most = plan.target;
-    if (Ceiling(next, plan, most) < score) continue;
-    while (most < kLongestAsked && Ceiling(next, plan, most + 1) >= score) ++most;
+    if (Ceiling(looks, plan, most) < score) continue;
+    while (most < kLongestAsked && Ceiling(looks, plan, most + 1) >= score) ++most;
     const int nextPar = pars.Of(next, most < kLongestAsked ? most : 0);
     if (nextPar == ParMemo::kBeyond) continue;
     const double nextScore = Score(next, plan, o, nextPar, pars, score);
@@ -358,7 +382,9 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   }
   highest = std::max(highest, par);
   if (par < o.minPar || par > o.maxPar) return std::nullopt;
-  Prune(d, par, pars);
+  // From here on the searches have the draft limit again.
+  ParMemo checked(kDraftStateLimit);
+  Prune(d, par, checked);
   if ((MechanicsOn(d.board) & mechanics) != mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) return std::nullopt;
   for (int round = 0; round < 3; ++round) {
     const Ideas ideas = CountIdeas(d, par, kIdeaCap, kDraftStateLimit);

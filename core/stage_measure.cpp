@@ -151,6 +151,10 @@ SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit, int maxO
 
 int ParOf(const StageDraft& draft, std::size_t stateLimit) { return Par(StartOf(draft), stateLimit); }
 
+std::optional<std::array<int, kCellCount>> ParFromEachCell(const StageDraft& draft, std::size_t stateLimit) {
+  return ClearDistances(StartOf(draft), stateLimit);
+}
+
 Ideas CountIdeas(const StageDraft& draft, int par, int cap, std::size_t stateLimit) {
   Ideas ideas;
   if (par <= 0) return ideas;

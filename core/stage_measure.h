@@ -4,7 +4,9 @@
 // of its mechanics the solution needs, which pieces do nothing, and how its walls are laid out.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,8 @@ std::string MechanicNames(unsigned mechanics);
 // The par of a draft; -1 when it cannot be cleared or the search stops at `stateLimit`.
 int ParOf(const StageDraft& draft, std::size_t stateLimit);
 SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit, int maxOps = 0);
+// The par from each floor cell as the start (ClearDistances); none when its search stops at `stateLimit`.
+std::optional<std::array<int, kCellCount>> ParFromEachCell(const StageDraft& draft, std::size_t stateLimit);
 
 // The optimal solutions of a draft grouped by idea: two solutions are one idea when they make the same
 // moves and end with the same walls (the order of the walls between two moves does not matter).

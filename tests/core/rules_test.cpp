@@ -107,6 +107,12 @@ TEST(TraceSlide, AClosedLoopOfArrowsStopsAtTheFirstRepeatedCellAndDirection) {
   EXPECT_EQ(path.stepCount, 5);  // (1,1) (2,1) (2,2) (1,2) and (1,1) again going east
   EXPECT_EQ(path.rest, (Cell{1, 1}));
   EXPECT_EQ(path.facing, kEast);
+  // Traced again into the same path (as a move's answer is), a short slide keeps nothing of the loop.
+  SlidePath reused = path;
+  TraceSlide(s.board, {0, 1}, kNorth, reused);
+  EXPECT_FALSE(reused.loopStopped);
+  EXPECT_EQ(Steps(reused), (std::vector<SlideStep>{{{0, 0}, kNorth}}));
+  EXPECT_EQ(reused.rest, (Cell{0, 0}));
 }
 
 TEST(LandingAt, OnlyTheRestingCellCountsAndTheDoorWaitsForTheLastKey) {

@@ -4,6 +4,8 @@
 // solution, the state limit, and a start after some operations.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/solver.h"
 #include "core/stage_play.h"
 #include "tests/core/stage_fixture.h"
@@ -225,6 +227,80 @@ TEST(Solver, ABoundedSearchLooksOnlyForClearsThatShort) {
   EXPECT_EQ(six.reason, "no clear in 6 operations or fewer");
   EXPECT_LT(six.states, SolveLine(BuiltinStages()[0]).states);
   EXPECT_EQ(Tokens(SolveLine(BuiltinStages()[0], {.maxOps = 7})), "+E N E S W N W");
+}
+
+// Solve's par with the character started on each cell of the line's board (-1 for none, and for any
+// cell that holds more than floor, where no play starts).
+std::array<int, kCellCount> ParFromEachCell(const StageLine& line) {
+  PlayState start;
+  rules::StartStage(line, start);
+  std::array<int, kCellCount> pars;
+  for (int i = 0; i < kCellCount; ++i) {
+    start.playerX = i / kBoardSize;
+    start.playerY = i % kBoardSize;
+    const SolveResult r = Solve(start);
+    const bool floor = start.board.cells[static_cast<std::size_t>(i)] == kFloor;
+    pars[static_cast<std::size_t>(i)] = floor && r.outcome == SolveOutcome::kSolved ? static_cast<int>(r.ops.size()) : -1;
+  }
+  return pars;
+}
+
+TEST(Solver, TheDistancesToTheClearAreTheParFromEachStartCell) {
+  const StageLine holesAndKeys = StageOf(R"(
+    +---+---+---+---+---+---+
+    | D   .   . | . | .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   . | .   K |
+    +   +   +   +---+   +   +
+    | .   .   .   .   .   . |
+    +---+   +   +   +---+   +
+    | .   . | .   . | .   . |
+    +---+---+   +---+   +   +
+    | .  [.]  K | .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   O   .   . |
+    +---+---+---+---+---+---+)", "01");
+  const StageLine padsAndWalls = StageOf(R"(
+    +---+---+---+---+---+---+
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   r   .   .   .  [.]|
+    +   +   +   +   +   +   +
+    | .   K | . | . | .   . |
+    +---+---+---+---+---+---+
+    | . | .   .   .   r | . |
+    +   +   +   +   +   +   +
+    | .   . | .   . | .   . |
+    +   +   +   +   +   +   +
+    | D   .   .   .   K   . |
+    +---+---+---+---+---+---+)", "01");
+  const StageLine arrowsAndMarks = StageOf(R"(
+    +---+---+---+---+---+---+
+    | .   .   r   .   .   . |
+    +   +   +   +   +   +   +
+    | .   v   .   . : .   K |
+    +   +   +   +   +   +   +
+    |[.]  .   .   <   .   . |
+    +   +   +...+   +   +   +
+    | .   .   .   . | r   . |
+    +   +   +   +   +   +   +
+    | K   .   >   .   .   . |
+    +   +   +   +   +---+   +
+    | .   .   .   .   .   D |
+    +---+---+---+---+---+---+)", "01");
+  for (const StageLine& line : {holesAndKeys, padsAndWalls, arrowsAndMarks}) {
+    PlayState start;
+    rules::StartStage(line, start);
+    const std::optional<std::array<int, kCellCount>> distances = ClearDistances(start);
+    ASSERT_TRUE(distances.has_value());
+    const std::array<int, kCellCount> pars = ParFromEachCell(line);
+    EXPECT_EQ(*distances, pars) << line;
+    // Cells with no clear, and at least two different pars: each answer is its own start's.
+    EXPECT_GE(std::set<int>(pars.begin(), pars.end()).size(), 3u) << line;
+  }
+  PlayState start;
+  rules::StartStage(holesAndKeys, start);
+  EXPECT_FALSE(ClearDistances(start, 100).has_value()) << "stopped at its state limit";
 }
 
 TEST(Solver, StartsFromTheStateAfterSomeOperations) {
