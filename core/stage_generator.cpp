@@ -211,13 +211,12 @@ Looks LooksOf(const StageDraft& d, const Plan& plan) {
 double Ceiling(const Looks& looks, const Plan& plan, int par) {
   return -6.0 * std::abs(par - plan.target) + looks.walls - looks.kinds;
 }
-double Ceiling(const StageDraft& d, const Plan& plan, int par) { return Ceiling(LooksOf(d, plan), plan, par); }
 
 // A score below `floor` is only said to be below it: the kinds left are not asked.
-double Score(const StageDraft& d, const Plan& plan, const GenerateOptions& o, int par, ParMemo& pars,
-             double floor = -1e300) {
+double Score(const StageDraft& d, const Looks& looks, const Plan& plan, const GenerateOptions& o, int par,
+             ParMemo& pars, double floor = -1e300) {
   if (par < 0) return -1e9;
-  double score = Ceiling(d, plan, par);
+  double score = Ceiling(looks, plan, par);
   const unsigned on = MechanicsOn(d.board);
   if (par >= o.minPar && par <= o.maxPar) {
     for (unsigned kind = 1; kind <= kMarkedEdges && score >= floor; kind <<= 1) {
@@ -358,24 +357,26 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   }
   ParMemo pars(kClimbStateLimit);
   int par = pars.Of(d);
-  double score = Score(d, plan, o, par, pars);
+  Looks looks = LooksOf(d, plan);
+  double score = Score(d, looks, plan, o, par, pars);
   const int steps = kClimbSteps + 6 * std::clamp(o.maxPar - 16, 0, 40);
   for (int step = 0; step < steps && !Cancelled(o); ++step) {
     // In the band at or past the target, with every kind of the plan needed (the score is all its
     // ceiling), is enough; a climb that is nowhere near it by half way is dropped.
-    if (par >= plan.target && par <= o.maxPar && step >= steps / 4 && score >= Ceiling(d, plan, par)) break;
+    if (par >= plan.target && par <= o.maxPar && step >= steps / 4 && score >= Ceiling(looks, plan, par)) break;
     if (step == steps / 2 && par < o.minPar - 6) break;
     const StageDraft next = Mutate(d, plan, o, dice);
     // No par beyond `most` could score as well as the draft in hand: the search stops there.
-    const Looks looks = LooksOf(next, plan);
+    const Looks nextLooks = LooksOf(next, plan);
     int most = plan.target;
-    if (Ceiling(looks, plan, most) < score) continue;
-    while (most < kLongestAsked && Ceiling(looks, plan, most + 1) >= score) ++most;
+    if (Ceiling(nextLooks, plan, most) < score) continue;
+    while (most < kLongestAsked && Ceiling(nextLooks, plan, most + 1) >= score) ++most;
     const int nextPar = pars.Of(next, most < kLongestAsked ? most : 0);
     if (nextPar == ParMemo::kBeyond) continue;
-    const double nextScore = Score(next, plan, o, nextPar, pars, score);
+    const double nextScore = Score(next, nextLooks, plan, o, nextPar, pars, score);
     if (nextScore >= score) {
       d = next;
+      looks = nextLooks;
       par = nextPar;
       score = nextScore;
     }
