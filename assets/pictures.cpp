@@ -6,7 +6,7 @@
 #include <QImageReader>
 #include <string>
 
-#include "core/game_error.h"
+#include "core/text/game_error.h"
 
 namespace suispo::assets {
 

@@ -4,7 +4,7 @@
 // 10 s, 達人 under 30 s), with the candidates tried per stage.
 #include <benchmark/benchmark.h>
 
-#include "core/stage_generator.h"
+#include "core/design/generator.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // the start, in wall-clock time; every stage's must be known within 100 ms.
 #include <benchmark/benchmark.h>
 
-#include "core/builtin_stages.h"
-#include "core/solver.h"
-#include "core/stage_play.h"
+#include "core/rules/builtin_stages.h"
+#include "core/solver/solver.h"
+#include "core/rules/stage_play.h"
 
 namespace {
 

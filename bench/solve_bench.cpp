@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "core/builtin_stages.h"
-#include "core/solver.h"
-#include "core/stage_play.h"
+#include "core/rules/builtin_stages.h"
+#include "core/solver/solver.h"
+#include "core/rules/stage_play.h"
 
 namespace {
 

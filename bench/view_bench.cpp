@@ -14,9 +14,9 @@
 
 #include "assets/atlas_map.h"
 #include "assets/pictures.h"
-#include "core/board_build.h"
-#include "core/builtin_stages.h"
-#include "core/play_state.h"
+#include "core/game/board_build.h"
+#include "core/rules/builtin_stages.h"
+#include "core/rules/play_state.h"
 #include "view/board_geometry.h"
 #include "view/board_view.h"
 #include "view/unwatched_surface.h"

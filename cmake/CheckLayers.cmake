@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
-# Fails when an include runs against the layers core -> assets -> view -> app, tools, bench, or is not
-# rooted at the top folder (the tests too). Run as: cmake -DSOURCE_DIR=<top folder> -P CheckLayers.cmake
+# Fails when an include runs against the layers core -> assets -> view -> app, tools, bench, or against
+# core's floors (text -> rules -> files -> game -> solver -> design), when a source file lies loose at
+# core's top, or when an include is not rooted at the top folder (the tests too). Run as: cmake -DSOURCE_DIR=<top folder> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.20)
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")
@@ -18,8 +19,21 @@ set(allowed_bench core assets view bench suispo)
 # The tests may use every layer, but they too include by rooted paths.
 set(allowed_tests core assets view app tools bench tests suispo)
 set(project_roots core assets view app tools bench tests suispo)
+# core's floors, lowest first: a file of one floor includes only its own floor and those before it.
+set(core_floors text rules files game solver design)
 
 set(faults "")
+# Every source of core sits in one of its floors.
+file(GLOB loose RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/core/*.h" "${SOURCE_DIR}/core/*.cpp")
+foreach(source IN LISTS loose)
+  list(APPEND faults "${source}: lies loose at core's top (put it in one of ${core_floors})")
+endforeach()
+file(GLOB floors RELATIVE "${SOURCE_DIR}/core" LIST_DIRECTORIES true "${SOURCE_DIR}/core/*")
+foreach(floor IN LISTS floors)
+  if(IS_DIRECTORY "${SOURCE_DIR}/core/${floor}" AND NOT floor IN_LIST core_floors)
+    list(APPEND faults "core/${floor}: is not one of core's floors (${core_floors})")
+  endif()
+endforeach()
 foreach(layer core assets view app tools bench tests)
   file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
   foreach(source IN LISTS sources)
@@ -32,6 +46,18 @@ foreach(layer core assets view app tools bench tests)
           list(APPEND faults "${source}: \"${included}\" is not rooted (write \"<folder>/...\" from the top)")
         elseif(NOT root IN_LIST allowed_${layer})
           list(APPEND faults "${source}: \"${included}\" points back from ${layer} to ${root}")
+        elseif(layer STREQUAL "core" AND root STREQUAL "core")
+          string(REGEX MATCH "^core/([^/]+)/" from "${source}")
+          set(from "${CMAKE_MATCH_1}")
+          string(REGEX MATCH "^core/([^/]+)/" to "${included}")
+          set(to "${CMAKE_MATCH_1}")
+          list(FIND core_floors "${from}" from_floor)
+          list(FIND core_floors "${to}" to_floor)
+          if(to_floor LESS 0)
+            list(APPEND faults "${source}: \"${included}\" is not in one of core's floors (${core_floors})")
+          elseif(from_floor GREATER_EQUAL 0 AND to_floor GREATER from_floor)
+            list(APPEND faults "${source}: \"${included}\" points up from core/${from} to core/${to}")
+          endif()
         endif()
       elseif(layer STREQUAL "core" AND line MATCHES "^#include <Q")
         list(APPEND faults "${source}: ${line}: the rules use no Qt")

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/play_state.h"
+#include "core/rules/play_state.h"
 
 namespace suispo::tool {
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <iostream>
 
-#include "core/display_text.h"
-#include "core/stage_measure.h"
-#include "core/stage_file.h"
+#include "core/text/display_text.h"
+#include "core/design/measure.h"
+#include "core/files/stage_file.h"
 #include "tools/commands.h"
 #include "tools/stage_file_reading.h"
 #include "tools/shown_text.h"

@@ -3,9 +3,9 @@
 // suispo-stage generate: writes a stage file of new stages, easiest first.
 #include <iostream>
 
-#include "core/stage_file.h"
-#include "core/stage_generator.h"
-#include "core/stage_measure.h"
+#include "core/files/stage_file.h"
+#include "core/design/generator.h"
+#include "core/design/measure.h"
 #include "tools/commands.h"
 #include "tools/output_file.h"
 #include "tools/replay.h"

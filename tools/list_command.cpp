@@ -3,10 +3,10 @@
 // suispo-stage list FILE: each stage's number, cleared mark and name, in UTF-8.
 #include <iostream>
 
-#include "core/display_text.h"
-#include "core/game_error.h"
-#include "core/stage_file.h"
-#include "core/stage_line.h"
+#include "core/text/display_text.h"
+#include "core/text/game_error.h"
+#include "core/files/stage_file.h"
+#include "core/rules/stage_line.h"
 #include "tools/commands.h"
 #include "tools/stage_file_reading.h"
 #include "tools/shown_text.h"

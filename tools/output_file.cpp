@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <stdexcept>
 
-#include "core/file_replacement.h"
+#include "core/files/file_replacement.h"
 
 namespace suispo::tool {
 

@@ -3,9 +3,9 @@
 // suispo-stage play: replays operations on a stage and reports each step, as JSON lines or for a person.
 #include <iostream>
 
-#include "core/display_text.h"
-#include "core/game_error.h"
-#include "core/stage_file.h"
+#include "core/text/display_text.h"
+#include "core/text/game_error.h"
+#include "core/files/stage_file.h"
 #include "tools/board_text_picture.h"
 #include "tools/commands.h"
 #include "tools/replay.h"

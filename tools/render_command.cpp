@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "core/game_window.h"
-#include "core/stage_file.h"
+#include "core/game/game_window.h"
+#include "core/files/stage_file.h"
 #include "tools/commands.h"
 #include "tools/output_file.h"
 #include "tools/replay.h"

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
-#include "core/stage_play.h"
+#include "core/game/game.h"
+#include "core/rules/stage_play.h"
 
 namespace suispo::tool {
 

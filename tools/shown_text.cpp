@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "core/display_text.h"
+#include "core/text/display_text.h"
 
 namespace suispo::tool {
 namespace {

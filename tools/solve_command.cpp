@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <iostream>
 
-#include "core/display_text.h"
-#include "core/solver.h"
-#include "core/stage_file.h"
+#include "core/text/display_text.h"
+#include "core/solver/solver.h"
+#include "core/files/stage_file.h"
 #include "tools/commands.h"
 #include "tools/shown_text.h"
 #include "tools/replay.h"

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/display_text.h"
-#include "core/game_error.h"
-#include "core/play_state.h"
+#include "core/text/display_text.h"
+#include "core/text/game_error.h"
+#include "core/rules/play_state.h"
 
 namespace suispo::tool {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/solver.h"
-#include "core/stage_line.h"
+#include "core/solver/solver.h"
+#include "core/rules/stage_line.h"
 
 namespace suispo::tool {
 

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "core/stage_file.h"
+#include "core/files/stage_file.h"
 
 namespace suispo::tool {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/stage_line.h"
+#include "core/rules/stage_line.h"
 
 namespace suispo::tool {
 

@@ -3,7 +3,7 @@
 // The moving pictures: the slide step, the warp's sink and rise, the victory and the fall with banners.
 #include <array>
 
-#include "core/board.h"
+#include "core/rules/board.h"
 #include "view/board_geometry.h"
 #include "view/board_view.h"
 #include "view/raster_copy.h"

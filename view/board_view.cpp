@@ -4,7 +4,7 @@
 #include "view/board_view.h"
 
 #include "assets/pictures.h"
-#include "core/board.h"
+#include "core/rules/board.h"
 #include "view/board_geometry.h"
 #include "view/raster_copy.h"
 

@@ -8,7 +8,7 @@
 #include <QRect>
 
 #include "assets/atlas_map.h"
-#include "core/board_painter.h"
+#include "core/game/board_painter.h"
 #include "view/frame_clock.h"
 #include "view/surface_sink.h"
 

@@ -6,7 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "core/display_text.h"
+#include "core/text/display_text.h"
 #include "view/board_view.h"
 #include "view/font_faces.h"
 #include "view/raster_copy.h"

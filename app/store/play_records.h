@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "core/stage_line.h"
+#include "core/rules/stage_line.h"
 
 namespace suispo {
 

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "app/store/profile_text.h"
-#include "core/file_replacement.h"
-#include "core/regular_file.h"
+#include "core/files/file_replacement.h"
+#include "core/files/regular_file.h"
 
 namespace suispo {
 namespace {

@@ -8,9 +8,9 @@
 #include <filesystem>
 
 #include "app/store/file_paths.h"
-#include "core/file_replacement.h"
-#include "core/game_error.h"
-#include "core/stage_file.h"
+#include "core/files/file_replacement.h"
+#include "core/text/game_error.h"
+#include "core/files/stage_file.h"
 
 namespace suispo {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/store/local_time.h"
-#include "core/stage_generator.h"
+#include "core/design/generator.h"
 
 namespace suispo {
 

@@ -16,11 +16,11 @@
 #include "app/store/file_paths.h"
 #include "app/store/profile_file.h"
 #include "app/store/stage_file_name.h"
-#include "core/file_replacement.h"
-#include "core/builtin_stages.h"
-#include "core/display_text.h"
-#include "core/game_error.h"
-#include "core/stage_file.h"
+#include "core/files/file_replacement.h"
+#include "core/rules/builtin_stages.h"
+#include "core/text/display_text.h"
+#include "core/text/game_error.h"
+#include "core/files/stage_file.h"
 
 namespace suispo {
 namespace {

@@ -11,9 +11,9 @@
 #include "app/store/local_time.h"
 #include "app/store/play_records.h"
 #include "app/store/program_places.h"
-#include "core/file_replacement.h"
-#include "core/stage_file.h"
-#include "core/stage_line.h"
+#include "core/files/file_replacement.h"
+#include "core/files/stage_file.h"
+#include "core/rules/stage_line.h"
 
 namespace suispo {
 

@@ -11,7 +11,7 @@
 #include <QCoreApplication>
 #include <QThreadPool>
 
-#include "core/solver.h"
+#include "core/solver/solver.h"
 
 namespace suispo {
 

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "core/stage_generator.h"
+#include "core/design/generator.h"
 
 class QWidget;
 

@@ -18,8 +18,8 @@
 #include "app/window/desktop_opener.h"
 #include "app/window/dialogs.h"
 #include "app/window/ui_fonts.h"
-#include "core/game.h"
-#include "core/game_window.h"
+#include "core/game/game.h"
+#include "core/game/game_window.h"
 #include "view/board_view.h"
 
 class QAbstractButton;

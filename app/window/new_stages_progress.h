@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/store/local_time.h"
-#include "core/stage_generator.h"
+#include "core/design/generator.h"
 
 class QWidget;
 

@@ -6,7 +6,7 @@
 
 #include "assets/pictures.h"
 #include "assets/play_screen_layout.h"
-#include "core/game_error.h"
+#include "core/text/game_error.h"
 #include "tests/assets/pixel_checks.h"
 
 namespace suispo {

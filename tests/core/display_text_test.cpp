@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // Stage names made readable: code page 932 decoded, UTF-8 kept, bad bytes replaced, nothing thrown.
-#include "core/display_text.h"
+#include "core/text/display_text.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "core/game_error.h"
+#include "core/text/game_error.h"
 #include "tests/core/stage_fixture.h"
 
 namespace suispo::test {

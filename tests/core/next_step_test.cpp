@@ -6,9 +6,9 @@
 #include <atomic>
 #include <thread>
 
-#include "core/builtin_stages.h"
-#include "core/solver.h"
-#include "core/stage_play.h"
+#include "core/rules/builtin_stages.h"
+#include "core/solver/solver.h"
+#include "core/rules/stage_play.h"
 
 namespace suispo::test {
 namespace {

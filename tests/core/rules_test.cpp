@@ -3,8 +3,8 @@
 // The rules asked without a painter: slide paths, where they rest, landings, warp partners, wall edges.
 #include <gtest/gtest.h>
 
-#include "core/play_state.h"
-#include "core/stage_play.h"
+#include "core/rules/play_state.h"
+#include "core/rules/stage_play.h"
 #include "tests/core/stage_fixture.h"
 
 namespace suispo::test {

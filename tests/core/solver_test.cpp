@@ -6,8 +6,8 @@
 
 #include <set>
 
-#include "core/solver.h"
-#include "core/stage_play.h"
+#include "core/solver/solver.h"
+#include "core/rules/stage_play.h"
 #include "tests/core/stage_fixture.h"
 
 namespace suispo::test {

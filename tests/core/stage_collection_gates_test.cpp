@@ -5,8 +5,8 @@
 
 #include <set>
 
-#include "core/stage_file.h"
-#include "core/stage_measure.h"
+#include "core/files/stage_file.h"
+#include "core/design/measure.h"
 
 namespace suispo {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <atomic>
 
-#include "core/stage_generator.h"
-#include "core/stage_measure.h"
-#include "core/stage_repair.h"
+#include "core/design/generator.h"
+#include "core/design/measure.h"
+#include "core/design/repair.h"
 #include "tests/support/stage_builder.h"
 
 namespace suispo {

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "core/game_error.h"
-#include "core/stage_file.h"
+#include "core/text/game_error.h"
+#include "core/files/stage_file.h"
 
 namespace suispo {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/builtin_stages.h"
-#include "core/game.h"
+#include "core/rules/builtin_stages.h"
+#include "core/game/game.h"
 #include "tests/support/recording_painter.h"
 #include "tests/support/stage_builder.h"
 

@@ -5,10 +5,10 @@
 
 #include <cctype>
 
-#include "core/builtin_stages.h"
-#include "core/game_error.h"
-#include "core/stage_line.h"
-#include "core/stage_play.h"
+#include "core/rules/builtin_stages.h"
+#include "core/text/game_error.h"
+#include "core/rules/stage_line.h"
+#include "core/rules/stage_play.h"
 
 namespace suispo {
 namespace {

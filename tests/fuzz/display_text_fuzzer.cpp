@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/display_text.h"
+#include "core/text/display_text.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {

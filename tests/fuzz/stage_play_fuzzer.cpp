@@ -15,9 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/game_error.h"
-#include "core/stage_file.h"
-#include "core/stage_play.h"
+#include "core/text/game_error.h"
+#include "core/files/stage_file.h"
+#include "core/rules/stage_play.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace suispo {

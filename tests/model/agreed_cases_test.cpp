@@ -3,7 +3,7 @@
 // Hand-made stages whose outcome follows from the rules alone: model and game must both reach it.
 #include <gtest/gtest.h>
 
-#include "core/game_error.h"
+#include "core/text/game_error.h"
 #include "tests/model/json_fields.h"
 #include "tests/model/play_both.h"
 #include "tests/support/stage_builder.h"

@@ -3,7 +3,7 @@
 // The real game behind a plain interface: start a stage, run a token, read the tool's JSON.
 #include "tests/model/game_run.h"
 
-#include "core/game_error.h"
+#include "core/text/game_error.h"
 
 namespace suispo::model {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
+#include "core/game/game.h"
 #include "tests/support/recording_painter.h"
 #include "tools/replay.h"
 

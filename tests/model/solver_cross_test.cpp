@@ -6,9 +6,9 @@
 #include <deque>
 #include <map>
 
-#include "core/game_error.h"
-#include "core/solver.h"
-#include "core/stage_play.h"
+#include "core/text/game_error.h"
+#include "core/solver/solver.h"
+#include "core/rules/stage_play.h"
 #include "tests/model/random_stage.h"
 
 namespace suispo::model {

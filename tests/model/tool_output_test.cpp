@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/display_text.h"
+#include "core/text/display_text.h"
 #include "tests/model/random_stage.h"
 #include "tests/model/rule_model.h"
 

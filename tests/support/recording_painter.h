@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/board_painter.h"
-#include "core/game_error.h"
-#include "core/game_window.h"
+#include "core/game/board_painter.h"
+#include "core/text/game_error.h"
+#include "core/game/game_window.h"
 
 namespace suispo::test {
 

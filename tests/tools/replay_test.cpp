@@ -3,7 +3,7 @@
 // The stage tool's replay: tokens, the operations they press, and the state reported after each.
 #include <gtest/gtest.h>
 
-#include "core/builtin_stages.h"
+#include "core/rules/builtin_stages.h"
 #include "tools/replay.h"
 
 namespace suispo::tool {

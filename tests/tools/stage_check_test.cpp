@@ -3,8 +3,8 @@
 // The stage check, one stage for each problem.
 #include <gtest/gtest.h>
 
-#include "core/builtin_stages.h"
-#include "core/display_text.h"
+#include "core/rules/builtin_stages.h"
+#include "core/text/display_text.h"
 #include "tools/stage_check.h"
 
 namespace suispo::tool {

@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "core/builtin_stages.h"
+#include "core/rules/builtin_stages.h"
 #include "tests/app/store/temp_folder.h"
 
 namespace suispo {

@@ -3,8 +3,8 @@
 // The stage name on its plate: where it starts, its shadow, its font, and what it may not touch.
 #include <QFontMetrics>
 
-#include "core/builtin_stages.h"
-#include "core/stage_line.h"
+#include "core/rules/builtin_stages.h"
+#include "core/rules/stage_line.h"
 #include "tests/view/view_fixture.h"
 #include "view/name_plate.h"
 

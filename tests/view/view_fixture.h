@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "core/game.h"
+#include "core/game/game.h"
 #include "tests/support/recording_painter.h"
 #include "tests/support/stage_builder.h"
 #include "tests/view/recording_surface.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // Replacing a file whole: the new bytes arrive, or the old file stays exactly as it was.
-#include "core/file_replacement.h"
+#include "core/files/file_replacement.h"
 
 #include <gtest/gtest.h>
 #include <fcntl.h>

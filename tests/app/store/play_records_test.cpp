@@ -5,9 +5,9 @@
 
 #include "app/store/play_records.h"
 #include "app/store/stage_store.h"
-#include "core/builtin_stages.h"
-#include "core/game_error.h"
-#include "core/stage_line.h"
+#include "core/rules/builtin_stages.h"
+#include "core/text/game_error.h"
+#include "core/rules/stage_line.h"
 #include "tests/app/store/temp_folder.h"
 
 namespace suispo::test {

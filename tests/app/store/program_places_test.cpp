@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "app/store/program_places.h"
-#include "core/builtin_stages.h"
-#include "core/stage_file.h"
+#include "core/rules/builtin_stages.h"
+#include "core/files/stage_file.h"
 #include "suispo/build_info.h"
 #include "tests/app/store/store_fixture.h"
 

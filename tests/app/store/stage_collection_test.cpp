@@ -6,8 +6,8 @@
 #include <atomic>
 
 #include "app/store/stage_collection.h"
-#include "core/stage_file.h"
-#include "core/stage_line.h"
+#include "core/files/stage_file.h"
+#include "core/rules/stage_line.h"
 #include "tests/app/store/temp_folder.h"
 
 namespace suispo {

@@ -9,9 +9,9 @@
 #include <sys/stat.h>
 #include <sys/time.h>
 
-#include "core/builtin_stages.h"
-#include "core/game_error.h"
-#include "core/stage_line.h"
+#include "core/rules/builtin_stages.h"
+#include "core/text/game_error.h"
+#include "core/rules/stage_line.h"
 #include "tests/app/store/store_fixture.h"
 
 namespace suispo {

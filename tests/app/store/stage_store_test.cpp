@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-#include "core/builtin_stages.h"
-#include "core/game_error.h"
-#include "core/stage_file.h"
+#include "core/rules/builtin_stages.h"
+#include "core/text/game_error.h"
+#include "core/files/stage_file.h"
 #include "app/store/file_paths.h"
 #include "tests/app/store/store_fixture.h"
 

@@ -3,8 +3,8 @@
 // The end of a clear and the close: the stage file and the settings as they reach the disk.
 #include <QAction>
 
-#include "core/builtin_stages.h"
-#include "core/stage_file.h"
+#include "core/rules/builtin_stages.h"
+#include "core/files/stage_file.h"
 #include "tests/app/window/window_fixture.h"
 
 namespace suispo::test {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/window/error_report.h"
-#include "core/game_error.h"
+#include "core/text/game_error.h"
 #include "tests/app/window/fake_dialogs.h"
 
 namespace suispo::test {

@@ -4,7 +4,7 @@
 // the names a screen reader reads.
 #include <QAccessible>
 
-#include "core/builtin_stages.h"
+#include "core/rules/builtin_stages.h"
 
 #include "tests/app/window/window_fixture.h"
 

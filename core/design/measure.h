@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// What makes a stage worth playing, measured: its par, how many different optimal ideas clear it, which
+// of its mechanics the solution needs, which pieces do nothing, and how its walls are laid out.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/solver/solver.h"
+#include "core/design/draft.h"
+
+namespace suispo {
+
+// The kinds of piece besides keys, door and walls, as bits.
+enum Mechanic : unsigned { kHoles = 1, kArrows = 2, kWarps = 4, kMarkedEdges = 8 };
+inline constexpr unsigned kAllMechanics = 15;
+// "holes", "arrows", "warps", "marked" for the bits set, joined by ",".
+std::string MechanicNames(unsigned mechanics);
+
+// The par of a draft; -1 when it cannot be cleared or the search stops at `stateLimit`.
+int ParOf(const StageDraft& draft, std::size_t stateLimit);
+SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit, int maxOps = 0);
+// The par from each floor cell as the start (ClearDistances); none when its search stops at `stateLimit`.
+std::optional<std::array<int, kCellCount>> ParFromEachCell(const StageDraft& draft, std::size_t stateLimit);
+
+// The optimal solutions of a draft grouped by idea: two solutions are one idea when they make the same
+// moves and end with the same walls (the order of the walls between two moves does not matter).
+struct Ideas {
+  int count = 0;                             // capped; -1 when not decided within the state limit
+  std::vector<std::vector<SolverOp>> first;  // one solution of each idea found, at most two
+};
+Ideas CountIdeas(const StageDraft& draft, int par, int cap, std::size_t stateLimit);
+
+struct StageMeasures {
+  int par = -1;
+  int ideas = 0;              // capped at kIdeaCap; -1 when not decided
+  unsigned present = 0;       // the mechanics on the board
+  unsigned needed = 0;        // those whose removal (all of a kind) changes the par
+  bool wallPointsNeeded = true;  // with one wall point fewer the par changes (true without wall points)
+  bool wallPointsExact = true;   // no more wall points than the solution builds, and one more does not shorten it
+  int trapHoles = 0;          // holes that a move from a resting cell of the solution falls into
+  std::vector<std::string> inert;  // pieces whose single removal leaves the par as it is
+  int wallEdges = 0;
+  double wallGroupMean = 0;   // solid inner edges per group of edges that touch
+  double symmetry = 1;        // the best share of solid inner edges that a turn or mirror keeps
+  int kinds = 0;              // mechanics present, counted
+  int warpColours = 0;
+};
+inline constexpr int kIdeaCap = 4;
+inline constexpr std::size_t kMeasureStateLimit = 400'000;
+
+// The solver searches up to stateLimit states; the idea search at most kMeasureStateLimit.
+StageMeasures Measure(const StageDraft& draft, std::size_t stateLimit = kMeasureStateLimit);
+
+// Whether a draft of this par passes every gate (one idea asked), cheap checks first and none after
+// the first that fails: GatesOf(Measure(draft)).All() at a fraction of the cost.
+bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit = kMeasureStateLimit);
+
+// The gates a stage passes, one flag each; G1 asks one idea, G7 (no two alike) is a collection's.
+struct StageGates {
+  bool oneIdea = false;        // G1
+  bool fewIdeas = false;       // G1's hard limit: at most three
+  bool mechanicsNeeded = false;  // G2
+  bool noInertPiece = false;   // G3
+  bool wallsGrouped = false;   // G4: mean group of two edges or more (or no walls)
+  bool symmetricLook = false;  // G4
+  bool fewKinds = false;       // G5
+  bool wallPointsExact = false;  // G6
+  bool All(bool strictIdea = true) const {
+    return (strictIdea ? oneIdea : fewIdeas) && mechanicsNeeded && noInertPiece && wallsGrouped && fewKinds &&
+           wallPointsExact;
+  }
+};
+inline constexpr double kSymmetricLook = 0.7;
+// freeKinds lifts G5's limits (the last chapter's stages may hold every kind).
+StageGates GatesOf(const StageMeasures& m, bool freeKinds = false);
+
+// Wall layout alone, cheap enough to score every draft.
+double WallGroupMean(const Board& board, int* edges = nullptr);
+double WallSymmetry(const Board& board);
+unsigned MechanicsOn(const Board& board);
+
+}  // namespace suispo

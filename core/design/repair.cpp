@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The changes a repair tries at the parting operation, cheapest to the look of the stage first.
+#include "core/design/repair.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/rules/play_state.h"
+
+namespace suispo {
+
+namespace {
+
+// The changes that could take away an idea at its operation `op`, played from `s`.
+std::vector<StageDraft> Changes(const StageDraft& d, const PlayState& s, const SolverOp& op, unsigned mechanics,
+                                int symmetry) {
+  std::vector<StageDraft> changes;
+  const Cell from = s.Position();
+  if (op.wall) {
+    const std::optional<Edge> edge = EdgeBeside(from, op.direction);
+    if ((mechanics & kMarkedEdges) && edge && EdgeKind(d.board, *edge) == kNoWall) {
+      changes.push_back(d);
+      EdgeKind(changes.back().board, *edge) = kMarkedEdge;
+    }
+    return changes;
+  }
+  const SlidePath path = TraceSlide(s.board, from, op.direction);
+  if (mechanics & kHoles) {
+    for (int k = 0; k < path.stepCount; ++k) {
+      const int i = CellIndex(path.steps[static_cast<std::size_t>(k)].cell.x, path.steps[static_cast<std::size_t>(k)].cell.y);
+      if (d.board.cells[static_cast<std::size_t>(i)] != kFloor || i == d.start) continue;
+      changes.push_back(d);
+      changes.back().board.cells[static_cast<std::size_t>(i)] = kHole;
+    }
+  }
+  // The open edges the slide crosses, each with its images first.
+  Cell at = from;
+  for (int k = 0; k < path.stepCount; ++k) {
+    const int direction = k == 0 ? op.direction : path.steps[static_cast<std::size_t>(k - 1)].direction;
+    const std::optional<Edge> edge = EdgeBeside(at, direction);
+    at = path.steps[static_cast<std::size_t>(k)].cell;
+    if (!edge || EdgeKind(s.board, *edge) != kNoWall) continue;
+    for (int mirrored = 1; mirrored >= 0; --mirrored) {
+      changes.push_back(d);
+      SetEdgeOrbit(changes.back(), mirrored ? symmetry : 0, InnerEdgeNumber(*edge), kSolidWall);
+    }
+  }
+  return changes;
+}
+
+}  // namespace
+
+bool RepairIdeas(StageDraft& d, int par, const Ideas& ideas, unsigned mechanics, int symmetry,
+                 std::size_t stateLimit) {
+  if (ideas.first.size() < 2) return false;
+  const int before = std::max(ideas.count, 2);
+  for (std::size_t side = 0; side < 2; ++side) {
+    const std::vector<SolverOp>& mine = ideas.first[side];
+    const std::vector<SolverOp>& other = ideas.first[1 - side];
+    PlayState s;
+    rules::StartStage(d.Line(), s);
+    std::size_t i = 0;
+    while (i < mine.size() && i < other.size() && mine[i] == other[i]) {
+      if (mine[i].wall) rules::PlaceWall(s, mine[i].direction);
+      else rules::Slide(s, mine[i].direction);
+      ++i;
+    }
+    // From the parting on: each wall the idea builds, up to and with its first slide.
+    for (; i < mine.size(); ++i) {
+      for (const StageDraft& tried : Changes(d, s, mine[i], mechanics, symmetry)) {
+        if (ParOf(tried, stateLimit) != par) continue;
+        const Ideas now = CountIdeas(tried, par, kIdeaCap, stateLimit);
+        if (now.count >= 1 && now.count < before) {
+          d = tried;
+          return true;
+        }
+      }
+      if (!mine[i].wall) break;
+      rules::PlaceWall(s, mine[i].direction);
+    }
+  }
+  return false;
+}
+
+}  // namespace suispo

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// Mending a draft that two optimal ideas clear: a change where they part that takes one of them away.
+#pragma once
+
+#include <cstddef>
+
+#include "core/design/draft.h"
+#include "core/design/measure.h"
+
+namespace suispo {
+
+// Where the two ideas of `ideas` part, tries, on each idea's parting operation in turn: with marked
+// edges among `mechanics`, a marked edge where the idea builds a wall (no wall can stand there then);
+// with holes, a hole on a cell the idea's slide passes; then a wall across the slide, with its images
+// under `symmetry` first. Keeps the first change that leaves the par as it is and fewer ideas, at
+// least one; false when none does.
+bool RepairIdeas(StageDraft& draft, int par, const Ideas& ideas, unsigned mechanics, int symmetry,
+                 std::size_t stateLimit);
+
+}  // namespace suispo

@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The game's operations: the play changes the state, then its answer is drawn step by step.
+#include "core/game/game.h"
+
+#include <exception>
+
+#include "core/game/board_build.h"
+
+namespace suispo {
+
+namespace {
+
+// Whatever happens inside a move, the game buttons work again afterwards.
+class InputReadyAgain {
+ public:
+  explicit InputReadyAgain(int& inputReady) : inputReady_(inputReady) { inputReady_ = 0; }
+  ~InputReadyAgain() { inputReady_ = 1; }
+  InputReadyAgain(const InputReadyAgain&) = delete;
+  InputReadyAgain& operator=(const InputReadyAgain&) = delete;
+
+ private:
+  int& inputReady_;
+};
+
+}  // namespace
+
+Game::Game(const std::vector<StageLine>& dataList, BoardPainter& painter, GameWindow& window)
+    : dataList_(dataList), painter_(painter), window_(window) {}
+
+void Game::LoadBoard(std::string_view text) {
+  rules::LoadBoard(text, *this);
+  BuildBoard(board, painter_);
+}
+
+void Game::StartStage() {
+  // Restarts go back to where this stage's play began; another stage begins a new play.
+  if (stageIndex != playedStage_) {
+    NewPlay();
+    playedStage_ = stageIndex;
+  }
+  window_.SetUndoEnabled(false);
+  const StageLine& line = dataList_.at(static_cast<std::size_t>(stageIndex));
+  try {
+    StagePlay::StartStage(line);
+  } catch (...) {
+    // A failed start shows the board it loaded before the wall points failed.
+    BuildBoard(board, painter_);
+    throw;
+  }
+  ShowStart();
+}
+
+void Game::ShowStart() {
+  BuildBoard(board, painter_);
+  window_.ShowMp(mp);
+  window_.ShowMoveCount(moveCount);
+  painter_.DrawCharacter(playerX, playerY, facing);
+  painter_.PresentBoard();
+  painter_.DrawStageName(StageName(line()));
+}
+
+void Game::ChooseStage(int index) {
+  playedStage_ = -1;
+  stageIndex = index;
+  StartStage();
+}
+
+void Game::ShowTurn(Cell at, int direction) {
+  painter_.RestoreCell(at.x, at.y);
+  painter_.DrawCharacter(at.x, at.y, direction);
+  painter_.PresentBoard();
+}
+
+void Game::ShowFirstSnapshot(bool first) {
+  if (first) window_.SetUndoEnabled(true);
+}
+
+// dx and dy are the step of direction, as the move buttons give them; the rules follow direction.
+Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direction) {
+  if (inputReady != 1) return Landing::kNone;
+  InputReadyAgain ready(inputReady);
+  const Cell from = Position();
+  const bool first = undo.undoCount < 1;
+  const MoveResult move = StagePlay::Slide(direction);
+  ShowFirstSnapshot(first);
+  window_.ShowMoveCount(moveCount);
+  ShowTurn(from, direction);
+
+  Cell at = from;
+  int heading = direction;
+  for (int i = 0; i < move.path.stepCount; ++i) {
+    const SlideStep& step = move.path.steps[static_cast<std::size_t>(i)];
+    painter_.AnimateStep(at.x, at.y, kStepX[heading], kStepY[heading], heading);
+    at = step.cell;
+    heading = step.direction;
+  }
+  switch (move.landing) {
+    case Landing::kKey: CollectKey(); break;
+    case Landing::kCleared: StageCleared(); break;
+    case Landing::kMissed: StageMissed(move.path.rest); break;
+    case Landing::kWarp: Warp(move.warpedFrom); break;
+    case Landing::kNone: break;
+  }
+  return move.landing;
+}
+
+void Game::CollectKey() {
+  painter_.EraseCell(playerX, playerY);
+  painter_.RestoreCell(playerX, playerY);
+  painter_.DrawCharacter(playerX, playerY, facing);
+  painter_.PresentBoard();
+}
+
+void Game::StageCleared() {
+  const std::string verdict = window_.RecordClear(stageIndex, moveCount, hinted);
+  painter_.AnimateClear(playerX, playerY, verdict);
+  // A clear that could not be saved still ends: the player is told, and the game goes on.
+  std::exception_ptr saveError;
+  try {
+    window_.MarkStageCleared(stageIndex);
+  } catch (...) {
+    saveError = std::current_exception();
+  }
+  window_.HidePlayScreen();
+  if (stageIndex < static_cast<int>(dataList_.size()) - 1) ++stageIndex;
+  window_.ShowStageSelect();
+  if (saveError) std::rethrow_exception(saveError);
+}
+
+// The play has already started again: the fall is shown at the hole, then the new start.
+void Game::StageMissed(Cell hole) {
+  painter_.AnimateMiss(hole.x, hole.y);
+  window_.SetUndoEnabled(false);
+  ShowStart();
+}
+
+void Game::Warp(Cell pad) {
+  painter_.AnimateSink(pad.x, pad.y);
+  painter_.AnimateRise(playerX, playerY, facing);
+}
+
+bool Game::PlaceWall(int direction) {
+  if (inputReady != 1) return false;
+  const Cell at = Position();
+  const bool first = undo.undoCount < 1;
+  const bool hadPoints = mp > 0;
+  const bool placed = StagePlay::PlaceWall(direction);
+  ShowFirstSnapshot(first);
+  ShowTurn(at, direction);
+  if (!hadPoints) return false;
+  if (placed) {
+    const Edge edge = *EdgeBeside(at, direction);
+    painter_.DrawWall(edge.owner.x, edge.owner.y, edge.south, false);
+    painter_.PresentBoard();
+  }
+  window_.ShowMp(mp);
+  window_.ShowMoveCount(moveCount);
+  return placed;
+}
+
+void Game::PushUndo() {
+  ShowFirstSnapshot(undo.undoCount < 1);
+  StagePlay::PushUndo();
+}
+
+bool Game::Undo() {
+  // The button is disabled with an empty history; a stray call changes nothing.
+  if (inputReady != 1 || !StagePlay::Undo()) return false;
+  // The whole board is drawn again, walls placed before the snapshot included.
+  BuildBoard(board, painter_);
+  painter_.DrawCharacter(playerX, playerY, facing);
+  painter_.PresentBoard();
+  window_.ShowMp(mp);
+  window_.ShowMoveCount(moveCount);
+  if (undo.undoCount == 0) window_.SetUndoEnabled(false);
+  return true;
+}
+
+}  // namespace suispo

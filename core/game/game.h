@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The stage on the play screen: the game's operations, played by the rules and shown on the board and window.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "core/game/board_painter.h"
+#include "core/game/game_window.h"
+#include "core/rules/stage_line.h"
+#include "core/rules/stage_play.h"
+
+namespace suispo {
+
+// Each operation lets rules::StagePlay change the state, then draws what it returned, in the order
+// the screen shows it. The board, position, facing, mp, keysLeft and undo history are the play's.
+class Game : public rules::StagePlay {
+ public:
+  // dataList: the stage lines, owned by the caller and read at each StartStage.
+  Game(const std::vector<StageLine>& dataList, BoardPainter& painter, GameWindow& window);
+
+  // Fills the board from a board text (positions 1 to 72) and builds both board images.
+  void LoadBoard(std::string_view text);
+  // (Re)starts dataList[stageIndex]; throws GameError for a wall-points field that is not a number.
+  void StartStage();
+  // A stage chosen on the stage select screen: a new play of dataList[index] starts.
+  void ChooseStage(int index);
+  // A move button: does nothing unless inputReady is 1.
+  Landing Slide(int dx, int dy, int direction);
+  // A wall button: does nothing unless inputReady is 1. True when a wall was placed.
+  bool PlaceWall(int direction);
+  void PushUndo();
+  // The undo button: does nothing unless inputReady is 1 and a snapshot is held. True when one was restored.
+  bool Undo();
+
+  int stageIndex = 0;
+  int inputReady = 0;  // 1 when a game button may start an operation
+
+ private:
+  // What each outcome shows, once the state has changed.
+  void ShowStart();
+  void ShowTurn(Cell at, int direction);
+  void CollectKey();
+  void StageCleared();
+  void StageMissed(Cell hole);
+  void Warp(Cell pad);
+  void ShowFirstSnapshot(bool first);
+
+  int playedStage_ = -1;  // the stage whose play StagePlay remembers the start of
+  const std::vector<StageLine>& dataList_;
+  BoardPainter& painter_;
+  GameWindow& window_;
+};
+
+}  // namespace suispo

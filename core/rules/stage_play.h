@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// One play of a stage without a screen: its state, undo history and where it began. Game draws on
+// top of it; the stage tool, the solver's replays and the fuzzers play it as it is.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "core/rules/play_state.h"
+#include "core/rules/stage_line.h"
+#include "core/rules/undo_ring.h"
+
+namespace suispo::rules {
+
+class StagePlay : public PlayState {
+ public:
+  StagePlay() = default;
+  explicit StagePlay(StageLine line) : line_(std::move(line)) {}
+
+  // Starts (or restarts) the line with an empty history; throws GameError when its wall points are
+  // no number, the board already loaded. A line without "C" starts every time of one play where
+  // the first start found the character, so a miss never leaves it on the hole.
+  void StartStage();
+  void StartStage(const StageLine& line);  // the play goes on with this line (as read again)
+  // The next start begins a new play: it keeps the position it finds, and no hint is taken yet.
+  void NewPlay() {
+    start_.reset();
+    hinted = false;
+  }
+
+  // Each operation stores a snapshot first, as the buttons do.
+  // A move; a miss starts the stage again at once (the result still names the hole).
+  MoveResult Slide(int direction);
+  // A wall button; true when a wall was built.
+  bool PlaceWall(int direction);
+  // The snapshot holds the operation count too.
+  void PushUndo();
+  // Takes back the newest operation, its count included; false when the history is empty.
+  bool Undo();
+
+  const StageLine& line() const { return line_; }
+
+  UndoRing undo;
+  // The operations since the start, as the solver counts them: each move, and each wall built. A
+  // restart or a miss begins again at 0.
+  int moveCount = 0;
+  // A hint was shown during this play (restarts included): its clear earns no star.
+  bool hinted = false;
+
+ private:
+  StageLine line_;
+  std::optional<Cell> start_;
+  std::array<int, kUndoSlots> undoMoveCounts_{};  // moveCount of each undo snapshot, by slot  // the position at the first start of this play
+};
+
+}  // namespace suispo::rules
