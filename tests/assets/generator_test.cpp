@@ -67,13 +67,16 @@ TEST_F(Regenerated, GlyphsMatchTheCommittedOnes) {
   }
 }
 
-// The desktop's icons are painted at each size, not scaled from another one.
+// The desktop's icons are painted at each size, not scaled from another one. A gradient under a
+// fractional scale rounds a few edge pixels one level apart on processors of other vector widths,
+// so one level is let pass; a picture scaled from another size is many levels off.
 TEST_F(Regenerated, ThemeIconsMatchTheCommittedOnesAtEverySize) {
   for (const int size : art::kThemeIconSizes) {
     const QString file = size == 32 ? QStringLiteral("icon.png") : QStringLiteral("icon_%1.png").arg(size);
     const QImage committed(QStringLiteral(SUISPO_ASSETS_DIR "/") + file);
     ASSERT_EQ(committed.size(), QSize(size, size)) << size;
-    EXPECT_EQ(art::WindowIcon(size), committed.convertToFormat(QImage::Format_ARGB32)) << size;
+    EXPECT_LE(test::LargestChannelDifference(art::WindowIcon(size), committed.convertToFormat(QImage::Format_ARGB32)), 1)
+        << size;
   }
 }
 

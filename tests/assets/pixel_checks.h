@@ -18,6 +18,21 @@ inline bool IsBlack(QRgb c) { return IsRgb(c, 0, 0, 0); }
 inline bool IsWhite(QRgb c) { return IsRgb(c, 255, 255, 255); }
 inline bool IsSilver(QRgb c) { return IsRgb(c, 192, 192, 192); }
 
+// The largest difference of one channel (alpha too) between two pictures of one size; 256 when
+// their sizes differ.
+inline int LargestChannelDifference(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return 256;
+  int largest = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+    }
+  }
+  return largest;
+}
+
 inline QImage Crop(const QImage& image, const atlas::Rect& r) {
   return image.copy(r.left, r.top, r.width(), r.height());
 }
