@@ -3,27 +3,7 @@
 // The undo button: five snapshots in a ring, each restoring the board, position and wall points.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
 #include "tests/core/stage_fixture.h"
-
-// Counts heap allocations, so a test can check that storing a snapshot allocates nothing.
-namespace {
-int allocations = 0;
-}
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  ++allocations;
-  return std::malloc(size ? size : 1);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace suispo::test {
 namespace {
@@ -178,14 +158,6 @@ TEST(Undo, ARestoredPadOrDoorTriggersNothing) {
   play.game.Undo();  // back onto the pad at (0, 5)
   EXPECT_EQ(play.At(), Pos(0, 5));
   for (const auto& call : play.painter.calls) EXPECT_EQ(call.find("Animate"), std::string::npos) << call;
-}
-
-TEST(Undo, StoringASnapshotAllocatesNothing) {
-  Play play(BuiltinStages());
-  const int before = allocations;
-  for (int i = 0; i < 12; ++i) play.game.PushUndo();
-  EXPECT_EQ(allocations, before);
-  EXPECT_EQ(play.game.undo.undoCount, 5);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The real-time clock paces frames at 1/60 s and holds for the time asked.
+// The real-time clock paces frames at 1/60 s.
 #include <chrono>
 #include <thread>
 
@@ -29,13 +29,6 @@ TEST(SteadyFrameClockTest, FrameAfterAPauseIsNotDelayed) {
   const auto start = Clock::now();
   clock.WaitFrame();
   EXPECT_LT(Clock::now() - start, milliseconds(10));
-}
-
-TEST(SteadyFrameClockTest, SleepHolds) {
-  SteadyFrameClock clock;
-  const auto start = Clock::now();
-  clock.Sleep(30);
-  EXPECT_GE(Clock::now() - start, milliseconds(30));
 }
 
 }  // namespace
