@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // New stages that are designed rather than scattered: a symmetric wall skeleton, the pieces of a chosen
 // mechanic set, the start where the door is the wanted distance away, small edits kept by a score, and
-// only stages that pass the gates of stage_measure.h kept.
+// only stages that pass the gates of measure.h kept.
 #pragma once
 
 #include <atomic>

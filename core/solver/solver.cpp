@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// Solve and NextStep: a stage plainly hopeless is answered at once, any other searched (solver_search.h).
+// Solve and NextStep: a stage plainly hopeless is answered at once, any other searched (search.h).
 #include "core/solver/solver.h"
 
 #include <algorithm>
