@@ -33,7 +33,7 @@ QPixmap ZoomedPicture(const assets::Picture& picture, double zoom, double device
   QPixmap shown = WithTransparentGround(assets::ReadPicture(picture, assets::PaintedScaleFor(ratio)));
   const QSize device(Zoomed(picture.width, ratio), Zoomed(picture.height, ratio));
   if (shown.size() != device) shown = shown.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  shown.setDevicePixelRatio(ratio);
+  shown.setDevicePixelRatio(deviceRatio);
   return shown;
 }
 
