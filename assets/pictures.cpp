@@ -10,13 +10,24 @@
 
 namespace suispo::assets {
 
-QImage ReadPicture(const Picture& picture) {
-  QImageReader reader(QStringLiteral(":/assets/") + QLatin1String(picture.file), "png");
+int PaintedScaleFor(double deviceRatio) {
+  for (const int scale : kPaintedScales) {
+    // A hair of tolerance: a ratio of 2 computed as 1.5 x 1.3333 is still 2.
+    if (deviceRatio <= scale + 1e-6) return scale;
+  }
+  return kLargestScale;
+}
+
+QImage ReadPicture(const Picture& picture, int scale) {
+  const std::string file = FileAtScale(picture, scale);
+  QImageReader reader(QStringLiteral(":/assets/") + QString::fromStdString(file), "png");
   reader.setAutoDetectImageFormat(false);
   QImage image = reader.read();
-  if (image.size() != QSize(picture.width, picture.height)) {
+  const int width = picture.width * scale;
+  const int height = picture.height * scale;
+  if (image.size() != QSize(width, height)) {
     throw GameError(FormatMessage("画像 %s を読み込めません (%s)",
-                                  {picture.file, std::to_string(picture.width) + " x " + std::to_string(picture.height)}));
+                                  {file, std::to_string(width) + " x " + std::to_string(height)}));
   }
   return image;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <string>
 
 #include "assets/atlas_map.h"
 
@@ -31,9 +32,24 @@ inline constexpr Picture kWallGlyphs[4] = {
 inline constexpr Picture kMoveGlyphs[4] = {
     {"glyph_move_n.png", 29, 29}, {"glyph_move_e.png", 29, 29}, {"glyph_move_s.png", 29, 29}, {"glyph_move_w.png", 29, 29}};
 
+// The scales every picture but the icons is painted at: the 1x file is "<name>.png", the others
+// "<name>@2x.png" and "<name>@3x.png", each of the size times the scale.
+inline constexpr int kPaintedScales[] = {1, 2, 3};
+inline constexpr int kLargestScale = 3;
+
+inline std::string FileAtScale(const Picture& picture, int scale) {
+  std::string name = picture.file;
+  if (scale != 1) name.insert(name.rfind('.'), "@" + std::to_string(scale) + "x");
+  return name;
+}
+
+// The painted scale to draw at for a device ratio: the nearest at or above it, so that a ratio
+// between two scales is met by scaling down, never up; 3 for anything above.
+int PaintedScaleFor(double deviceRatio);
+
 // Reads the picture as PNG; throws GameError when it is not compiled in or not of its size. Read as PNG
 // straight away: left to guess the format, Qt would first load every image plugin installed (JPEG,
 // GIF, ICO) to ask each of them.
-QImage ReadPicture(const Picture& picture);
+QImage ReadPicture(const Picture& picture, int scale = 1);
 
 }  // namespace suispo::assets

@@ -34,11 +34,15 @@ QImage Noise(int w, int h) {
   return image;
 }
 
-// The game's pictures in a view with the warp stage built on it.
+// The game's pictures (at a painted scale) in a view with the warp stage built on it.
 struct Bench {
+  explicit Bench(int scale = 1)
+      : view(assets::ReadPicture(assets::kAtlas, scale), assets::ReadPicture(assets::kBackground, scale), clock, screen) {
+    LoadBoard();
+  }
   NoWaitClock clock;
   NoScreen screen;
-  BoardView view{assets::ReadPicture(assets::kAtlas), assets::ReadPicture(assets::kBackground), clock, screen};
+  BoardView view;
   StageLine warpLine = BuiltinStages()[2];
   PlayState state;
   // What the game's LoadBoard does: the board text read, the board built.
@@ -46,7 +50,6 @@ struct Bench {
     rules::LoadBoard(warpLine, state);
     BuildBoard(state.board, view);
   }
-  Bench() { LoadBoard(); }
 };
 
 void PlainCopy(benchmark::State& state) {
@@ -77,6 +80,28 @@ void SlideSubStep(benchmark::State& state) {
   }
 }
 BENCHMARK(SlideSubStep);
+
+// One slide frame at the scale of the argument (1, 2, 3): the same drawing as SlideSubStep, and the
+// memory the view's four images take at that scale.
+void ScaledSlideFrame(benchmark::State& state) {
+  const int scale = static_cast<int>(state.range(0));
+  Bench b(scale);
+  const int top = CellOrigin(2);
+  int i = 0;
+  for (auto _ : state) {
+    const int from = CellOrigin(1) + 12 * (i % 4);
+    b.view.RestoreSquare(from, top);
+    b.view.DrawCharacterAt(from + 12, top, kEast);
+    b.view.PresentBoard();
+    benchmark::DoNotOptimize(b.view.surface().constBits());
+    ++i;
+  }
+  const qsizetype bytes = b.view.surface().sizeInBytes() + b.view.workingBoard().sizeInBytes() +
+                          b.view.backgroundBoard().sizeInBytes() +
+                          assets::ReadPicture(assets::kAtlas, scale).convertToFormat(QImage::Format_RGB32).sizeInBytes();
+  state.counters["image_KiB"] = static_cast<double>(bytes) / 1024;
+}
+BENCHMARK(ScaledSlideFrame)->Arg(1)->Arg(2)->Arg(3);
 
 void BoardBuild(benchmark::State& state) {
   Bench b;

@@ -7,10 +7,11 @@
 play_packages=(build-essential cmake qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-translations-l10n
                fonts-ipafont-gothic)
 
-# Added for the tests, benchmarks, sanitizers and fuzzers, the real window under Xvfb, the installed
-# files' validators, the Debian package (debhelper, lintian), the licence check (reuse) and the
+# Added for the tests, benchmarks, sanitizers and fuzzers, the real window under Xvfb and under
+# Weston's headless Wayland compositor (with Qt's Wayland plugin), the installed files' validators, the Debian package (debhelper, lintian), the licence check (reuse) and the
 # stage gates script (python3).
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick
+               weston qt6-wayland
                dpkg-dev debhelper file lintian desktop-file-utils appstream mandoc shared-mime-info
                clang libclang-rt-dev reuse git python3)
 

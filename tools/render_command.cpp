@@ -35,35 +35,45 @@ std::unique_ptr<QGuiApplication> StartGui() {
 // The board panel of the play surface: the name plate and the board in their frame, as the help shows them.
 const QRect kBoardPanel(8, 8, 312, 338);
 
+constexpr const char* kUsage = "suispo-stage render [--board] [--scale 1|2|3] FILE STAGE [OP ...] -o OUT.png";
+
 }  // namespace
 
 int RenderCommand(const Args& given) {
   Args args;
   std::string out;
   bool board = false;
+  int scale = 1;
   for (std::size_t i = 0; i < given.size(); ++i) {
     if (given[i] == "--board") {
       board = true;
+    } else if (given[i] == "--scale") {
+      // The scales the pictures are painted at; anything else is a wrong command line.
+      const std::string value = i + 1 < given.size() ? given[++i] : "";
+      if (value != "1" && value != "2" && value != "3") return Usage(kUsage);
+      scale = value[0] - '0';
     } else if (given[i] == "-o" && i + 1 < given.size()) {
       out = given[++i];
     } else {
       args.push_back(given[i]);
     }
   }
-  if (args.size() < 2 || out.empty()) return Usage("suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png");
+  if (args.size() < 2 || out.empty()) return Usage(kUsage);
   try {
     const StageRequest request = OpenStage(args);
     const auto gui = StartGui();
 
     NoWaitClock clock;
     NoScreen screen;
-    BoardView view(clock, screen);
+    BoardView view(clock, screen, scale);
     NullWindow window;  // nothing to show but the surface; the tool never changes a stage file
     Game game(request.lines, view, window);
     game.ChooseStage(request.stage);
     game.inputReady = 1;
     ReplayOps(game, request.ops);
-    const QImage picture = board ? view.surface().copy(kBoardPanel) : view.surface();
+    const QRect panel(kBoardPanel.topLeft() * scale, kBoardPanel.size() * scale);
+    QImage picture = board ? view.surface().copy(panel) : view.surface();
+    picture.setDevicePixelRatio(1);  // the file holds the pixels, not a size in 1x units
     // Encoded in memory first: the file is then written whole or not at all.
     QByteArray png;
     QBuffer buffer(&png);

@@ -11,7 +11,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: suispo-stage list FILE\n"
     "       suispo-stage play [--json] FILE STAGE [OP ...]\n"
-    "       suispo-stage render [--board] FILE STAGE [OP ...] -o OUT.png\n"
+    "       suispo-stage render [--board] [--scale 1|2|3] FILE STAGE [OP ...] -o OUT.png\n"
     "       suispo-stage solve [--json] FILE STAGE [OP ...]\n"
     "       suispo-stage check [--json] FILE\n"
     "       suispo-stage generate [--count N] [--seed S] [--min-par P] [--max-par Q] -o FILE\n"
@@ -26,7 +26,8 @@ void PrintHelp() {
                "  play      replay operations on a stage and show each step (--json: one JSON\n"
                "            object per line)\n"
                "  render    draw the play screen after the operations into a PNG file\n"
-               "            (--board: the board panel alone)\n"
+               "            (--board: the board panel alone; --scale 2 or 3: at that many\n"
+               "            pixels per pixel, from the pictures painted for it)\n"
                "  solve     the fewest operations that clear the stage (from after OP ...)\n"
                "  check     every stage: verdict, errors, warnings and par\n"
                "  generate  write new stages that check passes, sorted by par\n"

@@ -32,12 +32,12 @@ void BoardView::EndSlideFrame() {
 
 void BoardView::CopyBanner(atlas::Rect banner) {
   const QRect slot = ToQRect(atlas::kBannerSlot);
-  RasterCopy(mainImage_, slot.topLeft(), atlas_, ToQRect(banner), RasterOp::kCopy);
+  Copy(mainImage_, slot.topLeft(), atlas_, ToQRect(banner), RasterOp::kCopy);
   sink_.Update(slot);  // painted together with the first frame
 }
 
 void BoardView::ShowFrame(int x, int y, atlas::Rect frame, int ms) {
-  RasterCopy(mapImage1_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(frame), RasterOp::kCopy);
+  Copy(mapImage1_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(frame), RasterOp::kCopy);
   PresentBoard();
   sink_.ProcessEvents();
   clock_.Sleep(ms);
@@ -63,7 +63,7 @@ void BoardView::AnimateSink(int x, int y) {
     // The pad covers the figure from its feet upward; the figure itself does not move.
     const int band = kWarpPixels * (i + 1);
     const QRect rows(ox, oy + kCellSide - band, kCellSide, band);
-    RasterCopy(mapImage1_, rows.topLeft(), mapImage2_, rows, RasterOp::kCopy);
+    Copy(mapImage1_, rows.topLeft(), mapImage2_, rows, RasterOp::kCopy);
     EndSlideFrame();
   }
 }

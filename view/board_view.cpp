@@ -3,6 +3,8 @@
 // The board primitives: the board build, the masked character and the layered update of the working board.
 #include "view/board_view.h"
 
+#include <algorithm>
+
 #include "assets/pictures.h"
 #include "core/rules/board.h"
 #include "view/board_geometry.h"
@@ -15,11 +17,14 @@ namespace {
 // The raster copies work on opaque 32-bit pixels.
 QImage Opaque(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
-QImage BlankBoard() {
-  QImage board(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
+QImage BlankBoard(int scale) {
+  QImage board(kBoardPixels * scale, kBoardPixels * scale, QImage::Format_RGB32);
   board.fill(Qt::black);
+  board.setDevicePixelRatio(scale);
   return board;
 }
+
+constexpr QRect kWholeBoard(0, 0, kBoardPixels, kBoardPixels);
 
 }  // namespace
 
@@ -28,17 +33,33 @@ BoardView::BoardView(const QImage& atlas, const QImage& background, FrameClock& 
   Load(atlas, background);
 }
 
-BoardView::BoardView(FrameClock& clock, SurfaceSink& sink) : clock_(clock), sink_(sink) {}
+BoardView::BoardView(FrameClock& clock, SurfaceSink& sink, int scale) : scale_(scale), clock_(clock), sink_(sink) {}
 
 void BoardView::Load() {
-  if (atlas_.isNull()) Load(assets::ReadPicture(assets::kAtlas), assets::ReadPicture(assets::kBackground));
+  if (atlas_.isNull()) {
+    Load(assets::ReadPicture(assets::kAtlas, scale_), assets::ReadPicture(assets::kBackground, scale_));
+  }
+}
+
+void BoardView::SetScale(int scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  // Emptied in place: the window keeps a pointer to the surface.
+  atlas_ = mapImage1_ = mapImage2_ = mainImage_ = QImage();
 }
 
 void BoardView::Load(const QImage& atlas, const QImage& background) {
+  scale_ = std::max(1, atlas.width() / atlas::kWidth);
   atlas_ = Opaque(atlas);
-  mapImage1_ = BlankBoard();
-  mapImage2_ = BlankBoard();
+  mapImage1_ = BlankBoard(scale_);
+  mapImage2_ = BlankBoard(scale_);
   mainImage_ = Opaque(background);
+  // Text drawn on the surface lands at 1x positions in pixels of the scale.
+  mainImage_.setDevicePixelRatio(scale_);
+}
+
+void BoardView::Copy(QImage& dst, QPoint to, const QImage& src, const QRect& from, RasterOp op) const {
+  RasterCopy(dst, to * scale_, src, QRect(from.topLeft() * scale_, from.size() * scale_), op);
 }
 
 const QImage& BoardView::surface() const { return mainImage_; }
@@ -47,12 +68,12 @@ const QImage& BoardView::backgroundBoard() const { return mapImage2_; }
 
 void BoardView::DrawFloor(int x, int y) {
   Load();
-  RasterCopy(mapImage1_, {EdgeOrigin(x) + 4, EdgeOrigin(y) + 4}, atlas_, ToQRect(atlas::kFloorTile), RasterOp::kCopy);
+  Copy(mapImage1_, {EdgeOrigin(x) + 4, EdgeOrigin(y) + 4}, atlas_, ToQRect(atlas::kFloorTile), RasterOp::kCopy);
 }
 
 void BoardView::DrawTile(int x, int y, int cellKind) {
   Load();
-  RasterCopy(mapImage1_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::ContentTile(cellKind)), RasterOp::kCopy);
+  Copy(mapImage1_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::ContentTile(cellKind)), RasterOp::kCopy);
 }
 
 void BoardView::DrawWall(int x, int y, bool horizontal, bool marked) {
@@ -62,10 +83,10 @@ void BoardView::DrawWall(int x, int y, bool horizontal, bool marked) {
   const int top = EdgeOrigin(y);
   if (horizontal) {
     const auto strip = marked ? atlas::kMarkedHorizontal : atlas::kSolidHorizontal;
-    RasterCopy(mapImage1_, {left, top + kCellPitch}, atlas_, ToQRect(strip), RasterOp::kCopy);
+    Copy(mapImage1_, {left, top + kCellPitch}, atlas_, ToQRect(strip), RasterOp::kCopy);
   } else {
     const auto strip = marked ? atlas::kMarkedVertical : atlas::kSolidVertical;
-    RasterCopy(mapImage1_, {left + kCellPitch, top}, atlas_, ToQRect(strip), RasterOp::kCopy);
+    Copy(mapImage1_, {left + kCellPitch, top}, atlas_, ToQRect(strip), RasterOp::kCopy);
   }
 }
 
@@ -85,7 +106,7 @@ void BoardView::DrawBorder() {
 
 void BoardView::SaveBackground() {
   Load();
-  RasterCopy(mapImage2_, {0, 0}, mapImage1_, mapImage1_.rect(), RasterOp::kCopy);
+  Copy(mapImage2_, {0, 0}, mapImage1_, kWholeBoard, RasterOp::kCopy);
 }
 
 void BoardView::RestoreCell(int x, int y) {
@@ -95,7 +116,7 @@ void BoardView::RestoreCell(int x, int y) {
 
 void BoardView::RestoreSquare(int left, int top) {
   Load();
-  RasterCopy(mapImage1_, {left, top}, mapImage2_, QRect(left, top, kCellSide, kCellSide), RasterOp::kCopy);
+  Copy(mapImage1_, {left, top}, mapImage2_, QRect(left, top, kCellSide, kCellSide), RasterOp::kCopy);
 }
 
 void BoardView::DrawCharacter(int x, int y, int facing) {
@@ -112,20 +133,20 @@ void BoardView::DrawCharacterRows(int left, int top, int facing, int rows) {
   // The mask blackens the figure's pixels; the sprite's black surround then leaves the rest alone.
   const QRect mask = ToQRect(atlas::Mask(facing));
   const QRect sprite = ToQRect(atlas::Sprite(facing));
-  RasterCopy(mapImage1_, {left, top}, atlas_, QRect(mask.topLeft(), QSize(kCellSide, rows)), RasterOp::kAnd);
-  RasterCopy(mapImage1_, {left, top}, atlas_, QRect(sprite.topLeft(), QSize(kCellSide, rows)), RasterOp::kOr);
+  Copy(mapImage1_, {left, top}, atlas_, QRect(mask.topLeft(), QSize(kCellSide, rows)), RasterOp::kAnd);
+  Copy(mapImage1_, {left, top}, atlas_, QRect(sprite.topLeft(), QSize(kCellSide, rows)), RasterOp::kOr);
 }
 
 void BoardView::PresentBoard() {
   Load();
   const QRect slot = ToQRect(atlas::kBoardSlot);
-  RasterCopy(mainImage_, slot.topLeft(), mapImage1_, mapImage1_.rect(), RasterOp::kCopy);
+  Copy(mainImage_, slot.topLeft(), mapImage1_, kWholeBoard, RasterOp::kCopy);
   sink_.Update(slot);
 }
 
 void BoardView::EraseCell(int x, int y) {
   Load();
-  RasterCopy(mapImage2_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::kPlainIce), RasterOp::kCopy);
+  Copy(mapImage2_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::kPlainIce), RasterOp::kCopy);
 }
 
 }  // namespace suispo

@@ -10,6 +10,7 @@
 #include "assets/atlas_map.h"
 #include "core/game/board_painter.h"
 #include "view/frame_clock.h"
+#include "view/raster_copy.h"
 #include "view/surface_sink.h"
 
 namespace suispo {
@@ -18,16 +19,23 @@ namespace suispo {
 class BoardView : public BoardPainter {
  public:
   // atlas: the 384 x 255 sprite atlas; background: the 512 x 360 play-screen picture, the surface's
-  // first picture (assets::ReadPicture gives both at their sizes).
+  // first picture (assets::ReadPicture gives both at their sizes). Both may be painted at a scale
+  // (twice the size for 2); the view then draws at that scale.
   BoardView(const QImage& atlas, const QImage& background, FrameClock& clock, SurfaceSink& sink);
-  // The game's own pictures (assets/pictures.h), read when first drawn or by Load: the stage select
-  // screen, shown first, needs none of them.
-  BoardView(FrameClock& clock, SurfaceSink& sink);
+  // The game's own pictures (assets/pictures.h) at a painted scale, read when first drawn or by Load:
+  // the stage select screen, shown first, needs none of them.
+  BoardView(FrameClock& clock, SurfaceSink& sink, int scale = 1);
 
   // Reads the game's pictures now if they are not read yet; every drawing call does it first. The
   // surfaces below are null images until then (at their places, so a pointer to one stays good).
   void Load();
+  // The painted scale to draw at from the next Load; a change drops what is drawn, so it is made
+  // only before a board is built anew (a stage start).
+  void SetScale(int scale);
+  int scale() const { return scale_; }
 
+  // At scale 1 these are 512 x 360 and 296 x 296 pixels; at a larger scale that many times as
+  // many, with the scale as their device pixel ratio. Every position the view takes is in 1x units.
   const QImage& surface() const;     // MainImage, 512 x 360
   const QImage& workingBoard() const;   // MapImage1, 296 x 296
   const QImage& backgroundBoard() const;  // MapImage2, 296 x 296
@@ -63,11 +71,14 @@ class BoardView : public BoardPainter {
   void DrawPlateText(const QString& text);
   void EndSlideFrame();
   void Load(const QImage& atlas, const QImage& background);
+  // RasterCopy with the positions in 1x units, turned into pixels of the scale.
+  void Copy(QImage& dst, QPoint to, const QImage& src, const QRect& from, RasterOp op) const;
 
   QImage atlas_;      // CharaImage
   QImage mapImage1_;  // working board: background plus character plus walls placed since
   QImage mapImage2_;  // background board: the board as last built
   QImage mainImage_;  // the play surface
+  int scale_ = 1;
   FrameClock& clock_;
   SurfaceSink& sink_;
 };

@@ -29,7 +29,7 @@ void BoardView::DrawStageName(const std::string& name) {
 void BoardView::DrawPlateText(const QString& shown) {
   const QRect slot = ToQRect(atlas::kBannerSlot);
   // The plate also wipes a banner or a name drawn before.
-  RasterCopy(mainImage_, slot.topLeft(), atlas_, ToQRect(atlas::kNamePlate), RasterOp::kCopy);
+  Copy(mainImage_, slot.topLeft(), atlas_, ToQRect(atlas::kNamePlate), RasterOp::kCopy);
 
   const QFont font = NameFont();
   const QFontMetrics metrics(font);

@@ -94,6 +94,14 @@ std::string NewestBuiltinStageFile(const std::string& folder) {
 
 }  // namespace
 
+int ZoomFromSetting(const std::string& value) {
+  // Only the digits themselves: ProfileInteger would also take " 0x96" for 150.
+  for (const int step : kZoomSteps) {
+    if (value == std::to_string(step)) return step;
+  }
+  return 100;
+}
+
 StageStore::StageStore(StorePlaces places, std::function<LocalTime()> now)
     : records(RecordsFileBeside(places.settingsFile)),
       places_(std::move(places)),
@@ -106,6 +114,9 @@ WindowPosition StageStore::FormCreate() {
   records.Read();
   position.top = ProfileInteger(ReadProfileString(settings, "Position", "xpos", ""));
   position.left = ProfileInteger(ReadProfileString(settings, "Position", "ypos", ""));
+  const std::string storedZoom = ReadProfileString(settings, "View", "zoom", "");
+  zoomInFile_ = !storedZoom.empty();
+  zoom = ZoomFromSetting(storedZoom);
   std::string remembered = ReadProfileString(settings, "FileName", "datafile", "");
   if (remembered.size() > kMaxSettingBytes) remembered.resize(kMaxSettingBytes);
   // A bare name lies in the stage folder; a file from elsewhere is remembered by absolute path.
@@ -164,12 +175,14 @@ std::string StageStore::RememberedName() const {
 void StageStore::FormClose(WindowPosition closing) {
   closedAt_ = closing;
   const std::string& settings = places_.settingsFile;
-  const bool written = MakeFolders(FolderOf(settings)) &&
-                       WriteProfileStrings(settings, {
-                           {"Position", "xpos", std::to_string(closing.top)},
-                           {"Position", "ypos", std::to_string(closing.left)},
-                           {"FileName", "datafile", RememberedName()},
-                       });
+  std::vector<ProfileEntry> entries = {
+      {"Position", "xpos", std::to_string(closing.top)},
+      {"Position", "ypos", std::to_string(closing.left)},
+      {"FileName", "datafile", RememberedName()},
+  };
+  // A player who never zoomed finds the settings file as it always was.
+  if (zoom != 100 || zoomInFile_) entries.push_back({"View", "zoom", std::to_string(zoom)});
+  const bool written = MakeFolders(FolderOf(settings)) && WriteProfileStrings(settings, entries);
   if (!written) throw GameError(FormatMessage("%s に書き込めません", {settings}));
 }
 

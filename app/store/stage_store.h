@@ -23,6 +23,11 @@ struct WindowPosition {
   int left = 0;
 };
 
+// The zooms the window offers, in percent of its size at a desktop scale of 1.
+inline constexpr int kZoomSteps[] = {100, 150, 200, 300};
+// A stored zoom: one of kZoomSteps, else (absent, unreadable, another number) 100.
+int ZoomFromSetting(const std::string& value);
+
 class StageStore {
  public:
   // places: where the settings and the stage files live. now: the local date and time.
@@ -60,6 +65,8 @@ class StageStore {
   // The position FormCreate read; set before the stage file is read, so it holds even when
   // FormCreate throws.
   WindowPosition position;
+  // The window's zoom in percent, one of kZoomSteps: read by FormCreate, written by FormClose.
+  int zoom = 100;
 
  private:
   // The settings' "datafile" value for the current stage file.
@@ -92,6 +99,7 @@ class StageStore {
   // The "datafile" value start-up found usable: kept when the current name holds a line break,
   // which would end the settings line and make the next start read another name.
   std::string startName_;
+  bool zoomInFile_ = false;  // the settings file held a zoom: it is written back, 100 % too
 };
 
 // The stage list's lines in UTF-8: "　 " (not cleared), "☆ " (cleared) or "★ " (its record has the

@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "app/window/link_label.h"
-#include "app/window/transparent_ground.h"
+#include "app/window/window_zoom.h"
 #include "assets/pictures.h"
 #include "suispo/build_info.h"
 
@@ -35,9 +35,10 @@ AboutBox::AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void(con
 
 void AboutBox::BuildControls() {
   Image1 = new QLabel(this);
-  const QPixmap logo = WithTransparentGround(assets::ReadPicture(assets::kLogo));
+  // The logotype painted for the screen's scale, at its 1x size in the box.
+  const QPixmap logo = ZoomedPicture(assets::kLogo, 1, devicePixelRatioF());
   Image1->setPixmap(logo);
-  Image1->setGeometry(41, 20, logo.width(), logo.height());
+  Image1->setGeometry(41, 20, assets::kLogo.width, assets::kLogo.height);
 
   // The version and the credit keep their laid-out right edges, the version level with the logo's
   // foot; a wider fallback face grows them to the left, never past those edges.

@@ -15,6 +15,7 @@
 #include "app/window/main_form.h"
 #include "app/window/qt_dialogs.h"
 #include "app/window/qt_japanese.h"
+#include "app/window/termination_signal.h"
 #include "view/program_messages.h"
 #include "view/steady_frame_clock.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     suispo::RunReportingErrors(dialogs, [&] { form->OpenStageFile(QFile::decodeName(line.stageFile->c_str())); });
   }
   if (form) {
+    suispo::CloseOnTerminationSignal(form.get());
     form->show();
     app.exec();
   }

@@ -4,6 +4,7 @@
 #include "app/window/main_form.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -23,25 +24,22 @@
 #include "assets/pictures.h"
 #include "assets/play_screen_layout.h"
 #include "app/window/window_placement.h"
+#include "app/window/window_zoom.h"
 
 namespace suispo {
 
 namespace {
 
 // A game button; its glyph comes at the first stage start (ReadGlyphs). It never takes the focus.
-QRect Place(layout::Rect r) { return QRect(r.left, r.top, r.width(), r.height()); }
-
-QPushButton* GlyphButton(QWidget* parent, layout::Rect place) {
+QPushButton* GlyphButton(QWidget* parent) {
   auto* button = new QPushButton(parent);
-  button->setGeometry(Place(place));
   button->setFocusPolicy(Qt::NoFocus);
   button->hide();
   return button;
 }
 
-QPushButton* TextButton(QWidget* parent, const QString& caption, layout::Rect place, Qt::FocusPolicy focus) {
+QPushButton* TextButton(QWidget* parent, const QString& caption, Qt::FocusPolicy focus) {
   auto* button = new QPushButton(caption, parent);
-  button->setGeometry(Place(place));
   button->setFocusPolicy(focus);
   return button;
 }
@@ -66,7 +64,7 @@ MainForm::MainForm(const MainFormParts& parts)
   BuildControls();
   BuildMenu();
   BindKeys();
-  boardView_ = std::make_unique<BoardView>(*parts.frameClock, *MainImage);
+  boardView_ = std::make_unique<BoardView>(*parts.frameClock, *MainImage, PaintedScale());
   MainImage->SetSurface(&boardView_->surface());
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
   placement_ = new WindowPlacement(this);
@@ -77,12 +75,12 @@ MainForm::~MainForm() = default;
 
 void MainForm::BuildControls() {
   auto* client = new QWidget(this);
-  client->setFixedSize(layout::kClientWidth, layout::kClientHeight);
   setCentralWidget(client);
   // Fixed at the client size plus the menu bar: no resizing, no maximising.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   MainImage = new PlaySurface(client);
+  PlaceControl(MainImage, {0, 0, atlas::kSurfaceWidth, atlas::kSurfaceHeight});
   MainImage->hide();
 
   // White digits on the dark boxes the background leaves for them; a screen reader reads the
@@ -90,9 +88,8 @@ void MainForm::BuildControls() {
   for (std::size_t i = 0; i < layout::kFigures.size(); ++i) {
     const layout::Figure& row = layout::kFigures[i];
     QLabel* figure = figures_[i] = new QLabel(QStringLiteral("0"), client);
-    figure->setGeometry(Place(row.digits));
+    PlaceControl(figure, row.digits, {row.digitPixels, true});
     figure->setAlignment(Qt::AlignCenter);
-    figure->setFont(fonts_.Proportional(row.digitPixels, true));
     QPalette white = figure->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     figure->setPalette(white);
@@ -105,19 +102,26 @@ void MainForm::BuildControls() {
   bestText = figures_[layout::kBestFigure];
 
   TitleImage = new QLabel(client);
-  TitleImage->setGeometry(Place(layout::kTitleImage));
-  TitleImage->setPixmap(WithTransparentGround(assets::ReadPicture(assets::kTitle)));
+  PlaceControl(TitleImage, layout::kTitleImage);
   TitleImage->setAccessibleName(kApplicationTitle);
   TitleImage->hide();
 
-  NWallButton = GlyphButton(client, layout::kWallButtons[kNorth]);
-  EWallButton = GlyphButton(client, layout::kWallButtons[kEast]);
-  SWallButton = GlyphButton(client, layout::kWallButtons[kSouth]);
-  WWallButton = GlyphButton(client, layout::kWallButtons[kWest]);
-  NMoveButton = GlyphButton(client, layout::kMoveButtons[kNorth]);
-  EMoveButton = GlyphButton(client, layout::kMoveButtons[kEast]);
-  SMoveButton = GlyphButton(client, layout::kMoveButtons[kSouth]);
-  WMoveButton = GlyphButton(client, layout::kMoveButtons[kWest]);
+  NWallButton = GlyphButton(client);
+  PlaceControl(NWallButton, layout::kWallButtons[kNorth]);
+  EWallButton = GlyphButton(client);
+  PlaceControl(EWallButton, layout::kWallButtons[kEast]);
+  SWallButton = GlyphButton(client);
+  PlaceControl(SWallButton, layout::kWallButtons[kSouth]);
+  WWallButton = GlyphButton(client);
+  PlaceControl(WWallButton, layout::kWallButtons[kWest]);
+  NMoveButton = GlyphButton(client);
+  PlaceControl(NMoveButton, layout::kMoveButtons[kNorth]);
+  EMoveButton = GlyphButton(client);
+  PlaceControl(EMoveButton, layout::kMoveButtons[kEast]);
+  SMoveButton = GlyphButton(client);
+  PlaceControl(SMoveButton, layout::kMoveButtons[kSouth]);
+  WMoveButton = GlyphButton(client);
+  PlaceControl(WMoveButton, layout::kMoveButtons[kWest]);
 
   // What a screen reader says for the buttons that show only a picture.
   const std::pair<QPushButton*, const char*> names[] = {
@@ -127,28 +131,29 @@ void MainForm::BuildControls() {
   for (const auto& [button, name] : names) button->setAccessibleName(QString::fromUtf8(name));
 
   selectGroup = new QGroupBox(QStringLiteral("Ｓｔａｇｅ　Ｓｅｌｅｃｔ"), client);
-  selectGroup->setGeometry(Place(layout::kSelectGroup));
-  selectGroup->setFont(fonts_.Proportional(12, true));
+  PlaceControl(selectGroup, layout::kSelectGroup, {12, true});
   selectGroup->setFocusPolicy(Qt::NoFocus);
   selectGroup->hide();
 
   StageList = new QListWidget(selectGroup);
-  StageList->setGeometry(Place(layout::kStageList));
-  StageList->setFont(fonts_.Fixed(13));
+  PlaceControl(StageList, layout::kStageList, {13, false, true});
   StageList->setSelectionMode(QAbstractItemView::SingleSelection);
   StageList->setUniformItemSizes(true);
   StageList->setFocusPolicy(Qt::StrongFocus);
 
-  ChoiseButtom = TextButton(selectGroup, QStringLiteral("ステージ決定"), layout::kChoiseButtom, Qt::StrongFocus);
+  ChoiseButtom = TextButton(selectGroup, QStringLiteral("ステージ決定"), Qt::StrongFocus);
+  PlaceControl(ChoiseButtom, layout::kChoiseButtom);  // the group's bold face
 
-  resetButton = TextButton(client, QStringLiteral("やり直し"), layout::kResetButton, Qt::NoFocus);
-  resetButton->setFont(fonts_.Proportional(11));
+  resetButton = TextButton(client, QStringLiteral("やり直し"), Qt::NoFocus);
+  PlaceControl(resetButton, layout::kResetButton, {11});
   resetButton->hide();
-  giveupButton = TextButton(client, QStringLiteral("タイトル"), layout::kGiveupButton, Qt::NoFocus);
-  giveupButton->setFont(fonts_.Proportional(11));
+  giveupButton = TextButton(client, QStringLiteral("タイトル"), Qt::NoFocus);
+  PlaceControl(giveupButton, layout::kGiveupButton, {11});
   giveupButton->hide();
-  undoButton = TextButton(client, QStringLiteral("１手戻す"), layout::kUndoButton, Qt::StrongFocus);
+  undoButton = TextButton(client, QStringLiteral("１手戻す"), Qt::StrongFocus);
+  PlaceControl(undoButton, layout::kUndoButton);  // the window's face
   undoButton->hide();
+  ApplyZoom();
 
   setTabOrder(StageList, ChoiseButtom);
   setTabOrder(ChoiseButtom, undoButton);
@@ -170,16 +175,20 @@ void MainForm::BuildControls() {
 void MainForm::ReadGlyphs() {
   if (glyphsRead_) return;
   glyphsRead_ = true;
+  SetGlyphs();
+}
+
+void MainForm::SetGlyphs() {
   const std::pair<QPushButton*, assets::Picture> glyphs[] = {
       {NWallButton, assets::kWallGlyphs[kNorth]}, {EWallButton, assets::kWallGlyphs[kEast]},
       {SWallButton, assets::kWallGlyphs[kSouth]}, {WWallButton, assets::kWallGlyphs[kWest]},
       {NMoveButton, assets::kMoveGlyphs[kNorth]}, {EMoveButton, assets::kMoveGlyphs[kEast]},
       {SMoveButton, assets::kMoveGlyphs[kSouth]}, {WMoveButton, assets::kMoveGlyphs[kWest]}};
   for (const auto& [button, picture] : glyphs) {
-    // Each glyph with its silver ground left out.
-    const QPixmap glyph = WithTransparentGround(assets::ReadPicture(picture));
+    // Each glyph with its silver ground left out, at the device's pixels.
+    const QPixmap glyph = ZoomedPicture(picture, zoom_ / 100.0, devicePixelRatioF());
     button->setIcon(QIcon(glyph));
-    button->setIconSize(glyph.size());
+    button->setIconSize(glyph.deviceIndependentSize().toSize());
   }
 }
 
@@ -216,6 +225,17 @@ void MainForm::BuildMenu() {
   hintMenu->setEnabled(false);
   gameMenu->addSeparator();
   ExitMenu = gameMenu->addAction(QStringLiteral("終了(&X)"));
+  QMenu* zoomMenuList = menuBar()->addMenu(QStringLiteral("表示(&V)"))->addMenu(QStringLiteral("拡大(&Z)"));
+  auto* zooms = new QActionGroup(this);
+  for (std::size_t i = 0; i < zoomMenu.size(); ++i) {
+    const int percent = kZoomSteps[i];
+    zoomMenu[i] = zoomMenuList->addAction(QStringLiteral("%1 %").arg(percent));
+    zoomMenu[i]->setCheckable(true);
+    zoomMenu[i]->setChecked(percent == zoom_);
+    zooms->addAction(zoomMenu[i]);
+    connect(zoomMenu[i], &QAction::triggered, this,
+            [this, percent] { RunReportingErrors(dialogs_, [this, percent] { SetZoom(percent); }); });
+  }
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
   Help1 = helpMenu->addAction(QStringLiteral("目次(&C)"));
   helpMenu->addSeparator();
@@ -228,6 +248,29 @@ void MainForm::BuildMenu() {
   Connect(Help1, &MainForm::Help1Click);
   Connect(About1, &MainForm::About1Click);
 }
+
+void MainForm::PlaceControl(QWidget* control, layout::Rect place, FontSpec font) {
+  placed_.push_back({control, place, font});
+}
+
+void MainForm::ApplyZoom() {
+  const double zoom = zoom_ / 100.0;
+  setFont(fonts_.Proportional(Zoomed(12, zoom)));
+  // Fixed at the client size plus the menu bar at every zoom: no resizing, no maximising.
+  centralWidget()->setFixedSize(Zoomed(layout::kClientWidth, zoom), Zoomed(layout::kClientHeight, zoom));
+  for (const PlacedControl& placed : placed_) {
+    placed.control->setGeometry(Zoomed(placed.place, zoom));
+    if (placed.font.pixels == 0) continue;
+    const int pixels = Zoomed(placed.font.pixels, zoom);
+    placed.control->setFont(placed.font.fixedPitch ? fonts_.Fixed(pixels) : fonts_.Proportional(pixels, placed.font.bold));
+  }
+  MainImage->SetZoom(zoom);
+  TitleImage->setPixmap(ZoomedPicture(assets::kTitle, zoom, devicePixelRatioF()));
+  if (glyphsRead_) SetGlyphs();
+  SizeListRows();
+}
+
+int MainForm::PaintedScale() const { return assets::PaintedScaleFor(zoom_ / 100.0 * devicePixelRatioF()); }
 
 std::array<QWidget*, 15> MainForm::PlayControls() const {
   return {mpText,      NWallButton, WWallButton, SWallButton,  EWallButton, NMoveButton, WMoveButton, SMoveButton,

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 #include <QUrl>
@@ -83,6 +84,9 @@ class MainForm : public QMainWindow, public GameWindow {
   // bar that can cancel, a new stage file in the stage folder, and its stages on the list.
   void newStageMenuClick();
   void ExitMenuClick();
+  // 表示 > 拡大: the window at percent (one of kZoomSteps) of its size, or the largest zoom below
+  // that fits the screen; the choice is kept in the settings.
+  void SetZoom(int percent);
   void Help1Click();   // opens the help page
   void About1Click();  // shows the About box
 
@@ -129,6 +133,7 @@ class MainForm : public QMainWindow, public GameWindow {
   QMenu* chapterMenu = nullptr;    // Game > ステージ集: the installed chapters
   QAction* newStageMenu = nullptr;  // Game > 新しいステージを作る…
   QAction* ExitMenu = nullptr;
+  std::array<QAction*, 4> zoomMenu{};  // 表示 > 拡大 > each of kZoomSteps
   QAction* Help1 = nullptr;   // Help > Contents: the help page
   QAction* About1 = nullptr;  // Help > About: the About box
   AboutBox* dialogForm = nullptr;  // made hidden with the window; its controls at its first showing
@@ -141,6 +146,11 @@ class MainForm : public QMainWindow, public GameWindow {
   static constexpr int kParPending = -2;
   static constexpr int kNoPar = -1;
   int par() const { return par_; }
+  // The zoom the window is shown at, in percent (the setting, or less where that does not fit).
+  int zoom() const { return zoom_; }
+  // The painted scale the board is drawn at for the zoom on this screen.
+  int PaintedScale() const;
+
   // A hint still being searched for.
   bool HintPending() const { return hintSolve_.Running(); }
 
@@ -149,6 +159,24 @@ class MainForm : public QMainWindow, public GameWindow {
 
  private:
   void BuildControls();
+  // What a control's place and font are at 100 %; the zoom multiplies both.
+  struct FontSpec {
+    int pixels = 0;  // 0: the font of the window
+    bool bold = false;
+    bool fixedPitch = false;
+  };
+  struct PlacedControl {
+    QWidget* control;
+    layout::Rect place;
+    FontSpec font;
+  };
+  // Puts a control at its place of the layout table at the current zoom, and keeps it for ApplyZoom.
+  void PlaceControl(QWidget* control, layout::Rect place, FontSpec font);
+  void PlaceControl(QWidget* control, layout::Rect place) { PlaceControl(control, place, FontSpec{}); }
+  // Every placed control, the fonts, the pictures and the window's size at the current zoom.
+  void ApplyZoom();
+  // The stage list's rows, as tall as the zoomed font.
+  void SizeListRows();
   void BuildMenu();
   // The keyboard: arrows move, Shift + arrow builds a wall, Backspace and Ctrl+Z undo, F5 and R
   // restart, Esc goes back to the title, Enter starts the selected stage; each key presses its
@@ -158,6 +186,8 @@ class MainForm : public QMainWindow, public GameWindow {
   // The game buttons' glyphs, read at the first stage start: the stage select screen, shown
   // first, has no game buttons.
   void ReadGlyphs();
+  // The glyphs on the buttons at the current zoom.
+  void SetGlyphs();
   // Runs a handler under the error report, so an error never unwinds through Qt's frames.
   void Connect(QAbstractButton* button, void (MainForm::*handler)());
   void Connect(QAction* action, void (MainForm::*handler)());
@@ -190,6 +220,8 @@ class MainForm : public QMainWindow, public GameWindow {
   // The play screen's figures, by their rows in layout::kFigures; mpText is one of them.
   std::array<QLabel*, layout::kFigures.size()> figures_{};
   WindowPlacement* placement_ = nullptr;  // the frame at the stored position
+  int zoom_ = 100;
+  std::vector<PlacedControl> placed_;
 };
 
 }  // namespace suispo

@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QMenuBar>
 
 #include <algorithm>
 #include <exception>
@@ -24,6 +26,8 @@
 #include "app/window/new_stages_progress.h"
 #include "app/window/play_surface.h"
 #include "app/window/window_placement.h"
+#include "app/window/window_zoom.h"
+#include "core/text/game_error.h"
 
 namespace suispo {
 
@@ -31,7 +35,13 @@ void MainForm::FormCreate() {
   // The position is read before the stage file, so the window is placed even when that fails.
   // A top-level window's position is its outer frame's.
   const auto place = qScopeGuard([this] { placement_->Place({store_.position.left, store_.position.top}); });
-  store_.FormCreate();
+  try {
+    store_.FormCreate();
+  } catch (const GameError&) {
+    SetZoom(store_.zoom);  // read before the stage file: the window keeps its size all the same
+    throw;
+  }
+  SetZoom(store_.zoom);
   game_->stageIndex = 0;
   ShowStageSelect();
   store_.ReportGoneFile();
@@ -50,12 +60,10 @@ void MainForm::closeEvent(QCloseEvent* event) {
 
 void MainForm::ShowStageSelect() {
   StageList->clear();
-  // Rows of 13 pixels, or as tall as the fallback font needs so that no glyph is cut off.
-  const int lineHeight = std::max(13, StageList->fontMetrics().height());
   for (const std::string& line : StageListLines(store_.dataList, &store_.records)) {
-    auto* item = new QListWidgetItem(QString::fromStdString(line), StageList);
-    item->setSizeHint({StageList->fontMetrics().horizontalAdvance(item->text()) + 4, lineHeight});
+    new QListWidgetItem(QString::fromStdString(line), StageList);
   }
+  SizeListRows();
   TitleImage->show();
   const int index = game_->stageIndex;
   if (index >= 0 && index < StageList->count()) {
@@ -68,11 +76,33 @@ void MainForm::ShowStageSelect() {
   StageList->setFocus();
 }
 
+void MainForm::SizeListRows() {
+  // Rows of 13 pixels at 100 %, or as tall as the fallback font needs so that no glyph is cut off.
+  const int lineHeight = std::max(Zoomed(13, zoom_ / 100.0), StageList->fontMetrics().height());
+  for (int row = 0; row < StageList->count(); ++row) {
+    QListWidgetItem* item = StageList->item(row);
+    item->setSizeHint({StageList->fontMetrics().horizontalAdvance(item->text()) + 4, lineHeight});
+  }
+}
+
+void MainForm::SetZoom(int percent) {
+  store_.zoom = percent;
+  // Room for the frame around the client area and the menu bar.
+  const QSize frame(16, 40);
+  const QSize room = screen()->availableGeometry().size() - frame;
+  zoom_ = FittingZoom(percent, room, QSize(layout::kClientWidth, layout::kClientHeight + menuBar()->sizeHint().height()));
+  for (std::size_t i = 0; i < zoomMenu.size(); ++i) zoomMenu[i]->setChecked(kZoomSteps[i] == zoom_);
+  ApplyZoom();
+  // The board is drawn at the new scale from the next stage start; a board on screen is shown scaled.
+  if (MainImage->isHidden()) boardView_->SetScale(PaintedScale());
+}
+
 void MainForm::ChoiseButtomClick() {
   const QList<QListWidgetItem*> selected = StageList->selectedItems();
   if (selected.isEmpty()) return;  // nothing chosen: nothing to start
   // The stage is built before the screen changes, so a line that fails to start leaves the
   // stage select screen as it was.
+  boardView_->SetScale(PaintedScale());
   game_->ChooseStage(StageList->row(selected.first()));
   StartRecord();
   ReadGlyphs();

@@ -17,7 +17,13 @@ PlaySurface::PlaySurface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PlaySurface::Update(const QRect& surfaceRect) { update(surfaceRect); }
+void PlaySurface::Update(const QRect& surfaceRect) {
+  if (zoom_ == 1) {
+    update(surfaceRect);
+  } else {
+    update(QRectF(QPointF(surfaceRect.topLeft()) * zoom_, QSizeF(surfaceRect.size()) * zoom_).toAlignedRect());
+  }
+}
 
 void PlaySurface::ProcessEvents() { QCoreApplication::processEvents(); }
 
@@ -25,7 +31,15 @@ void PlaySurface::paintEvent(QPaintEvent* event) {
   if (surface_ == nullptr || surface_->isNull()) return;  // nothing drawn yet
   QPainter painter(this);
   const QRect part = event->rect();
-  painter.drawImage(part.topLeft(), *surface_, part);
+  const double perUnit = surface_->devicePixelRatio() / zoom_;  // surface pixels per widget unit
+  if (perUnit == 1 && zoom_ == 1) {
+    painter.drawImage(part.topLeft(), *surface_, part);
+    return;
+  }
+  // Where the surface's pixels and the screen's do not meet one to one, Qt scales smoothly.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QRectF source(QPointF(part.topLeft()) * perUnit, QSizeF(part.size()) * perUnit);
+  painter.drawImage(QRectF(part), *surface_, source);
 }
 
 }  // namespace suispo

@@ -16,6 +16,9 @@ class PlaySurface : public QWidget, public SurfaceSink {
   // The picture to show (a null image until the first drawing); owned by the board view, which
   // outlives this widget's painting.
   void SetSurface(const QImage* surface) { surface_ = surface; }
+  // The widget shows the surface at this zoom (1 for 100 %); the surface's own scale is its device
+  // pixel ratio.
+  void SetZoom(double zoom) { zoom_ = zoom; }
 
   void Update(const QRect& surfaceRect) override;
   void ProcessEvents() override;
@@ -25,6 +28,7 @@ class PlaySurface : public QWidget, public SurfaceSink {
 
  private:
   const QImage* surface_ = nullptr;
+  double zoom_ = 1;
 };
 
 }  // namespace suispo

@@ -47,6 +47,13 @@ void WindowPlacement::Place(QPoint position) {
   const bool reachable = position.x() > -(1 << 20) && position.x() < (1 << 20) && position.y() > -(1 << 20) &&
                          position.y() < (1 << 20) && OnSomeScreen(frame);
   placed_ = reachable ? position : QPoint(0, 0);
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    // A Wayland client cannot place its window nor learn where it is: the stored position is
+    // written back as it was read, and nothing of X is asked.
+    placed_ = position;
+    placing_ = true;
+    return;
+  }
   placing_ = true;
   corrections_ = 0;
   looks_ = 0;

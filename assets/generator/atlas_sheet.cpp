@@ -18,40 +18,36 @@
 
 namespace suispo::art {
 
-namespace {
-
-void Put(QPainter& p, const atlas::Rect& at, const QImage& picture) {
-  Q_ASSERT(picture.width() == at.width() && picture.height() == at.height());
-  p.drawImage(at.left, at.top, picture);
-}
-
-}  // namespace
-
-QImage AtlasSheet() {
-  QImage sheet(atlas::kWidth, atlas::kHeight, QImage::Format_RGB32);
+QImage AtlasSheet(int scale) {
+  QImage sheet(atlas::kWidth * scale, atlas::kHeight * scale, QImage::Format_RGB32);
   sheet.fill(Qt::black);
   QPainter p(&sheet);
+  // Each picture at its rectangle, both in pixels of this scale.
+  const auto Put = [&p, scale](const atlas::Rect& at, const QImage& picture) {
+    Q_ASSERT(picture.width() == at.width() * scale && picture.height() == at.height() * scale);
+    p.drawImage(at.left * scale, at.top * scale, picture);
+  };
   for (int facing = 0; facing < 4; ++facing) {
-    const QImage figure = Supersample(40, 40, [facing](QPainter& fp) { PaintCharacter(fp, facing); });
+    const QImage figure = Supersample(40, 40, [facing](QPainter& fp) { PaintCharacter(fp, facing); }, scale);
     const Cutout cut = CutOut(figure, kIce);
-    Put(p, atlas::Sprite(facing), cut.sprite);
-    Put(p, atlas::Mask(facing), cut.mask);
+    Put(atlas::Sprite(facing), cut.sprite);
+    Put(atlas::Mask(facing), cut.mask);
   }
-  Put(p, atlas::kFloorTile, FloorTile());
-  Put(p, atlas::ContentTile(1), KeyTile());
-  Put(p, atlas::ContentTile(2), DoorTile());
-  Put(p, atlas::ContentTile(3), HoleTile());
-  for (int d = 0; d < 4; ++d) Put(p, atlas::ContentTile(4 + d), ArrowTile(d));
-  for (int c = 0; c < 4; ++c) Put(p, atlas::ContentTile(8 + c), WarpTile(c));
-  Put(p, atlas::kVictoryA, VictoryFrame(false));
-  Put(p, atlas::kVictoryB, VictoryFrame(true));
-  for (int i = 0; i < 4; ++i) Put(p, atlas::FallFrame(i), FallFrame(i));
-  Put(p, atlas::kNamePlate, NamePlate());
-  Put(p, atlas::kClearBanner, ClearBanner());
-  Put(p, atlas::kMissBanner, MissBanner());
+  Put(atlas::kFloorTile, FloorTile(scale));
+  Put(atlas::ContentTile(1), KeyTile(scale));
+  Put(atlas::ContentTile(2), DoorTile(scale));
+  Put(atlas::ContentTile(3), HoleTile(scale));
+  for (int d = 0; d < 4; ++d) Put(atlas::ContentTile(4 + d), ArrowTile(d, scale));
+  for (int c = 0; c < 4; ++c) Put(atlas::ContentTile(8 + c), WarpTile(c, scale));
+  Put(atlas::kVictoryA, VictoryFrame(false, scale));
+  Put(atlas::kVictoryB, VictoryFrame(true, scale));
+  for (int i = 0; i < 4; ++i) Put(atlas::FallFrame(i), FallFrame(i, scale));
+  Put(atlas::kNamePlate, NamePlate(scale));
+  Put(atlas::kClearBanner, ClearBanner(scale));
+  Put(atlas::kMissBanner, MissBanner(scale));
   const atlas::Rect corner{atlas::kSolidVertical.left, atlas::kSolidHorizontal.top,
                            atlas::kMarkedVertical.right, atlas::kMarkedHorizontal.bottom};
-  Put(p, corner, WallCorner());
+  Put(corner, WallCorner(scale));
   return sheet;
 }
 

@@ -7,6 +7,7 @@
 
 namespace suispo::art {
 
-QImage AtlasSheet();
+// At scale 2 or 3 every rectangle of the atlas map holds the same picture at that many pixels per unit.
+QImage AtlasSheet(int scale = 1);
 
 }  // namespace suispo::art

@@ -54,22 +54,22 @@ void PaintMoveUpright(QPainter& p) {
 
 }  // namespace
 
-QImage WallGlyph(int direction) {
+QImage WallGlyph(int direction, int scale) {
   const bool sideways = direction % 2 == 1;
   const int w = sideways ? 22 : 29;
   const int h = sideways ? 29 : 22;
   return OverGround(Supersample(w, h, [=](QPainter& p) {
                       TurnTo(p, direction, w, h);
                       PaintWallUpright(p);
-                    }),
+                    }, scale),
                     kSilver);
 }
 
-QImage MoveGlyph(int direction) {
+QImage MoveGlyph(int direction, int scale) {
   return OverGround(Supersample(29, 29, [=](QPainter& p) {
                       TurnTo(p, direction, 29, 29);
                       PaintMoveUpright(p);
-                    }),
+                    }, scale),
                     kSilver);
 }
 

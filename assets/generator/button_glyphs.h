@@ -8,7 +8,7 @@
 namespace suispo::art {
 
 // direction: 0 north, 1 east, 2 south, 3 west.
-QImage WallGlyph(int direction);  // 29 x 22 for north and south, 22 x 29 for east and west
-QImage MoveGlyph(int direction);  // 29 x 29
+QImage WallGlyph(int direction, int scale = 1);  // 29 x 22 for north and south, 22 x 29 for east and west
+QImage MoveGlyph(int direction, int scale = 1);  // 29 x 29
 
 }  // namespace suispo::art

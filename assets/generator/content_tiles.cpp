@@ -23,7 +23,7 @@ QPen Outline(const QColor& c, double width) {
   return pen;
 }
 
-QImage OnIce(const PaintFn& paint) { return OverImage(Supersample(40, 40, paint), PlainIce()); }
+QImage OnIce(int scale, const PaintFn& paint) { return OverImage(Supersample(40, 40, paint, scale), PlainIce(scale)); }
 
 // The key lies diagonally: ring at the upper left, bit at the lower right.
 QPainterPath KeyShape() {
@@ -65,8 +65,8 @@ QPolygonF SixPointedStar(QPointF c, double r) {
 
 }  // namespace
 
-QImage KeyTile() {
-  return OnIce([](QPainter& p) {
+QImage KeyTile(int scale) {
+  return OnIce(scale, [](QPainter& p) {
     p.translate(21, 20);
     p.rotate(45);
     const QPainterPath key = KeyShape();
@@ -85,8 +85,8 @@ QImage KeyTile() {
   });
 }
 
-QImage DoorTile() {
-  return OnIce([](QPainter& p) {
+QImage DoorTile(int scale) {
+  return OnIce(scale, [](QPainter& p) {
     const QPainterPath frame = Arched(6, 34, 2, 15);
     p.setPen(Outline(kWoodDark.darker(130), 1.2));
     p.setBrush(kWoodDark);
@@ -116,21 +116,22 @@ QImage DoorTile() {
   });
 }
 
-QImage HoleTile() {
-  QImage tile(40, 40, QImage::Format_RGB32);
+QImage HoleTile(int scale) {
+  QImage tile(40 * scale, 40 * scale, QImage::Format_RGB32);
   QPainter p(&tile);
+  p.scale(scale, scale);
   QLinearGradient g(0, 0, 0, 40);
   g.setColorAt(0, Qt::black);
   g.setColorAt(0.25, QColor(2, 6, 24));
   g.setColorAt(1, kHoleBlue);
-  p.fillRect(tile.rect(), g);
+  p.fillRect(QRect(0, 0, 40, 40), g);
   // The far wall catches a little light near the bottom edge.
   p.fillRect(QRect(0, 38, 40, 2), kHoleBlue.lighter(125));
   return tile;
 }
 
-QImage ArrowTile(int direction) {
-  return OnIce([direction](QPainter& p) {
+QImage ArrowTile(int direction, int scale) {
+  return OnIce(scale, [direction](QPainter& p) {
     p.translate(20, 20);
     p.rotate(90 * direction);
     p.translate(-20, -20);
@@ -149,10 +150,10 @@ QImage ArrowTile(int direction) {
   });
 }
 
-QImage WarpTile(int colour) {
+QImage WarpTile(int colour, int scale) {
   static const QColor kPads[4] = {{222, 40, 40}, {40, 96, 230}, {36, 168, 60}, {246, 140, 20}};
   const QColor pad = kPads[colour];
-  return OnIce([pad](QPainter& p) {
+  return OnIce(scale, [pad](QPainter& p) {
     const QPointF c(20, 20);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 60, 120, 60));

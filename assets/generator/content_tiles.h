@@ -7,10 +7,10 @@
 
 namespace suispo::art {
 
-QImage KeyTile();
-QImage DoorTile();
-QImage HoleTile();
-QImage ArrowTile(int direction);  // 0 up, 1 right, 2 down, 3 left
-QImage WarpTile(int colour);      // 0 red, 1 blue, 2 green, 3 orange
+QImage KeyTile(int scale = 1);
+QImage DoorTile(int scale = 1);
+QImage HoleTile(int scale = 1);
+QImage ArrowTile(int direction, int scale = 1);  // 0 up, 1 right, 2 down, 3 left
+QImage WarpTile(int colour, int scale = 1);    // 0 red, 1 blue, 2 green, 3 orange
 
 }  // namespace suispo::art

@@ -57,14 +57,17 @@ void PaintSurface(QPainter& p) {
 
 }  // namespace
 
-QImage FloorTile() {
-  QImage tile = Supersample(48, 48, [](QPainter& p) {
-    PaintSurface(p);
-    PaintBevel(p);
-  });
+QImage FloorTile(int scale) {
+  QImage tile = Supersample(
+      48, 48,
+      [](QPainter& p) {
+        PaintSurface(p);
+        PaintBevel(p);
+      },
+      scale);
   return OverGround(tile, kIce);
 }
 
-QImage PlainIce() { return FloorTile().copy(4, 4, 40, 40); }
+QImage PlainIce(int scale) { return FloorTile(scale).copy(4 * scale, 4 * scale, 40 * scale, 40 * scale); }
 
 }  // namespace suispo::art

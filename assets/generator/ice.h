@@ -7,7 +7,7 @@
 
 namespace suispo::art {
 
-QImage FloorTile();  // 48 x 48, opaque
-QImage PlainIce();   // 40 x 40, the floor tile's inner square at (4, 4)
+QImage FloorTile(int scale = 1);  // 48 x 48 units, opaque
+QImage PlainIce(int scale = 1);   // 40 x 40 units, the floor tile's inner square at (4, 4)
 
 }  // namespace suispo::art

@@ -68,13 +68,13 @@ void PaintLettering(QPainter& p, const QRectF& box) {
   p.restore();
 }
 
-QImage TitleLettering() {
-  return OverGround(Supersample(350, 135, [](QPainter& p) { PaintLettering(p, QRectF(6, 8, 338, 119)); }),
+QImage TitleLettering(int scale) {
+  return OverGround(Supersample(350, 135, [](QPainter& p) { PaintLettering(p, QRectF(6, 8, 338, 119)); }, scale),
                     kSilver);
 }
 
-QImage Logotype() {
-  return OverGround(Supersample(138, 53, [](QPainter& p) { PaintLettering(p, QRectF(2, 3, 134, 47)); }),
+QImage Logotype(int scale) {
+  return OverGround(Supersample(138, 53, [](QPainter& p) { PaintLettering(p, QRectF(2, 3, 134, 47)); }, scale),
                     kSilver);
 }
 

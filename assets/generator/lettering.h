@@ -11,7 +11,7 @@ namespace suispo::art {
 // Paints the lettering as large as fits, centred in box, on a transparent ground.
 void PaintLettering(QPainter& p, const QRectF& box);
 
-QImage TitleLettering();  // 350 x 135 on silver
-QImage Logotype();        // 138 x 53 on silver
+QImage TitleLettering(int scale = 1);  // 350 x 135 on silver
+QImage Logotype(int scale = 1);      // 138 x 53 on silver
 
 }  // namespace suispo::art

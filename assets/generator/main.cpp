@@ -13,6 +13,7 @@
 #include "assets/generator/lettering.h"
 #include "assets/generator/play_background.h"
 #include "assets/generator/window_icon.h"
+#include "assets/pictures.h"
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);  // fonts need a GUI application
@@ -26,22 +27,30 @@ int main(int argc, char** argv) {
     return 1;
   }
   using namespace suispo::art;
-  std::vector<std::pair<QString, QImage>> pictures = {
-      {"atlas.png", AtlasSheet()},       {"background.png", PlayBackground()},
-      {"title.png", TitleLettering()},   {"logo.png", Logotype()},
-      {"icon.png", WindowIcon()},
-  };
-  const char* names[4] = {"n", "e", "s", "w"};
+  namespace assets = suispo::assets;
+  std::vector<std::pair<QString, QImage>> pictures = {{"icon.png", WindowIcon()}};
   for (const int size : kThemeIconSizes) {
     if (size != 32) pictures.emplace_back(QString("icon_%1.png").arg(size), WindowIcon(size));
   }
-  for (int d = 0; d < 4; ++d) {
-    pictures.emplace_back(QString("glyph_wall_%1.png").arg(names[d]), WallGlyph(d));
-    pictures.emplace_back(QString("glyph_move_%1.png").arg(names[d]), MoveGlyph(d));
+  // Everything the window draws is painted at every scale it may draw at; the icons come in sizes.
+  for (const int scale : assets::kPaintedScales) {
+    const auto add = [&pictures, scale](const assets::Picture& picture, const QImage& image) {
+      pictures.emplace_back(QString::fromStdString(assets::FileAtScale(picture, scale)), image);
+    };
+    add(assets::kAtlas, AtlasSheet(scale));
+    add(assets::kBackground, PlayBackground(scale));
+    add(assets::kTitle, TitleLettering(scale));
+    add(assets::kLogo, Logotype(scale));
+    for (int d = 0; d < 4; ++d) {
+      add(assets::kWallGlyphs[d], WallGlyph(d, scale));
+      add(assets::kMoveGlyphs[d], MoveGlyph(d, scale));
+    }
   }
   for (const auto& [name, image] : pictures) {
     const QString path = out.filePath(name);
-    if (!image.save(path, "PNG")) {
+    // The larger scales at the strongest compression; the 1x files stay as they always were written.
+    const int quality = name.contains('@') ? 0 : -1;
+    if (!image.save(path, "PNG", quality)) {
       std::fprintf(stderr, "suispo-art: cannot write %s\n", qPrintable(path));
       return 1;
     }

@@ -45,21 +45,24 @@ double Turbulence(double x, double y, uint32_t seed) {
 
 }  // namespace
 
-QImage Marble(int w, int h) {
-  QImage image(w, h, QImage::Format_RGB32);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
+QImage Marble(int w, int h, int scale) {
+  QImage image(w * scale, h * scale, QImage::Format_RGB32);
+  for (int py = 0; py < image.height(); ++py) {
+    for (int px = 0; px < image.width(); ++px) {
+      // The veins and clouds follow units; the grain stays one speck per pixel.
+      const double x = double(px) / scale;
+      const double y = double(py) / scale;
       const double t = Turbulence(x / 90.0, y / 90.0, 7);
       // Veins run diagonally and wander with the turbulence.
       const double wave = std::sin(x * 0.018 + y * 0.011 + t * 9.0);
       const double vein = std::pow(1.0 - std::abs(wave), 10.0);
       const double fine = std::pow(1.0 - std::abs(std::sin(x * 0.05 - y * 0.03 + t * 14.0)), 24.0);
       const double cloud = Turbulence(x / 40.0, y / 40.0, 31);
-      const double grain = Lattice(x, y, 99) - 0.5;
+      const double grain = Lattice(px, py, 99) - 0.5;
       double v = 236 - 18 * cloud - 58 * vein - 26 * fine + 6 * grain;
       v = std::clamp(v, 0.0, 255.0);
       const int g = static_cast<int>(v);
-      image.setPixel(x, y, qRgb(std::min(255, g + 1), g, std::min(255, g + 4)));
+      image.setPixel(px, py, qRgb(std::min(255, g + 1), g, std::min(255, g + 4)));
     }
   }
   return image;

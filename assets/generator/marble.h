@@ -7,6 +7,7 @@
 
 namespace suispo::art {
 
-QImage Marble(int w, int h);  // opaque; the same for the same size on every run
+// w x h units at scale pixels per unit; opaque; the same for the same size on every run.
+QImage Marble(int w, int h, int scale = 1);
 
 }  // namespace suispo::art

@@ -73,9 +73,10 @@ void Crystal(QPainter& p, QPointF centre, double r) {
 
 }  // namespace
 
-QImage PlayBackground() {
-  QImage surface = Marble(atlas::kSurfaceWidth, atlas::kSurfaceHeight);
+QImage PlayBackground(int scale) {
+  QImage surface = Marble(atlas::kSurfaceWidth, atlas::kSurfaceHeight, scale);
   QPainter p(&surface);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
 
   // Left: the name plate slot and the board, each in a snug frame.

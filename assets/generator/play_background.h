@@ -8,6 +8,6 @@
 
 namespace suispo::art {
 
-QImage PlayBackground();
+QImage PlayBackground(int scale = 1);
 
 }  // namespace suispo::art

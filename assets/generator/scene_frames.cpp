@@ -9,7 +9,7 @@
 
 namespace suispo::art {
 
-QImage VictoryFrame(bool armsRaised) {
+QImage VictoryFrame(bool armsRaised, int scale) {
   const QImage figure = Supersample(40, 40, [armsRaised](QPainter& p) {
     // A little smaller than on the ice, so the door's arch shows behind the head.
     p.save();
@@ -27,11 +27,11 @@ QImage VictoryFrame(bool armsRaised) {
                                  c + QPointF(-3.5, 0), c + QPointF(-1, -1)}});
       }
     }
-  });
-  return OverImage(figure, DoorTile());
+  }, scale);
+  return OverImage(figure, DoorTile(scale));
 }
 
-QImage FallFrame(int step) {
+QImage FallFrame(int step, int scale) {
   // Each step sinks the figure deeper (the tile's bottom edge is the near rim of the hole),
   // shrinks it with the distance and darkens it toward the hole's blue.
   struct Depth {
@@ -46,8 +46,8 @@ QImage FallFrame(int step) {
     p.resetTransform();
     p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
     p.fillRect(QRectF(0, 0, 40, 40), QColor(10, 20, 70, static_cast<int>(d.shade)));
-  });
-  return OverImage(figure, HoleTile());
+  }, scale);
+  return OverImage(figure, HoleTile(scale));
 }
 
 }  // namespace suispo::art

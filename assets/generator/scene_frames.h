@@ -7,7 +7,7 @@
 
 namespace suispo::art {
 
-QImage VictoryFrame(bool armsRaised);
-QImage FallFrame(int step);  // 0 standing in the hole .. 3 only the head left
+QImage VictoryFrame(bool armsRaised, int scale = 1);
+QImage FallFrame(int step, int scale = 1);  // 0 standing in the hole .. 3 only the head left
 
 }  // namespace suispo::art

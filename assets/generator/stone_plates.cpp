@@ -16,33 +16,36 @@ namespace {
 constexpr int kW = 297;
 constexpr int kH = 21;
 
-QImage BlankPlate() {
-  QImage plate(kW, kH, QImage::Format_RGB32);
+// The grain is one speck per pixel at every scale; the rims are one unit wide.
+QImage BlankPlate(int scale) {
+  const int w = kW * scale;
+  const int h = kH * scale;
+  QImage plate(w, h, QImage::Format_RGB32);
   // A fixed seed: regenerating gives the same grain, byte for byte.
   std::mt19937 grain(1997);
   std::uniform_int_distribution<int> jitter(-7, 7);
-  for (int y = 0; y < kH; ++y) {
-    for (int x = 0; x < kW; ++x) {
-      const int v = jitter(grain) - (y * 10) / kH;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const int v = jitter(grain) - (y * 10) / h;
       plate.setPixel(x, y, qRgb(kStone.red() + v, kStone.green() + v, kStone.blue() + v));
     }
   }
   QPainter p(&plate);
-  p.setPen(kStoneLight);
-  p.drawLine(1, 1, kW - 2, 1);
-  p.drawLine(1, 1, 1, kH - 2);
-  p.setPen(kStone.darker(135));
-  p.drawLine(2, kH - 2, kW - 2, kH - 2);
-  p.drawLine(kW - 2, 2, kW - 2, kH - 2);
-  p.setPen(kStoneDark);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(0, 0, kW - 1, kH - 1);
+  p.scale(scale, scale);
+  p.fillRect(1, 1, kW - 2, 1, kStoneLight);
+  p.fillRect(1, 1, 1, kH - 2, kStoneLight);
+  p.fillRect(2, kH - 2, kW - 3, 1, kStone.darker(135));
+  p.fillRect(kW - 2, 2, 1, kH - 3, kStone.darker(135));
+  for (const QRect rim : {QRect(0, 0, kW, 1), QRect(0, kH - 1, kW, 1), QRect(0, 0, 1, kH), QRect(kW - 1, 0, 1, kH)}) {
+    p.fillRect(rim, kStoneDark);
+  }
   return plate;
 }
 
-QImage Lettered(const QString& text, const QColor& face, const QColor& shadow, QPoint shadowOffset) {
-  QImage plate = BlankPlate();
+QImage Lettered(const QString& text, const QColor& face, const QColor& shadow, QPoint shadowOffset, int scale) {
+  QImage plate = BlankPlate(scale);
   QPainter p(&plate);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::TextAntialiasing);
   QFont font("DejaVu Sans");
   font.setPixelSize(15);
@@ -59,14 +62,14 @@ QImage Lettered(const QString& text, const QColor& face, const QColor& shadow, Q
 
 }  // namespace
 
-QImage NamePlate() { return BlankPlate(); }
+QImage NamePlate(int scale) { return BlankPlate(scale); }
 
-QImage ClearBanner() {
-  return Lettered("STAGE CLEAR!!", QColor(255, 196, 24), QColor(70, 36, 0), {1, 1});
+QImage ClearBanner(int scale) {
+  return Lettered("STAGE CLEAR!!", QColor(255, 196, 24), QColor(70, 36, 0), {1, 1}, scale);
 }
 
-QImage MissBanner() {
-  return Lettered("MISS...", QColor(150, 214, 255), QColor(210, 24, 24), {2, 1});
+QImage MissBanner(int scale) {
+  return Lettered("MISS...", QColor(150, 214, 255), QColor(210, 24, 24), {2, 1}, scale);
 }
 
 }  // namespace suispo::art

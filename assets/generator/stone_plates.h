@@ -7,8 +7,8 @@
 
 namespace suispo::art {
 
-QImage NamePlate();
-QImage ClearBanner();
-QImage MissBanner();
+QImage NamePlate(int scale = 1);
+QImage ClearBanner(int scale = 1);
+QImage MissBanner(int scale = 1);
 
 }  // namespace suispo::art

@@ -9,16 +9,16 @@ namespace {
 constexpr int kFactor = 4;
 }
 
-QImage Supersample(int w, int h, const PaintFn& paint) {
-  QImage big(w * kFactor, h * kFactor, QImage::Format_ARGB32_Premultiplied);
+QImage Supersample(int w, int h, const PaintFn& paint, int scale) {
+  QImage big(w * scale * kFactor, h * scale * kFactor, QImage::Format_ARGB32_Premultiplied);
   big.fill(Qt::transparent);
   {
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kFactor, kFactor);
+    p.scale(kFactor * scale, kFactor * scale);
     paint(p);
   }
-  return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+  return big.scaled(w * scale, h * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 

@@ -12,8 +12,9 @@ namespace suispo::art {
 
 using PaintFn = std::function<void(QPainter&)>;
 
-// A w x h picture with a transparent ground; paint draws in w x h units with antialiasing on.
-QImage Supersample(int w, int h, const PaintFn& paint);
+// A w x h picture with a transparent ground; paint draws in w x h units with antialiasing on. At scale
+// 2 or 3 the same drawing is painted at that many pixels per unit.
+QImage Supersample(int w, int h, const PaintFn& paint, int scale = 1);
 
 // The picture laid over an opaque ground colour, as a 32-bit RGB image.
 QImage OverGround(const QImage& picture, const QColor& ground);

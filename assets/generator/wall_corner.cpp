@@ -19,18 +19,19 @@ void Post(QPainter& p, int x, int y) {
   p.fillRect(x + 1, y + 1, 1, 6, kWoodLight);
   p.fillRect(x + 2, y + 6, 5, 1, kWoodDark.lighter(130));
   p.fillRect(x + 6, y + 2, 1, 5, kWoodDark.lighter(130));
-  p.setPen(kWoodDark);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(x, y, 7, 7);
+  for (const QRect rim : {QRect(x, y, 8, 1), QRect(x, y + 7, 8, 1), QRect(x, y, 1, 8), QRect(x + 7, y, 1, 8)}) {
+    p.fillRect(rim, kWoodDark);
+  }
   p.fillRect(x + 3, y + 3, 2, 2, kGold);
   p.fillRect(x + 4, y + 4, 1, 1, kGoldDark);
 }
 
 // A horizontal 40 x 8 strip; the vertical ones are its transpose, so the light falls the same way.
-QImage Beam() {
-  QImage beam(40, 8, QImage::Format_RGB32);
+QImage Beam(int scale) {
+  QImage beam(40 * scale, 8 * scale, QImage::Format_RGB32);
   beam.fill(kBeam);
   QPainter p(&beam);
+  p.scale(scale, scale);
   p.fillRect(0, 0, 40, 1, kBeamDark);
   p.fillRect(0, 1, 40, 1, kBeamLight);
   p.fillRect(0, 6, 40, 1, kBeam.darker(125));
@@ -41,9 +42,10 @@ QImage Beam() {
   return beam;
 }
 
-QImage Checker() {
-  QImage band(40, 8, QImage::Format_RGB32);
+QImage Checker(int scale) {
+  QImage band(40 * scale, 8 * scale, QImage::Format_RGB32);
   QPainter p(&band);
+  p.scale(scale, scale);
   for (int x = 0; x < 40; x += 4) {
     for (int y = 0; y < 8; y += 4) {
       const bool blue = ((x + y) / 4) % 2 == 0;
@@ -59,14 +61,16 @@ QImage Transposed(const QImage& image) { return image.transformed(QTransform(0, 
 
 }  // namespace
 
-QImage WallCorner() {
-  QImage frame(56, 56, QImage::Format_RGB32);
+QImage WallCorner(int scale) {
+  QImage frame(56 * scale, 56 * scale, QImage::Format_RGB32);
   frame.fill(Qt::black);
   QPainter p(&frame);
-  p.drawImage(8, 0, Beam());
-  p.drawImage(0, 8, Transposed(Beam()));
-  p.drawImage(48, 8, Transposed(Checker()));
-  p.drawImage(8, 48, Checker());
+  const int s = scale;
+  p.drawImage(8 * s, 0, Beam(s));
+  p.drawImage(0, 8 * s, Transposed(Beam(s)));
+  p.drawImage(48 * s, 8 * s, Transposed(Checker(s)));
+  p.drawImage(8 * s, 48 * s, Checker(s));
+  p.scale(s, s);
   for (int x : {0, 48}) {
     for (int y : {0, 48}) Post(p, x, y);
   }

@@ -8,6 +8,6 @@
 
 namespace suispo::art {
 
-QImage WallCorner();  // black inside the frame
+QImage WallCorner(int scale = 1);  // black inside the frame
 
 }  // namespace suispo::art

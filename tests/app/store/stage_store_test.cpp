@@ -38,6 +38,25 @@ TEST_F(StoreTest, FirstRunUsesTheBuiltinStagesAndWritesOnlyAtClose) {
   EXPECT_EQ(program.Names(), std::set<std::string>{"suispo.ini"});
 }
 
+// The zoom is one of the offered steps or 100, and a chosen one comes back at the next start.
+TEST_F(StoreTest, ZoomIsReadAsAnOfferedStepAndWrittenBack) {
+  for (const auto& [stored, zoom] : std::vector<std::pair<std::string, int>>{
+           {"200", 200}, {"150", 150}, {"300", 300}, {"175", 100}, {"0x96", 100}, {"big", 100}, {"", 100}}) {
+    WriteSettings("[View]\r\nzoom=" + stored + "\r\n");
+    StageStore store = MakeStore();
+    store.FormCreate();
+    EXPECT_EQ(store.zoom, zoom) << stored;
+  }
+  StageStore store = MakeStore();
+  store.FormCreate();
+  store.zoom = 150;
+  store.FormClose({0, 0});
+  EXPECT_NE(ReadBytes(program / "suispo.ini").find("[View]\r\nzoom=150\r\n"), std::string::npos);
+  StageStore next = MakeStore();
+  next.FormCreate();
+  EXPECT_EQ(next.zoom, 150);
+}
+
 TEST_F(StoreTest, MidnightGivesANameWithoutTheTime) {
   StageStore store = MakeStore({2006, 1, 21, 0, 0, 0});
   store.FormCreate();
