@@ -14,6 +14,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
 #include <random>
 
@@ -129,7 +130,13 @@ void MainForm::EnableFileMenus(bool enabled) {
 }
 
 void MainForm::OpenChapter(const Chapter& chapter) {
-  OpenStageFile(QFile::decodeName(PlayerCopyOfChapter(chapter, store_.StageFolder()).c_str()));
+  const ChapterCopy copy = PlayerCopyOfChapter(chapter, store_.StageFolder());
+  try {
+    OpenStageFile(QFile::decodeName(copy.path.c_str()));
+  } catch (...) {
+    if (copy.made) std::remove(copy.path.c_str());  // a copy that does not open is not kept
+    throw;
+  }
 }
 
 void MainForm::newStageMenuClick() {
