@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// Work that ends after the player moved on: a par for a stage left, a search outliving its window, a
+// clear made before its par was known; and two games saving into the same files.
+#include <QThreadPool>
+
+#include <filesystem>
+
+#include "app/store/play_records.h"
+#include "core/rules/same_stage.h"
+#include "tests/app/window/window_fixture.h"
+
+namespace suispo::test {
+namespace {
+
+// A stage one move east clears, with a hole below it: another puzzle than EastClearLine's.
+std::string OtherEastClearLine(const std::string& name) {
+  return Stage({"C00002", "000000", "000000", "000000", "000000", "300000"}, kNoWalls, "00", name);
+}
+
+// Lets every search finish and its answer reach the interface thread, or be dropped there.
+void FinishBackgroundWork() {
+  QThreadPool::globalInstance()->waitForDone();
+  QCoreApplication::processEvents();
+}
+
+class BackgroundWorkTest : public WindowTest {
+ protected:
+  std::optional<StageRecord> RecordOf(const std::string& line) {
+    PlayRecords records(Path("suispo-records.txt"));
+    records.Read();
+    return records.Find(PuzzleKey(line));
+  }
+};
+
+TEST_F(BackgroundWorkTest, AParArrivingAfterItsStageWasLeftIsDropped) {
+  Start();
+  Choose(4);
+  dialogs().answers = {true};
+  Click(form->giveupButton);
+  ASSERT_TRUE(OnStageSelect());
+  FinishBackgroundWork();
+  EXPECT_EQ(form->par(), MainForm::kParPending);
+  Choose(0);  // the next stage's own par is searched for and shown
+  FinishBackgroundWork();
+  EXPECT_EQ(form->par(), 7);
+}
+
+TEST_F(BackgroundWorkTest, AWindowClosedWhileItsSearchesRunLeavesNothingBehind) {
+  UseStageFile({EastClearLine("a")});
+  Start();
+  Choose(0);
+  form->hintMenu->trigger();
+  const std::set<std::string> before = {"suispo.ini", "test.ssp"};
+  form->close();
+  form.reset();
+  FinishBackgroundWork();
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path().toStdString())) {
+    names.insert(entry.path().filename().string());
+  }
+  EXPECT_EQ(names, before);
+  EXPECT_EQ(ReadFile("test.ssp"), EastClearLine("a") + "\r\n");
+}
+
+TEST_F(BackgroundWorkTest, AClearBeforeTheParIsKnownKeepsItsBestAndEarnsNoStarLater) {
+  UseStageFile({EastClearLine("a")});
+  Start();
+  form->StageList->setCurrentRow(0);
+  form->ChoiseButtomClick();
+  // The clear is noted before any event is handled, so before the par's answer can arrive.
+  EXPECT_EQ(form->RecordClear(0, 1, false), "1手でクリア 新記録！");
+  FinishBackgroundWork();
+  EXPECT_EQ(form->par(), 1);
+  form->SaveRecords();
+  EXPECT_EQ(RecordOf(EastClearLine("a")), (StageRecord{1, false}));
+}
+
+TEST_F(BackgroundWorkTest, TwoGamesOnOneStageFileAndRecordsFileKeepBothClears) {
+  UseStageFile({EastClearLine("a"), OtherEastClearLine("b")});
+  WriteFile("suispo-records.txt", "a line no version of the game reads\n");
+  Start();
+  std::unique_ptr<MainForm> first = std::move(form);
+  Start();
+  Choose(1);
+  Click(form->EMoveButton);
+  std::swap(form, first);
+  Choose(0);
+  Click(form->EMoveButton);
+  form->close();
+  first->close();
+  EXPECT_TRUE(dialogs().errors.empty());
+  EXPECT_EQ(ReadFile("test.ssp"),
+            EastClearLine("a").replace(74, 1, "1") + "\r\n" + OtherEastClearLine("b").replace(74, 1, "1") + "\r\n");
+  EXPECT_EQ(RecordOf(EastClearLine("a"))->best, 1);
+  EXPECT_EQ(RecordOf(OtherEastClearLine("b"))->best, 1);
+  EXPECT_NE(ReadFile("suispo-records.txt").find("a line no version of the game reads\n"), std::string::npos);
+}
+
+TEST_F(BackgroundWorkTest, ALinkPutAtTheRecordsFilesPathIsNeverWrittenThrough) {
+  UseStageFile({EastClearLine("a"), OtherEastClearLine("b")});
+  WriteFile("victim", "the player's own file\n");
+  Start();
+  std::filesystem::create_symlink(Path("victim"), Path("suispo-records.txt"));
+  for (int stage : {0, 1}) {
+    Choose(stage);
+    Click(form->EMoveButton);
+  }
+  EXPECT_EQ(ReadFile("victim"), "the player's own file\n");
+  // Told once; the stage file still took both clears.
+  ASSERT_EQ(dialogs().errors.size(), 1u);
+  EXPECT_TRUE(dialogs().errors[0].text.contains(QStringLiteral("記録を保存しませんでした")));
+  EXPECT_EQ(ReadFile("test.ssp"),
+            EastClearLine("a").replace(74, 1, "1") + "\r\n" + OtherEastClearLine("b").replace(74, 1, "1") + "\r\n");
+}
+
+}  // namespace
+}  // namespace suispo::test
