@@ -248,15 +248,6 @@ TEST_F(ClearSaveTest, ALinkPutInTheFilesPlaceIsNeverWrittenThrough) {
   EXPECT_TRUE(std::filesystem::is_symlink(program / "mine.ssp"));
 }
 
-TEST_F(ClearSaveTest, AFileAnotherGameOrAnEditorRenamedOverThePathStillTakesTheClear) {
-  // Another game's save, as an editor's, writes a new file and renames it over the path.
-  const std::string other = WithCrLf({Line('0', "a"), Line('1', "b"), Line('0', "c")});
-  WriteBytes(program / "other", other);
-  std::filesystem::rename(program / "other", program / "mine.ssp");
-  store.MarkStageCleared(0);
-  EXPECT_EQ(ReadBytes(program / "mine.ssp"), WithCrLf({Line('1', "a"), Line('1', "b"), Line('0', "c")}));
-}
-
 TEST_F(ClearSaveTest, AnotherUsersFileOrAGoneStageIsNotWritten) {
   const std::string theirs = WithCrLf({Line('0', "a"), Line('0', "b")});
   WriteBytes(program / "other", theirs);

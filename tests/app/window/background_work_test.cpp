@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // Work that ends after the player moved on: a par for a stage left, a search outliving its window, a
-// clear made before its par was known; and two games saving into the same files.
+// clear made before its par was known; and the files a clear saves: two games on the same ones, a link
+// put at the records file's path.
 #include <QThreadPool>
 
 #include <filesystem>
@@ -107,9 +108,10 @@ TEST_F(BackgroundWorkTest, ALinkPutAtTheRecordsFilesPathIsNeverWrittenThrough) {
     Click(form->EMoveButton);
   }
   EXPECT_EQ(ReadFile("victim"), "the player's own file\n");
-  // Told once; the stage file still took both clears.
+  // Told once, in the records' own words; the stage file still took both clears.
   ASSERT_EQ(dialogs().errors.size(), 1u);
-  EXPECT_TRUE(dialogs().errors[0].text.contains(QStringLiteral("記録を保存しませんでした")));
+  EXPECT_EQ(dialogs().errors[0].text,
+            QStringLiteral("ファイル %1 は読み込んだ後に変更されたため、記録を保存しませんでした.").arg(QString::fromStdString(Path("suispo-records.txt"))));
   EXPECT_EQ(ReadFile("test.ssp"),
             EastClearLine("a").replace(74, 1, "1") + "\r\n" + OtherEastClearLine("b").replace(74, 1, "1") + "\r\n");
 }
