@@ -1,90 +1,89 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// Reading, noting and saving the best clears: one line per stage, "best star key".
+// Noting clears against the star rule, and merging them into the records file under its lock.
 #include "app/store/play_records.h"
-
-#include <algorithm>
-#include <charconv>
-#include <sstream>
 
 #include "app/store/file_paths.h"
 #include "core/files/file_replacement.h"
-#include "core/text/game_error.h"
+#include "core/files/own_file.h"
 #include "core/files/regular_file.h"
+#include "core/text/game_error.h"
 
 namespace suispo {
-namespace {
 
-constexpr std::size_t kKeyBytes = 74;
-
-// "best star key": two numbers and a space each, then the key to the end of the line.
-std::optional<std::pair<std::string, StageRecord>> ReadLine(std::string_view line) {
-  StageRecord record;
-  int star = 0;
-  const char* end = line.data() + line.size();
-  auto [afterBest, bestError] = std::from_chars(line.data(), end, record.best);
-  if (bestError != std::errc() || afterBest == end || *afterBest != ' ' || record.best < 1) return std::nullopt;
-  auto [afterStar, starError] = std::from_chars(afterBest + 1, end, star);
-  if (starError != std::errc() || afterStar == end || *afterStar != ' ' || (star != 0 && star != 1)) {
-    return std::nullopt;
-  }
-  record.star = star == 1;
-  std::string key(afterStar + 1, end);
-  if (key.empty() || key.size() > kKeyBytes) return std::nullopt;
-  return std::pair{std::move(key), record};
+std::string ClearVerdict::Text() const {
+  std::string text = std::to_string(moves) + "手でクリア";
+  if (par) text += "（最短 " + std::to_string(*par) + "手）";
+  if (star) text += "★";
+  if (newBest) text += " 新記録！";
+  return text;
 }
-
-}  // namespace
-
-std::string RecordKey(const StageLine& line) { return line.substr(0, std::min(line.size(), kKeyBytes)); }
 
 std::string RecordsFileBeside(const std::string& settingsFile) {
   return FolderOf(settingsFile) + "suispo-records.txt";
 }
 
 void PlayRecords::Read() {
-  records_.clear();
+  const std::optional<FileIdentity> identity = IdentityOf(path_);
+  pathWasLink_ = identity && identity->link;
   const std::optional<std::string> bytes = ReadWholeFile(path_);
-  if (!bytes) return;
-  std::istringstream lines(*bytes);
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (auto entry = ReadLine(line)) records_[entry->first] = entry->second;
-  }
+  records_ = bytes ? ReadRecordsText(*bytes).records : RecordMap{};
+  for (const auto& [key, record] : unsaved_) MergeInto(records_, key, record);
 }
 
-std::optional<StageRecord> PlayRecords::Find(const StageLine& line) const {
-  const auto found = records_.find(RecordKey(line));
+std::optional<StageRecord> PlayRecords::Find(const std::optional<std::string>& key) const {
+  if (!key) return std::nullopt;
+  const auto found = records_.find(*key);
   if (found == records_.end()) return std::nullopt;
   return found->second;
 }
 
-ClearNote PlayRecords::Note(const StageLine& line, int moves, std::optional<int> par, bool hinted) {
-  ClearNote note;
-  const std::string key = RecordKey(line);
-  // A key with a line break could not be read back; such a stage is played but not remembered.
-  if (key.empty() || key.find_first_of("\r\n") != std::string::npos) {
-    note.record = {moves, false};
-    return note;
+ClearVerdict PlayRecords::Note(const std::optional<std::string>& key, int moves, std::optional<int> par,
+                               bool hinted) {
+  ClearVerdict verdict;
+  verdict.moves = moves;
+  verdict.par = par;
+  const bool atPar = par && moves <= *par;
+  verdict.star = atPar && !hinted;
+  verdict.hintWithheldStar = atPar && hinted;
+  const StageRecord clear{moves, verdict.star};
+  if (!key) {
+    verdict.record = clear;
+    return verdict;
   }
-  auto [at, first] = records_.try_emplace(key, StageRecord{moves, false});
-  StageRecord& record = at->second;
-  note.newBest = first || moves < record.best;
-  if (note.newBest) record.best = moves;
-  if (!hinted && par && moves <= *par) record.star = true;
-  note.record = record;
-  return note;
+  const auto known = records_.find(*key);
+  verdict.newBest = known == records_.end() || moves < known->second.best;
+  verdict.record = MergeInto(records_, *key, clear);
+  MergeInto(unsaved_, *key, clear);
+  return verdict;
 }
 
-void PlayRecords::Save() const {
-  std::ostringstream text;
-  for (const auto& [key, record] : records_) {
-    text << record.best << ' ' << (record.star ? 1 : 0) << ' ' << key << '\n';
+void PlayRecords::Refuse(const std::string& message) {
+  if (told_.insert(message).second) throw GameError(message);
+}
+
+void PlayRecords::Save() {
+  if (unsaved_.empty()) return;
+  const std::string cannotWrite = FormatMessage("%s に書き込めません", {path_});
+  if (!MakeFolders(FolderOf(path_))) throw GameError(cannotWrite);
+  const OwnFile file(path_, pathWasLink_, true);
+  switch (file.state()) {
+    case OwnFileState::kOpen: break;
+    case OwnFileState::kPlanted:
+    case OwnFileState::kMissing:
+      return Refuse(FormatMessage("ファイル %s は読み込んだ後に変更されたため、記録を保存しませんでした", {path_}));
+    case OwnFileState::kReadOnly:
+      return Refuse(FormatMessage("ファイル %s は読み取り専用のため、記録を保存しませんでした", {path_}));
+    case OwnFileState::kUnreadable:
+    case OwnFileState::kTooLarge:
+    case OwnFileState::kBusy:
+      return Refuse(FormatMessage("ファイル %s を読めないため、記録を保存しませんでした", {path_}));
   }
-  if (!MakeFolders(FolderOf(path_)) || !ReplaceFileContents(path_, text.str())) {
-    throw GameError(FormatMessage("%s に書き込めません", {path_}));
-  }
+  RecordsText text = ReadRecordsText(file.bytes());
+  for (const auto& [key, record] : unsaved_) MergeInto(text.records, key, record);
+  if (!file.Replace(WriteRecordsText(text))) throw GameError(cannotWrite);
+  records_ = std::move(text.records);
+  unsaved_.clear();
 }
 
 }  // namespace suispo

@@ -1,52 +1,69 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The best clear of each stage, kept by the stage's content in a file of its own beside the settings.
+// The best clear of each puzzle and the star rule, kept in a file of its own beside the settings,
+// which every game on the same file adds to and none overwrites.
 #pragma once
 
-#include <map>
 #include <optional>
+#include <set>
 #include <string>
 
-#include "core/rules/stage_line.h"
+#include "app/store/records_text.h"
 
 namespace suispo {
 
-struct StageRecord {
-  int best = 0;       // the fewest operations of a clear
-  bool star = false;  // once cleared in par or fewer operations without a hint
-  friend bool operator==(const StageRecord&, const StageRecord&) = default;
-};
-
-// What a clear did to its stage's record.
-struct ClearNote {
-  StageRecord record;  // as it stands after the clear
+// What a clear did to its puzzle's record, decided where the record is kept.
+struct ClearVerdict {
+  int moves = 0;
+  std::optional<int> par;      // none while it was still searched for, or when there is none
+  bool star = false;           // this clear earned the star
+  bool hintWithheldStar = false;  // it would have, but a hint was shown during the play
   bool newBest = false;
+  StageRecord record;          // the record as it stands after the clear
+  // What the name plate says: "%d手でクリア", "（最短 %d手）" when the par is known, "★" when earned,
+  // " 新記録！" for a new best (UTF-8).
+  std::string Text() const;
 };
-
-// The key of a stage's record: its first 74 bytes (the board and the wall points), so the same stage
-// in another file or under another name keeps its record.
-std::string RecordKey(const StageLine& line);
 
 class PlayRecords {
  public:
   // path: the records file; nothing is read before Read.
   explicit PlayRecords(std::string path) : path_(std::move(path)) {}
 
-  // Reads the file; a missing, unreadable or oversized one, or one that is no regular file, holds no
-  // records, and lines that do not read are skipped.
+  // Reads the file for showing the records; a missing, unreadable or oversized one, or one that is no
+  // regular file, holds none.
   void Read();
-  std::optional<StageRecord> Find(const StageLine& line) const;
-  // A clear in `moves` operations against the par (none while unknown or when there is none).
-  ClearNote Note(const StageLine& line, int moves, std::optional<int> par, bool hinted);
-  // Replaces the file in one step, making its folder; throws GameError "%s に書き込めません" and
-  // then leaves the old file as it was.
-  void Save() const;
+  // key: PuzzleKey (core/rules/same_stage.h); nothing finds nothing.
+  std::optional<StageRecord> Find(const std::optional<std::string>& key) const;
+  // A stage line is no key: it would quietly find nothing.
+  std::optional<StageRecord> Find(const std::string& line) const = delete;
+  // The star rule: a clear in `moves` operations earns the star when the par is known and the clear
+  // takes no more operations, and no hint was shown during the play. A clear made before the par
+  // was known earns none (its best still counts). A star once earned stays. Without a key (wall
+  // points that are no number) nothing is remembered.
+  ClearVerdict Note(const std::optional<std::string>& key, int moves, std::optional<int> par, bool hinted);
+  ClearVerdict Note(const std::string& line, int, std::optional<int>, bool) = delete;
+  // Adds the clears noted since the last save to the file as it is now: read again under its lock,
+  // merged with what other games wrote, lines this version cannot read kept, and replaced in one
+  // step (its folder made first). The file is written only as the player's own regular file, never
+  // through a link put at its path, and never when it cannot be read or is too large. Throws
+  // GameError, keeping the clears for the next save: "%s に書き込めません" for a failed write,
+  // "ファイル %s は読み取り専用のため、記録を保存しませんでした", "ファイル %s は読み込んだ後に変更
+  // されたため、記録を保存しませんでした", "ファイル %s を読めないため、記録を保存しませんでした";
+  // a refusal already told during this run is not told again.
+  void Save();
 
   const std::string& path() const { return path_; }
 
  private:
+  // Throws the refusal unless it was told before.
+  void Refuse(const std::string& message);
+
   std::string path_;
-  std::map<std::string, StageRecord> records_;
+  bool pathWasLink_ = false;  // the player's path was a link when read: it is followed
+  RecordMap records_;  // as last read or saved, with the clears since
+  RecordMap unsaved_;  // the clears not yet in the file
+  std::set<std::string> told_;
 };
 
 // The records file beside the settings file.

@@ -3,6 +3,9 @@
 // Chapter files copied once into the player's folder, and new stage files written whole or not at all.
 #include "app/store/stage_collection.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -22,11 +25,25 @@ constexpr std::pair<const char*, const char*> kLabels[] = {
     {"4-warps.ssp", "第4章 ワープ"}, {"5-marked.ssp", "第5章 市松の辺"}, {"6-all.ssp", "第6章 全部いっしょに"},
 };
 
-void WriteNew(const std::string& path, const std::string& bytes) {
-  if (!MakeFolders(FolderOf(path)) || !ReplaceFileContents(path, bytes)) {
-    throw GameError(FormatMessage("ファイル %s を作成できません", {BareName(path)}));
-  }
+GameError CannotCreate(const std::string& path) {
+  return GameError(FormatMessage("ファイル %s を作成できません", {BareName(path)}));
 }
+
+// The player's copy may be used only when it is the player's own regular file: a link or anything
+// else put at its name is never opened, and so never written through at a clear.
+bool IsOwnRegularFile(const std::string& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == geteuid();
+}
+
+// "name.ssp", then "name (2).ssp", "name (3).ssp"… for the n-th try.
+std::string NumberedName(const std::string& name, int n) {
+  if (n == 1) return name;
+  const std::string stem = name.substr(0, name.size() - 4);
+  return stem + " (" + std::to_string(n) + ").ssp";
+}
+
+constexpr int kNameTries = 100;
 
 }  // namespace
 
@@ -46,13 +63,20 @@ std::vector<Chapter> ChaptersIn(const std::string& folder) {
   return chapters;
 }
 
-std::string PlayerCopyOfChapter(const Chapter& chapter, const std::string& stageFolder) {
+ChapterCopy PlayerCopyOfChapter(const Chapter& chapter, const std::string& stageFolder) {
   const std::string copy = stageFolder + BareName(chapter.path);
-  if (!IsMissing(copy)) return copy;
-  const std::optional<std::string> bytes = ReadWholeFile(chapter.path);
-  if (!bytes) throw GameError(FormatMessage("ファイル %s は開けません", {chapter.path}));
-  WriteNew(copy, *bytes);
-  return copy;
+  if (IsMissing(copy)) {
+    const std::optional<std::string> bytes = ReadWholeFile(chapter.path);
+    if (!bytes) throw GameError(FormatMessage("ファイル %s は開けません", {chapter.path}));
+    // A broken shipped file is refused before anything is copied, so its repair reaches the player.
+    ParseStageText(*bytes, chapter.path);
+    if (!MakeFolders(FolderOf(copy))) throw CannotCreate(copy);
+    const CreateResult made = CreateFileAt(copy, *bytes);
+    if (made == CreateResult::kCreated) return {copy, true};
+    if (made == CreateResult::kFailed) throw CannotCreate(copy);
+  }
+  if (!IsOwnRegularFile(copy)) throw GameError(FormatMessage("ファイル %s は開けません", {copy}));
+  return {copy, false};
 }
 
 std::string NewStageFileName(StagePreset preset, const LocalTime& t, std::uint32_t seed) {
@@ -71,9 +95,16 @@ std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t se
   options.progress = std::move(progress);
   const GenerateReport report = GenerateStages(options);
   if (report.cancelled || report.lines.empty()) return std::nullopt;
-  const std::string path = folder + NewStageFileName(preset, time, seed);
-  WriteNew(path, StageText(report.lines));
-  return path;
+  const std::string name = NewStageFileName(preset, time, seed);
+  if (!MakeFolders(folder)) throw CannotCreate(name);
+  // A new set never replaces anything: a name already taken (by a file, a link, anything) gets a number.
+  for (int n = 1; n <= kNameTries; ++n) {
+    const std::string path = folder + NumberedName(name, n);
+    const CreateResult made = CreateFileAt(path, StageText(report.lines));
+    if (made == CreateResult::kCreated) return path;
+    if (made == CreateResult::kFailed) throw CannotCreate(path);
+  }
+  throw CannotCreate(name);
 }
 
 }  // namespace suispo

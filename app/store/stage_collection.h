@@ -24,9 +24,16 @@ struct Chapter {
 // The chapter files (".ssp") in the collection's folder, in name order; none when it is missing.
 std::vector<Chapter> ChaptersIn(const std::string& folder);
 
-// The player's copy of a chapter in the stage folder: made from the shipped file the first time, and
-// kept as it is (with its cleared stages) after. Throws GameError "ファイル %s を作成できません".
-std::string PlayerCopyOfChapter(const Chapter& chapter, const std::string& stageFolder);
+// The player's copy of a chapter in the stage folder: made from the shipped file the first time, only
+// under a name nothing holds yet and only when the shipped file reads as a stage file, and kept as it
+// is (with its cleared stages) after. Throws GameError: "ファイル %s を作成できません", the stage
+// file's own refusal for a broken shipped file, and "ファイル %s は開けません" for a shipped file that
+// cannot be read or a copy's name held by anything but the player's own regular file (a link).
+struct ChapterCopy {
+  std::string path;
+  bool made = false;  // made just now: a copy that then fails to open is not kept
+};
+ChapterCopy PlayerCopyOfChapter(const Chapter& chapter, const std::string& stageFolder);
 
 // How many stages a new stage file holds.
 inline constexpr int kNewStageCount = 10;
@@ -34,8 +41,9 @@ inline constexpr int kNewStageCount = 10;
 // "beginner 20261208 093015 seed 42.ssp": the preset, the date and time, and the seed.
 std::string NewStageFileName(StagePreset preset, const LocalTime& time, std::uint32_t seed);
 
-// Makes kNewStageCount stages of the preset and writes them as a new stage file in the folder; the
-// path, or nothing when cancelled (and then no file, not even part of one, is left). Meant for a
+// Makes kNewStageCount stages of the preset and writes them as a new stage file in the folder, never
+// over anything already there (a taken name gets " (2)", " (3)"… before ".ssp"); the path, or
+// nothing when cancelled (and then no file, not even part of one, is left). Meant for a
 // worker thread: progress is called there. Throws GameError "ファイル %s を作成できません".
 std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t seed, const std::string& folder,
                                             const LocalTime& time, const std::atomic<bool>* cancel,

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -20,7 +19,9 @@
 #include "core/rules/builtin_stages.h"
 #include "core/text/display_text.h"
 #include "core/text/game_error.h"
+#include "core/files/own_file.h"
 #include "core/files/stage_file.h"
+#include "core/rules/same_stage.h"
 
 namespace suispo {
 namespace {
@@ -33,21 +34,11 @@ GameError ChangedSinceRead(std::string_view name) {
   return GameError(FormatMessage("ファイル %s は読み込んだ後に変更されたため、保存しませんでした", {name}));
 }
 
-// The player may write the file: the system allows it and the file is not marked read-only (root
-// is allowed everything, yet a file without any write permission was meant to stay as it is).
-bool MayWrite(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) != 0 && access(path.c_str(), W_OK) == 0;
-}
-
-// Two lines hold the same stage when they agree once both are marked cleared.
-bool SameStage(const StageLine& a, const StageLine& b) { return MarkedCleared(a) == MarkedCleared(b); }
-
 // Where the stage of line lies in lines now: at its old index if it is still there, else its first
 // place; nothing when it is gone.
 std::optional<std::size_t> FindStage(const std::vector<StageLine>& lines, const StageLine& line, std::size_t oldIndex) {
-  if (oldIndex < lines.size() && SameStage(lines[oldIndex], line)) return oldIndex;
-  const auto found = std::find_if(lines.begin(), lines.end(), [&](const StageLine& l) { return SameStage(l, line); });
+  if (oldIndex < lines.size() && SameStageLine(lines[oldIndex], line)) return oldIndex;
+  const auto found = std::find_if(lines.begin(), lines.end(), [&](const StageLine& l) { return SameStageLine(l, line); });
   if (found == lines.end()) return std::nullopt;
   return static_cast<std::size_t>(found - lines.begin());
 }
@@ -55,7 +46,7 @@ std::optional<std::size_t> FindStage(const std::vector<StageLine>& lines, const 
 // Lines of the built-in stages, whatever their cleared flags.
 bool HoldsTheBuiltinStages(const std::vector<StageLine>& lines) {
   const std::vector<StageLine> builtin = BuiltinStages();
-  return std::equal(lines.begin(), lines.end(), builtin.begin(), builtin.end(), SameStage);
+  return std::equal(lines.begin(), lines.end(), builtin.begin(), builtin.end(), SameStageLine);
 }
 
 // A name the game gives a new stage file: "yyyymmdd.ssp" or "yyyymmdd hhmmss.ssp".
@@ -203,51 +194,52 @@ void StageStore::ReadStages(const std::string& path) {
   unsavedClears_.clear();
 }
 
-StageFileText StageStore::CurrentStages(const std::string& path) const {
-  const std::optional<FileIdentity> now = IdentityOf(path);
-  if (!onDisk_) {
-    // A new file: no file or link may have been put where it goes (anything else fails to be written).
-    struct stat info {};
-    if (lstat(path.c_str(), &info) == 0 && (S_ISLNK(info.st_mode) || S_ISREG(info.st_mode))) {
-      throw ChangedSinceRead(dataFileName);
-    }
-    return {dataList, byteOrderMark_};
-  }
-  // A link is followed only when the player's own path was one when it was read; a link put in
-  // the file's place, or another file, is never written.
-  if (!now || !readFile_ || (now->link && !readFile_->link) || now->device != readFile_->device ||
-      now->inode != readFile_->inode) {
-    throw ChangedSinceRead(dataFileName);
-  }
-  if (!MayWrite(path)) {
-    throw GameError(FormatMessage("ファイル %s は読み取り専用のため、保存しませんでした", {dataFileName}));
-  }
-  std::optional<StageFileText> current = ReadSameStageFile(path, *readFile_);
-  if (!current) throw ChangedSinceRead(dataFileName);
-  return std::move(*current);
-}
-
 void StageStore::MarkStageCleared(int stageIndex) {
   if (stageIndex < 0 || static_cast<std::size_t>(stageIndex) >= dataList.size()) return;
   const std::string path = saveFolder_ + dataFileName;
-  // What others wrote since the file was read stays: the flag goes into the file as it is now.
-  StageFileText current = CurrentStages(path);
-  std::vector<StageLine>& lines = current.lines;
-  const auto index = FindStage(lines, dataList[static_cast<std::size_t>(stageIndex)], static_cast<std::size_t>(stageIndex));
+  if (!onDisk_) return SaveNewFile(path, stageIndex);
+  const StageLine& cleared = dataList[static_cast<std::size_t>(stageIndex)];
+  // The flag goes into the file as it is now: what another game or an editor wrote since it was
+  // read stays, whether they wrote it in place or as a new file renamed over it. A link is followed
+  // only when the player's own path was one when it was read.
+  const OwnFile file(path, readFile_ && readFile_->link, false);
+  switch (file.state()) {
+    case OwnFileState::kOpen: break;
+    case OwnFileState::kReadOnly:
+      throw GameError(FormatMessage("ファイル %s は読み取り専用のため、保存しませんでした", {dataFileName}));
+    default: throw ChangedSinceRead(dataFileName);
+  }
+  std::vector<StageLine> lines = ParseStageText(file.bytes(), dataFileName);
+  const bool byteOrderMark = StartsWithByteOrderMark(file.bytes());
+  const auto index = FindStage(lines, cleared, static_cast<std::size_t>(stageIndex));
   if (!index) throw ChangedSinceRead(dataFileName);
   unsavedClears_.push_back(MarkedCleared(lines[*index]));
-  for (const StageLine& cleared : unsavedClears_) {
-    if (const auto at = FindStage(lines, cleared, *index)) lines[*at] = MarkedCleared(lines[*at]);
+  for (const StageLine& line : unsavedClears_) {
+    if (const auto at = FindStage(lines, line, *index)) lines[*at] = MarkedCleared(lines[*at]);
   }
-  char resolved[PATH_MAX];
-  const bool throughLink = onDisk_ && readFile_ && readFile_->link && realpath(path.c_str(), resolved) != nullptr;
-  const bool saved = MakeFolders(saveFolder_) &&
-                     ReplaceFileAt(throughLink ? std::string(resolved) : path, StageText(lines, current.byteOrderMark));
+  const bool saved = file.Replace(StageText(lines, byteOrderMark));
   // The list shows the file as saved; after a failed save it still shows the clear, which the
   // next successful save writes.
   dataList = std::move(lines);
-  byteOrderMark_ = current.byteOrderMark;
+  byteOrderMark_ = byteOrderMark;
   if (!saved) throw GameError(FormatMessage("ファイル %s を作成できません", {dataFileName}));
+  Saved(path);
+}
+
+void StageStore::SaveNewFile(const std::string& path, int stageIndex) {
+  // The list of the built-in stages reaches the disk at its first clear, under a name nothing may
+  // have taken meanwhile (not even a link).
+  std::vector<StageLine> lines = dataList;
+  lines[static_cast<std::size_t>(stageIndex)] = MarkedCleared(lines[static_cast<std::size_t>(stageIndex)]);
+  const CreateResult made =
+      MakeFolders(saveFolder_) ? CreateFileAt(path, StageText(lines, byteOrderMark_)) : CreateResult::kFailed;
+  // A failed write keeps the flag for the next save; a name taken meanwhile is not written at all.
+  if (made != CreateResult::kExists) dataList = std::move(lines);
+  if (made != CreateResult::kCreated) throw GameError(FormatMessage("ファイル %s を作成できません", {dataFileName}));
+  Saved(path);
+}
+
+void StageStore::Saved(const std::string& path) {
   unsavedClears_.clear();
   readFile_ = IdentityOf(path);
   onDisk_ = true;
@@ -258,7 +250,7 @@ std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList, 
   std::vector<std::string> lines;
   lines.reserve(dataList.size());
   for (const StageLine& line : dataList) {
-    const std::optional<StageRecord> record = records != nullptr ? records->Find(line) : std::nullopt;
+    const std::optional<StageRecord> record = records != nullptr ? records->Find(PuzzleKey(line)) : std::nullopt;
     const char* mark = record && record->star ? "★ " : IsCleared(line) ? "☆ " : "\u3000 ";
     lines.push_back(mark + DisplayText(StageName(line)));
   }

@@ -47,11 +47,12 @@ class StageStore {
   // Game > Open after the dialog returned a path. On an error nothing changes.
   void LoadFile(const std::string& fullPath);
   // Sets the cleared flag of dataList[stageIndex]'s stage in the stage file as it is now on disk,
-  // keeping every other line as others left it, and saves it; dataList becomes what was saved.
-  // Refuses, writing nothing and leaving dataList as it was, when the path now names another file
-  // than the one read (a link put in its place, a replaced file), the stage's line is gone, or the
-  // file is read-only ("ファイル %s は読み込んだ後に変更されたため、保存しませんでした",
-  // "ファイル %s は読み取り専用のため、保存しませんでした"). A failed write throws
+  // keeping every other line as others left it (in place or by a new file renamed over it), and
+  // saves it; dataList becomes what was saved. Only the stage file: the records save on their own.
+  // Refuses, writing nothing and leaving dataList as it was, when the path is no longer the player's
+  // own regular file (a link put in its place, another user's file, no regular file), the stage's
+  // line is gone, or the file is read-only ("ファイル %s は読み込んだ後に変更されたため、保存しません
+  // でした", "ファイル %s は読み取り専用のため、保存しませんでした"). A failed write throws
   // "ファイル %s を作成できません", leaves the old file whole and keeps the flag for the next save.
   void MarkStageCleared(int stageIndex);
 
@@ -73,9 +74,10 @@ class StageStore {
   std::string RememberedName() const;
   // Replaces dataList with the stage file's lines; throws GameError and changes nothing on a failure.
   void ReadStages(const std::string& path);
-  // The stage file's lines as they are now, for a save; throws GameError when they may not be
-  // written or the file is not the one read.
-  StageFileText CurrentStages(const std::string& path) const;
+  // The first save of a list not yet on disk (the built-in stages): a new file, never replacing one.
+  void SaveNewFile(const std::string& path, int stageIndex);
+  // After a save: the file is the one read from now on.
+  void Saved(const std::string& path);
   // Where the list of the built-in stages comes from: the newest stage file of the stage folder
   // that an earlier run made for them, else a new generated name.
   void UseBuiltinStages();
@@ -86,7 +88,7 @@ class StageStore {
   // folder otherwise. Never the current directory.
   std::string saveFolder_;
   bool onDisk_ = false;    // the list came from its file or was saved to it
-  // The stage file as it was read or last saved; a save writes only to that same file.
+  // The stage file as it was read or last saved: whether the player's path was a link.
   std::optional<FileIdentity> readFile_;
   // Clears whose save failed: written with the next save that succeeds.
   std::vector<StageLine> unsavedClears_;

@@ -96,6 +96,7 @@ class MainForm : public QMainWindow, public GameWindow {
   void ShowMoveCount(int count) override;
   std::string RecordClear(int stageIndex, int moves, bool hinted) override;
   void MarkStageCleared(int stageIndex) override;
+  void SaveRecords() override;
   void HidePlayScreen() override;
   void ShowStageSelect() override;
 
@@ -195,6 +196,10 @@ class MainForm : public QMainWindow, public GameWindow {
   void FormClose();
   // The play record's side of a stage start: the par searched anew, the record shown.
   void StartRecord();
+  // The play record's side of leaving the play screen: the par and the hint searches dropped.
+  void EndRecord();
+  // The record key of the stage being played, from the start it actually used.
+  std::optional<std::string> PlayedPuzzle() const;
   void ShowPar();
   void ShowBest();
   void ShowHint(const SolveResult& answer);

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
 #include <random>
 
@@ -115,20 +116,49 @@ void MainForm::ChoiseButtomClick() {
   game_->inputReady = 1;
 }
 
-void MainForm::NMoveButtonClick() { game_->Slide(0, -1, kNorth); }
-void MainForm::EMoveButtonClick() { game_->Slide(1, 0, kEast); }
-void MainForm::SMoveButtonClick() { game_->Slide(0, 1, kSouth); }
-void MainForm::WMoveButtonClick() { game_->Slide(-1, 0, kWest); }
-void MainForm::NWallButtonClick() { game_->PlaceWall(kNorth); }
-void MainForm::EWallButtonClick() { game_->PlaceWall(kEast); }
-void MainForm::SWallButtonClick() { game_->PlaceWall(kSouth); }
-void MainForm::WWallButtonClick() { game_->PlaceWall(kWest); }
-void MainForm::undoButtonClick() { game_->Undo(); }
+// Each operation starts by dropping the hint of the position it leaves.
+void MainForm::NMoveButtonClick() {
+  DropHint();
+  game_->Slide(0, -1, kNorth);
+}
+void MainForm::EMoveButtonClick() {
+  DropHint();
+  game_->Slide(1, 0, kEast);
+}
+void MainForm::SMoveButtonClick() {
+  DropHint();
+  game_->Slide(0, 1, kSouth);
+}
+void MainForm::WMoveButtonClick() {
+  DropHint();
+  game_->Slide(-1, 0, kWest);
+}
+void MainForm::NWallButtonClick() {
+  DropHint();
+  game_->PlaceWall(kNorth);
+}
+void MainForm::EWallButtonClick() {
+  DropHint();
+  game_->PlaceWall(kEast);
+}
+void MainForm::SWallButtonClick() {
+  DropHint();
+  game_->PlaceWall(kSouth);
+}
+void MainForm::WWallButtonClick() {
+  DropHint();
+  game_->PlaceWall(kWest);
+}
+void MainForm::undoButtonClick() {
+  DropHint();
+  game_->Undo();
+}
 
 void MainForm::resetButtonClick() {
   if (game_->inputReady != 1) return;
   if (dialogs_.AskYesNo(this, QStringLiteral("やり直し"),
                         QStringLiteral("このステージを最初からやり直します。よろしいですか？"))) {
+    DropHint();
     game_->StartStage();
   }
 }
@@ -159,7 +189,13 @@ void MainForm::EnableFileMenus(bool enabled) {
 }
 
 void MainForm::OpenChapter(const Chapter& chapter) {
-  OpenStageFile(QFile::decodeName(PlayerCopyOfChapter(chapter, store_.StageFolder()).c_str()));
+  const ChapterCopy copy = PlayerCopyOfChapter(chapter, store_.StageFolder());
+  try {
+    OpenStageFile(QFile::decodeName(copy.path.c_str()));
+  } catch (...) {
+    if (copy.made) std::remove(copy.path.c_str());  // a copy that does not open is not kept
+    throw;
+  }
 }
 
 void MainForm::newStageMenuClick() {
@@ -189,20 +225,11 @@ void MainForm::About1Click() { dialogForm->PlaceAndShow(); }
 
 void MainForm::SetUndoEnabled(bool enabled) { undoButton->setEnabled(enabled); }
 
-void MainForm::MarkStageCleared(int stageIndex) {
-  // The record is saved even when the stage file cannot be; the first failure is reported.
-  std::exception_ptr recordError;
-  try {
-    store_.records.Save();
-  } catch (...) {
-    recordError = std::current_exception();
-  }
-  store_.MarkStageCleared(stageIndex);
-  if (recordError) std::rethrow_exception(recordError);
-}
+void MainForm::MarkStageCleared(int stageIndex) { store_.MarkStageCleared(stageIndex); }
 
 void MainForm::HidePlayScreen() {
-  DropHint();
+  // A par or a hint still searched for belongs to the play that ends here.
+  EndRecord();
   hintMenu->setEnabled(false);
   MainImage->hide();
   for (QWidget* control : PlayControls()) control->hide();

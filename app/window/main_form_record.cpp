@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/window/main_form.h"
+#include "core/rules/same_stage.h"
 
 namespace suispo {
 
@@ -32,8 +33,10 @@ void ShowFigure(QLabel* label, const QString& caption, const QString& shown) {
 
 void MainForm::ShowMp(int mp) { ShowFigure(mpText, QStringLiteral("のこりの壁"), QString::number(mp)); }
 
-void MainForm::ShowMoveCount(int count) {
-  ShowFigure(moveText, QStringLiteral("手数"), QString::number(count));
+void MainForm::ShowMoveCount(int count) { ShowFigure(moveText, QStringLiteral("手数"), QString::number(count)); }
+
+void MainForm::EndRecord() {
+  parSolve_.Cancel();
   DropHint();
 }
 
@@ -50,27 +53,26 @@ void MainForm::StartRecord() {
 
 void MainForm::ShowPar() { ShowFigure(parText, QStringLiteral("最短"), ParShown(par_)); }
 
+std::optional<std::string> MainForm::PlayedPuzzle() const {
+  return PuzzleKey(game_->line(), game_->StartedAt());
+}
+
 void MainForm::ShowBest() {
-  const std::optional<StageRecord> record =
-      store_.records.Find(store_.dataList.at(static_cast<std::size_t>(game_->stageIndex)));
+  const std::optional<StageRecord> record = store_.records.Find(PlayedPuzzle());
   ShowFigure(bestText, QStringLiteral("記録"), record ? QString::number(record->best) : QStringLiteral("—"));
 }
 
-std::string MainForm::RecordClear(int stageIndex, int moves, bool hinted) {
+std::string MainForm::RecordClear(int, int moves, bool hinted) {
+  // The par is the played stage's, or none while it is still searched for.
   const std::optional<int> par = par_ >= 0 ? std::optional<int>(par_) : std::nullopt;
-  const ClearNote note =
-      store_.records.Note(store_.dataList.at(static_cast<std::size_t>(stageIndex)), moves, par, hinted);
-  QString verdict = QStringLiteral("%1手でクリア").arg(moves);
-  if (par) verdict += QStringLiteral("（最短 %1手）").arg(*par);
-  if (!hinted && par && moves <= *par) verdict += QStringLiteral("★");
-  if (note.newBest) verdict += QStringLiteral(" 新記録！");
-  return verdict.toStdString();
+  return store_.records.Note(PlayedPuzzle(), moves, par, hinted).Text();
 }
+
+void MainForm::SaveRecords() { store_.records.Save(); }
 
 void MainForm::hintMenuClick() {
   if (game_->inputReady != 1) return;
   DropHint();
-  game_->hinted = true;
   hintSolve_.Start(*game_, [this](const SolveResult& answer) { ShowHint(answer); });
 }
 
@@ -82,6 +84,8 @@ void MainForm::ShowHint(const SolveResult& answer) {
                              : QStringLiteral("この局面からの手順は、探しきれませんでした。"));
     return;
   }
+  // The play is marked as hinted only now that the hint is seen.
+  game_->hinted = true;
   const SolverOp next = answer.ops.front();
   const std::array<QPushButton*, 4> moves = {NMoveButton, EMoveButton, SMoveButton, WMoveButton};
   const std::array<QPushButton*, 4> walls = {NWallButton, EWallButton, SWallButton, WWallButton};

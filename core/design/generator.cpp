@@ -489,6 +489,7 @@ GenerateReport GenerateStages(const GenerateOptions& o) {
     }
     if (!stage) continue;
     ++report.accepted;
+    // "The same stage" as the generator means it (core/rules/same_stage.h, meaning 3).
     if (!seen.insert(CanonicalText(stage->draft)).second) continue;
     made.push_back(*stage);
     if (o.progress) o.progress(static_cast<int>(made.size()), o.count);

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <climits>
 #include <cstdlib>
 #include <ctime>
@@ -108,6 +109,30 @@ void SyncFolder(const std::string& target) {
   close(fd);
 }
 
+// Writes bytes to a new temporary beside target with the mode, flushed to disk; -1 on failure (and
+// then no temporary is left). The temporary stays locked until its descriptor is closed.
+int WriteTemporary(const std::string& target, std::string_view bytes, mode_t mode, std::string& tempPath) {
+  RemoveStaleTemporaries(target);
+  const int fd = CreateTemporary(target, tempPath);
+  if (fd < 0) return -1;
+  if (fchmod(fd, mode) != 0 || !WriteAll(fd, bytes) || fsync(fd) != 0) {
+    unlink(tempPath.c_str());
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// Gives the temporary target's name unless something already has it: renameat2's no-replace
+// where the file system knows it, else a hard link (which never replaces either).
+int RenameNoReplace(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  if (link(from.c_str(), to.c_str()) != 0) return errno;
+  unlink(from.c_str());
+  return 0;
+}
+
 }  // namespace
 
 bool IsMissing(const std::string& path) {
@@ -116,15 +141,12 @@ bool IsMissing(const std::string& path) {
 }
 
 bool ReplaceFileAt(const std::string& target, std::string_view bytes) {
-  RemoveStaleTemporaries(target);
-  std::string tempPath;
-  const int fd = CreateTemporary(target, tempPath);
-  if (fd < 0) return false;
   struct stat old {};
   const bool replacing = lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-  bool ok = fchmod(fd, replacing ? (old.st_mode & 07777) : NewFileMode()) == 0;
-  ok = ok && WriteAll(fd, bytes) && fsync(fd) == 0;
-  ok = ok && rename(tempPath.c_str(), target.c_str()) == 0;
+  std::string tempPath;
+  const int fd = WriteTemporary(target, bytes, replacing ? (old.st_mode & 07777) : NewFileMode(), tempPath);
+  if (fd < 0) return false;
+  const bool ok = rename(tempPath.c_str(), target.c_str()) == 0;
   close(fd);  // after the rename, so the temporary is never seen unlocked under its own name
   if (!ok) {
     unlink(tempPath.c_str());
@@ -132,6 +154,21 @@ bool ReplaceFileAt(const std::string& target, std::string_view bytes) {
   }
   SyncFolder(target);
   return true;
+}
+
+CreateResult CreateFileAt(const std::string& target, std::string_view bytes) {
+  if (!IsMissing(target)) return CreateResult::kExists;
+  std::string tempPath;
+  const int fd = WriteTemporary(target, bytes, NewFileMode(), tempPath);
+  if (fd < 0) return CreateResult::kFailed;
+  const int error = RenameNoReplace(tempPath, target);
+  close(fd);
+  if (error != 0) {
+    unlink(tempPath.c_str());
+    return error == EEXIST ? CreateResult::kExists : CreateResult::kFailed;
+  }
+  SyncFolder(target);
+  return CreateResult::kCreated;
 }
 
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {

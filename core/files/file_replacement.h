@@ -21,6 +21,10 @@ bool IsMissing(const std::string& path);
 // so nobody can block a save by making it first; temporaries that an interrupted save of the same
 // file left behind are removed first.
 bool ReplaceFileAt(const std::string& path, std::string_view bytes);
+// Writes a new file at path as ReplaceFileAt does, but never replaces anything already there (not
+// even a link leading nowhere): kExists then, and path stays as it was.
+enum class CreateResult { kCreated, kExists, kFailed };
+CreateResult CreateFileAt(const std::string& path, std::string_view bytes);
 // As ReplaceFileAt, but a link at path is written through, so the link itself stays in place.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 

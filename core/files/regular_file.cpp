@@ -45,11 +45,20 @@ std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLar
   // Checked again on what was opened: the name may have been given to something else meanwhile.
   if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !IsRegular(info)) return std::nullopt;
   if (expected != nullptr && (info.st_dev != expected->device || info.st_ino != expected->inode)) return std::nullopt;
+  return ReadOpenFile(fd.get(), tooLarge);
+}
+
+std::optional<std::string> ReadOpenFile(int fd, bool& tooLarge) {
+  tooLarge = false;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) return std::nullopt;
+  tooLarge = static_cast<std::size_t>(info.st_size) > kMaxFileBytes;
+  if (tooLarge) return std::nullopt;
   std::string bytes;
-  bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), kMaxFileBytes));
+  bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[65536];
   for (;;) {
-    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return std::nullopt;
     if (n == 0) break;

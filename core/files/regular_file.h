@@ -23,5 +23,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // device and inode.
 std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLarge,
                                            const FileIdentity* expected = nullptr);
+// The rest of an open file from where it stands, held to kMaxFileBytes (tooLarge past it).
+std::optional<std::string> ReadOpenFile(int fd, bool& tooLarge);
 
 }  // namespace suispo

@@ -115,12 +115,18 @@ void Game::CollectKey() {
 void Game::StageCleared() {
   const std::string verdict = window_.RecordClear(stageIndex, moveCount, hinted);
   painter_.AnimateClear(playerX, playerY, verdict);
-  // A clear that could not be saved still ends: the player is told, and the game goes on.
+  // A clear whose files could not be saved still ends: the player is told of the first failure, and
+  // the game goes on. Each file is saved whatever became of the other.
   std::exception_ptr saveError;
   try {
     window_.MarkStageCleared(stageIndex);
   } catch (...) {
     saveError = std::current_exception();
+  }
+  try {
+    window_.SaveRecords();
+  } catch (...) {
+    if (!saveError) saveError = std::current_exception();
   }
   window_.HidePlayScreen();
   if (stageIndex < static_cast<int>(dataList_.size()) - 1) ++stageIndex;

@@ -16,6 +16,7 @@ void StagePlay::StartStage() {
     start_ = Position();
   }
   rules::StartStage(line_, *this);
+  startedAt_ = Position();
 }
 
 void StagePlay::StartStage(const StageLine& line) {

@@ -40,6 +40,9 @@ class StagePlay : public PlayState {
   bool Undo();
 
   const StageLine& line() const { return line_; }
+  // Where the character stood when this play last started: the line's "C", or for a line without
+  // one, where the first start found it. With the line, it names the puzzle (core/rules/same_stage.h).
+  Cell StartedAt() const { return startedAt_; }
 
   UndoRing undo;
   // The operations since the start, as the solver counts them: each move, and each wall built. A
@@ -50,8 +53,9 @@ class StagePlay : public PlayState {
 
  private:
   StageLine line_;
-  std::optional<Cell> start_;
-  std::array<int, kUndoSlots> undoMoveCounts_{};  // moveCount of each undo snapshot, by slot  // the position at the first start of this play
+  std::optional<Cell> start_;  // the position at the first start of this play
+  Cell startedAt_;
+  std::array<int, kUndoSlots> undoMoveCounts_{};  // moveCount of each undo snapshot, by slot
 };
 
 }  // namespace suispo::rules

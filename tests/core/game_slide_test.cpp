@@ -36,8 +36,8 @@ TEST(Slide, BuiltinStageOneIsClearedByItsSequence) {
   play.window.calls.clear();
   EXPECT_EQ(play.W(), Landing::kCleared);
   EXPECT_EQ(play.At(), Pos(0, 0));
-  EXPECT_EQ(Calls(play.window.calls.end() - 3, play.window.calls.end()),
-            (Calls{"MarkStageCleared(0)", "HidePlayScreen", "ShowStageSelect"}));
+  EXPECT_EQ(Calls(play.window.calls.end() - 4, play.window.calls.end()),
+            (Calls{"MarkStageCleared(0)", "SaveRecords", "HidePlayScreen", "ShowStageSelect"}));
   EXPECT_EQ(play.game.stageIndex, 1);
   EXPECT_EQ(play.game.inputReady, 1);
 }
@@ -355,8 +355,8 @@ TEST(Slide, AFailedSaveStillEndsTheClearAndTheButtonsWorkAgain) {
              StageOf(kEmptyBoard)});
   play.window.failSave = true;
   EXPECT_THROW(play.E(), GameError);
-  EXPECT_EQ(Calls(play.window.calls.end() - 3, play.window.calls.end()),
-            (Calls{"MarkStageCleared(0)", "HidePlayScreen", "ShowStageSelect"}));
+  EXPECT_EQ(Calls(play.window.calls.end() - 4, play.window.calls.end()),
+            (Calls{"MarkStageCleared(0)", "SaveRecords", "HidePlayScreen", "ShowStageSelect"}));
   EXPECT_EQ(play.game.stageIndex, 1);
   EXPECT_EQ(play.game.inputReady, 1);
 }

@@ -75,6 +75,7 @@ class RecordingWindow : public GameWindow {
     calls.push_back("MarkStageCleared(" + std::to_string(stageIndex) + ")");
     if (failSave) throw GameError("ファイル x.ssp を作成できません");
   }
+  void SaveRecords() override { calls.push_back("SaveRecords"); }
   void HidePlayScreen() override { calls.push_back("HidePlayScreen"); }
   void ShowStageSelect() override { calls.push_back("ShowStageSelect"); }
 };

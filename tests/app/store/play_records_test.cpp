@@ -1,48 +1,59 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The best clears: kept by the stage's content, starred only at par without a hint, saved whole.
+// The best clears: kept by the puzzle, starred only at par without a hint, merged into the file as it
+// is now, never written over a file that could not be read or is read-only.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/store/play_records.h"
 #include "app/store/stage_store.h"
 #include "core/rules/builtin_stages.h"
+#include "core/rules/same_stage.h"
+#include "core/files/regular_file.h"
 #include "core/text/game_error.h"
-#include "core/rules/stage_line.h"
 #include "tests/app/store/temp_folder.h"
 
 namespace suispo::test {
 namespace {
 
 const StageLine kStageOne = BuiltinStages()[0];
+const std::optional<std::string> kOne = PuzzleKey(kStageOne);
+const std::optional<std::string> kTwo = PuzzleKey(BuiltinStages()[1]);
 
-// The same stage as another file may hold it: cleared and under another name.
-StageLine Renamed(const StageLine& line) { return MarkedCleared(line.substr(0, 74) + "0another name"); }
+// A line no version of the game wrote, which a save must keep as it is.
+const std::string kForeignLine = "9 1 written by a later version\r";
 
-TEST(PlayRecords, TheBestClearIsKeptByTheStagesContentAcrossARestart) {
+class RecordsTest : public ::testing::Test {
+ protected:
+  std::string path() const { return folder / "records.txt"; }
+  PlayRecords Game() const {
+    PlayRecords records(path());
+    records.Read();
+    return records;
+  }
+  // The message of the save's refusal, or "" when it saved.
+  static std::string SaveMessage(PlayRecords& records) {
+    try {
+      records.Save();
+    } catch (const GameError& error) {
+      return error.what();
+    }
+    return "";
+  }
   TempFolder folder;
-  PlayRecords records(folder / "records.txt");
-  records.Read();
-  EXPECT_FALSE(records.Find(kStageOne));
-  EXPECT_TRUE(records.Note(kStageOne, 9, 7, false).newBest);
-  EXPECT_FALSE(records.Note(kStageOne, 11, 7, false).newBest);  // a worse clear keeps the best
-  records.Save();
+};
 
-  PlayRecords again(folder / "records.txt");
-  again.Read();
-  EXPECT_EQ(again.Find(Renamed(kStageOne)), (StageRecord{9, false}));
-  EXPECT_FALSE(again.Find(BuiltinStages()[1]));
-  const ClearNote better = again.Note(Renamed(kStageOne), 8, 7, false);
-  EXPECT_TRUE(better.newBest);
-  EXPECT_EQ(better.record, (StageRecord{8, false}));
-}
-
-TEST(PlayRecords, TheStarNeedsTheParOrFewerWithoutAHintAndStays) {
-  PlayRecords records("/nonexistent/records.txt");
-  EXPECT_FALSE(records.Note(kStageOne, 7, 7, true).record.star);  // at par, but with a hint
-  EXPECT_FALSE(records.Note(kStageOne, 7, std::nullopt, false).record.star);  // par not known
-  EXPECT_FALSE(records.Note(kStageOne, 8, 7, false).record.star);
-  EXPECT_TRUE(records.Note(kStageOne, 7, 7, false).record.star);
-  EXPECT_TRUE(records.Note(kStageOne, 12, 7, true).record.star);  // a later clear takes nothing away
+TEST_F(RecordsTest, TheStarNeedsAKnownParAndNoHintAndOnceEarnedStays) {
+  PlayRecords records = Game();
+  const ClearVerdict hinted = records.Note(kOne, 7, 7, true);
+  EXPECT_TRUE(hinted.hintWithheldStar);
+  EXPECT_EQ(hinted.Text(), "7手でクリア（最短 7手） 新記録！");
+  EXPECT_FALSE(records.Note(kOne, 7, std::nullopt, false).star);  // cleared before the par was known
+  EXPECT_FALSE(records.Note(kOne, 8, 7, false).star);
+  EXPECT_EQ(records.Note(kOne, 6, 6, false).Text(), "6手でクリア（最短 6手）★ 新記録！");
+  const ClearVerdict later = records.Note(kOne, 12, 7, true);
+  EXPECT_EQ(later.record, (StageRecord{6, true}));
+  EXPECT_FALSE(later.newBest);
   const std::vector<StageLine> list = {kStageOne, BuiltinStages()[1], MarkedCleared(BuiltinStages()[2])};
   const std::vector<std::string> lines = StageListLines(list, &records);
   EXPECT_EQ(lines[0].substr(0, 4), "★ ");
@@ -50,25 +61,59 @@ TEST(PlayRecords, TheStarNeedsTheParOrFewerWithoutAHintAndStays) {
   EXPECT_EQ(lines[2].substr(0, 4), "☆ ");
 }
 
-TEST(PlayRecords, ASaveReplacesTheFileWholeOrNotAtAll) {
-  TempFolder folder;
-  WriteBytes(folder / "records.txt", "5 1 " + kStageOne.substr(0, 74) + "\nnot a record\n3 7 x\n");
-  PlayRecords records(folder / "records.txt");
-  records.Read();  // the lines that do not read are skipped
-  EXPECT_EQ(records.Find(kStageOne), (StageRecord{5, true}));
-  records.Note(BuiltinStages()[1], 20, 12, false);
-  const std::string before = ReadBytes(folder / "records.txt");
+TEST_F(RecordsTest, TwoGamesMergeTheirClearsAndKeepLinesTheyCannotRead) {
+  // An earlier version's file: keyed by the stage line's first 74 bytes.
+  WriteBytes(path(), "5 0 " + kStageOne.substr(0, 74) + "\n" + kForeignLine + "\n");
+  PlayRecords first = Game(), second = Game();
+  EXPECT_EQ(first.Find(kOne), (StageRecord{5, false}));
+  first.Note(kOne, 7, 7, false);  // not fewer, but at par: the star joins the older best
+  second.Note(kTwo, 20, 12, false);
+  first.Save();
+  second.Save();
+  const PlayRecords after = Game();
+  EXPECT_EQ(after.Find(kOne), (StageRecord{5, true}));
+  EXPECT_EQ(after.Find(kTwo), (StageRecord{20, false}));
+  EXPECT_NE(ReadBytes(path()).find("\n" + kForeignLine + "\n"), std::string::npos);
+}
+
+TEST_F(RecordsTest, AFileThatCannotBeReadIsNeverReplacedAndTheRefusalIsToldOnce) {
+  const std::string tooLarge(kMaxFileBytes + 1, '\n');
+  WriteBytes(path(), tooLarge);
+  PlayRecords records = Game();
+  records.Note(kOne, 9, 7, false);
+  EXPECT_EQ(SaveMessage(records), "ファイル " + path() + " を読めないため、記録を保存しませんでした");
+  records.Note(kTwo, 9, 7, false);
+  EXPECT_EQ(SaveMessage(records), "");  // told already
+  EXPECT_EQ(ReadBytes(path()), tooLarge);
+  // Once the file reads again, the clears kept meanwhile reach it.
+  WriteBytes(path(), "");
+  records.Save();
+  EXPECT_EQ(Game().Find(kOne), (StageRecord{9, false}));
+  EXPECT_EQ(Game().Find(kTwo), (StageRecord{9, false}));
+}
+
+// A link put at the path: BackgroundWorkTest.ALinkPutAtTheRecordsFilesPathIsNeverWrittenThrough.
+TEST_F(RecordsTest, AReadOnlyFileIsNeverWritten) {
+  WriteBytes(path(), kForeignLine + "\n");
+  PlayRecords records = Game();
+  records.Note(kOne, 9, 7, false);
+  chmod(path().c_str(), 0444);
+  EXPECT_EQ(SaveMessage(records), "ファイル " + path() + " は読み取り専用のため、記録を保存しませんでした");
+  EXPECT_EQ(ReadBytes(path()), kForeignLine + "\n");
+}
+
+TEST_F(RecordsTest, AFailedSaveLeavesTheFileWholeAndKeepsTheClear) {
+  WriteBytes(path(), kForeignLine + "\n");
+  PlayRecords records = Game();
+  records.Note(kOne, 9, 7, false);
   {
     FileSizeLimit full(40);  // the disk fills up during the save
     EXPECT_THROW(records.Save(), GameError);
   }
-  EXPECT_EQ(ReadBytes(folder / "records.txt"), before);
+  EXPECT_EQ(ReadBytes(path()), kForeignLine + "\n");
   EXPECT_EQ(folder.Names(), std::set<std::string>{"records.txt"});  // no temporary left
   records.Save();
-  PlayRecords saved(folder / "records.txt");
-  saved.Read();
-  EXPECT_EQ(saved.Find(kStageOne), (StageRecord{5, true}));
-  EXPECT_EQ(saved.Find(BuiltinStages()[1]), (StageRecord{20, false}));
+  EXPECT_EQ(Game().Find(kOne), (StageRecord{9, false}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 
 #include "app/store/stage_collection.h"
 #include "core/files/stage_file.h"
@@ -35,12 +36,27 @@ TEST(StageCollection, AChapterIsCopiedOnceAndThePlayersCopyKeepsItsClears) {
   TempFolder shipped, player;
   const Chapter chapter{shipped / "1-walls.ssp", "第1章 壁"};
   WriteBytes(chapter.path, "stage one\r\n");
-  const std::string copy = PlayerCopyOfChapter(chapter, player / "stages/");
-  EXPECT_EQ(copy, player / "stages/1-walls.ssp");
-  EXPECT_EQ(ReadBytes(copy), "stage one\r\n");
-  WriteBytes(copy, "stage one, cleared\r\n");
-  EXPECT_EQ(PlayerCopyOfChapter(chapter, player / "stages/"), copy);
-  EXPECT_EQ(ReadBytes(copy), "stage one, cleared\r\n");
+  const ChapterCopy copy = PlayerCopyOfChapter(chapter, player / "stages/");
+  EXPECT_EQ(copy.path, player / "stages/1-walls.ssp");
+  EXPECT_TRUE(copy.made);
+  EXPECT_EQ(ReadBytes(copy.path), "stage one\r\n");
+  WriteBytes(copy.path, "stage one, cleared\r\n");
+  EXPECT_FALSE(PlayerCopyOfChapter(chapter, player / "stages/").made);
+  EXPECT_EQ(ReadBytes(copy.path), "stage one, cleared\r\n");
+}
+
+TEST(StageCollection, ABrokenChapterOrALinkAtTheCopysNameIsNeverCopiedOrOpened) {
+  TempFolder shipped, player;
+  const Chapter chapter{shipped / "1-walls.ssp", "第1章 壁"};
+  WriteBytes(chapter.path, std::string("stage\0one\r\n", 12));  // a NUL: no stage file
+  EXPECT_THROW(PlayerCopyOfChapter(chapter, player.path()), StageFileError);
+  EXPECT_TRUE(player.Names().empty());  // so the repaired file is copied later
+
+  WriteBytes(chapter.path, "stage one\r\n");
+  WriteBytes(player / "victim", "the player's own file\n");
+  std::filesystem::create_symlink(player / "victim", player / "1-walls.ssp");
+  EXPECT_THROW(PlayerCopyOfChapter(chapter, player.path()), GameError);
+  EXPECT_EQ(ReadBytes(player / "victim"), "the player's own file\n");
 }
 
 TEST(StageCollection, ANewStageFileHoldsTenStagesNamedByPresetDateAndSeed) {
@@ -53,6 +69,14 @@ TEST(StageCollection, ANewStageFileHoldsTenStagesNamedByPresetDateAndSeed) {
   EXPECT_EQ(ReadStageFile(*path).size(), 10u);
   EXPECT_EQ(calls, 10);
   EXPECT_EQ(player.Names(), std::set<std::string>{"beginner 20261208 093015 seed 3.ssp"});
+
+  // The same name again, as a link now: a new name, and nothing written through the link.
+  std::filesystem::rename(*path, player / "elsewhere");
+  std::filesystem::create_symlink(player / "elsewhere", *path);
+  const std::string before = ReadBytes(player / "elsewhere");
+  EXPECT_EQ(MakeNewStageFile(StagePreset::kBeginner, 3, player.path(), kTime, nullptr, nullptr),
+            player / "beginner 20261208 093015 seed 3 (2).ssp");
+  EXPECT_EQ(ReadBytes(player / "elsewhere"), before);
 }
 
 TEST(StageCollection, ACancelledNewStageFileLeavesNoFile) {

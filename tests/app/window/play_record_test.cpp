@@ -5,6 +5,7 @@
 #include <QAccessible>
 
 #include "core/rules/builtin_stages.h"
+#include "core/rules/same_stage.h"
 
 #include "tests/app/window/window_fixture.h"
 
@@ -27,9 +28,6 @@ class PlayRecordTest : public WindowTest {
       return lit != nullptr || !dialogs().messages.empty();
     }, waitMs);
     return lit;
-  }
-  void WaitForPar() {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->par() != MainForm::kParPending; }, 10000));
   }
 };
 
@@ -75,18 +73,23 @@ TEST_F(PlayRecordTest, FollowingTheHintClearsStageFiveAndNeverEarnsTheStar) {
   EXPECT_TRUE(OnStageSelect());
   EXPECT_TRUE(dialogs().messages.empty());
   EXPECT_TRUE(form->StageList->item(4)->text().startsWith(QStringLiteral("☆ ")));
-  EXPECT_EQ(form->store().records.Find(form->store().dataList[4])->best, par);
+  EXPECT_EQ(form->store().records.Find(PuzzleKey(form->store().dataList[4]))->best, par);
 }
 
-TEST_F(PlayRecordTest, AnOperationDuringTheHintsSearchGoesAheadAndDropsTheHint) {
+TEST_F(PlayRecordTest, AnOperationDuringTheHintsSearchDropsTheHintWhichThenCostsNoStar) {
+  UseStageFile({EastClearLine("a"), EastClearLine("b")});
   Start();
-  Choose(4);
+  Choose(0);
+  WaitForPar();
   form->hintMenu->trigger();
   EXPECT_TRUE(form->HintPending());
   Click(form->WMoveButton);  // answered at once, whatever the search is doing
   EXPECT_EQ(form->moveText->text(), QStringLiteral("1"));
   EXPECT_FALSE(form->HintPending());
   EXPECT_EQ(LitButton(500), nullptr);
+  Click(form->undoButton);
+  Click(form->EMoveButton);  // at par: the hint was never shown
+  EXPECT_TRUE(form->StageList->item(0)->text().startsWith(QStringLiteral("★ ")));
 }
 
 TEST_F(PlayRecordTest, AHintWhereNoClearIsLeftSaysSo) {

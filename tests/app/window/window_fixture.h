@@ -99,6 +99,9 @@ class WindowTest : public ::testing::Test {
     form->StageList->setCurrentRow(row);
     Click(form->ChoiseButtom);
   }
+  void WaitForPar() {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->par() != MainForm::kParPending; }, 10000));
+  }
   bool OnPlayScreen() const {
     return form->MainImage->isVisible() && form->NMoveButton->isVisible() && !form->selectGroup->isVisible();
   }
