@@ -4,6 +4,8 @@
 #include "app/window/main_form.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <utility>
 
 #include "app/window/about_box.h"
+#include "app/window/animation_pace.h"
 #include "app/window/application_title.h"
 #include "app/window/error_report.h"
 #include "app/window/key_presses.h"
@@ -63,10 +66,13 @@ MainForm::MainForm(const MainFormParts& parts)
   for (const assets::Picture& size : assets::kIcons) icon.addPixmap(QPixmap::fromImage(assets::ReadPicture(size)));
   setWindowIcon(icon);
   setFont(fonts_.Proportional(12));
+  pace_ = std::make_unique<AnimationPace>(*parts.frameClock);
   BuildControls();
   BuildMenu();
+  BuildSelectControls(centralWidget());
   BindKeys();
-  boardView_ = std::make_unique<BoardView>(*parts.frameClock, *MainImage);
+  boardView_ = std::make_unique<BoardView>(*pace_, *MainImage);
+  previewView_ = std::make_unique<BoardView>(noWait_, noScreen_);
   MainImage->SetSurface(&boardView_->surface());
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
   placement_ = new WindowPlacement(this);
@@ -125,6 +131,12 @@ void MainForm::BuildControls() {
       {WWallButton, "左に壁を置く"}, {NMoveButton, "上へ移動"},     {EMoveButton, "右へ移動"},
       {SMoveButton, "下へ移動"},     {WMoveButton, "左へ移動"}};
   for (const auto& [button, name] : names) button->setAccessibleName(QString::fromUtf8(name));
+  const std::pair<QPushButton*, const char*> keys[] = {
+      {NWallButton, "Shift+↑"}, {EWallButton, "Shift+→"}, {SWallButton, "Shift+↓"}, {WWallButton, "Shift+←"},
+      {NMoveButton, "↑"},       {EMoveButton, "→"},       {SMoveButton, "↓"},       {WMoveButton, "←"}};
+  for (const auto& [button, key] : keys) {
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->accessibleName(), QString::fromUtf8(key)));
+  }
 
   selectGroup = new QGroupBox(QStringLiteral("Ｓｔａｇｅ　Ｓｅｌｅｃｔ"), client);
   selectGroup->setGeometry(Place(layout::kSelectGroup));
@@ -149,6 +161,11 @@ void MainForm::BuildControls() {
   giveupButton->hide();
   undoButton = TextButton(client, QStringLiteral("１手戻す"), layout::kUndoButton, Qt::StrongFocus);
   undoButton->hide();
+  // Each button tells its keys (BindKeys).
+  ChoiseButtom->setToolTip(QStringLiteral("ステージ決定 (Enter)"));
+  resetButton->setToolTip(QStringLiteral("やり直し (F5, R)"));
+  giveupButton->setToolTip(QStringLiteral("タイトル (Esc)"));
+  undoButton->setToolTip(QStringLiteral("１手戻す (Backspace, Ctrl+Z)"));
 
   setTabOrder(StageList, ChoiseButtom);
   setTabOrder(ChoiseButtom, undoButton);
@@ -214,6 +231,17 @@ void MainForm::BuildMenu() {
   hintMenu = gameMenu->addAction(QStringLiteral("ヒント(&H)"));
   hintMenu->setShortcut(Qt::Key_H);
   hintMenu->setEnabled(false);
+  QMenu* speed = gameMenu->addMenu(QStringLiteral("アニメーションの速さ(&A)"));
+  auto* speeds = new QActionGroup(speed);
+  const std::pair<AnimationSpeed, const char*> choices[] = {
+      {AnimationSpeed::kNormal, "ふつう"}, {AnimationSpeed::kFast, "はやい"}, {AnimationSpeed::kNone, "なし"}};
+  for (const auto& [pace, caption] : choices) {
+    QAction* choice = speedMenu.at(static_cast<std::size_t>(pace)) = speed->addAction(QString::fromUtf8(caption));
+    choice->setCheckable(true);
+    speeds->addAction(choice);
+    connect(choice, &QAction::triggered, this, [this, pace] { SetAnimationSpeed(pace); });
+  }
+  speedMenu[0]->setChecked(true);
   gameMenu->addSeparator();
   ExitMenu = gameMenu->addAction(QStringLiteral("終了(&X)"));
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));

@@ -18,6 +18,7 @@
 #include <random>
 
 #include "app/window/about_box.h"
+#include "app/window/animation_pace.h"
 #include "app/window/error_report.h"
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
@@ -32,7 +33,8 @@ void MainForm::FormCreate() {
   // A top-level window's position is its outer frame's.
   const auto place = qScopeGuard([this] { placement_->Place({store_.position.left, store_.position.top}); });
   store_.FormCreate();
-  game_->stageIndex = 0;
+  SetAnimationSpeed(store_.animationSpeed);
+  game_->stageIndex = store_.StartingStage();
   ShowStageSelect();
   store_.ReportGoneFile();
 }
@@ -62,8 +64,10 @@ void MainForm::ShowStageSelect() {
     StageList->setCurrentRow(index);
     StageList->scrollToItem(StageList->item(index));
   }
+  FillShelf();
   selectGroup->show();
   EnableFileMenus(true);
+  if (completedNow_) TellCompleted();
   // The list has the keyboard, so ↑ and ↓ choose a stage at once (also after タイトル).
   StageList->setFocus();
 }
@@ -74,6 +78,8 @@ void MainForm::ChoiseButtomClick() {
   // The stage is built before the screen changes, so a line that fails to start leaves the
   // stage select screen as it was.
   game_->ChooseStage(StageList->row(selected.first()));
+  store_.RememberStage(game_->stageIndex);
+  progressNote->hide();
   StartRecord();
   ReadGlyphs();
   TitleImage->hide();
@@ -85,10 +91,15 @@ void MainForm::ChoiseButtomClick() {
   game_->inputReady = 1;
 }
 
-void MainForm::NMoveButtonClick() { game_->Slide(0, -1, kNorth); }
-void MainForm::EMoveButtonClick() { game_->Slide(1, 0, kEast); }
-void MainForm::SMoveButtonClick() { game_->Slide(0, 1, kSouth); }
-void MainForm::WMoveButtonClick() { game_->Slide(-1, 0, kWest); }
+void MainForm::Move(int dx, int dy, int direction) {
+  const auto ended = qScopeGuard([this] { pace_->MoveEnded(); });
+  game_->Slide(dx, dy, direction);
+}
+
+void MainForm::NMoveButtonClick() { Move(0, -1, kNorth); }
+void MainForm::EMoveButtonClick() { Move(1, 0, kEast); }
+void MainForm::SMoveButtonClick() { Move(0, 1, kSouth); }
+void MainForm::WMoveButtonClick() { Move(-1, 0, kWest); }
 void MainForm::NWallButtonClick() { game_->PlaceWall(kNorth); }
 void MainForm::EWallButtonClick() { game_->PlaceWall(kEast); }
 void MainForm::SWallButtonClick() { game_->PlaceWall(kSouth); }
@@ -119,6 +130,8 @@ void MainForm::loadMenuClick() {
 
 void MainForm::OpenStageFile(const QString& path) {
   store_.LoadFile(QFile::encodeName(path).toStdString());
+  // Back where the player left this file, or at its first stage not yet cleared.
+  game_->stageIndex = store_.StartingStage();
   ShowStageSelect();
 }
 
@@ -141,6 +154,12 @@ void MainForm::newStageMenuClick() {
 }
 
 void MainForm::ExitMenuClick() { close(); }
+
+void MainForm::SetAnimationSpeed(AnimationSpeed speed) {
+  store_.animationSpeed = speed;
+  pace_->SetSpeed(speed);
+  speedMenu.at(static_cast<std::size_t>(speed))->setChecked(true);
+}
 
 void MainForm::Help1Click() {
   const QUrl page = QUrl::fromLocalFile(HelpPagePath(helpPage_));
@@ -167,13 +186,17 @@ void MainForm::MarkStageCleared(int stageIndex) {
   } catch (...) {
     recordError = std::current_exception();
   }
+  const bool openBefore = !ProgressOf(store_.dataList, store_.records).Complete();
   store_.MarkStageCleared(stageIndex);
+  // The stage select screen tells it when this clear left no stage of the file open.
+  completedNow_ = openBefore && ProgressOf(store_.dataList, store_.records).Complete();
   if (recordError) std::rethrow_exception(recordError);
 }
 
 void MainForm::HidePlayScreen() {
   DropHint();
   hintMenu->setEnabled(false);
+  hintMark->hide();
   MainImage->hide();
   for (QWidget* control : PlayControls()) control->hide();
 }

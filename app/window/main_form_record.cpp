@@ -15,13 +15,6 @@ namespace {
 
 constexpr int kHintLitMs = 1000;
 
-// "…" while searching, "—" when there is no par.
-QString ParShown(int par) {
-  if (par == MainForm::kParPending) return QStringLiteral("…");
-  if (par == MainForm::kNoPar) return QStringLiteral("—");
-  return QString::number(par);
-}
-
 // A figure's label shows the number; a screen reader reads its caption with it.
 void ShowFigure(QLabel* label, const QString& caption, const QString& shown) {
   label->setText(shown);
@@ -30,20 +23,31 @@ void ShowFigure(QLabel* label, const QString& caption, const QString& shown) {
 
 }  // namespace
 
+QString ParShown(int par) {
+  if (par == MainForm::kParPending) return QStringLiteral("…");
+  if (par == MainForm::kNoPar) return QStringLiteral("—");
+  return QString::number(par);
+}
+
 void MainForm::ShowMp(int mp) { ShowFigure(mpText, QStringLiteral("のこりの壁"), QString::number(mp)); }
 
 void MainForm::ShowMoveCount(int count) {
   ShowFigure(moveText, QStringLiteral("手数"), QString::number(count));
   DropHint();
+  ShowHintMark();
 }
 
 void MainForm::StartRecord() {
-  par_ = kParPending;
+  const std::string key = RecordKey(game_->line());
+  const auto known = parByStage_.find(key);
+  par_ = known != parByStage_.end() ? known->second : kParPending;
   ShowPar();
   ShowBest();
   DropHint();
-  parSolve_.Start(*game_, [this](const SolveResult& answer) {
+  if (known != parByStage_.end()) return;  // the preview has searched it already
+  parSolve_.Start(*game_, [this, key](const SolveResult& answer) {
     par_ = answer.outcome == SolveOutcome::kSolved ? static_cast<int>(answer.ops.size()) : kNoPar;
+    if (answer.outcome != SolveOutcome::kStopped) parByStage_[key] = par_;
     ShowPar();
   });
 }
@@ -64,6 +68,9 @@ std::string MainForm::RecordClear(int stageIndex, int moves, bool hinted) {
   if (par) verdict += QStringLiteral("（最短 %1手）").arg(*par);
   if (!hinted && par && moves <= *par) verdict += QStringLiteral("★");
   if (note.newBest) verdict += QStringLiteral(" 新記録！");
+  // The plate is narrow: a hinted clear tells why it has no star in place of the par.
+  if (hinted) verdict = QStringLiteral("%1手でクリア ヒントを使ったので★はつきません").arg(moves);
+  ShowBest();  // the new best shows while the plate says so
   return verdict.toStdString();
 }
 
@@ -71,6 +78,7 @@ void MainForm::hintMenuClick() {
   if (game_->inputReady != 1) return;
   DropHint();
   game_->hinted = true;
+  ShowHintMark();
   hintSolve_.Start(*game_, [this](const SolveResult& answer) { ShowHint(answer); });
 }
 

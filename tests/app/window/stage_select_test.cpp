@@ -150,7 +150,7 @@ TEST_F(WindowTest, AGoneRememberedFileIsReportedOverTheBuiltInStages) {
   EXPECT_EQ(SelectedRow(), 0);
 }
 
-TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndKeepsTheStageIndex) {
+TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerLeftEachFile) {
   Start();
   Choose(2);
   EXPECT_FALSE(form->loadMenu->isEnabled());
@@ -165,6 +165,7 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndKeepsTheStageIndex) {
 
   std::vector<std::string> four;
   for (int i = 0; i < 4; ++i) four.push_back(EastClearLine("four " + std::to_string(i)));
+  four[0] = MarkedCleared(four[0]);
   std::string text;
   for (const auto& line : four) text += line + "\r\n";
   WriteFile("four.ssp", text);
@@ -172,16 +173,21 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndKeepsTheStageIndex) {
   form->loadMenu->trigger();
   ASSERT_EQ(form->StageList->count(), 4);
   EXPECT_EQ(form->StageList->item(2)->text(), QStringLiteral("　 four 2"));
-  EXPECT_EQ(SelectedRow(), 2);
+  EXPECT_EQ(SelectedRow(), 1);  // opened for the first time: its first stage not cleared
+  Choose(3);
+  dialogs().answers = {true};
+  Click(form->giveupButton);
   EXPECT_EQ(form->store().dataFileName, "four.ssp");
 
   WriteFile("two.ssp", EastClearLine("a") + "\r\n" + EastClearLine("b") + "\r\n");
   dialogs().chosenFile = QString::fromStdString(Path("two.ssp"));
   form->loadMenu->trigger();
   EXPECT_EQ(form->StageList->count(), 2);
-  EXPECT_EQ(SelectedRow(), -1);  // index 2 is beyond the new list
-  EXPECT_EQ(form->game().stageIndex, 2);
-  EXPECT_EQ(dialogs().fileChoices, 3);
+  EXPECT_EQ(SelectedRow(), 0);
+  dialogs().chosenFile = QString::fromStdString(Path("four.ssp"));
+  form->loadMenu->trigger();
+  EXPECT_EQ(SelectedRow(), 3);  // the stage last played there
+  EXPECT_EQ(dialogs().fileChoices, 4);
   EXPECT_TRUE(dialogs().errors.empty());
 }
 

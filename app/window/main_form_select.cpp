@@ -1,0 +1,241 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// MainForm's stage select screen beside the list: ステージ集 with each file's progress, the selected
+// stage's preview with its par searched in the background, and the note of a completed file.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+
+#include <filesystem>
+
+#include "app/store/file_paths.h"
+#include "app/window/error_report.h"
+#include "app/window/main_form.h"
+#include "app/window/play_surface.h"
+#include "core/files/stage_file.h"
+#include "core/game/board_build.h"
+#include "core/text/game_error.h"
+
+namespace suispo {
+
+namespace {
+
+constexpr int kPreviewSide = 74;  // a quarter of the board image
+
+QRect Place(layout::Rect r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+QLabel* SmallLabel(QWidget* parent, const QString& text, layout::Rect place, const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(Place(place));
+  label->setFont(font);
+  return label;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return !a.empty() && !b.empty() && (a == b || std::filesystem::equivalent(a, b, error));
+}
+
+// "第1章 壁" is "1 壁" in the chooser, which is narrow; other names stay as they are.
+QString ShortLabel(const std::string& label) {
+  QString text = QString::fromStdString(label);
+  if (text.startsWith(QStringLiteral("第")) && text.contains(QStringLiteral("章 "))) {
+    text = text.mid(1).replace(QStringLiteral("章 "), QStringLiteral(" "));
+  }
+  return text;
+}
+
+QString FileLabel(const std::string& path) {
+  QString name = QFile::decodeName(BareName(path).c_str());
+  if (name.endsWith(QStringLiteral(".ssp"))) name.chop(4);
+  return name;
+}
+
+}  // namespace
+
+void MainForm::BuildSelectControls(QWidget* client) {
+  fileChooser = new QComboBox(selectGroup);
+  fileChooser->setGeometry(Place(layout::kFileChooser));
+  fileChooser->setFont(fonts_.Proportional(11));
+  fileChooser->setFocusPolicy(Qt::StrongFocus);
+  fileChooser->setAccessibleName(QStringLiteral("ステージ集"));
+  fileChooser->setToolTip(QStringLiteral("ステージ集：はじめの5ステージ、6つの章、自分のステージファイル (Tab で選び、↑↓ で切り替え)"));
+  // The closed chooser is narrow; its list shows the names whole.
+  fileChooser->view()->setMinimumWidth(230);
+  connect(fileChooser, &QComboBox::activated, this, [this](int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= shelf_.size()) return;
+    const ShelfEntry entry = shelf_[static_cast<std::size_t>(index)];  // the shelf is filled anew
+    RunReportingErrors(dialogs_, [this, &entry] { OpenShelfEntry(entry); });
+    FillShelf();  // after a failure the chooser shows the file still on the list
+  });
+
+  const QFont small = fonts_.Proportional(12);
+  previewImage = new QLabel(selectGroup);
+  previewImage->setGeometry(Place(layout::kPreviewImage));
+  previewImage->setAccessibleName(QStringLiteral("盤面"));
+  SmallLabel(selectGroup, QStringLiteral("最短"), layout::kPreviewParCaption, small);
+  previewParText = SmallLabel(selectGroup, QString(), layout::kPreviewPar, fonts_.Proportional(12, true));
+  previewParText->setAccessibleName(QStringLiteral("最短"));
+  SmallLabel(selectGroup, QStringLiteral("記録"), layout::kPreviewBestCaption, small);
+  previewBestText = SmallLabel(selectGroup, QString(), layout::kPreviewBest, fonts_.Proportional(12, true));
+  previewBestText->setAccessibleName(QStringLiteral("記録"));
+  previewMark = SmallLabel(selectGroup, QString(), layout::kPreviewMark, fonts_.Proportional(20));
+  previewMark->setAlignment(Qt::AlignCenter);
+  previewMark->setAccessibleName(QStringLiteral("しるし"));
+  previewMark->setToolTip(QStringLiteral("☆ クリアした　★ 最短手数でヒントなしにクリアした"));
+
+  progressNote = SmallLabel(client, QString(), layout::kProgressNote, fonts_.Proportional(12, true));
+  progressNote->setAlignment(Qt::AlignCenter);
+  progressNote->hide();
+
+  hintMark = SmallLabel(client, QStringLiteral("ヒ"), layout::kHintMark, fonts_.Proportional(9, true));
+  QPalette yellow = hintMark->palette();
+  yellow.setColor(QPalette::WindowText, QColor(255, 216, 74));
+  hintMark->setPalette(yellow);
+  hintMark->setAccessibleName(QStringLiteral("ヒント使用"));
+  hintMark->setToolTip(QStringLiteral("ヒントを使ったので、このプレイのクリアに★はつきません（やり直しても消えず、ステージを選び直すと消えます）"));
+  hintMark->hide();
+
+  connect(StageList, &QListWidget::currentRowChanged, this, [this](int row) { ShowPreview(row); });
+  connect(chapterMenu, &QMenu::aboutToShow, this, [this] { FillChapterMenu(); });
+}
+
+StageProgress MainForm::ProgressOfFile(const std::string& path) const {
+  try {
+    return ProgressOf(ReadStageFile(path), store_.records);
+  } catch (const GameError&) {
+    return {};  // a file that does not read shows no progress
+  }
+}
+
+void MainForm::FillShelf() {
+  const std::string current = store_.CurrentPath();
+  const bool builtin = store_.ShowsBuiltinStages();
+  std::vector<ShelfEntry> shelf;
+  shelf.push_back({ShelfEntry::Kind::kBuiltin, "", {}, "はじめの5ステージ", builtin});
+  std::vector<std::string> copies;
+  for (const Chapter& chapter : ChaptersIn(chapterFolder_)) {
+    const std::string copy = store_.StageFolder() + BareName(chapter.path);
+    copies.push_back(BareName(chapter.path));
+    shelf.push_back({ShelfEntry::Kind::kChapter, copy, chapter, chapter.label, !builtin && SameFile(copy, current)});
+  }
+  for (const std::string& file : store_.OwnStageFiles(copies)) {
+    shelf.push_back({ShelfEntry::Kind::kFile, file, {}, FileLabel(file).toStdString(), !builtin && SameFile(file, current)});
+  }
+  const bool listed = std::any_of(shelf.begin(), shelf.end(), [](const ShelfEntry& e) { return e.current; });
+  // A file opened from elsewhere is offered while it is on the list.
+  if (!listed && !current.empty()) shelf.push_back({ShelfEntry::Kind::kFile, current, {}, FileLabel(current).toStdString(), true});
+  shelf_ = std::move(shelf);
+
+  const QSignalBlocker quiet(fileChooser);
+  fileChooser->clear();
+  for (const ShelfEntry& entry : shelf_) {
+    StageProgress progress;
+    if (entry.current) {
+      progress = ProgressOf(store_.dataList, store_.records);
+    } else if (entry.kind == ShelfEntry::Kind::kBuiltin) {
+      progress = ProgressOf(store_.BuiltinStagesAsSaved(), store_.records);
+    } else {
+      // A chapter never opened counts from the shipped file.
+      const bool copied = entry.kind != ShelfEntry::Kind::kChapter || IsRegularFile(entry.path);
+      progress = ProgressOfFile(copied ? entry.path : entry.chapter.path);
+    }
+    const QString label = entry.kind == ShelfEntry::Kind::kChapter ? ShortLabel(entry.label) : QString::fromStdString(entry.label);
+    fileChooser->addItem(progress.total > 0 ? QString::fromStdString(WithProgress(label.toStdString(), progress)) : label);
+    if (entry.current) fileChooser->setCurrentIndex(fileChooser->count() - 1);
+  }
+}
+
+void MainForm::FillChapterMenu() {
+  const std::vector<Chapter> chapters = ChaptersIn(chapterFolder_);
+  const QList<QAction*> actions = chapterMenu->actions();
+  if (static_cast<std::size_t>(actions.size()) != chapters.size()) return;  // changed since start-up
+  for (std::size_t i = 0; i < chapters.size(); ++i) {
+    const std::string copy = store_.StageFolder() + BareName(chapters[i].path);
+    const StageProgress progress = ProgressOfFile(IsRegularFile(copy) ? copy : chapters[i].path);
+    actions[static_cast<qsizetype>(i)]->setText(QString::fromStdString(WithProgress(chapters[i].label, progress)));
+  }
+}
+
+void MainForm::OpenShelfEntry(const ShelfEntry& entry) {
+  progressNote->hide();
+  if (entry.current) return;
+  switch (entry.kind) {
+    case ShelfEntry::Kind::kBuiltin:
+      store_.OpenBuiltinStages();
+      game_->stageIndex = store_.StartingStage();
+      ShowStageSelect();
+      break;
+    case ShelfEntry::Kind::kChapter: OpenChapter(entry.chapter); break;
+    case ShelfEntry::Kind::kFile: OpenStageFile(QFile::decodeName(entry.path.c_str())); break;
+  }
+}
+
+void MainForm::TellCompleted() {
+  completedNow_ = false;
+  const auto done = std::find_if(shelf_.begin(), shelf_.end(), [](const ShelfEntry& e) { return e.current; });
+  if (done == shelf_.end()) return;
+  const StageProgress progress = ProgressOf(store_.dataList, store_.records);
+  QString note = QStringLiteral("「%1」をすべてクリア！ ★%2/%3")
+                     .arg(QString::fromStdString(done->label))
+                     .arg(progress.stars)
+                     .arg(progress.total);
+  // The built-in stages lead to the first chapter, a chapter to the one after it.
+  const auto next = std::find_if(done + 1, shelf_.end(), [](const ShelfEntry& e) { return e.kind == ShelfEntry::Kind::kChapter; });
+  if (done->kind != ShelfEntry::Kind::kFile && next != shelf_.end()) {
+    const ShelfEntry following = *next;
+    note += QStringLiteral("　つぎは「%1」").arg(QString::fromStdString(following.label));
+    RunReportingErrors(dialogs_, [this, &following] { OpenShelfEntry(following); });
+  }
+  progressNote->setText(note);
+  progressNote->show();
+}
+
+void MainForm::ShowPreview(int row) {
+  previewSolve_.Cancel();
+  previewKey_.clear();
+  previewImage->clear();
+  previewParText->clear();
+  previewBestText->clear();
+  previewMark->clear();
+  if (row < 0 || static_cast<std::size_t>(row) >= store_.dataList.size()) return;
+  const StageLine& line = store_.dataList[static_cast<std::size_t>(row)];
+  rules::StagePlay play;
+  try {
+    play.StartStage(line);
+  } catch (const GameError&) {
+    return;  // a line that does not start has nothing to show; choosing it reports why
+  }
+  previewView_->Load();
+  BuildBoard(play.board, *previewView_);
+  previewView_->DrawCharacter(play.playerX, play.playerY, play.facing);
+  previewImage->setPixmap(QPixmap::fromImage(previewView_->workingBoard().scaled(
+      kPreviewSide, kPreviewSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+  const std::optional<StageRecord> record = store_.records.Find(line);
+  previewBestText->setText(record ? QString::number(record->best) : QStringLiteral("—"));
+  previewMark->setText(record && record->star ? QStringLiteral("★") : IsCleared(line) ? QStringLiteral("☆") : QString());
+  previewKey_ = RecordKey(line);
+  const auto known = parByStage_.find(previewKey_);
+  if (known != parByStage_.end()) {
+    previewPar_ = known->second;
+  } else {
+    previewPar_ = kParPending;
+    previewSolve_.Start(play, [this, key = previewKey_](const SolveResult& answer) {
+      const int par = answer.outcome == SolveOutcome::kSolved ? static_cast<int>(answer.ops.size()) : kNoPar;
+      // A search that gave up is asked again next time; an answer is kept for the stage's content.
+      if (answer.outcome != SolveOutcome::kStopped) parByStage_[key] = par;
+      if (key != previewKey_) return;
+      previewPar_ = par;
+      previewParText->setText(ParShown(previewPar_));
+    });
+  }
+  previewParText->setText(ParShown(previewPar_));
+}
+
+void MainForm::ShowHintMark() { hintMark->setVisible(game_->hinted && MainImage->isVisible()); }
+
+}  // namespace suispo
