@@ -116,7 +116,7 @@ void MainForm::FillShelf() {
   const std::string current = store_.CurrentPath();
   const bool builtin = store_.ShowsBuiltinStages();
   std::vector<ShelfEntry> shelf;
-  shelf.push_back({ShelfEntry::Kind::kBuiltin, "", {}, "はじめの5ステージ", builtin});
+  shelf.push_back({ShelfEntry::Kind::kBuiltin, "", {}, "はじめ", builtin});
   std::vector<std::string> copies;
   for (const Chapter& chapter : ChaptersIn(chapterFolder_)) {
     const std::string copy = store_.StageFolder() + BareName(chapter.path);

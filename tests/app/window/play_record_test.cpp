@@ -57,6 +57,25 @@ TEST_F(PlayRecordTest, CounterParAndRecordOfAClearAtParEarnTheStar) {
   EXPECT_EQ(form->bestText->text(), QStringLiteral("7"));
 }
 
+TEST_F(PlayRecordTest, TheHintsMarkStaysThroughARestartGoesWithANewChoiceAndTheClearSaysWhy) {
+  Start();
+  Choose(0);
+  EXPECT_FALSE(form->hintMark->isVisible());
+  form->hintMenu->trigger();
+  EXPECT_TRUE(form->hintMark->isVisible());
+  EXPECT_FALSE(form->hintMark->toolTip().isEmpty());
+  dialogs().answers = {true};
+  Click(form->resetButton);
+  EXPECT_TRUE(form->hintMark->isVisible());
+  EXPECT_EQ(form->RecordClear(0, 7, true), "7手でクリア ヒントを使ったので★はつきません");
+  EXPECT_EQ(form->bestText->text(), QStringLiteral("7"));  // the new best, while the plate says so
+  dialogs().answers = {true};
+  Click(form->giveupButton);
+  EXPECT_FALSE(form->hintMark->isVisible());
+  Choose(0);
+  EXPECT_FALSE(form->hintMark->isVisible());
+}
+
 TEST_F(PlayRecordTest, FollowingTheHintClearsStageFiveAndNeverEarnsTheStar) {
   Start();
   Choose(4);

@@ -191,5 +191,35 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerL
   EXPECT_TRUE(dialogs().errors.empty());
 }
 
+TEST_F(WindowTest, ThePreviewShowsTheSelectedStageAndItsParComesWithoutHoldingTheList) {
+  Start();
+  EXPECT_EQ(form->fileChooser->accessibleName(), QStringLiteral("ステージ集"));
+  form->StageList->setCurrentRow(4);
+  // Stage 5 is searched on a worker: the list has its answer later, and moves on meanwhile.
+  EXPECT_EQ(form->previewPar(), MainForm::kParPending);
+  EXPECT_EQ(form->previewParText->text(), QStringLiteral("…"));
+  form->StageList->setCurrentRow(0);
+  EXPECT_EQ(SelectedRow(), 0);
+  EXPECT_FALSE(form->previewImage->pixmap().isNull());
+  EXPECT_EQ(form->previewBestText->text(), QStringLiteral("—"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->previewParText->text() == QStringLiteral("7"); }, 10000));
+  Choose(0);
+  EXPECT_EQ(form->parText->text(), QStringLiteral("7"));  // known already: no second search
+}
+
+TEST_F(WindowTest, EveryButtonOfBothScreensTellsItsKeys) {
+  Start();
+  for (QPushButton* button : {form->NWallButton, form->EWallButton, form->SWallButton, form->WWallButton,
+                              form->NMoveButton, form->EMoveButton, form->SMoveButton, form->WMoveButton,
+                              form->undoButton, form->resetButton, form->giveupButton, form->ChoiseButtom}) {
+    const QString name = button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
+    EXPECT_TRUE(button->toolTip().startsWith(name + QStringLiteral(" ("))) << button->toolTip().toStdString();
+    EXPECT_TRUE(button->toolTip().endsWith(QLatin1Char(')'))) << button->toolTip().toStdString();
+  }
+  EXPECT_EQ(form->EWallButton->toolTip(), QStringLiteral("右に壁を置く (Shift+→)"));
+  EXPECT_EQ(form->undoButton->toolTip(), QStringLiteral("１手戻す (Backspace, Ctrl+Z)"));
+  EXPECT_FALSE(form->fileChooser->toolTip().isEmpty());
+}
+
 }  // namespace
 }  // namespace suispo::test
