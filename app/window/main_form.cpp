@@ -76,7 +76,7 @@ MainForm::MainForm(const MainFormParts& parts)
   MainImage->SetSurface(&boardView_->surface());
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
   placement_ = new WindowPlacement(this);
-  dialogForm = new AboutBox(this, fonts_, [this](const QUrl& url) { openUrl_(url, {}); });
+  dialogForm = new AboutBox(this, fonts_, [this] { RunHandler(&MainForm::Help1Click); });
 }
 
 MainForm::~MainForm() = default;

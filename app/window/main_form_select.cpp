@@ -49,6 +49,30 @@ QString ShortLabel(const std::string& label) {
   return text;
 }
 
+// What the stage is made of, for the preview's tooltip: "穴 2・矢印 3、鍵 1、置ける壁 2".
+QString MadeOf(const rules::StagePlay& play) {
+  int count[4] = {};  // holes, arrows, warp pads, marked edges
+  int keys = 0;
+  for (int i = 0; i < kCellCount; ++i) {
+    const int kind = play.board.cells[static_cast<std::size_t>(i)];
+    if (kind == kKey) ++keys;
+    if (kind == kHole) ++count[0];
+    if (kind >= kArrowNorth && kind <= kArrowWest) ++count[1];
+    if (kind >= kWarpRed && kind <= kWarpOrange) ++count[2];
+    count[3] += (play.board.eastWalls[static_cast<std::size_t>(i)] == kMarkedEdge) +
+                (play.board.southWalls[static_cast<std::size_t>(i)] == kMarkedEdge);
+  }
+  const char* words[] = {"穴", "矢印", "ワープ", "市松の辺"};
+  QStringList pieces;
+  for (int i = 0; i < 4; ++i) {
+    if (count[i] > 0) pieces << QStringLiteral("%1 %2").arg(QString::fromUtf8(words[i])).arg(count[i]);
+  }
+  QStringList parts;
+  if (!pieces.isEmpty()) parts << pieces.join(QStringLiteral("・"));
+  parts << QStringLiteral("鍵 %1").arg(keys) << QStringLiteral("置ける壁 %1").arg(play.mp);
+  return parts.join(QStringLiteral("、"));
+}
+
 QString FileLabel(const std::string& path) {
   QString name = QFile::decodeName(BareName(path).c_str());
   if (name.endsWith(QStringLiteral(".ssp"))) name.chop(4);
@@ -199,6 +223,7 @@ void MainForm::ShowPreview(int row) {
   previewSolve_.Cancel();
   previewKey_.clear();
   previewImage->clear();
+  previewImage->setToolTip(QString());
   previewParText->clear();
   previewBestText->clear();
   previewMark->clear();
@@ -213,6 +238,8 @@ void MainForm::ShowPreview(int row) {
   previewView_->Load();
   BuildBoard(play.board, *previewView_);
   previewView_->DrawCharacter(play.playerX, play.playerY, play.facing);
+  previewImage->setToolTip(MadeOf(play));
+  previewImage->setAccessibleDescription(previewImage->toolTip());
   previewImage->setPixmap(QPixmap::fromImage(previewView_->workingBoard().scaled(
       kPreviewSide, kPreviewSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
   const std::optional<StageRecord> record = store_.records.Find(line);
