@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>

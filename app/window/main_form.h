@@ -29,7 +29,7 @@
 class QAbstractButton;
 class QAction;
 class QActionGroup;
-class QComboBox;
+class QLineEdit;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -144,10 +144,10 @@ class MainForm : public QMainWindow, public GameWindow {
   QGroupBox* selectGroup = nullptr;
   QListWidget* StageList = nullptr;
   QPushButton* ChoiseButtom = nullptr;  // starts the chosen stage
-  QComboBox* fileChooser = nullptr;     // ステージ集: the stage file shown, with each file's progress
+  QPushButton* fileChooser = nullptr;   // ステージ集: the stage file shown, and the others in its menu
   QLabel* previewImage = nullptr;       // the selected stage's board, small
-  QLabel* previewParText = nullptr;     // its par (最短), searched in the background
-  QLabel* previewBestText = nullptr;    // its record (記録)
+  QLineEdit* previewParText = nullptr;  // its par (最短), searched in the background
+  QLineEdit* previewBestText = nullptr; // its record (記録)
   QLabel* previewMark = nullptr;        // ★, ☆ or nothing
   QLabel* progressNote = nullptr;       // tells that a clear completed the file
   QLabel* hintMark = nullptr;           // beside 手数 while the play is marked by a hint

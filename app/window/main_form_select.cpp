@@ -3,7 +3,8 @@
 // MainForm's stage select screen beside the list: ステージ集 with each file's progress, the selected
 // stage's preview with its par searched in the background, and the note of a completed file.
 #include <QAbstractItemView>
-#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,6 +74,20 @@ QString MadeOf(const rules::StagePlay& play) {
   return parts.join(QStringLiteral("、"));
 }
 
+// A number a screen reader reads as text under its name; it looks like a label and takes no focus.
+QLineEdit* NumberField(QWidget* parent, const QString& name, layout::Rect place, const QFont& font) {
+  auto* field = new QLineEdit(parent);
+  field->setGeometry(Place(place));
+  field->setFont(font);
+  field->setReadOnly(true);
+  field->setFrame(false);
+  field->setFocusPolicy(Qt::NoFocus);
+  field->setAttribute(Qt::WA_TransparentForMouseEvents);
+  field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+  field->setAccessibleName(name);
+  return field;
+}
+
 QString FileLabel(const std::string& path) {
   QString name = QFile::decodeName(BareName(path).c_str());
   if (name.endsWith(QStringLiteral(".ssp"))) name.chop(4);
@@ -82,31 +97,25 @@ QString FileLabel(const std::string& path) {
 }  // namespace
 
 void MainForm::BuildSelectControls(QWidget* client) {
-  fileChooser = new QComboBox(selectGroup);
+  // A button with the files in its menu: a screen reader reads its name, ステージ集, and the button
+  // shows the file on the list with its progress.
+  fileChooser = new QPushButton(selectGroup);
   fileChooser->setGeometry(Place(layout::kFileChooser));
   fileChooser->setFont(fonts_.Proportional(11));
   fileChooser->setFocusPolicy(Qt::StrongFocus);
+  fileChooser->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 3px; }"));
   fileChooser->setAccessibleName(QStringLiteral("ステージ集"));
-  fileChooser->setToolTip(QStringLiteral("ステージ集：はじめの5ステージ、6つの章、自分のステージファイル (Tab で選び、↑↓ で切り替え)"));
-  // The closed chooser is narrow; its list shows the names whole.
-  fileChooser->view()->setMinimumWidth(230);
-  connect(fileChooser, &QComboBox::activated, this, [this](int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= shelf_.size()) return;
-    const ShelfEntry entry = shelf_[static_cast<std::size_t>(index)];  // the shelf is filled anew
-    RunReportingErrors(dialogs_, [this, &entry] { OpenShelfEntry(entry); });
-    FillShelf();  // after a failure the chooser shows the file still on the list
-  });
+  fileChooser->setToolTip(QStringLiteral("ステージ集：はじめの5ステージ、6つの章、自分のステージファイル (Tab, Space)"));
+  fileChooser->setMenu(new QMenu(fileChooser));
 
   const QFont small = fonts_.Proportional(12);
   previewImage = new QLabel(selectGroup);
   previewImage->setGeometry(Place(layout::kPreviewImage));
   previewImage->setAccessibleName(QStringLiteral("盤面"));
   SmallLabel(selectGroup, QStringLiteral("最短"), layout::kPreviewParCaption, small);
-  previewParText = SmallLabel(selectGroup, QString(), layout::kPreviewPar, fonts_.Proportional(12, true));
-  previewParText->setAccessibleName(QStringLiteral("最短"));
+  previewParText = NumberField(selectGroup, QStringLiteral("最短"), layout::kPreviewPar, fonts_.Proportional(12, true));
   SmallLabel(selectGroup, QStringLiteral("記録"), layout::kPreviewBestCaption, small);
-  previewBestText = SmallLabel(selectGroup, QString(), layout::kPreviewBest, fonts_.Proportional(12, true));
-  previewBestText->setAccessibleName(QStringLiteral("記録"));
+  previewBestText = NumberField(selectGroup, QStringLiteral("記録"), layout::kPreviewBest, fonts_.Proportional(12, true));
   previewMark = SmallLabel(selectGroup, QString(), layout::kPreviewMark, fonts_.Proportional(20));
   previewMark->setAlignment(Qt::AlignCenter);
   previewMark->setAccessibleName(QStringLiteral("しるし"));
@@ -155,8 +164,12 @@ void MainForm::FillShelf() {
   if (!listed && !current.empty()) shelf.push_back({ShelfEntry::Kind::kFile, current, {}, FileLabel(current).toStdString(), true});
   shelf_ = std::move(shelf);
 
-  const QSignalBlocker quiet(fileChooser);
-  fileChooser->clear();
+  QMenu* files = fileChooser->menu();
+  // The old choices go later: this may run inside one of them.
+  for (QAction* old : files->actions()) {
+    files->removeAction(old);
+    old->deleteLater();
+  }
   for (const ShelfEntry& entry : shelf_) {
     StageProgress progress;
     if (entry.current) {
@@ -169,8 +182,15 @@ void MainForm::FillShelf() {
       progress = ProgressOfFile(copied ? entry.path : entry.chapter.path);
     }
     const QString label = entry.kind == ShelfEntry::Kind::kChapter ? ShortLabel(entry.label) : QString::fromStdString(entry.label);
-    fileChooser->addItem(progress.total > 0 ? QString::fromStdString(WithProgress(label.toStdString(), progress)) : label);
-    if (entry.current) fileChooser->setCurrentIndex(fileChooser->count() - 1);
+    const QString shown = progress.total > 0 ? QString::fromStdString(WithProgress(label.toStdString(), progress)) : label;
+    QAction* choice = files->addAction(shown);
+    choice->setCheckable(true);
+    choice->setChecked(entry.current);
+    if (entry.current) fileChooser->setText(shown + QStringLiteral(" ▾"));
+    connect(choice, &QAction::triggered, this, [this, entry] {
+      RunReportingErrors(dialogs_, [this, &entry] { OpenShelfEntry(entry); });
+      FillShelf();  // after a failure the chooser shows the file still on the list
+    });
   }
 }
 

@@ -9,7 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
