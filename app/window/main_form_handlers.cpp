@@ -80,6 +80,8 @@ void MainForm::ChoiseButtomClick() {
   game_->ChooseStage(StageList->row(selected.first()));
   store_.RememberStage(game_->stageIndex);
   progressNote->hide();
+  // The play searches its own par; the preview's search would only hold a worker the hint may need.
+  previewSolve_.Cancel();
   StartRecord();
   ReadGlyphs();
   TitleImage->hide();
