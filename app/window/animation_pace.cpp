@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace suispo {
 
@@ -45,7 +47,10 @@ bool AnimationPace::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   const bool press = type == QEvent::KeyPress || type == QEvent::MouseButtonPress ||
                      type == QEvent::MouseButtonDblClick || type == QEvent::ShortcutOverride;
-  if (!holding_ || !press) return QObject::eventFilter(watched, event);
+  // Presses are taken where they reach their widget; the menus keep working as between frames.
+  auto* widget = qobject_cast<QWidget*>(watched);
+  const bool menu = widget != nullptr && (qobject_cast<QMenuBar*>(widget) != nullptr || qobject_cast<QMenu*>(widget->window()) != nullptr);
+  if (!holding_ || !press || widget == nullptr || menu) return QObject::eventFilter(watched, event);
   // The press ends the animation and goes no further: it was meant for the animation.
   if (type != QEvent::ShortcutOverride) skipped_ = true;
   event->accept();
