@@ -54,11 +54,16 @@ TEST_F(AnimationPaceTest, AKeyEndsTheFallAndTheStageStartsAgainAsAfterTheWholeFa
   UseStageFile({kMissLine});
   Start();
   Choose(0);
-  clock.duringNextSleep = [] { Type(Qt::Key_Space); };
+  QString countDuringFall;
+  clock.duringNextSleep = [&] {
+    countDuringFall = form->moveText->text();
+    Type(Qt::Key_Space);
+  };
   Click(form->EMoveButton);
   const int skippedMs = clock.sleptMs;
   EXPECT_LT(skippedMs, 100);
   EXPECT_TRUE(OnPlayScreen());
+  EXPECT_EQ(countDuringFall, QStringLiteral("1"));  // the falling move counts until the restart shows
   EXPECT_EQ(form->moveText->text(), QStringLiteral("0"));
   EXPECT_EQ(form->game().playerX, 0);
   Click(form->EMoveButton);  // the next fall is whole again: the press ended only its own
