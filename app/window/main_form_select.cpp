@@ -107,6 +107,9 @@ void MainForm::BuildSelectControls(QWidget* client) {
   fileChooser->setAccessibleName(QStringLiteral("ステージ集"));
   fileChooser->setToolTip(QStringLiteral("ステージ集：はじめの5ステージ、6つの章、自分のステージファイル (Tab, Space)"));
   fileChooser->setMenu(new QMenu(fileChooser));
+  // Tab goes from the list to ステージ決定, then to the chooser; Space opens it.
+  setTabOrder(ChoiseButtom, fileChooser);
+  setTabOrder(fileChooser, undoButton);
 
   const QFont small = fonts_.Proportional(12);
   previewImage = new QLabel(selectGroup);

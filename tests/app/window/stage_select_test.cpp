@@ -219,6 +219,10 @@ TEST_F(WindowTest, EveryButtonOfBothScreensTellsItsKeys) {
   EXPECT_EQ(form->EWallButton->toolTip(), QStringLiteral("右に壁を置く (Shift+→)"));
   EXPECT_EQ(form->undoButton->toolTip(), QStringLiteral("１手戻す (Backspace, Ctrl+Z)"));
   EXPECT_FALSE(form->fileChooser->toolTip().isEmpty());
+  ASSERT_TRUE(form->StageList->hasFocus());
+  Type(Qt::Key_Tab);
+  Type(Qt::Key_Tab);
+  EXPECT_TRUE(form->fileChooser->hasFocus());  // the list, ステージ決定, then the chooser
 }
 
 }  // namespace
