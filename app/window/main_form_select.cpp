@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: MIT
 // MainForm's stage select screen beside the list: ステージ集 with each file's progress, the selected
 // stage's preview with its par searched in the background, and the note of a completed file.
-#include <QAbstractItemView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/store/file_paths.h"
