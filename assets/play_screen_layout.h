@@ -21,6 +21,17 @@ inline constexpr Rect kTitleImage{85, 13, 435, 148};
 inline constexpr Rect kSelectGroup{36, 161, 475, 353};
 inline constexpr Rect kStageList{15, 17, 324, 186};      // inside the group
 inline constexpr Rect kChoiseButtom{341, 161, 422, 186};  // inside the group
+// The column right of the list, above ステージ決定 (inside the group): the file chooser on top, the
+// selected stage's board at a quarter of its size, its par and record, and its mark beside them.
+inline constexpr Rect kFileChooser{330, 17, 434, 39};
+inline constexpr Rect kPreviewImage{345, 43, 419, 117};
+inline constexpr Rect kPreviewParCaption{330, 121, 362, 137};
+inline constexpr Rect kPreviewPar{362, 121, 398, 137};
+inline constexpr Rect kPreviewBestCaption{330, 139, 362, 155};
+inline constexpr Rect kPreviewBest{362, 139, 398, 155};
+inline constexpr Rect kPreviewMark{400, 124, 434, 152};
+// The empty rows under the title lettering, above the group: a file completed by a clear is told there.
+inline constexpr Rect kProgressNote{36, 128, 475, 160};
 
 // The play screen's buttons, by direction north, east, south, west.
 inline constexpr std::array<Rect, 4> kWallButtons{{
@@ -62,6 +73,8 @@ inline constexpr std::array<Figure, 4> kFigures{{
     {"手数", {355, 187, 392, 202}, {357, 205, 390, 219}, 11, 13},  // upper left
     {"最短", {432, 187, 469, 202}, {434, 205, 467, 219}, 11, 13},  // upper right
     {"記録", {355, 259, 392, 274}, {357, 277, 390, 291}, 11, 13}}};  // lower left
+// Inside the right end of 手数's dark box, clear of a count of two digits: the play used a hint.
+inline constexpr Rect kHintMark{381, 205, 391, 219};
 inline constexpr std::size_t kWallPointsFigure = 0;  // mpText
 inline constexpr std::size_t kMoveCountFigure = 1;   // moveText: the operations of this play
 inline constexpr std::size_t kParFigure = 2;         // parText: the fewest that clear the stage

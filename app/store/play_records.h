@@ -21,7 +21,8 @@ struct ClearVerdict {
   bool newBest = false;
   StageRecord record;          // the record as it stands after the clear
   // What the name plate says: "%d手でクリア", "（最短 %d手）" when the par is known, "★" when earned,
-  // " 新記録！" for a new best (UTF-8).
+  // " 新記録！" for a new best (UTF-8); a clear the hint kept from its star says
+  // " ヒントを使ったので★はつきません" in place of the par.
   std::string Text() const;
 };
 

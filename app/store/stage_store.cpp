@@ -15,6 +15,7 @@
 #include "app/store/file_paths.h"
 #include "app/store/profile_file.h"
 #include "app/store/stage_file_name.h"
+#include "app/store/stage_progress.h"
 #include "core/files/file_replacement.h"
 #include "core/rules/builtin_stages.h"
 #include "core/text/display_text.h"
@@ -27,6 +28,24 @@ namespace suispo {
 namespace {
 
 constexpr std::size_t kMaxSettingBytes = 2047;
+constexpr const char* kLastStageSection = "LastStage";
+constexpr const char* kBuiltinKey = "(built-in)";
+constexpr std::pair<AnimationSpeed, const char*> kSpeedNames[] = {
+    {AnimationSpeed::kNormal, "normal"}, {AnimationSpeed::kFast, "fast"}, {AnimationSpeed::kNone, "none"}};
+
+// A file name that reads back as the same key of a settings line.
+bool UsableAsKey(std::string_view name) {
+  return !name.empty() && name.find_first_of("=\r\n") == std::string_view::npos && name.front() != ';' &&
+         name.front() != '[' && name.front() != ' ' && name.back() != ' ' && name.front() != '\t' &&
+         name.back() != '\t';
+}
+
+AnimationSpeed SpeedNamed(std::string_view name) {
+  for (const auto& [speed, text] : kSpeedNames) {
+    if (name == text) return speed;
+  }
+  return AnimationSpeed::kNormal;
+}
 
 bool HoldsLineBreak(std::string_view name) { return name.find_first_of("\r\n") != std::string_view::npos; }
 
@@ -108,6 +127,9 @@ WindowPosition StageStore::FormCreate() {
   const std::string storedZoom = ReadProfileString(settings, "View", "zoom", "");
   zoomInFile_ = !storedZoom.empty();
   zoom = ZoomFromSetting(storedZoom);
+  const std::string speed = ReadProfileString(settings, "Animation", "speed", "");
+  speedInSettings_ = !speed.empty();
+  animationSpeed = SpeedNamed(speed);
   std::string remembered = ReadProfileString(settings, "FileName", "datafile", "");
   if (remembered.size() > kMaxSettingBytes) remembered.resize(kMaxSettingBytes);
   // A bare name lies in the stage folder; a file from elsewhere is remembered by absolute path.
@@ -165,6 +187,7 @@ std::string StageStore::RememberedName() const {
 
 void StageStore::FormClose(WindowPosition closing) {
   closedAt_ = closing;
+  KeepPlayedStage();
   const std::string& settings = places_.settingsFile;
   std::vector<ProfileEntry> entries = {
       {"Position", "xpos", std::to_string(closing.top)},
@@ -173,12 +196,82 @@ void StageStore::FormClose(WindowPosition closing) {
   };
   // A player who never zoomed finds the settings file as it always was.
   if (zoom != 100 || zoomInFile_) entries.push_back({"View", "zoom", std::to_string(zoom)});
+  // The usual pace is written only over another one, so a first settings file holds what it always did.
+  for (const auto& [speed, text] : kSpeedNames) {
+    if (speed == animationSpeed && (speed != AnimationSpeed::kNormal || speedInSettings_)) {
+      entries.push_back({"Animation", "speed", text});
+    }
+  }
+  for (const auto& [key, stage] : lastStages_) entries.push_back({kLastStageSection, key, std::to_string(stage)});
   const bool written = MakeFolders(FolderOf(settings)) && WriteProfileStrings(settings, entries);
   if (!written) throw GameError(FormatMessage("%s に書き込めません", {settings}));
 }
 
+std::string StageStore::LastStageKey() const {
+  const std::string name = RememberedName();
+  return name.empty() && ShowsBuiltinStages() ? kBuiltinKey : name;
+}
+
+std::vector<StageLine> StageStore::BuiltinStagesAsSaved() const {
+  if (ShowsBuiltinStages()) return dataList;
+  const std::string earlier = NewestBuiltinStageFile(places_.stageFolder);
+  if (!earlier.empty()) {
+    try {
+      return ReadStageFile(places_.stageFolder + earlier);
+    } catch (const GameError&) {
+      // gone since it was looked at
+    }
+  }
+  return BuiltinStages();
+}
+
+std::vector<std::string> StageStore::OwnStageFiles(const std::vector<std::string>& chapterNames) const {
+  std::vector<std::string> files;
+  DIR* dir = opendir(places_.stageFolder.c_str());
+  if (dir == nullptr) return files;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (!name.ends_with(".ssp") || IsGeneratedName(name) ||
+        std::find(chapterNames.begin(), chapterNames.end(), name) != chapterNames.end() ||
+        !IsRegularFile(places_.stageFolder + name)) {
+      continue;
+    }
+    files.push_back(places_.stageFolder + name);
+  }
+  closedir(dir);
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+bool StageStore::ShowsBuiltinStages() const { return HoldsTheBuiltinStages(dataList); }
+
+int StageStore::StartingStage() const {
+  const std::string key = LastStageKey();
+  if (playedHere_ && static_cast<std::size_t>(*playedHere_) < dataList.size()) return *playedHere_;
+  int stage = 0;
+  if (const auto known = lastStages_.find(key); known != lastStages_.end()) {
+    stage = known->second;
+  } else if (UsableAsKey(key)) {
+    stage = ProfileInteger(ReadProfileString(places_.settingsFile, kLastStageSection, key, ""));
+  }
+  if (stage >= 1 && static_cast<std::size_t>(stage) <= dataList.size()) return stage - 1;
+  return FirstUnclearedStage(dataList);
+}
+
+void StageStore::RememberStage(int index) {
+  if (index >= 0) playedHere_ = index;
+}
+
+void StageStore::KeepPlayedStage() {
+  const std::string key = LastStageKey();
+  if (playedHere_ && UsableAsKey(key)) lastStages_[key] = *playedHere_ + 1;
+  playedHere_.reset();
+}
+
 void StageStore::LoadFile(const std::string& fullPath) {
-  // A missing, unreadable or refused file throws here, before anything changes.
+  // The stage played in the file shown so far is kept, whether the new one reads or not.
+  KeepPlayedStage();
+  // A missing, unreadable or refused file throws here, before the list changes.
   ReadStages(fullPath);
   dataFileName = BareName(fullPath);
   saveFolder_ = AbsoluteFolder(FolderOf(fullPath));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@
 #include "core/rules/stage_line.h"
 
 namespace suispo {
+
+// How the victory and the fall are shown: at their own pace, in half the time, or not at all.
+enum class AnimationSpeed { kNormal, kFast, kNone };
 
 // The outer frame's top-left corner on the screen.
 struct WindowPosition {
@@ -56,6 +60,26 @@ class StageStore {
   // "ファイル %s を作成できません", leaves the old file whole and keeps the flag for the next save.
   void MarkStageCleared(int stageIndex);
 
+  // The stage to select when the current file comes on the list: the one last played in it, else
+  // the first not yet cleared.
+  int StartingStage() const;
+  // The player starts dataList[index]: remembered for the current file, written at close.
+  void RememberStage(int index);
+  // The built-in stages (with the file an earlier run saved them to) replace the list.
+  void OpenBuiltinStages() {
+    KeepPlayedStage();
+    UseBuiltinStages();
+  }
+  // The built-in stages as the player left them: from the file an earlier run saved, else fresh.
+  std::vector<StageLine> BuiltinStagesAsSaved() const;
+  // The player's own stage files in the stage folder, by full path in name order: every ".ssp" but
+  // the copies of the chapters named and the files made for the built-in stages.
+  std::vector<std::string> OwnStageFiles(const std::vector<std::string>& chapterNames) const;
+  // The list holds the built-in stages, saved or not.
+  bool ShowsBuiltinStages() const;
+  // Where the current stage file lies ("" while it was never saved).
+  std::string CurrentPath() const { return onDisk_ ? saveFolder_ + dataFileName : std::string(); }
+
   // The player's stage folder (ending in '/'): new and copied stage files go there.
   const std::string& StageFolder() const { return places_.stageFolder; }
 
@@ -68,10 +92,15 @@ class StageStore {
   WindowPosition position;
   // The window's zoom in percent, one of kZoomSteps: read by FormCreate, written by FormClose.
   int zoom = 100;
+  // Read by FormCreate, written by FormClose.
+  AnimationSpeed animationSpeed = AnimationSpeed::kNormal;
 
  private:
   // The settings' "datafile" value for the current stage file.
   std::string RememberedName() const;
+  // The current file's key among the stages last played: its remembered name, or a name of its own
+  // for the built-in stages never saved.
+  std::string LastStageKey() const;
   // Replaces dataList with the stage file's lines; throws GameError and changes nothing on a failure.
   void ReadStages(const std::string& path);
   // The first save of a list not yet on disk (the built-in stages): a new file, never replacing one.
@@ -102,6 +131,13 @@ class StageStore {
   // which would end the settings line and make the next start read another name.
   std::string startName_;
   bool zoomInFile_ = false;  // the settings file held a zoom: it is written back, 100 % too
+  // Stage numbers (from 1) last played, by LastStageKey, since start-up; others are in the settings.
+  std::map<std::string, int> lastStages_;
+  // The stage last played in the current file: kept under the file's key when another file comes
+  // or the window closes (a first clear may give the built-in stages their file name meanwhile).
+  std::optional<int> playedHere_;
+  bool speedInSettings_ = false;  // the settings named a speed at start-up
+  void KeepPlayedStage();
 };
 
 // The stage list's lines in UTF-8: "　 " (not cleared), "☆ " (cleared) or "★ " (its record has the

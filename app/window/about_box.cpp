@@ -20,11 +20,11 @@ QPoint CentredOver(const QRect& window, QSize outer) {
   return {window.x() + (window.width() - outer.width()) / 2, window.y() + (window.height() - outer.height()) / 2};
 }
 
-AboutBox::AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void(const QUrl&)> openUrl)
+AboutBox::AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void()> openLink)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       fonts_(fonts),
-      openUrl_(std::move(openUrl)) {
+      openLink_(std::move(openLink)) {
   setWindowTitle(QStringLiteral("バージョン情報"));
   setFixedSize(298, 169);
   setFont(fonts_.Proportional(12));
@@ -56,7 +56,7 @@ void AboutBox::BuildControls() {
   Label2->setGeometry(kCreditRight - creditWidth, 77, creditWidth, std::max(16, Label2->sizeHint().height()));
 
   // The box's own 12 px face, underlined by the link label.
-  Label3 = new LinkLabel(kProjectWebAddress, this, [this] { Label3Click(); });
+  Label3 = new LinkLabel(kAboutLinkText, this, [this] { Label3Click(); });
   Label3->setGeometry(35, 111, 230, 12);
 
   OKButton = new QPushButton(QStringLiteral("OK"), this);
@@ -78,7 +78,7 @@ void AboutBox::PlaceAndShow() {
   OKButton->setFocus();
 }
 
-void AboutBox::Label3Click() { openUrl_(QUrl(kProjectWebAddress)); }
+void AboutBox::Label3Click() { openLink_(); }
 
 void AboutBox::OKButtonClick() { hide(); }
 

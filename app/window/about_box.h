@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The About box dialogForm: logotype, version, credit and the project's web address; modeless.
+// The About box dialogForm: logotype, version, credit and a link to the game's help page; modeless.
 #pragma once
 
 #include <functional>
@@ -15,12 +15,13 @@ class QPushButton;
 
 namespace suispo {
 
-inline const QString kProjectWebAddress = QStringLiteral("https://suispo.example.org/");
+// The project has no web page of its own: the link leads to the help page shipped with the game.
+inline const QString kAboutLinkText = QStringLiteral("遊び方とルール（ヘルプ）");
 
 class AboutBox : public QDialog {
  public:
-  // openUrl: the desktop's open-document action (Label3Click).
-  AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void(const QUrl&)> openUrl);
+  // openLink: what Label3Click does, the help page opened as Help > 目次 does.
+  AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void()> openLink);
 
   // About1Click: places the box centred over the game's window and brings it to the front.
   void PlaceAndShow();
@@ -30,7 +31,7 @@ class AboutBox : public QDialog {
   QLabel* Image1 = nullptr;  // the logotype
   QLabel* Label1 = nullptr;  // the version
   QLabel* Label2 = nullptr;  // the credit
-  QLabel* Label3 = nullptr;  // the project's web address, a link
+  QLabel* Label3 = nullptr;  // the link to the help page
   QPushButton* OKButton = nullptr;
 
  private:
@@ -39,7 +40,7 @@ class AboutBox : public QDialog {
   void OKButtonClick();
 
   UiFonts fonts_;
-  std::function<void(const QUrl&)> openUrl_;
+  std::function<void()> openLink_;
 };
 
 // Where a box of the given outer size goes so that it is centred over window (the frame's rect).

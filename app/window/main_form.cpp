@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/window/about_box.h"
+#include "app/window/animation_pace.h"
 #include "app/window/application_title.h"
 #include "app/window/error_report.h"
 #include "app/window/key_presses.h"
@@ -61,14 +62,18 @@ MainForm::MainForm(const MainFormParts& parts)
   for (const assets::Picture& size : assets::kIcons) icon.addPixmap(QPixmap::fromImage(assets::ReadPicture(size)));
   setWindowIcon(icon);
   setFont(fonts_.Proportional(12));
+  pace_ = std::make_unique<AnimationPace>(*parts.frameClock);
   BuildControls();
   BuildMenu();
+  BuildSelectControls(centralWidget());
+  ApplyZoom();
   BindKeys();
-  boardView_ = std::make_unique<BoardView>(*parts.frameClock, *MainImage, PaintedScale());
+  boardView_ = std::make_unique<BoardView>(*pace_, *MainImage, PaintedScale());
+  previewView_ = std::make_unique<BoardView>(noWait_, noScreen_, PaintedScale());
   MainImage->SetSurface(&boardView_->surface());
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
   placement_ = new WindowPlacement(this);
-  dialogForm = new AboutBox(this, fonts_, [this](const QUrl& url) { openUrl_(url, {}); });
+  dialogForm = new AboutBox(this, fonts_, [this] { RunHandler(&MainForm::Help1Click); });
 }
 
 MainForm::~MainForm() = default;
@@ -129,6 +134,12 @@ void MainForm::BuildControls() {
       {WWallButton, "左に壁を置く"}, {NMoveButton, "上へ移動"},     {EMoveButton, "右へ移動"},
       {SMoveButton, "下へ移動"},     {WMoveButton, "左へ移動"}};
   for (const auto& [button, name] : names) button->setAccessibleName(QString::fromUtf8(name));
+  const std::pair<QPushButton*, const char*> keys[] = {
+      {NWallButton, "Shift+↑"}, {EWallButton, "Shift+→"}, {SWallButton, "Shift+↓"}, {WWallButton, "Shift+←"},
+      {NMoveButton, "↑"},       {EMoveButton, "→"},       {SMoveButton, "↓"},       {WMoveButton, "←"}};
+  for (const auto& [button, key] : keys) {
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->accessibleName(), QString::fromUtf8(key)));
+  }
 
   selectGroup = new QGroupBox(QStringLiteral("Ｓｔａｇｅ　Ｓｅｌｅｃｔ"), client);
   PlaceControl(selectGroup, layout::kSelectGroup, {12, true});
@@ -153,7 +164,11 @@ void MainForm::BuildControls() {
   undoButton = TextButton(client, QStringLiteral("１手戻す"), Qt::StrongFocus);
   PlaceControl(undoButton, layout::kUndoButton);  // the window's face
   undoButton->hide();
-  ApplyZoom();
+  // Each button tells its keys (BindKeys).
+  ChoiseButtom->setToolTip(QStringLiteral("ステージ決定 (Enter)"));
+  resetButton->setToolTip(QStringLiteral("やり直し (F5, R)"));
+  giveupButton->setToolTip(QStringLiteral("タイトル (Esc)"));
+  undoButton->setToolTip(QStringLiteral("１手戻す (Backspace, Ctrl+Z)"));
 
   setTabOrder(StageList, ChoiseButtom);
   setTabOrder(ChoiseButtom, undoButton);
@@ -223,6 +238,17 @@ void MainForm::BuildMenu() {
   hintMenu = gameMenu->addAction(QStringLiteral("ヒント(&H)"));
   hintMenu->setShortcut(Qt::Key_H);
   hintMenu->setEnabled(false);
+  QMenu* speed = gameMenu->addMenu(QStringLiteral("アニメーションの速さ(&A)"));
+  auto* speeds = new QActionGroup(speed);
+  const std::pair<AnimationSpeed, const char*> choices[] = {
+      {AnimationSpeed::kNormal, "ふつう"}, {AnimationSpeed::kFast, "はやい"}, {AnimationSpeed::kNone, "なし"}};
+  for (const auto& [pace, caption] : choices) {
+    QAction* choice = speedMenu.at(static_cast<std::size_t>(pace)) = speed->addAction(QString::fromUtf8(caption));
+    choice->setCheckable(true);
+    speeds->addAction(choice);
+    connect(choice, &QAction::triggered, this, [this, pace] { SetAnimationSpeed(pace); });
+  }
+  speedMenu[0]->setChecked(true);
   gameMenu->addSeparator();
   ExitMenu = gameMenu->addAction(QStringLiteral("終了(&X)"));
   QMenu* zoomMenuList = menuBar()->addMenu(QStringLiteral("表示(&V)"))->addMenu(QStringLiteral("拡大(&Z)"));

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include <QUrl>
 
 #include "app/store/stage_collection.h"
+#include "app/store/stage_progress.h"
 #include "app/store/stage_store.h"
 #include "app/window/background_solve.h"
 #include "assets/play_screen_layout.h"
@@ -22,9 +24,12 @@
 #include "core/game/game.h"
 #include "core/game/game_window.h"
 #include "view/board_view.h"
+#include "view/unwatched_surface.h"
 
 class QAbstractButton;
 class QAction;
+class QActionGroup;
+class QLineEdit;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -34,6 +39,7 @@ class QPushButton;
 namespace suispo {
 
 class AboutBox;
+class AnimationPace;
 class HelpWindow;
 class PlaySurface;
 class WindowPlacement;
@@ -48,6 +54,18 @@ struct MainFormParts {
   OpenDocument openUrl;                      // the desktop's open-document action
   std::string chapterFolder;                 // the stage collection shipped with the program
 };
+
+// A stage file the stage select screen offers: the built-in stages, a chapter, or one of the player's.
+struct ShelfEntry {
+  enum class Kind { kBuiltin, kChapter, kFile } kind = Kind::kFile;
+  std::string path;      // the file (for a chapter: the player's copy, made when first opened)
+  Chapter chapter;       // for a chapter: the shipped file and its label
+  std::string label;     // UTF-8, without the progress
+  bool current = false;  // the file on the list now
+};
+
+// A par as the figures show it: "…" while searching, "—" when there is none.
+QString ParShown(int par);
 
 class MainForm : public QMainWindow, public GameWindow {
  public:
@@ -87,6 +105,10 @@ class MainForm : public QMainWindow, public GameWindow {
   // 表示 > 拡大: the window at percent (one of kZoomSteps) of its size, or the largest zoom below
   // that fits the screen; the choice is kept in the settings.
   void SetZoom(int percent);
+  // Game > アニメーションの速さ: kept with the settings.
+  void SetAnimationSpeed(AnimationSpeed speed);
+  // The stage select screen's ステージ集: the chosen file's stages replace the list.
+  void OpenShelfEntry(const ShelfEntry& entry);
   void Help1Click();   // opens the help page
   void About1Click();  // shows the About box
 
@@ -126,6 +148,13 @@ class MainForm : public QMainWindow, public GameWindow {
   QGroupBox* selectGroup = nullptr;
   QListWidget* StageList = nullptr;
   QPushButton* ChoiseButtom = nullptr;  // starts the chosen stage
+  QPushButton* fileChooser = nullptr;   // ステージ集: the stage file shown, and the others in its menu
+  QLabel* previewImage = nullptr;       // the selected stage's board, small
+  QLineEdit* previewParText = nullptr;  // its par (最短), searched in the background
+  QLineEdit* previewBestText = nullptr; // its record (記録)
+  QLabel* previewMark = nullptr;        // ★, ☆ or nothing
+  QLabel* progressNote = nullptr;       // tells that a clear completed the file
+  QLabel* hintMark = nullptr;           // beside 手数 while the play is marked by a hint
   QPushButton* resetButton = nullptr;   // restarts the stage
   QPushButton* giveupButton = nullptr;  // back to the stage select screen
   QPushButton* undoButton = nullptr;
@@ -133,6 +162,7 @@ class MainForm : public QMainWindow, public GameWindow {
   QAction* hintMenu = nullptr;  // Game > Hint, only on the play screen
   QMenu* chapterMenu = nullptr;    // Game > ステージ集: the installed chapters
   QAction* newStageMenu = nullptr;  // Game > 新しいステージを作る…
+  std::array<QAction*, 3> speedMenu{};  // Game > アニメーションの速さ: ふつう, はやい, なし
   QAction* ExitMenu = nullptr;
   std::array<QAction*, 4> zoomMenu{};  // 表示 > 拡大 > each of kZoomSteps
   QAction* Help1 = nullptr;   // Help > Contents: the help page
@@ -142,6 +172,10 @@ class MainForm : public QMainWindow, public GameWindow {
 
   // The play controls in the order they are shown and hidden.
   std::array<QWidget*, 15> PlayControls() const;
+  // The files ステージ集 offers, in its order.
+  const std::vector<ShelfEntry>& shelf() const { return shelf_; }
+  // The par of the stage the preview shows, as par() is for the play.
+  int previewPar() const { return previewPar_; }
 
   // The par once the worker has told it: a number, kNoPar, or kParPending while it searches.
   static constexpr int kParPending = -2;
@@ -207,6 +241,22 @@ class MainForm : public QMainWindow, public GameWindow {
   void DropHint();
   // Game > Open, the chapters and new stages: only on the stage select screen.
   void EnableFileMenus(bool enabled);
+  // A move button's operation; a press during its victory or fall ended only that animation.
+  void Move(int dx, int dy, int direction);
+  // A wall built on the character's side: the hint of the position it leaves goes first.
+  void BuildWall(int direction);
+
+  // The stage select screen's collection and preview (main_form_select.cpp).
+  void BuildSelectControls(QWidget* client);
+  void FillShelf();
+  void FillChapterMenu();
+  void ShowPreview(int row);
+  void ShowPreviewPar(const StageLine& line);
+  void ShowHintMark();
+  // The file's progress: read from disk for a file not on the list.
+  StageProgress ProgressOfFile(const std::string& path) const;
+  // After a clear that left no stage open: the note, and the next chapter on the list.
+  void TellCompleted();
 
   Dialogs& dialogs_;
   OpenDocument openUrl_;
@@ -218,7 +268,19 @@ class MainForm : public QMainWindow, public GameWindow {
   std::unique_ptr<BoardView> boardView_;
   std::unique_ptr<Game> game_;
   bool glyphsRead_ = false;
+  std::unique_ptr<AnimationPace> pace_;
   BackgroundSolve parSolve_;
+  BackgroundSolve previewSolve_;
+  // The par by puzzle (PuzzleKey), as the solver found it: kNoPar when there is none.
+  std::map<std::string, int> parByStage_;
+  int previewPar_ = kParPending;
+  std::string previewKey_;  // the content of the stage the preview shows
+  std::vector<ShelfEntry> shelf_;
+  // Draws the preview's board from the game's pictures, off screen.
+  NoWaitClock noWait_;
+  NoScreen noScreen_;
+  std::unique_ptr<BoardView> previewView_;
+  bool completedNow_ = false;  // the clear being shown left no stage of its file open
   BackgroundSolve hintSolve_;
   int par_ = kParPending;
   QPushButton* litButton_ = nullptr;  // the hint's button while it is lit

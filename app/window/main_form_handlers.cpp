@@ -21,6 +21,7 @@
 #include <random>
 
 #include "app/window/about_box.h"
+#include "app/window/animation_pace.h"
 #include "app/window/error_report.h"
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
@@ -39,11 +40,14 @@ void MainForm::FormCreate() {
   try {
     store_.FormCreate();
   } catch (const GameError&) {
-    SetZoom(store_.zoom);  // read before the stage file: the window keeps its size all the same
+    // Read before the stage file: the window keeps its size and pace all the same.
+    SetZoom(store_.zoom);
+    SetAnimationSpeed(store_.animationSpeed);
     throw;
   }
   SetZoom(store_.zoom);
-  game_->stageIndex = 0;
+  SetAnimationSpeed(store_.animationSpeed);
+  game_->stageIndex = store_.StartingStage();
   ShowStageSelect();
   store_.ReportGoneFile();
 }
@@ -71,8 +75,10 @@ void MainForm::ShowStageSelect() {
     StageList->setCurrentRow(index);
     StageList->scrollToItem(StageList->item(index));
   }
+  FillShelf();
   selectGroup->show();
   EnableFileMenus(true);
+  if (completedNow_) TellCompleted();
   // The list has the keyboard, so ↑ and ↓ choose a stage at once (also after タイトル).
   StageList->setFocus();
 }
@@ -105,6 +111,10 @@ void MainForm::ChoiseButtomClick() {
   // stage select screen as it was.
   boardView_->SetScale(PaintedScale());
   game_->ChooseStage(StageList->row(selected.first()));
+  store_.RememberStage(game_->stageIndex);
+  progressNote->hide();
+  // The play searches its own par; the preview's search would only hold a worker the hint may need.
+  previewSolve_.Cancel();
   StartRecord();
   ReadGlyphs();
   TitleImage->hide();
@@ -117,38 +127,26 @@ void MainForm::ChoiseButtomClick() {
 }
 
 // Each operation starts by dropping the hint of the position it leaves.
-void MainForm::NMoveButtonClick() {
+void MainForm::Move(int dx, int dy, int direction) {
   DropHint();
-  game_->Slide(0, -1, kNorth);
+  const auto ended = qScopeGuard([this] { pace_->MoveEnded(); });
+  game_->Slide(dx, dy, direction);
 }
-void MainForm::EMoveButtonClick() {
+
+void MainForm::NMoveButtonClick() { Move(0, -1, kNorth); }
+void MainForm::EMoveButtonClick() { Move(1, 0, kEast); }
+void MainForm::SMoveButtonClick() { Move(0, 1, kSouth); }
+void MainForm::WMoveButtonClick() { Move(-1, 0, kWest); }
+void MainForm::NWallButtonClick() { BuildWall(kNorth); }
+void MainForm::EWallButtonClick() { BuildWall(kEast); }
+void MainForm::SWallButtonClick() { BuildWall(kSouth); }
+void MainForm::WWallButtonClick() { BuildWall(kWest); }
+
+void MainForm::BuildWall(int direction) {
   DropHint();
-  game_->Slide(1, 0, kEast);
+  game_->PlaceWall(direction);
 }
-void MainForm::SMoveButtonClick() {
-  DropHint();
-  game_->Slide(0, 1, kSouth);
-}
-void MainForm::WMoveButtonClick() {
-  DropHint();
-  game_->Slide(-1, 0, kWest);
-}
-void MainForm::NWallButtonClick() {
-  DropHint();
-  game_->PlaceWall(kNorth);
-}
-void MainForm::EWallButtonClick() {
-  DropHint();
-  game_->PlaceWall(kEast);
-}
-void MainForm::SWallButtonClick() {
-  DropHint();
-  game_->PlaceWall(kSouth);
-}
-void MainForm::WWallButtonClick() {
-  DropHint();
-  game_->PlaceWall(kWest);
-}
+
 void MainForm::undoButtonClick() {
   DropHint();
   game_->Undo();
@@ -179,6 +177,8 @@ void MainForm::loadMenuClick() {
 
 void MainForm::OpenStageFile(const QString& path) {
   store_.LoadFile(QFile::encodeName(path).toStdString());
+  // Back where the player left this file, or at its first stage not yet cleared.
+  game_->stageIndex = store_.StartingStage();
   ShowStageSelect();
 }
 
@@ -208,6 +208,12 @@ void MainForm::newStageMenuClick() {
 
 void MainForm::ExitMenuClick() { close(); }
 
+void MainForm::SetAnimationSpeed(AnimationSpeed speed) {
+  store_.animationSpeed = speed;
+  pace_->SetSpeed(speed);
+  speedMenu.at(static_cast<std::size_t>(speed))->setChecked(true);
+}
+
 void MainForm::Help1Click() {
   const QUrl page = QUrl::fromLocalFile(HelpPagePath(helpPage_));
   // The desktop may fail long after this returns, when the window may be gone.
@@ -225,12 +231,18 @@ void MainForm::About1Click() { dialogForm->PlaceAndShow(); }
 
 void MainForm::SetUndoEnabled(bool enabled) { undoButton->setEnabled(enabled); }
 
-void MainForm::MarkStageCleared(int stageIndex) { store_.MarkStageCleared(stageIndex); }
+void MainForm::MarkStageCleared(int stageIndex) {
+  const bool openBefore = !ProgressOf(store_.dataList, store_.records).Complete();
+  store_.MarkStageCleared(stageIndex);
+  // The stage select screen tells it when this clear left no stage of the file open.
+  completedNow_ = openBefore && ProgressOf(store_.dataList, store_.records).Complete();
+}
 
 void MainForm::HidePlayScreen() {
   // A par or a hint still searched for belongs to the play that ends here.
   EndRecord();
   hintMenu->setEnabled(false);
+  hintMark->hide();
   MainImage->hide();
   for (QWidget* control : PlayControls()) control->hide();
 }

@@ -16,13 +16,6 @@ namespace {
 
 constexpr int kHintLitMs = 1000;
 
-// "…" while searching, "—" when there is no par.
-QString ParShown(int par) {
-  if (par == MainForm::kParPending) return QStringLiteral("…");
-  if (par == MainForm::kNoPar) return QStringLiteral("—");
-  return QString::number(par);
-}
-
 // A figure's label shows the number; a screen reader reads its caption with it.
 void ShowFigure(QLabel* label, const QString& caption, const QString& shown) {
   label->setText(shown);
@@ -31,9 +24,18 @@ void ShowFigure(QLabel* label, const QString& caption, const QString& shown) {
 
 }  // namespace
 
+QString ParShown(int par) {
+  if (par == MainForm::kParPending) return QStringLiteral("…");
+  if (par == MainForm::kNoPar) return QStringLiteral("—");
+  return QString::number(par);
+}
+
 void MainForm::ShowMp(int mp) { ShowFigure(mpText, QStringLiteral("のこりの壁"), QString::number(mp)); }
 
-void MainForm::ShowMoveCount(int count) { ShowFigure(moveText, QStringLiteral("手数"), QString::number(count)); }
+void MainForm::ShowMoveCount(int count) {
+  ShowFigure(moveText, QStringLiteral("手数"), QString::number(count));
+  ShowHintMark();  // a restart keeps the play's hint mark, a stage chosen again clears it
+}
 
 void MainForm::EndRecord() {
   parSolve_.Cancel();
@@ -41,12 +43,16 @@ void MainForm::EndRecord() {
 }
 
 void MainForm::StartRecord() {
-  par_ = kParPending;
+  const std::optional<std::string> key = PlayedPuzzle();
+  const auto known = key ? parByStage_.find(*key) : parByStage_.end();
+  par_ = known != parByStage_.end() ? known->second : kParPending;
   ShowPar();
   ShowBest();
   DropHint();
-  parSolve_.Start(*game_, [this](const SolveResult& answer) {
+  if (known != parByStage_.end()) return;  // the preview has searched it already
+  parSolve_.Start(*game_, [this, key](const SolveResult& answer) {
     par_ = answer.outcome == SolveOutcome::kSolved ? static_cast<int>(answer.ops.size()) : kNoPar;
+    if (key && answer.outcome != SolveOutcome::kStopped) parByStage_[*key] = par_;
     ShowPar();
   });
 }
@@ -65,7 +71,9 @@ void MainForm::ShowBest() {
 std::string MainForm::RecordClear(int, int moves, bool hinted) {
   // The par is the played stage's, or none while it is still searched for.
   const std::optional<int> par = par_ >= 0 ? std::optional<int>(par_) : std::nullopt;
-  return store_.records.Note(PlayedPuzzle(), moves, par, hinted).Text();
+  const ClearVerdict verdict = store_.records.Note(PlayedPuzzle(), moves, par, hinted);
+  ShowBest();  // the new best shows while the plate says so
+  return verdict.Text();
 }
 
 void MainForm::SaveRecords() { store_.records.Save(); }
@@ -86,6 +94,7 @@ void MainForm::ShowHint(const SolveResult& answer) {
   }
   // The play is marked as hinted only now that the hint is seen.
   game_->hinted = true;
+  ShowHintMark();
   const SolverOp next = answer.ops.front();
   const std::array<QPushButton*, 4> moves = {NMoveButton, EMoveButton, SMoveButton, WMoveButton};
   const std::array<QPushButton*, 4> walls = {NWallButton, EWallButton, SWallButton, WWallButton};

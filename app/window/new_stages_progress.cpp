@@ -19,6 +19,8 @@ std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset p
   QProgressDialog progress(QStringLiteral("新しいステージを作っています…"), QStringLiteral("キャンセル"), 0,
                            kNewStageCount, parent);
   progress.setWindowTitle(QStringLiteral("新しいステージを作る"));
+  // Wide enough for the whole title in the frame, not only for the label and the bar.
+  progress.setMinimumWidth(360);
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
   progress.setAutoClose(false);

@@ -399,7 +399,8 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   return Made{par, d, mechanics};
 }
 
-// A name from what the stage is made of: its walls' look, its mechanics and its keys.
+// A name short enough for the stage list: the stage's mechanics, or its walls' look when it has none.
+// The keys and the wall points are for the preview to tell.
 std::string NameOf(const Made& made) {
   std::string look;
   const Board& b = made.draft.board;
@@ -409,16 +410,12 @@ std::string NameOf(const Made& made) {
   else if (WallSymmetry(b) >= 0.99) look = "鏡の壁";
   else if (WallSymmetry(b) >= kSymmetricLook) look = "揃った壁";
   else look = "曲がる壁";
-  static const char* kWords[] = {"穴", "矢印", "ワープ", "市松"};
+  static const char* kWords[] = {"穴", "矢印", "ワープ", "市松の辺"};
   std::string pieces;
   for (int i = 0; i < 4; ++i) {
     if (made.mechanics >> i & 1) pieces += (pieces.empty() ? "" : "・") + std::string(kWords[i]);
   }
-  static const char* kKeys[] = {"", "鍵ひとつ", "鍵ふたつ", "鍵みっつ", "鍵よっつ"};
-  const int keys = std::min(KeysOn(b), 4);
-  std::string name = look + (pieces.empty() ? "" : "と" + pieces) + "、" + kKeys[keys];
-  if (made.draft.mp > 0) name += "、壁" + std::to_string(made.draft.mp);
-  return name;
+  return pieces.empty() ? look : pieces;
 }
 
 }  // namespace

@@ -82,9 +82,11 @@ Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direct
   InputReadyAgain ready(inputReady);
   const Cell from = Position();
   const bool first = undo.undoCount < 1;
+  const int countBefore = moveCount;
   const MoveResult move = StagePlay::Slide(direction);
   ShowFirstSnapshot(first);
-  window_.ShowMoveCount(moveCount);
+  // A miss has already started the play again; the count goes to 0 only when the new start shows.
+  window_.ShowMoveCount(move.landing == Landing::kMissed ? countBefore + 1 : moveCount);
   ShowTurn(from, direction);
 
   Cell at = from;

@@ -47,7 +47,7 @@ TEST_F(RecordsTest, TheStarNeedsAKnownParAndNoHintAndOnceEarnedStays) {
   PlayRecords records = Game();
   const ClearVerdict hinted = records.Note(kOne, 7, 7, true);
   EXPECT_TRUE(hinted.hintWithheldStar);
-  EXPECT_EQ(hinted.Text(), "7手でクリア（最短 7手） 新記録！");
+  EXPECT_EQ(hinted.Text(), "7手でクリア ヒントを使ったので★はつきません 新記録！");  // says why, in place of the par
   EXPECT_FALSE(records.Note(kOne, 7, std::nullopt, false).star);  // cleared before the par was known
   EXPECT_FALSE(records.Note(kOne, 8, 7, false).star);
   EXPECT_EQ(records.Note(kOne, 6, 6, false).Text(), "6手でクリア（最短 6手）★ 新記録！");

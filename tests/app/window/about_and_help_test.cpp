@@ -29,7 +29,7 @@ TEST_F(WindowTest, AboutShowsOneModelessBoxPlacedAgainAndEnterHidesIt) {
   EXPECT_FALSE(box->isModal());
   EXPECT_EQ(box->windowTitle(), QStringLiteral("バージョン情報"));
   EXPECT_EQ(box->size(), QSize(298, 169));
-  EXPECT_EQ(box->Label3->text(), kProjectWebAddress);
+  EXPECT_EQ(box->Label3->text(), kAboutLinkText);
   EXPECT_TRUE(box->Label2->text().startsWith(QStringLiteral("By ")));
 
   box->move(5, 5);
@@ -65,12 +65,12 @@ TEST_F(WindowTest, ClosingTheWindowEndsTheProgramAfterTheAboutBoxWasShown) {
   EXPECT_FALSE(timedOut);
 }
 
-TEST_F(WindowTest, TheLinkOpensTheProjectsAddress) {
+TEST_F(WindowTest, TheLinkOpensTheHelpPage) {
   Start();
   form->About1->trigger();
   QTest::mouseClick(form->dialogForm->Label3, Qt::LeftButton);
   ASSERT_EQ(openedUrls.size(), 1u);
-  EXPECT_EQ(openedUrls[0], QUrl(kProjectWebAddress));
+  EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(HelpPagePath(folder.path() + "/help/help.htm")));
 }
 
 TEST_F(WindowTest, HelpLooksBelowTheCurrentDirectoryFirstThenBesideTheProgram) {

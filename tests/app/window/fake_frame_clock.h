@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// A frame clock that never waits; it counts frames and can act once inside the next animation frame.
+// A frame clock that never waits; it counts frames and can act once inside the next animation frame or hold.
 #pragma once
 
 #include <functional>
@@ -19,11 +19,19 @@ class FakeFrameClock : public FrameClock {
       action();
     }
   }
-  void Sleep(int ms) override { sleptMs += ms; }
+  void Sleep(int ms) override {
+    sleptMs += ms;
+    if (duringNextSleep) {
+      auto action = std::move(duringNextSleep);
+      duringNextSleep = nullptr;
+      action();
+    }
+  }
 
   int frames = 0;
   int sleptMs = 0;
   std::function<void()> duringNextFrame;
+  std::function<void()> duringNextSleep;
 };
 
 }  // namespace suispo::test

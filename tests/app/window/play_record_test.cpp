@@ -55,6 +55,27 @@ TEST_F(PlayRecordTest, CounterParAndRecordOfAClearAtParEarnTheStar) {
   EXPECT_EQ(form->bestText->text(), QStringLiteral("7"));
 }
 
+TEST_F(PlayRecordTest, TheHintsMarkStaysThroughARestartGoesWithANewChoiceAndTheClearSaysWhy) {
+  Start();
+  Choose(0);
+  WaitForPar();
+  EXPECT_FALSE(form->hintMark->isVisible());
+  form->hintMenu->trigger();
+  ASSERT_NE(LitButton(), nullptr);  // the play is marked once the hint shows
+  EXPECT_TRUE(form->hintMark->isVisible());
+  EXPECT_FALSE(form->hintMark->toolTip().isEmpty());
+  dialogs().answers = {true};
+  Click(form->resetButton);
+  EXPECT_TRUE(form->hintMark->isVisible());
+  EXPECT_EQ(form->RecordClear(0, 7, true), "7手でクリア ヒントを使ったので★はつきません 新記録！");
+  EXPECT_EQ(form->bestText->text(), QStringLiteral("7"));  // the new best, while the plate says so
+  dialogs().answers = {true};
+  Click(form->giveupButton);
+  EXPECT_FALSE(form->hintMark->isVisible());
+  Choose(0);
+  EXPECT_FALSE(form->hintMark->isVisible());
+}
+
 TEST_F(PlayRecordTest, FollowingTheHintClearsStageFiveAndNeverEarnsTheStar) {
   Start();
   Choose(4);

@@ -54,5 +54,33 @@ TEST_F(WindowTest, NewStagesAreMadeForTheChosenPresetIntoANewFileThatIsShown) {
   EXPECT_TRUE(dialogs().errors.empty());
 }
 
+TEST_F(WindowTest, AChapterOpensAtItsFirstOpenStageAndItsLastClearLeadsToTheNextChapter) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("shipped"));
+  // Three stages of their own content (wall points), so that each keeps its own record.
+  const auto stage = [](const char* points, const char* name) {
+    return Stage({"C00002", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, points, name);
+  };
+  WriteFile("shipped/1-walls.ssp", MarkedCleared(stage("00", "a")) + "\r\n" + stage("01", "b") + "\r\n");
+  WriteFile("shipped/2-holes.ssp", stage("02", "c") + "\r\n");
+  Start();
+  ChapterAction(*form, QStringLiteral("第1章 壁"))->trigger();
+  EXPECT_EQ(SelectedRow(), 1);
+  EXPECT_EQ(form->fileChooser->text(), QStringLiteral("1 壁 ★0 ☆1/2 ▾"));
+  Choose(1);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->par() != MainForm::kParPending; }, 10000));
+  Click(form->EMoveButton);  // the last open stage, at par
+  EXPECT_TRUE(form->progressNote->isVisible());
+  EXPECT_TRUE(form->progressNote->text().startsWith(QStringLiteral("「第1章 壁」をすべてクリア！ ★1/2")));
+  EXPECT_EQ(form->store().dataFileName, "2-holes.ssp");
+  EXPECT_EQ(form->fileChooser->text(), QStringLiteral("2 穴 ★0 ☆0/1 ▾"));
+  emit form->chapterMenu->aboutToShow();
+  EXPECT_NE(ChapterAction(*form, QStringLiteral("第1章 壁 ★1 ☆2/2")), nullptr);
+
+  form->fileChooser->menu()->actions().first()->trigger();  // the built-in stages, from the chooser
+  EXPECT_EQ(form->StageList->count(), 5);
+  EXPECT_FALSE(form->progressNote->isVisible());
+  EXPECT_TRUE(dialogs().errors.empty());
+}
+
 }  // namespace
 }  // namespace suispo::test

@@ -150,7 +150,7 @@ TEST_F(WindowTest, AGoneRememberedFileIsReportedOverTheBuiltInStages) {
   EXPECT_EQ(SelectedRow(), 0);
 }
 
-TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndKeepsTheStageIndex) {
+TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerLeftEachFile) {
   Start();
   Choose(2);
   EXPECT_FALSE(form->loadMenu->isEnabled());
@@ -165,6 +165,7 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndKeepsTheStageIndex) {
 
   std::vector<std::string> four;
   for (int i = 0; i < 4; ++i) four.push_back(EastClearLine("four " + std::to_string(i)));
+  four[0] = MarkedCleared(four[0]);
   std::string text;
   for (const auto& line : four) text += line + "\r\n";
   WriteFile("four.ssp", text);
@@ -172,17 +173,56 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndKeepsTheStageIndex) {
   form->loadMenu->trigger();
   ASSERT_EQ(form->StageList->count(), 4);
   EXPECT_EQ(form->StageList->item(2)->text(), QStringLiteral("　 four 2"));
-  EXPECT_EQ(SelectedRow(), 2);
+  EXPECT_EQ(SelectedRow(), 1);  // opened for the first time: its first stage not cleared
+  Choose(3);
+  dialogs().answers = {true};
+  Click(form->giveupButton);
   EXPECT_EQ(form->store().dataFileName, "four.ssp");
 
   WriteFile("two.ssp", EastClearLine("a") + "\r\n" + EastClearLine("b") + "\r\n");
   dialogs().chosenFile = QString::fromStdString(Path("two.ssp"));
   form->loadMenu->trigger();
   EXPECT_EQ(form->StageList->count(), 2);
-  EXPECT_EQ(SelectedRow(), -1);  // index 2 is beyond the new list
-  EXPECT_EQ(form->game().stageIndex, 2);
-  EXPECT_EQ(dialogs().fileChoices, 3);
+  EXPECT_EQ(SelectedRow(), 0);
+  dialogs().chosenFile = QString::fromStdString(Path("four.ssp"));
+  form->loadMenu->trigger();
+  EXPECT_EQ(SelectedRow(), 3);  // the stage last played there
+  EXPECT_EQ(dialogs().fileChoices, 4);
   EXPECT_TRUE(dialogs().errors.empty());
+}
+
+TEST_F(WindowTest, ThePreviewShowsTheSelectedStageAndItsParComesWithoutHoldingTheList) {
+  Start();
+  EXPECT_EQ(form->fileChooser->accessibleName(), QStringLiteral("ステージ集"));
+  form->StageList->setCurrentRow(4);
+  // Stage 5 is searched on a worker: the list has its answer later, and moves on meanwhile.
+  EXPECT_EQ(form->previewPar(), MainForm::kParPending);
+  EXPECT_EQ(form->previewParText->text(), QStringLiteral("…"));
+  form->StageList->setCurrentRow(0);
+  EXPECT_EQ(SelectedRow(), 0);
+  EXPECT_FALSE(form->previewImage->pixmap().isNull());
+  EXPECT_EQ(form->previewBestText->text(), QStringLiteral("—"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->previewParText->text() == QStringLiteral("7"); }, 10000));
+  Choose(0);
+  EXPECT_EQ(form->parText->text(), QStringLiteral("7"));  // known already: no second search
+}
+
+TEST_F(WindowTest, EveryButtonOfBothScreensTellsItsKeys) {
+  Start();
+  for (QPushButton* button : {form->NWallButton, form->EWallButton, form->SWallButton, form->WWallButton,
+                              form->NMoveButton, form->EMoveButton, form->SMoveButton, form->WMoveButton,
+                              form->undoButton, form->resetButton, form->giveupButton, form->ChoiseButtom}) {
+    const QString name = button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
+    EXPECT_TRUE(button->toolTip().startsWith(name + QStringLiteral(" ("))) << button->toolTip().toStdString();
+    EXPECT_TRUE(button->toolTip().endsWith(QLatin1Char(')'))) << button->toolTip().toStdString();
+  }
+  EXPECT_EQ(form->EWallButton->toolTip(), QStringLiteral("右に壁を置く (Shift+→)"));
+  EXPECT_EQ(form->undoButton->toolTip(), QStringLiteral("１手戻す (Backspace, Ctrl+Z)"));
+  EXPECT_FALSE(form->fileChooser->toolTip().isEmpty());
+  ASSERT_TRUE(form->StageList->hasFocus());
+  Type(Qt::Key_Tab);
+  Type(Qt::Key_Tab);
+  EXPECT_TRUE(form->fileChooser->hasFocus());  // the list, ステージ決定, then the chooser
 }
 
 }  // namespace

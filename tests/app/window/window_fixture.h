@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
