@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/solver/solver.h"
+#include "core/solver/last_wall.h"
 #include "core/solver/moves.h"
+#include "core/solver/solver.h"
 #include "core/solver/states.h"
 
 namespace suispo {
@@ -43,6 +44,7 @@ class SolverSearch {
         store_(limit_),
         keyCells_(KeyCells(start)),
         moves_(start, keyCells_),
+        lastWall_(keyCells_),
         wallPoints_(static_cast<std::uint64_t>(std::max(start.mp, 0))) {
     for (std::size_t k = 0; k < keyCells_.size(); ++k) keyBit_[static_cast<std::size_t>(keyCells_[k])] = static_cast<int>(k);
   }
@@ -80,12 +82,17 @@ class SolverSearch {
       std::array<WallChild, 4> built;
       const int builtCount = PlanWalls(from, built);
       const MoveAnswers moved = moves_.Moves(from.cell, Here(from).walls, Here(from).keys);
-      if (!StoreWalls(from, built, builtCount, result) || !StoreMoves(from, moved, result)) return result;
+      if (!StoreWalls(from, built, builtCount, depth, result) || !StoreMoves(from, moved, result)) return result;
       if (goalOp_ >= 0 && !options_.exploreAll) return Finish(result);
     }
-    result.complete = true;
+    result.complete = !beyondBound_;
     if (goalOp_ >= 0) return Finish(result);
     result.outcome = SolveOutcome::kNoSolution;
+    if (beyondBound_) {
+      result.reason = "no clear in " + std::to_string(options_.maxOps) + " operations or fewer";
+      result.states = store_.size();
+      return result;
+    }
     result.reason = "no sequence of operations clears it";
     result.states = store_.size();
     return result;
@@ -133,20 +140,31 @@ class SolverSearch {
     return count;
   }
 
-  // Stores the states the planned walls reach; false when the search stopped at its limit.
-  bool StoreWalls(const From& from, std::array<WallChild, 4>& built, int count, SolveResult& result) {
+  // Stores the states the planned walls reach; false when the search stopped at its limit. A wall that
+  // spends the last point leaves only moves, so its state is stored only when they still clear the
+  // stage (within maxOps, when the search is bounded); one search that sees everything stores them all.
+  bool StoreWalls(const From& from, std::array<WallChild, 4>& built, int count, int depth, SolveResult& result) {
     const std::uint64_t keys = Here(from).keys;
     for (int i = 0; i < count; ++i) {
       WallChild& child = built[static_cast<std::size_t>(i)];
       child.layout = store_.Find(child.walls, keys, child.hash);
       if (child.layout != SolverStates::kNone) store_.PrefetchLayout(child.layout);
     }
+    const bool last = !options_.exploreAll && Here(from).wallCount + 1 == wallPoints_;
     for (int i = 0; i < count; ++i) {
       // Each wall leads to a layout of its own, so none of these is stored by another.
       const WallChild& child = built[static_cast<std::size_t>(i)];
       if (child.layout != SolverStates::kNone && store_.Reached(child.layout, from.cell)) {
         Arc(from, child.layout, from.cell);
         continue;
+      }
+      if (last) {
+        const int moves = lastWall_.Distance(moves_, from.cell, child.walls, keys);
+        if (moves == -1) continue;
+        if (options_.maxOps > 0 && moves > 0 && depth + 1 + moves > options_.maxOps) {
+          beyondBound_ = true;
+          continue;
+        }
       }
       if (!Store(child.layout, child.walls, keys, child.hash, from.cell, from.parent, child.direction, result)) {
         return false;
@@ -248,9 +266,11 @@ class SolverSearch {
   std::vector<int> keyCells_;
   std::array<int, kCellCount> keyBit_{};
   SolverMoves moves_;
+  LastWallSearch lastWall_;
   std::uint64_t wallPoints_;
   std::size_t goalParent_ = 0;
   int goalOp_ = -1;
+  bool beyondBound_ = false;  // a state was left out only because its clear lies past maxOps
 };
 
 

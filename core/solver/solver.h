@@ -51,10 +51,12 @@ struct SolveResult {
   std::vector<SolverOp> ops;  // shortest; among equals the first in the order +N +E +S +W N E S W
   int moves = 0;
   int walls = 0;
-  std::size_t states = 0;  // distinct states stored
+  std::size_t states = 0;  // distinct states stored (fewer than those searched unless exploreAll)
   std::string reason;      // why there is no solution, or why the search stopped
   bool loopStopReached = false;  // a reachable slide was cut by the endless-loop bound
-  bool complete = false;         // every reachable state was seen
+  // No clear at all is decided: every reachable state was seen, or shown to lead to none (a state with
+  // no wall point left is kept only when its moves still clear the stage).
+  bool complete = false;
 };
 
 // Solves from `start` (a started stage, perhaps after some operations). Moves that end in a hole and
