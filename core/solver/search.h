@@ -134,7 +134,7 @@ class SolverSearch {
       if (edge < 0 || (here.walls >> edge & 1) != 0) continue;
       const std::uint64_t more = here.walls | std::uint64_t{1} << edge;
       const std::uint64_t hash = SolverStates::Hash(more, here.keys);
-      store_.PrefetchSlot(hash);
+      if (here.wallCount + 1 < wallPoints_ || options_.exploreAll) store_.PrefetchSlot(hash);
       built[static_cast<std::size_t>(count++)] = {more, hash, 0, direction};
     }
     return count;
@@ -145,26 +145,28 @@ class SolverSearch {
   // stage (within maxOps, when the search is bounded); one search that sees everything stores them all.
   bool StoreWalls(const From& from, std::array<WallChild, 4>& built, int count, int depth, SolveResult& result) {
     const std::uint64_t keys = Here(from).keys;
-    for (int i = 0; i < count; ++i) {
+    const bool last = !options_.exploreAll && Here(from).wallCount + 1 == wallPoints_;
+    for (int i = 0; i < count && !last; ++i) {
       WallChild& child = built[static_cast<std::size_t>(i)];
       child.layout = store_.Find(child.walls, keys, child.hash);
       if (child.layout != SolverStates::kNone) store_.PrefetchLayout(child.layout);
     }
-    const bool last = !options_.exploreAll && Here(from).wallCount + 1 == wallPoints_;
     for (int i = 0; i < count; ++i) {
-      // Each wall leads to a layout of its own, so none of these is stored by another.
-      const WallChild& child = built[static_cast<std::size_t>(i)];
-      if (child.layout != SolverStates::kNone && store_.Reached(child.layout, from.cell)) {
-        Arc(from, child.layout, from.cell);
-        continue;
-      }
+      WallChild& child = built[static_cast<std::size_t>(i)];
       if (last) {
-        const int moves = lastWall_.Distance(moves_, from.cell, child.walls, keys);
+        // Asked first: most of these lead nowhere, and then the store need not be looked at.
+        const int moves = lastWall_.Distance(moves_, from.cell, child.walls, keys, child.hash);
         if (moves == -1) continue;
         if (options_.maxOps > 0 && moves > 0 && depth + 1 + moves > options_.maxOps) {
           beyondBound_ = true;
           continue;
         }
+        child.layout = store_.Find(child.walls, keys, child.hash);
+      }
+      // Each wall leads to a layout of its own, so none of these is stored by another.
+      if (child.layout != SolverStates::kNone && store_.Reached(child.layout, from.cell)) {
+        Arc(from, child.layout, from.cell);
+        continue;
       }
       if (!Store(child.layout, child.walls, keys, child.hash, from.cell, from.parent, child.direction, result)) {
         return false;
