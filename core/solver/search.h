@@ -117,11 +117,20 @@ class SolverSearch {
     std::uint32_t parent;
     int cell;
   };
+  // A small search is over before leaving out what leads nowhere pays: the states after the last wall
+  // are asked about only once this many are stored.
+  static constexpr std::size_t kAskLastAfter = 4096;
   // How many states are expanded between two looks at the cancel flag.
   static constexpr std::size_t kCancelCheck = 4096;
 
   const Layout& Here(const From& from) const { return store_.layout(from.layout); }
   bool Cancelled() const { return options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed); }
+
+  // Whether the states a wall leads to from this layout, with the last point spent, are asked about
+  // before they are stored.
+  bool AskLast(const Layout& here) const {
+    return !options_.exploreAll && store_.size() >= kAskLastAfter && here.wallCount + 1 == wallPoints_;
+  }
 
   // A wall takes a point and a free edge beside the character: the layouts it would lead to, asked of
   // the memory ahead of use.
@@ -133,8 +142,12 @@ class SolverSearch {
       const int edge = moves_.WallEdge(from.cell, direction);
       if (edge < 0 || (here.walls >> edge & 1) != 0) continue;
       const std::uint64_t more = here.walls | std::uint64_t{1} << edge;
-      const std::uint64_t hash = SolverStates::Hash(more, here.keys);
-      if (here.wallCount + 1 < wallPoints_ || options_.exploreAll) store_.PrefetchSlot(hash);
+      // The last wall's layouts are hashed only when kept (StoreWalls).
+      std::uint64_t hash = 0;
+      if (!AskLast(here)) {
+        hash = SolverStates::Hash(more, here.keys);
+        store_.PrefetchSlot(hash);
+      }
       built[static_cast<std::size_t>(count++)] = {more, hash, 0, direction};
     }
     return count;
@@ -145,7 +158,7 @@ class SolverSearch {
   // stage (within maxOps, when the search is bounded); one search that sees everything stores them all.
   bool StoreWalls(const From& from, std::array<WallChild, 4>& built, int count, int depth, SolveResult& result) {
     const std::uint64_t keys = Here(from).keys;
-    const bool last = !options_.exploreAll && Here(from).wallCount + 1 == wallPoints_;
+    const bool last = AskLast(Here(from));
     for (int i = 0; i < count && !last; ++i) {
       WallChild& child = built[static_cast<std::size_t>(i)];
       child.layout = store_.Find(child.walls, keys, child.hash);
@@ -155,12 +168,14 @@ class SolverSearch {
       WallChild& child = built[static_cast<std::size_t>(i)];
       if (last) {
         // Asked first: most of these lead nowhere, and then the store need not be looked at.
-        const int moves = lastWall_.Distance(moves_, from.cell, child.walls, keys, child.hash);
+        const int most = options_.maxOps > 0 ? options_.maxOps - depth - 1 : -1;
+        const int moves = lastWall_.Distance(moves_, from.cell, child.walls, keys, most);
         if (moves == -1) continue;
-        if (options_.maxOps > 0 && moves > 0 && depth + 1 + moves > options_.maxOps) {
+        if (moves == LastWallSearch::kBeyond) {
           beyondBound_ = true;
           continue;
         }
+        child.hash = SolverStates::Hash(child.walls, keys);
         child.layout = store_.Find(child.walls, keys, child.hash);
       }
       // Each wall leads to a layout of its own, so none of these is stored by another.
