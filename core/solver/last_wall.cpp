@@ -3,6 +3,8 @@
 // The moves-only search after the last wall, breadth first over (cell, keys left) level by level.
 #include "core/solver/last_wall.h"
 
+#include <algorithm>
+
 namespace suispo {
 
 LastWallSearch::LastWallSearch(const std::vector<int>& keyCells) {
@@ -21,7 +23,7 @@ LastWallSearch::Met* LastWallSearch::MetWith(std::uint64_t walls, std::uint64_t 
 
 int LastWallSearch::Distance(SolverMoves& moves, int cell, std::uint64_t walls, std::uint64_t keys, int most) {
   if (dead_.empty() || (deadBits_ < kMostRememberedBits && deadWritten_ > dead_.size() * 2)) {
-    deadBits_ = dead_.empty() ? kFirstRememberedBits : deadBits_ + 2;
+    deadBits_ = dead_.empty() ? kFirstRememberedBits : std::min(deadBits_ + 2, kMostRememberedBits);
     dead_.assign(std::size_t{1} << deadBits_, Dead{});
     deadWritten_ = 0;
   }

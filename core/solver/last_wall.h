@@ -22,9 +22,9 @@ class LastWallSearch {
   static constexpr int kOpen = -2;
   static constexpr int kBeyond = -3;
   // The layouts remembered: a table of 24-byte slots that starts small and grows, emptied, while it
-  // fills, to 2^15 slots (768 KiB); a slot holds the last layout that wanted it.
+  // fills, to 2^16 slots (1.5 MiB); a slot holds the last layout that wanted it.
   static constexpr int kFirstRememberedBits = 8;
-  static constexpr int kMostRememberedBits = 15;
+  static constexpr int kMostRememberedBits = 16;
 
   explicit LastWallSearch(const std::vector<int>& keyCells);
 

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // The breadth-first search behind Solve and ClearDistances: each operation's answer comes from the rules
-// layer playing the state (asked once and remembered), so the search knows no rule of its own.
+// layer playing the state (asked once and remembered), so the search knows no rule of its own. A state
+// whose last wall point is spent is stored only when its moves still clear the stage: leaving out only
+// states that lie on no shortest clear keeps the breadth-first order, and so the answer.
 #pragma once
 
 #include <algorithm>
