@@ -11,14 +11,14 @@ LastWallSearch::LastWallSearch(const std::vector<int>& keyCells) {
   for (std::size_t k = 0; k < keyCells.size(); ++k) keyBit_[static_cast<std::size_t>(keyCells[k])] = static_cast<int>(k);
 }
 
-LastWallSearch::Met* LastWallSearch::MetWith(std::uint64_t walls, std::uint64_t keys) {
+int LastWallSearch::MetWith(std::uint64_t walls, std::uint64_t keys) {
   for (std::size_t i = 0; i < metCount_; ++i) {
-    if (met_[i].keys == keys) return &met_[i];
+    if (met_[i].keys == keys) return static_cast<int>(i);
   }
-  if (metCount_ == kMostKeySets) return nullptr;
+  if (metCount_ == kMostKeySets) return -1;
   const Dead& known = Remembered(walls, keys);
-  met_[metCount_] = {keys, 0, known.walls == walls && known.keys == keys ? known.cells : 0};
-  return &met_[metCount_++];
+  met_[metCount_] = {keys, known.walls == walls && known.keys == keys ? known.cells : 0};
+  return static_cast<int>(metCount_++);
 }
 
 int LastWallSearch::Distance(SolverMoves& moves, int cell, std::uint64_t walls, std::uint64_t keys, int most) {
@@ -28,44 +28,44 @@ int LastWallSearch::Distance(SolverMoves& moves, int cell, std::uint64_t walls, 
     deadWritten_ = 0;
   }
   metCount_ = 0;
-  Met* here = MetWith(walls, keys);
-  if ((here->dead >> cell & 1) != 0) return -1;
-  here->cells = std::uint64_t{1} << cell;
+  MetWith(walls, keys);
+  if ((met_[0].cells >> cell & 1) != 0) return -1;  // known to lead nowhere
+  if (most == 0) return kBeyond;
+  met_[0].cells |= std::uint64_t{1} << cell;
   if (queue_.empty()) queue_.resize(kMostNodes);
-  std::uint64_t* const queue = queue_.data();
+  // The queue holds each cell met with the index of its keys in met_.
+  std::uint16_t* const queue = queue_.data();
   std::size_t size = 0;
-  queue[size++] = keys << 6 | static_cast<std::uint64_t>(cell);
+  queue[size++] = static_cast<std::uint16_t>(cell);
   std::size_t levelEnd = 1;
   int depth = 0;
-  if (most == 0) return kBeyond;
   for (std::size_t head = 0; head < size; ++head) {
     if (head == levelEnd) {
       // The cells of this level clear, if at all, in depth + 1 moves.
       if (++depth == most) return kBeyond;
       levelEnd = size;
     }
-    const std::uint64_t left = queue[head] >> 6;
-    const MoveAnswers answers = moves.Moves(static_cast<int>(queue[head] & 63), walls, left);
-    Met* const same = here->keys == left ? here : MetWith(walls, left);
-    for (int direction = kNorth; direction <= kWest; ++direction) {
-      const MoveAnswer move = answers[direction];
+    const int index = queue[head] >> 6;
+    const std::uint64_t left = met_[static_cast<std::size_t>(index)].keys;
+    std::uint64_t answers = moves.Moves(queue[head] & 63, walls, left).bits;
+    for (int direction = kNorth; direction <= kWest; ++direction, answers >>= 10) {
+      const MoveAnswer move{static_cast<std::uint32_t>(answers & 1023)};
       const int to = move.Cell();
-      Met* with = same;
-      std::uint64_t keysThere = left;
+      int with = index;
       const Landing landing = move.Landed();
       if (landing == Landing::kCleared) return depth + 1;
       if (landing == Landing::kMissed) continue;
       if (landing == Landing::kKey) {
-        keysThere &= ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(to)]);
-        with = MetWith(walls, keysThere);
-        if (with == nullptr) return kOpen;
+        with = MetWith(walls, left & ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(to)]));
+        if (with < 0) return kOpen;
       }
-      const std::uint64_t bit = std::uint64_t{1} << to;
       // A cell met already, or known to lead nowhere, is not searched again.
-      if (((with->cells | with->dead) & bit) != 0) continue;
-      with->cells |= bit;
+      std::uint64_t& cells = met_[static_cast<std::size_t>(with)].cells;
+      const std::uint64_t bit = std::uint64_t{1} << to;
+      if ((cells & bit) != 0) continue;
+      cells |= bit;
       if (size == kMostNodes) return kOpen;
-      queue[size++] = keysThere << 6 | static_cast<std::uint64_t>(to);
+      queue[size++] = static_cast<std::uint16_t>(with << 6 | to);
     }
   }
   // Every cell met leads nowhere either.

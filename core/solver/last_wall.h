@@ -39,22 +39,21 @@ class LastWallSearch {
     std::uint64_t keys = 0;
     std::uint64_t cells = 0;  // none in an empty slot
   };
-  // The cells met with one set of keys left, and those of its cells known to lead nowhere.
+  // The cells met with one set of keys left, or known to lead nowhere with it.
   struct Met {
     std::uint64_t keys;
     std::uint64_t cells;
-    std::uint64_t dead;
   };
 
   Dead& Remembered(std::uint64_t walls, std::uint64_t keys) {
     const std::uint64_t hash = ((walls ^ keys * 0x9e3779b97f4a7c15ull) * 0xbf58476d1ce4e5b9ull) >> (64 - deadBits_);
     return dead_[static_cast<std::size_t>(hash)];
   }
-  // The cells met with `keys` left (nullptr past kMostKeySets).
-  Met* MetWith(std::uint64_t walls, std::uint64_t keys);
+  // The index in met_ of the cells met with `keys` left (-1 past kMostKeySets).
+  int MetWith(std::uint64_t walls, std::uint64_t keys);
 
   std::array<int, kCellCount> keyBit_{};
-  std::vector<std::uint64_t> queue_;  // room for the (keys left, cell) met, in the order met
+  std::vector<std::uint16_t> queue_;  // room for the cells met, in the order met
   std::array<Met, kMostKeySets> met_{};
   std::size_t metCount_ = 0;
   std::vector<Dead> dead_;
