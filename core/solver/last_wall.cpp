@@ -32,7 +32,7 @@ int LastWallSearch::Distance(SolverMoves& moves, int cell, std::uint64_t walls, 
   if ((met_[0].cells >> cell & 1) != 0) return -1;  // known to lead nowhere
   if (most == 0) return kBeyond;
   met_[0].cells |= std::uint64_t{1} << cell;
-  if (queue_.empty()) queue_.resize(kMostNodes);
+  if (queue_.empty()) queue_.resize(kMostKeySets * kCellCount);
   // The queue holds each cell met with the index of its keys in met_.
   std::uint16_t* const queue = queue_.data();
   std::size_t size = 0;
@@ -64,7 +64,6 @@ int LastWallSearch::Distance(SolverMoves& moves, int cell, std::uint64_t walls, 
       const std::uint64_t bit = std::uint64_t{1} << to;
       if ((cells & bit) != 0) continue;
       cells |= bit;
-      if (size == kMostNodes) return kOpen;
       queue[size++] = static_cast<std::uint16_t>(with << 6 | to);
     }
   }

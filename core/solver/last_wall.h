@@ -16,8 +16,7 @@ namespace suispo {
 
 class LastWallSearch {
  public:
-  // Past this many cells met, or this many different sets of keys left, the answer is left open.
-  static constexpr std::size_t kMostNodes = 4096;
+  // Past this many different sets of keys left the answer is left open (a stage with many keys).
   static constexpr std::size_t kMostKeySets = 16;
   static constexpr int kOpen = -2;
   static constexpr int kBeyond = -3;
@@ -53,7 +52,7 @@ class LastWallSearch {
   int MetWith(std::uint64_t walls, std::uint64_t keys);
 
   std::array<int, kCellCount> keyBit_{};
-  std::vector<std::uint16_t> queue_;  // room for the cells met, in the order met
+  std::vector<std::uint16_t> queue_;  // room for every cell with every set of keys, in the order met
   std::array<Met, kMostKeySets> met_{};
   std::size_t metCount_ = 0;
   std::vector<Dead> dead_;
