@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
 # Builds the rules, the store and the stage tool with AddressSanitizer and UndefinedBehaviorSanitizer
-# (clang, in build-sanitize/, with the fuzz targets) and runs their tests. Run scripts/setup.sh first.
+# (clang, in build-sanitize/, with the fuzz targets) and runs their tests, then the core's tests with
+# ThreadSanitizer (build-tsan/). Run scripts/setup.sh first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +20,11 @@ for test in "${tests[@]}"; do
   "build-sanitize/tests/$test" --gtest_brief=1
 done
 ctest --test-dir build-sanitize --output-on-failure -R '^stage_tool_(play|solve)_runs$'
+
+# The core's threads (a search cancelled from another thread, searches side by side) under
+# ThreadSanitizer, in build-tsan/; any report ends the run with an error.
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_COMPILER=clang++ \
+      -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer"
+cmake --build build-tsan -j"$(nproc)" --target core_tests
+echo "thread-sanitized: core/core_tests"
+TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/core/core_tests --gtest_brief=1

@@ -49,7 +49,7 @@ void Report(bool json, int stage, const SolveResult& r, double ms) {
   } else {
     std::cout << (r.outcome == SolveOutcome::kStopped ? "not decided: " : "no solution: ") << r.reason << "\n";
   }
-  std::cout << states << " states explored in " << time << "\n";
+  std::cout << states << " states stored in " << time << "\n";
 }
 
 }  // namespace

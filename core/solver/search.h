@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // The breadth-first search behind Solve and ClearDistances: each operation's answer comes from the rules
-// layer playing the state (asked once and remembered), so the search knows no rule of its own.
+// layer playing the state (asked once and remembered), so the search knows no rule of its own. A state
+// whose last wall point is spent is stored only when its moves still clear the stage: leaving out only
+// states that lie on no shortest clear keeps the breadth-first order, and so the answer.
 #pragma once
 
 #include <algorithm>
@@ -10,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "core/solver/solver.h"
+#include "core/solver/last_wall.h"
 #include "core/solver/moves.h"
+#include "core/solver/solver.h"
 #include "core/solver/states.h"
 
 namespace suispo {
@@ -43,6 +46,7 @@ class SolverSearch {
         store_(limit_),
         keyCells_(KeyCells(start)),
         moves_(start, keyCells_),
+        lastWall_(keyCells_),
         wallPoints_(static_cast<std::uint64_t>(std::max(start.mp, 0))) {
     for (std::size_t k = 0; k < keyCells_.size(); ++k) keyBit_[static_cast<std::size_t>(keyCells_[k])] = static_cast<int>(k);
   }
@@ -80,12 +84,17 @@ class SolverSearch {
       std::array<WallChild, 4> built;
       const int builtCount = PlanWalls(from, built);
       const MoveAnswers moved = moves_.Moves(from.cell, Here(from).walls, Here(from).keys);
-      if (!StoreWalls(from, built, builtCount, result) || !StoreMoves(from, moved, result)) return result;
+      if (!StoreWalls(from, built, builtCount, depth, result) || !StoreMoves(from, moved, result)) return result;
       if (goalOp_ >= 0 && !options_.exploreAll) return Finish(result);
     }
-    result.complete = true;
+    result.complete = !beyondBound_;
     if (goalOp_ >= 0) return Finish(result);
     result.outcome = SolveOutcome::kNoSolution;
+    if (beyondBound_) {
+      result.reason = "no clear in " + std::to_string(options_.maxOps) + " operations or fewer";
+      result.states = store_.size();
+      return result;
+    }
     result.reason = "no sequence of operations clears it";
     result.states = store_.size();
     return result;
@@ -110,11 +119,20 @@ class SolverSearch {
     std::uint32_t parent;
     int cell;
   };
+  // A small search is over before leaving out what leads nowhere pays: the states after the last wall
+  // are asked about only once this many are stored.
+  static constexpr std::size_t kAskLastAfter = 4096;
   // How many states are expanded between two looks at the cancel flag.
   static constexpr std::size_t kCancelCheck = 4096;
 
   const Layout& Here(const From& from) const { return store_.layout(from.layout); }
   bool Cancelled() const { return options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed); }
+
+  // Whether the states a wall leads to from this layout, with the last point spent, are asked about
+  // before they are stored.
+  bool AskLast(const Layout& here) const {
+    return !options_.exploreAll && store_.size() >= kAskLastAfter && here.wallCount + 1 == wallPoints_;
+  }
 
   // A wall takes a point and a free edge beside the character: the layouts it would lead to, asked of
   // the memory ahead of use.
@@ -126,24 +144,43 @@ class SolverSearch {
       const int edge = moves_.WallEdge(from.cell, direction);
       if (edge < 0 || (here.walls >> edge & 1) != 0) continue;
       const std::uint64_t more = here.walls | std::uint64_t{1} << edge;
-      const std::uint64_t hash = SolverStates::Hash(more, here.keys);
-      store_.PrefetchSlot(hash);
+      // The last wall's layouts are hashed only when kept (StoreWalls).
+      std::uint64_t hash = 0;
+      if (!AskLast(here)) {
+        hash = SolverStates::Hash(more, here.keys);
+        store_.PrefetchSlot(hash);
+      }
       built[static_cast<std::size_t>(count++)] = {more, hash, 0, direction};
     }
     return count;
   }
 
-  // Stores the states the planned walls reach; false when the search stopped at its limit.
-  bool StoreWalls(const From& from, std::array<WallChild, 4>& built, int count, SolveResult& result) {
+  // Stores the states the planned walls reach; false when the search stopped at its limit. A wall that
+  // spends the last point leaves only moves, so its state is stored only when they still clear the
+  // stage (within maxOps, when the search is bounded); one search that sees everything stores them all.
+  bool StoreWalls(const From& from, std::array<WallChild, 4>& built, int count, int depth, SolveResult& result) {
     const std::uint64_t keys = Here(from).keys;
-    for (int i = 0; i < count; ++i) {
+    const bool last = AskLast(Here(from));
+    for (int i = 0; i < count && !last; ++i) {
       WallChild& child = built[static_cast<std::size_t>(i)];
       child.layout = store_.Find(child.walls, keys, child.hash);
       if (child.layout != SolverStates::kNone) store_.PrefetchLayout(child.layout);
     }
     for (int i = 0; i < count; ++i) {
+      WallChild& child = built[static_cast<std::size_t>(i)];
+      if (last) {
+        // Asked first: most of these lead nowhere, and then the store need not be looked at.
+        const int most = options_.maxOps > 0 ? options_.maxOps - depth - 1 : -1;
+        const int moves = lastWall_.Distance(moves_, from.cell, child.walls, keys, most);
+        if (moves == -1) continue;
+        if (moves == LastWallSearch::kBeyond) {
+          beyondBound_ = true;
+          continue;
+        }
+        child.hash = SolverStates::Hash(child.walls, keys);
+        child.layout = store_.Find(child.walls, keys, child.hash);
+      }
       // Each wall leads to a layout of its own, so none of these is stored by another.
-      const WallChild& child = built[static_cast<std::size_t>(i)];
       if (child.layout != SolverStates::kNone && store_.Reached(child.layout, from.cell)) {
         Arc(from, child.layout, from.cell);
         continue;
@@ -248,9 +285,11 @@ class SolverSearch {
   std::vector<int> keyCells_;
   std::array<int, kCellCount> keyBit_{};
   SolverMoves moves_;
+  LastWallSearch lastWall_;
   std::uint64_t wallPoints_;
   std::size_t goalParent_ = 0;
   int goalOp_ = -1;
+  bool beyondBound_ = false;  // a state was left out only because its clear lies past maxOps
 };
 
 

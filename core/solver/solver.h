@@ -29,8 +29,9 @@ inline constexpr std::size_t kDefaultStateLimit = 2'000'000;
 // What one stored state costs at most: its word (layout, parent, cell, operation), and when it is the
 // first of its layout (walls placed, keys left), the layout and its share of the layout table at the
 // lowest load. A search holds at most stateLimit * kBytesPerState bytes, 128 MB at the default limit,
-// and besides the remembered move answers: a 12 MiB table at the most, 18 MiB while it doubles. Most layouts hold several states, so far less
-// is used in practice (the fifth built-in stage, 1.18 million states: under 20 MiB).
+// and besides the remembered move answers (a 12 MiB table at the most, 18 MiB while it doubles) and
+// the cells found to lead nowhere after the last wall (1.5 MiB at the most). Most layouts hold several
+// states, so far less is used in practice (the fifth built-in stage, under 200 thousand states: 8 MiB).
 inline constexpr std::size_t kBytesPerState = 64;
 
 struct SolveOptions {
@@ -51,10 +52,12 @@ struct SolveResult {
   std::vector<SolverOp> ops;  // shortest; among equals the first in the order +N +E +S +W N E S W
   int moves = 0;
   int walls = 0;
-  std::size_t states = 0;  // distinct states stored
+  std::size_t states = 0;  // distinct states stored (fewer than those searched unless exploreAll)
   std::string reason;      // why there is no solution, or why the search stopped
   bool loopStopReached = false;  // a reachable slide was cut by the endless-loop bound
-  bool complete = false;         // every reachable state was seen
+  // No clear at all is decided: every reachable state was seen, or shown to lead to none (a state with
+  // no wall point left is kept only when its moves still clear the stage).
+  bool complete = false;
 };
 
 // Solves from `start` (a started stage, perhaps after some operations). Moves that end in a hole and

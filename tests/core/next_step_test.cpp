@@ -69,5 +69,24 @@ TEST(NextStep, ACancelFromAnotherThreadStopsTheSearch) {
   EXPECT_EQ(*a, *b);
 }
 
+TEST(NextStep, ASearchRunningOnAWorkerStopsWhenCancelledFromAnother) {
+  rules::StagePlay play(BuiltinStages()[4]);
+  play.StartStage();
+  std::atomic<bool> cancel = false;
+  std::atomic<bool> started = false;
+  SolveResult result;
+  // The worker searches again until a search of its is cancelled, so the cancel always meets one.
+  std::thread worker([&] {
+    do {
+      started = true;
+      result = Solve(play, {.exploreAll = true, .cancel = &cancel});
+    } while (result.outcome != SolveOutcome::kStopped);
+  });
+  while (!started) std::this_thread::yield();
+  cancel = true;
+  worker.join();
+  EXPECT_EQ(result.reason, "the search was cancelled");
+}
+
 }  // namespace
 }  // namespace suispo::test

@@ -85,5 +85,35 @@ TEST(SolverCrossCheck, RandomStagesHaveTheSameShortestClearAsAPlainSearchAndItRe
   EXPECT_GE(unsolvable, 150);
 }
 
+// A state whose last wall point is spent is stored only when its moves still clear the stage (within
+// maxOps): the answer must be the very one of the search that stores every state.
+TEST(SolverCrossCheck, LeavingOutStatesWithoutAClearKeepsTheAnswer) {
+  RandomStages random(90417);
+  int compared = 0;
+  for (int n = 0; n < 3000 && compared < 200; ++n) {
+    PlayState start;
+    try {
+      rules::StartStage(random.Line(), start);
+    } catch (const GameError&) {
+      continue;
+    }
+    if (start.mp == 0) continue;
+    const SolveResult all = Solve(start, {.stateLimit = 20000, .exploreAll = true});
+    if (!all.complete || all.outcome != SolveOutcome::kSolved) continue;
+    ++compared;
+    const auto par = static_cast<int>(all.ops.size());
+    const SolveResult fewer = Solve(start);
+    EXPECT_EQ(fewer.ops, all.ops) << WriteBoardText(start.board);
+    EXPECT_LE(fewer.states, all.states);
+    EXPECT_EQ(Solve(start, {.maxOps = par}).ops, all.ops) << WriteBoardText(start.board);
+    if (par > 1) {
+      const SolveResult shorter = Solve(start, {.maxOps = par - 1});
+      EXPECT_EQ(shorter.outcome, SolveOutcome::kNoSolution) << WriteBoardText(start.board);
+      EXPECT_FALSE(shorter.complete);
+    }
+  }
+  EXPECT_GE(compared, 200);
+}
+
 }  // namespace
 }  // namespace suispo::model

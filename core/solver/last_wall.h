@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// Once the last wall point is spent only moves are left, so the walls are fixed and the fewest moves to
+// the clear follow from a small search over cells and keys that stores nothing. Most such states lead
+// to no clear at all, and the search that stores states need not keep them; the cells found to lead
+// nowhere are remembered for each layout met lately, and not searched again.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/solver/moves.h"
+
+namespace suispo {
+
+class LastWallSearch {
+ public:
+  // Past this many different sets of keys left the answer is left open (a stage with many keys).
+  static constexpr std::size_t kMostKeySets = 16;
+  static constexpr int kOpen = -2;
+  static constexpr int kBeyond = -3;
+  // The layouts remembered: a table of 24-byte slots that starts small and grows, emptied, while it
+  // fills, to 2^16 slots (1.5 MiB); a slot holds the last layout that wanted it.
+  static constexpr int kFirstRememberedBits = 8;
+  static constexpr int kMostRememberedBits = 16;
+
+  explicit LastWallSearch(const std::vector<int>& keyCells);
+
+  // The fewest moves from `cell` to the clear with `walls` placed and `keys` left; -1 for none, kBeyond
+  // for none within `most` moves (when `most` is 0 or more), kOpen when the search grew past its bounds.
+  int Distance(SolverMoves& moves, int cell, std::uint64_t walls, std::uint64_t keys, int most);
+
+ private:
+  // A layout (the walls and the keys left) and its cells known to lead to no clear.
+  struct Dead {
+    std::uint64_t walls = 0;
+    std::uint64_t keys = 0;
+    std::uint64_t cells = 0;  // none in an empty slot
+  };
+  // The cells met with one set of keys left, or known to lead nowhere with it.
+  struct Met {
+    std::uint64_t keys;
+    std::uint64_t cells;
+  };
+
+  Dead& Remembered(std::uint64_t walls, std::uint64_t keys) {
+    const std::uint64_t hash = ((walls ^ keys * 0x9e3779b97f4a7c15ull) * 0xbf58476d1ce4e5b9ull) >> (64 - deadBits_);
+    return dead_[static_cast<std::size_t>(hash)];
+  }
+  // The index in met_ of the cells met with `keys` left (-1 past kMostKeySets).
+  int MetWith(std::uint64_t walls, std::uint64_t keys);
+
+  std::array<int, kCellCount> keyBit_{};
+  std::vector<std::uint16_t> queue_;  // room for every cell with every set of keys, in the order met
+  std::array<Met, kMostKeySets> met_{};
+  std::size_t metCount_ = 0;
+  std::vector<Dead> dead_;
+  int deadBits_ = 0;
+  std::size_t deadWritten_ = 0;  // layouts written since the table was made
+};
+
+}  // namespace suispo
