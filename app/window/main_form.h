@@ -191,6 +191,8 @@ class MainForm : public QMainWindow, public GameWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // At the first showing: a move to a screen of another scale or size sets the zoom again.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();
@@ -288,6 +290,7 @@ class MainForm : public QMainWindow, public GameWindow {
   std::array<QLabel*, layout::kFigures.size()> figures_{};
   WindowPlacement* placement_ = nullptr;  // the frame at the stored position
   int zoom_ = 100;
+  bool watchingScreen_ = false;
   std::vector<PlacedControl> placed_;
 };
 

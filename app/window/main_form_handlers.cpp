@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QWindow>
 #include <QMenuBar>
 
 #include <algorithm>
@@ -55,6 +56,15 @@ void MainForm::FormCreate() {
 void MainForm::FormClose() {
   const QPoint frame = placement_->FramePosition();
   store_.FormClose({frame.y(), frame.x()});
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (watchingScreen_ || windowHandle() == nullptr) return;
+  watchingScreen_ = true;
+  connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+    RunReportingErrors(dialogs_, [this] { SetZoom(store_.zoom); });
+  });
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
