@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "core/text/display_text.h"
-#include "core/design/measure.h"
+#include "core/design/gates.h"
 #include "core/files/stage_file.h"
 #include "tools/commands.h"
 #include "tools/stage_file_reading.h"
@@ -58,11 +58,11 @@ void ReportMeasures(bool json, const StageLine& line, const StageMeasures& m) {
               << ",\"trapHoles\":" << m.trapHoles << ",\"wallEdges\":" << m.wallEdges
               << ",\"wallGroup\":" << Fixed(m.wallGroupMean) << ",\"symmetry\":" << Fixed(m.symmetry)
               << ",\"kinds\":" << m.kinds << ",\"warpColours\":" << m.warpColours
-              << ",\"gates\":{\"G1\":" << Bool(g.oneIdea) << ",\"G1limit\":" << Bool(g.fewIdeas)
-              << ",\"G2\":" << Bool(g.mechanicsNeeded) << ",\"G3\":" << Bool(g.noInertPiece)
-              << ",\"G4groups\":" << Bool(g.wallsGrouped) << ",\"G4symmetric\":" << Bool(g.symmetricLook)
-              << ",\"G5\":" << Bool(g.fewKinds) << ",\"G6\":" << Bool(g.wallPointsExact) << "}"
-              << ",\"look\":" << JsonString(CanonicalText(draft));
+              << ",\"gates\":{";
+    for (std::size_t i = 0; i < kGateCount; ++i) {
+      std::cout << (i == 0 ? "\"" : ",\"") << kGates[i].name << "\":" << Bool(g.pass[i]);
+    }
+    std::cout << "},\"look\":" << JsonString(CanonicalText(draft));
     return;
   }
   std::string needs;
