@@ -117,6 +117,11 @@ int StopCell(const StageDraft& d, Dice& dice) {
   return FreeCell(d, dice);
 }
 
+// A marked edge only ever matters to a wall being built: a plan with marked edges keeps a wall point.
+int FewestWallPoints(unsigned mechanics, const GenerateOptions& o) {
+  return (mechanics & kMarkedEdges) && o.maxWallPoints > 0 ? 1 : 0;
+}
+
 // False when the board had no room for them all.
 bool AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice& dice) {
   bool room = Put(d, StopCell(d, dice), kDoor);
@@ -140,7 +145,7 @@ bool AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice
       if (EdgeKind(d.board, InnerEdge(e)) == kNoWall) EdgeKind(d.board, InnerEdge(e)) = kMarkedEdge;
     }
   }
-  d.mp = dice.Between(0, o.maxWallPoints);
+  d.mp = dice.Between(FewestWallPoints(mechanics, o), o.maxWallPoints);
   return room;
 }
 
@@ -283,7 +288,7 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
       }
       break;
     }
-    case 4: d.mp = std::clamp(d.mp + (dice.Chance(50) ? 1 : -1), 0, o.maxWallPoints); break;
+    case 4: d.mp = std::clamp(d.mp + (dice.Chance(50) ? 1 : -1), FewestWallPoints(plan.mechanics, o), o.maxWallPoints); break;
     default: {  // a key comes or goes
       const int i = dice.Below(kCellCount);
       const int keys = KeysOn(d.board);
