@@ -8,10 +8,20 @@
 
 #include "tests/core/stage_fixture.h"
 
-// Counts heap allocations, so a test can check that storing a snapshot allocates nothing.
+// Counts heap allocations, so a test can check that storing a snapshot allocates nothing. Under
+// ThreadSanitizer, whose runtime defines these operators itself, nothing is counted.
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define SUISPO_THREAD_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_THREAD__)
+#define SUISPO_THREAD_SANITIZER 1
+#endif
 namespace {
 int allocations = 0;
 }
+#ifndef SUISPO_THREAD_SANITIZER
 void* operator new(std::size_t size) {
   ++allocations;
   if (void* p = std::malloc(size ? size : 1)) return p;
@@ -24,6 +34,7 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#endif
 
 namespace suispo::test {
 namespace {
@@ -181,6 +192,9 @@ TEST(Undo, ARestoredPadOrDoorTriggersNothing) {
 }
 
 TEST(Undo, StoringASnapshotAllocatesNothing) {
+#ifdef SUISPO_THREAD_SANITIZER
+  GTEST_SKIP() << "allocations are not counted under ThreadSanitizer";
+#endif
   Play play(BuiltinStages());
   const int before = allocations;
   for (int i = 0; i < 12; ++i) play.game.PushUndo();
