@@ -269,7 +269,9 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
       Put(d, FreeCell(d, dice), kind);
       break;
     }
-    case 1: d.start = std::max(FreeCell(d, dice), 0); break;
+    case 1:  // move the start
+      if (const int i = FreeCell(d, dice); i >= 0) d.start = i;
+      break;
     case 2: {  // a wall comes or goes, with its images
       // Any inner edge, drawn uniformly: a wall that does not touch the others costs the score its
       // grouping, so the climb keeps the walls that grow groups.
