@@ -1,49 +1,44 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The designing generator: skeleton, pieces, start, climb, prune, repair, gates.
+// The designing generator: skeleton, pieces, start, climb, prune, repair, gates; the stages of a set
+// shared out among threads.
 #include "core/design/generator.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <map>
+#include <mutex>
+#include <optional>
 #include <random>
 #include <set>
+#include <thread>
 #include <unordered_map>
 
-#include "core/rules/play_state.h"
-#include "core/text/shift_jis_text.h"
+#include "core/design/gates.h"
+#include "core/design/generator_tuning.h"
 #include "core/design/measure.h"
 #include "core/design/repair.h"
+#include "core/rules/play_state.h"
+#include "core/text/shift_jis_text.h"
 
 namespace suispo {
 
 namespace {
 
-// A search that needs more is not a stage a person would enjoy, and would slow the generator.
-constexpr std::size_t kDraftStateLimit = 60'000;
-// The climb asks for thousands of pars, most of drafts it will not keep: it leaves the boards that take
-// more than half the draft limit, and saves most of its time that way.
-constexpr std::size_t kClimbStateLimit = kDraftStateLimit / 2;
-// The search for every start cell's par holds the states of all starts at once.
-constexpr std::size_t kStartStateLimit = 4 * kDraftStateLimit;
-constexpr int kClimbSteps = 160;
-// Past this many operations a climb's search is not bounded by the score it has to beat.
-constexpr int kLongestAsked = 200;
+constexpr const GeneratorTuning& t = kTuning;
 
 // mt19937 is the same everywhere; the distributions of <random> are not, so draws are made here.
 class Dice {
  public:
   explicit Dice(std::uint32_t seed) : engine_(seed) {}
-  int Below(int n) { return static_cast<int>(engine_() % static_cast<std::uint32_t>(n)); }
+  int Below(int n) { return n <= 1 ? 0 : static_cast<int>(engine_() % static_cast<std::uint32_t>(n)); }
   int Between(int low, int high) { return low + Below(high - low + 1); }
   bool Chance(int percent) { return Below(100) < percent; }
 
  private:
   std::mt19937 engine_;
 };
-
-bool IsArrow(int kind) { return kind >= kArrowNorth && kind <= kArrowWest; }
-bool IsWarp(int kind) { return kind >= kWarpRed && kind <= kWarpOrange; }
 
 struct Plan {
   unsigned mechanics = 0;
@@ -54,11 +49,21 @@ struct Plan {
 int CellAt(const StageDraft& d, int i) { return d.board.cells[static_cast<std::size_t>(i)]; }
 int& CellAt(StageDraft& d, int i) { return d.board.cells[static_cast<std::size_t>(i)]; }
 
+// A floor cell other than the start, drawn from those there are; -1 when there is none.
 int FreeCell(const StageDraft& d, Dice& dice) {
-  for (;;) {
-    const int i = dice.Below(kCellCount);
-    if (CellAt(d, i) == kFloor && i != d.start) return i;
+  std::array<int, kCellCount> free;
+  int count = 0;
+  for (int i = 0; i < kCellCount; ++i) {
+    if (CellAt(d, i) == kFloor && i != d.start) free[static_cast<std::size_t>(count++)] = i;
   }
+  return count == 0 ? -1 : free[static_cast<std::size_t>(dice.Below(count))];
+}
+
+// Puts a piece on a cell; false when there was no cell (-1) to put it on.
+bool Put(StageDraft& d, int cell, int kind) {
+  if (cell < 0) return false;
+  CellAt(d, cell) = kind;
+  return true;
 }
 
 // The inner edges that meet a corner of the grid (corners 1-5 on each axis are inside).
@@ -98,10 +103,12 @@ void AddWallGroup(StageDraft& d, int symmetry, int length, Dice& dice) {
   }
 }
 
-// A free cell where a slide can come to rest: the border or a wall on one of its sides.
+// A free cell where a slide can come to rest: the border or a wall on one of its sides; -1 when there
+// is no free cell.
 int StopCell(const StageDraft& d, Dice& dice) {
   for (int tries = 0; tries < 100; ++tries) {
     const int i = FreeCell(d, dice);
+    if (i < 0) return -1;
     const Cell at{i / kBoardSize, i % kBoardSize};
     for (int direction = kNorth; direction <= kWest; ++direction) {
       const std::optional<Edge> edge = EdgeBeside(at, direction);
@@ -111,21 +118,26 @@ int StopCell(const StageDraft& d, Dice& dice) {
   return FreeCell(d, dice);
 }
 
-void AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice& dice) {
-  CellAt(d, StopCell(d, dice)) = kDoor;
-  for (int n = dice.Between(1, o.maxKeys); n > 0; --n) CellAt(d, StopCell(d, dice)) = kKey;
+// A marked edge only ever matters to a wall being built: a plan with marked edges keeps a wall point.
+int FewestWallPoints(unsigned mechanics, const GenerateOptions& o) {
+  return (mechanics & kMarkedEdges) && o.maxWallPoints > 0 ? 1 : 0;
+}
+
+// False when the board had no room for them all.
+bool AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice& dice) {
+  bool room = Put(d, StopCell(d, dice), kDoor);
+  for (int n = dice.Between(1, o.maxKeys); n > 0; --n) room = room && Put(d, StopCell(d, dice), kKey);
   const int most = o.freeKinds ? 3 : 2;
   if (mechanics & kHoles) {
-    for (int n = dice.Between(1, most); n > 0; --n) CellAt(d, FreeCell(d, dice)) = kHole;
+    for (int n = dice.Between(1, most); n > 0; --n) room = room && Put(d, FreeCell(d, dice), kHole);
   }
   if (mechanics & kArrows) {
-    for (int n = dice.Between(1, most + 1); n > 0; --n) CellAt(d, FreeCell(d, dice)) = kArrowNorth + dice.Below(4);
+    for (int n = dice.Between(1, most + 1); n > 0; --n) room = room && Put(d, FreeCell(d, dice), kArrowNorth + dice.Below(4));
   }
   if (mechanics & kWarps) {
     const int pairs = o.freeKinds ? dice.Between(1, 3) : 1 + dice.Chance(25);
     for (int colour = kWarpRed; colour < kWarpRed + pairs; ++colour) {
-      CellAt(d, FreeCell(d, dice)) = colour;
-      CellAt(d, FreeCell(d, dice)) = colour;
+      room = room && Put(d, FreeCell(d, dice), colour) && Put(d, FreeCell(d, dice), colour);
     }
   }
   if (mechanics & kMarkedEdges) {
@@ -134,7 +146,8 @@ void AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice
       if (EdgeKind(d.board, InnerEdge(e)) == kNoWall) EdgeKind(d.board, InnerEdge(e)) = kMarkedEdge;
     }
   }
-  d.mp = dice.Between(0, o.maxWallPoints);
+  d.mp = dice.Between(FewestWallPoints(mechanics, o), o.maxWallPoints);
+  return room;
 }
 
 // The pars of the drafts solved while one candidate is made: a climb often comes back to a draft (an
@@ -177,19 +190,10 @@ class ParMemo {
   std::unordered_map<std::string, Known> pars_;
 };
 
-// Whether removing every piece of one kind changes the par.
+// Whether taking every piece of one kind away changes the par.
 bool KindNeeded(const StageDraft& d, unsigned kind, int par, ParMemo& pars) {
   StageDraft without = d;
-  for (int& cell : without.board.cells) {
-    if ((kind == kHoles && cell == kHole) || (kind == kArrows && IsArrow(cell)) || (kind == kWarps && IsWarp(cell))) {
-      cell = kFloor;
-    }
-  }
-  if (kind == kMarkedEdges) {
-    for (int e = 0; e < kInnerEdgeCount; ++e) {
-      if (EdgeKind(without.board, InnerEdge(e)) == kMarkedEdge) EdgeKind(without.board, InnerEdge(e)) = kNoWall;
-    }
-  }
+  TakeKindsAway(without.board, kind);
   return pars.Of(without, par) != par;
 }
 
@@ -203,13 +207,13 @@ struct Looks {
 };
 Looks LooksOf(const StageDraft& d, const Plan& plan) {
   const unsigned on = MechanicsOn(d.board);
-  return {4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board),
-          20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics)};
+  return {t.groupWeight * std::min(WallGroupMean(d.board), t.groupCountedUpTo) + t.symmetryWeight * WallSymmetry(d.board),
+          t.kindWeight * (std::popcount(plan.mechanics & ~on) + std::popcount(on & ~plan.mechanics))};
 }
 
 // The score before the needed kinds are asked: the most a par can give a draft.
 double Ceiling(const Looks& looks, const Plan& plan, int par) {
-  return -6.0 * std::abs(par - plan.target) + looks.walls - looks.kinds;
+  return -t.parWeight * std::abs(par - plan.target) + looks.walls - looks.kinds;
 }
 
 // A score below `floor` is only said to be below it: the kinds left are not asked.
@@ -220,12 +224,12 @@ double Score(const StageDraft& d, const Looks& looks, const Plan& plan, const Ge
   const unsigned on = MechanicsOn(d.board);
   if (par >= o.minPar && par <= o.maxPar) {
     for (unsigned kind = 1; kind <= kMarkedEdges && score >= floor; kind <<= 1) {
-      if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= 15.0;
+      if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= t.unneededWeight;
     }
   } else {
     // Outside the band every kind counts as not needed (and is not asked, saving the searches), so
     // that coming into the band never scores worse than staying just outside it.
-    score -= 15.0 * std::popcount(plan.mechanics & on);
+    score -= t.unneededWeight * std::popcount(plan.mechanics & on);
   }
   return score;
 }
@@ -235,7 +239,7 @@ double Score(const StageDraft& d, const Looks& looks, const Plan& plan, const Ge
 // stops at its limit is left: it is far from a stage a person would enjoy.
 bool ChooseStart(StageDraft& d, const Plan& plan, Dice& dice) {
   const int offset = dice.Below(kCellCount);
-  const std::optional<std::array<int, kCellCount>> pars = ParFromEachCell(d, kStartStateLimit);
+  const std::optional<std::array<int, kCellCount>> pars = ParFromEachCell(d, t.startStates);
   if (!pars) return false;
   int bestGap = 1 << 20;
   int best = -1;
@@ -262,29 +266,42 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
       const int kind = CellAt(d, i);
       if (kind == kFloor) break;
       CellAt(d, i) = kFloor;
-      CellAt(d, FreeCell(d, dice)) = kind;
+      Put(d, FreeCell(d, dice), kind);
       break;
     }
-    case 1: d.start = FreeCell(d, dice); break;
+    case 1:  // move the start
+      if (const int i = FreeCell(d, dice); i >= 0) d.start = i;
+      break;
     case 2: {  // a wall comes or goes, with its images
+      // Any inner edge, drawn uniformly: a wall that does not touch the others costs the score its
+      // grouping, so the climb keeps the walls that grow groups.
       const int e = dice.Below(kInnerEdgeCount);
       const int kind = EdgeKind(d.board, InnerEdge(e));
       if (kind == kMarkedEdge) break;
-      // A new wall touches one already there more often than not, so groups grow.
       SetEdgeOrbit(d, plan.symmetry, e, kind == kSolidWall ? kNoWall : kSolidWall);
       break;
     }
-    case 3: {  // turn an arrow, or move a marked edge
-      const int i = dice.Below(kCellCount);
-      if (IsArrow(CellAt(d, i))) CellAt(d, i) = kArrowNorth + dice.Below(4);
-      const int e = dice.Below(kInnerEdgeCount), f = dice.Below(kInnerEdgeCount);
-      if (EdgeKind(d.board, InnerEdge(e)) == kMarkedEdge && EdgeKind(d.board, InnerEdge(f)) == kNoWall) {
-        EdgeKind(d.board, InnerEdge(e)) = kNoWall;
-        EdgeKind(d.board, InnerEdge(f)) = kMarkedEdge;
+    case 3: {  // turn an arrow, or move a marked edge: one of those on the board, drawn among them
+      std::vector<int> arrows, marked;
+      for (int i = 0; i < kCellCount; ++i) {
+        if (IsArrow(CellAt(d, i))) arrows.push_back(i);
+      }
+      for (int e = 0; e < kInnerEdgeCount; ++e) {
+        if (EdgeKind(d.board, InnerEdge(e)) == kMarkedEdge) marked.push_back(e);
+      }
+      if (!marked.empty() && (arrows.empty() || dice.Chance(50))) {
+        const int e = marked[static_cast<std::size_t>(dice.Below(static_cast<int>(marked.size())))];
+        const int f = dice.Below(kInnerEdgeCount);
+        if (EdgeKind(d.board, InnerEdge(f)) == kNoWall) {
+          EdgeKind(d.board, InnerEdge(e)) = kNoWall;
+          EdgeKind(d.board, InnerEdge(f)) = kMarkedEdge;
+        }
+      } else if (!arrows.empty()) {
+        CellAt(d, arrows[static_cast<std::size_t>(dice.Below(static_cast<int>(arrows.size())))]) = kArrowNorth + dice.Below(4);
       }
       break;
     }
-    case 4: d.mp = std::clamp(d.mp + (dice.Chance(50) ? 1 : -1), 0, o.maxWallPoints); break;
+    case 4: d.mp = std::clamp(d.mp + (dice.Chance(50) ? 1 : -1), FewestWallPoints(plan.mechanics, o), o.maxWallPoints); break;
     default: {  // a key comes or goes
       const int i = dice.Below(kCellCount);
       const int keys = KeysOn(d.board);
@@ -312,7 +329,7 @@ void Prune(StageDraft& d, int par, ParMemo& pars) {
   for (int e = 0; e < kInnerEdgeCount; ++e) {
     if (EdgeKind(d.board, InnerEdge(e)) == kMarkedEdge) tryWithout([&](StageDraft& w) { EdgeKind(w.board, InnerEdge(e)) = kNoWall; });
   }
-  const SolveResult r = SolveDraft(d, kDraftStateLimit);
+  const SolveResult r = SolveDraft(d, t.draftStates);
   if (r.outcome == SolveOutcome::kSolved) d.mp = std::min(d.mp, r.walls);
   while (d.mp > 0) {
     StageDraft fewer = d;
@@ -322,56 +339,85 @@ void Prune(StageDraft& d, int par, ParMemo& pars) {
   }
 }
 
-bool HasArrowLoop(const Board& board) {
-  for (int i = 0; i < kCellCount; ++i) {
-    for (int direction = kNorth; direction <= kWest; ++direction) {
-      if (TraceSlide(board, {i / kBoardSize, i % kBoardSize}, direction).loopStopped) return true;
-    }
-  }
-  return false;
-}
-
-bool Cancelled(const GenerateOptions& o) { return o.cancel && o.cancel->load(std::memory_order_relaxed); }
-
 struct Made {
   int par;
   StageDraft draft;
   unsigned mechanics;
 };
 
+// What the threads share while a set is made: the cancel flag, a stop when the band is out of reach,
+// and the progress told to the hooks one call at a time.
+class SetWork {
+ public:
+  SetWork(const GenerateHooks& hooks, int wanted) : hooks_(hooks) { progress_.wanted = wanted; }
+
+  bool Stopped() const {
+    return gaveUp_.load(std::memory_order_relaxed) || (hooks_.cancel && hooks_.cancel->load(std::memory_order_relaxed));
+  }
+  bool Cancelled() const { return hooks_.cancel && hooks_.cancel->load(std::memory_order_relaxed); }
+  void GiveUp() { gaveUp_ = true; }
+  bool GaveUp() const { return gaveUp_; }
+
+  void Candidate() { Tell([](GenerateProgress& p) { ++p.candidates; return false; }); }
+  void ClimbStep() {
+    Tell([](GenerateProgress& p) { return ++p.climbSteps % t.stepsPerReport == 0; });
+  }
+  void StageMade(int change) {
+    Tell([change](GenerateProgress& p) {
+      p.made += change;
+      return change > 0;
+    });
+  }
+
+ private:
+  // Changes the progress under the lock, and tells the hooks when the change says so.
+  template <class Change>
+  void Tell(Change change) {
+    std::lock_guard lock(mutex_);
+    if (change(progress_) && hooks_.progress) hooks_.progress(progress_);
+  }
+
+  const GenerateHooks& hooks_;
+  std::atomic<bool> gaveUp_ = false;
+  std::mutex mutex_;
+  GenerateProgress progress_;
+};
+
 // One stage for the plan, or nothing after this candidate.
-std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice, int& highest) {
+std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice, int& highest, SetWork& work) {
   Plan plan{mechanics, dice.Between(o.minPar, o.maxPar), 0};
   constexpr int kSymmetries[] = {2, 4, 5, 6, 1, 2, 4};
-  if (dice.Chance(90)) plan.symmetry = kSymmetries[dice.Below(7)];
+  if (dice.Chance(t.symmetricPercent)) plan.symmetry = kSymmetries[dice.Below(7)];
   StageDraft skeleton;
   skeleton.start = -1;
-  for (int groups = dice.Between(2, 3); groups > 0; --groups) AddWallGroup(skeleton, plan.symmetry, dice.Between(2, 3), dice);
+  for (int groups = dice.Between(t.fewestWallGroups, t.mostWallGroups); groups > 0; --groups) {
+    AddWallGroup(skeleton, plan.symmetry, dice.Between(t.shortestWallGroup, t.longestWallGroup), dice);
+  }
   // Pieces on the skeleton until some start clears the stage.
   StageDraft d = skeleton;
   for (int attempt = 0;; ++attempt) {
-    if (attempt == 4) return std::nullopt;
+    if (attempt == t.pieceTries) return std::nullopt;
     d = skeleton;
-    AddPieces(d, o, mechanics, dice);
-    if (ChooseStart(d, plan, dice)) break;
+    if (AddPieces(d, o, mechanics, dice) && ChooseStart(d, plan, dice)) break;
   }
-  ParMemo pars(kClimbStateLimit);
+  ParMemo pars(t.climbStates);
   int par = pars.Of(d);
   Looks looks = LooksOf(d, plan);
   double score = Score(d, looks, plan, o, par, pars);
-  const int steps = kClimbSteps + 6 * std::clamp(o.maxPar - 16, 0, 40);
-  for (int step = 0; step < steps && !Cancelled(o); ++step) {
+  const int steps = t.climbSteps + t.stepsPerLongerPar * std::clamp(o.maxPar - t.longerParFrom, 0, t.longerParMost);
+  for (int step = 0; step < steps && !work.Stopped(); ++step) {
+    work.ClimbStep();
     // In the band at or past the target, with every kind of the plan needed (the score is all its
     // ceiling), is enough; a climb that is nowhere near it by half way is dropped.
     if (par >= plan.target && par <= o.maxPar && step >= steps / 4 && score >= Ceiling(looks, plan, par)) break;
-    if (step == steps / 2 && par < o.minPar - 6) break;
+    if (step == steps / 2 && par < o.minPar - t.dropBelowBand) break;
     const StageDraft next = Mutate(d, plan, o, dice);
     // No par beyond `most` could score as well as the draft in hand: the search stops there.
     const Looks nextLooks = LooksOf(next, plan);
     int most = plan.target;
     if (Ceiling(nextLooks, plan, most) < score) continue;
-    while (most < kLongestAsked && Ceiling(nextLooks, plan, most + 1) >= score) ++most;
-    const int nextPar = pars.Of(next, most < kLongestAsked ? most : 0);
+    while (most < t.longestAsked && Ceiling(nextLooks, plan, most + 1) >= score) ++most;
+    const int nextPar = pars.Of(next, most < t.longestAsked ? most : 0);
     if (nextPar == ParMemo::kBeyond) continue;
     const double nextScore = Score(next, nextLooks, plan, o, nextPar, pars, score);
     if (nextScore >= score) {
@@ -384,19 +430,126 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   highest = std::max(highest, par);
   if (par < o.minPar || par > o.maxPar) return std::nullopt;
   // From here on the searches have the draft limit again.
-  ParMemo checked(kDraftStateLimit);
+  ParMemo checked(t.draftStates);
   Prune(d, par, checked);
   if ((MechanicsOn(d.board) & mechanics) != mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) return std::nullopt;
-  for (int round = 0; round < 3; ++round) {
-    const Ideas ideas = CountIdeas(d, par, kIdeaCap, kDraftStateLimit);
+  for (int round = 0; round < t.repairRounds; ++round) {
+    const Ideas ideas = CountIdeas(d, par, kIdeaCap, t.draftStates);
     if (ideas.count == 1) break;
-    if (ideas.count < 1 || !RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, kDraftStateLimit)) {
+    if (ideas.count < 1 || !RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, t.draftStates)) {
       return std::nullopt;
     }
   }
   // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
   if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit)) return std::nullopt;
   return Made{par, d, mechanics};
+}
+
+// One stage of the set. Its candidate k draws from its own seed (the stage's seed and k), and the
+// stage is its first candidate by number that passes, not the first to finish: candidates of one
+// stage can run on several threads at once and the set stays the same for any number of threads.
+struct Slot {
+  std::uint32_t seed;
+  unsigned mechanics;
+  int issued = 0;                 // candidates handed out, numbered from 0
+  int finished = 0;               // of those, finished
+  std::vector<int> highest{};     // the par each finished candidate reached, by number (-1 while running)
+  std::map<int, Made> passed{};   // the candidates that passed, by number
+  std::set<int> repeats{};        // candidates that repeat a stage before this one in the set
+  bool told = false;              // counted in the progress as made
+
+  // The number of the candidate the stage is, once every candidate before it has finished; none yet.
+  std::optional<int> ChosenNumber() const {
+    for (const auto& [k, made] : passed) {
+      if (repeats.contains(k)) continue;
+      if (std::find(highest.begin(), highest.begin() + k, -1) != highest.begin() + k) return std::nullopt;
+      return k;
+    }
+    return std::nullopt;
+  }
+  const Made* Chosen() const {
+    const std::optional<int> k = ChosenNumber();
+    return k ? &passed.at(*k) : nullptr;
+  }
+  // Whether a candidate past those issued could still be the stage.
+  bool Open(int budget) const {
+    for (const auto& [k, made] : passed) {
+      if (!repeats.contains(k)) return false;
+    }
+    return issued < budget;
+  }
+};
+
+// Hands out the set's candidates to the threads: the next of the open stage with the fewest issued,
+// so every stage moves on and a hard one gets every thread at the end.
+class Dealer {
+ public:
+  Dealer(std::vector<Slot>& slots, const GenerateOptions& o, int budget, SetWork& work)
+      : slots_(slots), o_(o), budget_(budget), work_(work) {}
+
+  void Run() {
+    for (;;) {
+      std::size_t slot = 0;
+      int k = 0;
+      {
+        std::lock_guard lock(mutex_);
+        if (!Next(slot, k)) return;
+      }
+      work_.Candidate();
+      Dice dice(StageSeed(slots_[slot].seed, k));
+      int highest = 0;
+      std::optional<Made> made = OneStage(o_, slots_[slot].mechanics, dice, highest, work_);
+      std::lock_guard lock(mutex_);
+      Finish(slot, k, std::max(highest, 0), std::move(made));
+    }
+  }
+
+ private:
+  bool Next(std::size_t& slot, int& k) {
+    if (work_.Stopped()) return false;
+    std::optional<std::size_t> best;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+      if (slots_[i].Open(budget_) && (!best || slots_[i].issued < slots_[*best].issued)) best = i;
+    }
+    if (!best) return false;
+    slot = *best;
+    Slot& s = slots_[slot];
+    k = s.issued++;
+    s.highest.push_back(-1);
+    return true;
+  }
+
+  void Finish(std::size_t slot, int k, int highest, std::optional<Made> made) {
+    Slot& s = slots_[slot];
+    s.highest[static_cast<std::size_t>(k)] = highest;
+    ++s.finished;
+    if (made) s.passed.emplace(k, std::move(*made));
+    if (!s.told && s.Chosen()) {
+      s.told = true;
+      work_.StageMade(1);
+    }
+    // A par far beyond every climb of the stage's first candidates is out of reach: said soon, not
+    // after the whole budget.
+    const auto first = s.highest.begin(), last = first + std::min<std::ptrdiff_t>(t.giveUpTries, std::ssize(s.highest));
+    if (last - first == t.giveUpTries && std::find(first, last, -1) == last &&
+        (s.passed.empty() || s.passed.begin()->first >= t.giveUpTries) && *std::max_element(first, last) + t.reach < o_.minPar) {
+      work_.GiveUp();
+    }
+  }
+
+  std::vector<Slot>& slots_;
+  const GenerateOptions& o_;
+  int budget_;
+  SetWork& work_;
+  std::mutex mutex_;
+};
+
+// Runs the dealer on `threads` threads until every stage is settled or the work stops.
+void MakeSlots(std::vector<Slot>& slots, const GenerateOptions& o, int budget, SetWork& work, int threads) {
+  Dealer dealer(slots, o, budget, work);
+  std::vector<std::jthread> helpers;
+  for (int i = 1; i < threads; ++i) helpers.emplace_back([&dealer] { dealer.Run(); });
+  dealer.Run();
 }
 
 // A name short enough for the stage list: the stage's mechanics, or its walls' look when it has none.
@@ -420,78 +573,48 @@ std::string NameOf(const Made& made) {
 
 }  // namespace
 
-GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed) {
-  GenerateOptions o;
-  o.count = count;
-  o.seed = seed;
-  switch (preset) {
-    case StagePreset::kBeginner:
-      o.minPar = 5, o.maxPar = 10, o.maxKeys = 2, o.maxWallPoints = 1;
-      o.mechanicSets = {0, kHoles, 0, kArrows};
-      o.namePrefix = "入門 ";
-      break;
-    case StagePreset::kNormal:
-      o.minPar = 10, o.maxPar = 16, o.maxKeys = 2, o.maxWallPoints = 2;
-      o.mechanicSets = {0, kHoles, kArrows, kWarps, kMarkedEdges};
-      o.namePrefix = "ふつう ";
-      break;
-    case StagePreset::kHard:
-      o.minPar = 15, o.maxPar = 22, o.maxKeys = 3, o.maxWallPoints = 3;
-      o.mechanicSets = {kHoles | kArrows, kWarps | kMarkedEdges, kArrows | kWarps, kHoles | kMarkedEdges, kArrows, kWarps};
-      o.namePrefix = "むずかしい ";
-      break;
-    case StagePreset::kExpert:
-      o.minPar = 20, o.maxPar = 30, o.maxKeys = 3, o.maxWallPoints = 3;
-      o.mechanicSets = {kHoles | kArrows, kArrows | kWarps, kWarps | kMarkedEdges, kHoles | kMarkedEdges,
-                        kArrows | kMarkedEdges, kHoles | kWarps};
-      o.namePrefix = "達人 ";
-      break;
-  }
-  return o;
+std::uint32_t StageSeed(std::uint32_t setSeed, int index) {
+  // SplitMix64 of the pair: nearby seeds and indexes give unrelated streams.
+  std::uint64_t z = (std::uint64_t{setSeed} << 32 | static_cast<std::uint32_t>(index)) + 0x9e3779b97f4a7c15ull;
+  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+  z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+  return static_cast<std::uint32_t>(z ^ (z >> 31));
 }
 
-bool PresetByName(const std::string& name, StagePreset& preset) {
-  const std::pair<const char*, StagePreset> names[] = {{"beginner", StagePreset::kBeginner},
-                                                      {"normal", StagePreset::kNormal},
-                                                      {"hard", StagePreset::kHard},
-                                                      {"expert", StagePreset::kExpert}};
-  for (const auto& [text, value] : names) {
-    if (name == text) {
-      preset = value;
-      return true;
-    }
-  }
-  return false;
-}
-
-GenerateReport GenerateStages(const GenerateOptions& o) {
+GenerateReport GenerateStages(const GenerateOptions& o, const GenerateHooks& hooks) {
+  CheckOptions(o);
   GenerateReport report;
-  if (o.count < 0 || o.minPar < 1 || o.maxPar < o.minPar || o.mechanicSets.empty()) return report;
-  Dice dice(o.seed);
-  std::vector<Made> made;
-  std::set<std::string> seen;
-  const int budget = o.budget > 0 ? o.budget : 200 + 80 * o.count;
-  while (static_cast<int>(made.size()) < o.count && report.tried < budget) {
-    if (Cancelled(o)) {
-      report.cancelled = true;
-      return report;
-    }
-    const unsigned mechanics = o.mechanicSets[made.size() % o.mechanicSets.size()];
-    ++report.tried;
-    std::optional<Made> stage = OneStage(o, mechanics, dice, report.highestPar);
-    // A par far beyond every climb so far is out of reach: said soon, not after the whole budget.
-    if (made.empty() && !stage && report.tried == kGiveUpTries && report.highestPar + kReach < o.minPar) {
-      report.gaveUp = true;
-      return report;
-    }
-    if (!stage) continue;
-    ++report.accepted;
-    // "The same stage" as the generator means it (core/rules/same_stage.h, meaning 3).
-    if (!seen.insert(CanonicalText(stage->draft)).second) continue;
-    made.push_back(*stage);
-    if (o.progress) o.progress(static_cast<int>(made.size()), o.count);
+  const int threads = hooks.threads > 0 ? hooks.threads : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+  const int budget = t.candidatesPerStage;
+  std::vector<Slot> slots;
+  for (int i = 0; i < o.count; ++i) {
+    slots.push_back({StageSeed(o.seed, i), o.mechanicSets[static_cast<std::size_t>(i) % o.mechanicSets.size()]});
   }
-  if (Cancelled(o)) {
+  SetWork work(hooks, o.count);
+  // Rounds until no stage repeats one before it: a repeat is taken from the stage's next candidate,
+  // so the set does not depend on which thread finished first.
+  for (bool again = true; again && !work.Stopped();) {
+    MakeSlots(slots, o, budget, work, threads);
+    again = false;
+    std::set<std::string> seen;  // "the same stage" as the generator means it (core/rules/same_stage.h, 3)
+    for (Slot& slot : slots) {
+      const Made* chosen = slot.Chosen();
+      if (!chosen || seen.insert(CanonicalText(chosen->draft)).second) continue;
+      slot.repeats.insert(*slot.ChosenNumber());
+      slot.told = false;
+      work.StageMade(-1);
+      again = true;
+    }
+  }
+  std::vector<Made> made;
+  for (const Slot& slot : slots) {
+    report.tried += slot.finished;
+    report.accepted += static_cast<int>(slot.passed.size());
+    for (int par : slot.highest) report.highestPar = std::max(report.highestPar, par);
+    if (const Made* chosen = slot.Chosen()) made.push_back(*chosen);
+  }
+  report.gaveUp = work.GaveUp();
+  if (work.Cancelled()) {
     report.cancelled = true;
     return report;
   }

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "core/files/stage_file.h"
-#include "core/design/measure.h"
+#include "core/design/gates.h"
 
 namespace suispo {
 namespace {
