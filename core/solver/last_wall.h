@@ -52,7 +52,6 @@ class LastWallSearch {
   int MetWith(std::uint64_t walls, std::uint64_t keys);
 
   std::array<int, kCellCount> keyBit_{};
-  std::vector<std::uint16_t> queue_;  // room for every cell with every set of keys, in the order met
   std::array<Met, kMostKeySets> met_{};
   std::size_t metCount_ = 0;
   std::vector<Dead> dead_;

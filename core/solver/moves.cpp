@@ -79,6 +79,11 @@ std::uint64_t SolverMoves::AskAndRemember(std::size_t i, std::uint64_t met, std:
                         static_cast<std::uint64_t>(move.landing) << 6 |
                         static_cast<std::uint64_t>(move.path.loopStopped) << 9;
     answers |= answer << (direction * 10);
+    if (move.landing == Landing::kNone || move.landing == Landing::kWarp) {
+      answers |= std::uint64_t{1} << (MoveAnswers::kGoesOnShift + direction);
+    } else if (move.landing == Landing::kKey || move.landing == Landing::kCleared) {
+      answers |= std::uint64_t{1} << MoveAnswers::kTakesOrClearsBit;
+    }
   }
   if (count_ < kMaxRemembered) {
     table_[i] = {met, what, answers};
