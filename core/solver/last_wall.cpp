@@ -20,6 +20,8 @@ int LastWallSearch::MetWith(std::uint64_t walls, std::uint64_t keys) {
   if (metCount_ == kMostKeySets) return -1;
   const Dead& known = Remembered(walls, keys);
   met_[metCount_] = {keys, known.walls == walls && known.keys == keys ? known.cells : 0};
+  level_[metCount_] = 0;
+  next_[metCount_] = 0;
   return static_cast<int>(metCount_++);
 }
 
@@ -34,18 +36,19 @@ int LastWallSearch::Distance(SolverMoves& moves, int cell, std::uint64_t walls, 
   if ((met_[0].cells >> cell & 1) != 0) return -1;  // known to lead nowhere
   if (most == 0) return kBeyond;
   met_[0].cells |= std::uint64_t{1} << cell;
-  // The cells of this level and of the next, for each set of keys met; a level is a few bit operations
-  // per cell, and only a key taken or the clear needs a closer look at the four answers.
-  std::array<std::uint64_t, kMostKeySets> level{};
-  std::array<std::uint64_t, kMostKeySets> next{};
+  // A level is a few bit operations per cell; only a key taken or the clear needs a closer look at the
+  // four answers.
+  std::array<std::uint64_t, kMostKeySets>& level = level_;
+  std::array<std::uint64_t, kMostKeySets>& next = next_;
   level[0] = std::uint64_t{1} << cell;
   for (int depth = 0;;) {
     for (std::size_t i = 0; i < metCount_; ++i) {
       const std::uint64_t left = met_[i].keys;
       for (std::uint64_t cells = level[i]; cells != 0; cells &= cells - 1) {
         const MoveAnswers answers = moves.Moves(std::countr_zero(cells), walls, left);
-        next[i] |= answers.Onward();
-        if (!answers.TakesOrClears()) [[likely]] continue;
+        const std::uint64_t onward = answers.Onward();
+        next[i] |= onward & MoveAnswers::kCells;
+        if ((onward >> MoveAnswers::kTakesOrClears & 1) == 0) [[likely]] continue;
         for (int direction = kNorth; direction <= kWest; ++direction) {
           const MoveAnswer move = answers[direction];
           if (move.Landed() == Landing::kCleared) return depth + 1;
