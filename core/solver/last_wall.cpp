@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The moves-only search after the last wall, breadth first over (cell, keys left) level by level.
+// The moves-only search after the last wall, breadth first over (cell, keys left), a level
+// at a time as a set of cells for each set of keys.
 #include "core/solver/last_wall.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace suispo {
 
@@ -18,6 +20,8 @@ int LastWallSearch::MetWith(std::uint64_t walls, std::uint64_t keys) {
   if (metCount_ == kMostKeySets) return -1;
   const Dead& known = Remembered(walls, keys);
   met_[metCount_] = {keys, known.walls == walls && known.keys == keys ? known.cells : 0};
+  level_[metCount_] = 0;
+  next_[metCount_] = 0;
   return static_cast<int>(metCount_++);
 }
 
@@ -32,40 +36,40 @@ int LastWallSearch::Distance(SolverMoves& moves, int cell, std::uint64_t walls, 
   if ((met_[0].cells >> cell & 1) != 0) return -1;  // known to lead nowhere
   if (most == 0) return kBeyond;
   met_[0].cells |= std::uint64_t{1} << cell;
-  if (queue_.empty()) queue_.resize(kMostKeySets * kCellCount);
-  // The queue holds each cell met with the index of its keys in met_.
-  std::uint16_t* const queue = queue_.data();
-  std::size_t size = 0;
-  queue[size++] = static_cast<std::uint16_t>(cell);
-  std::size_t levelEnd = 1;
-  int depth = 0;
-  for (std::size_t head = 0; head < size; ++head) {
-    if (head == levelEnd) {
-      // The cells of this level clear, if at all, in depth + 1 moves.
-      if (++depth == most) return kBeyond;
-      levelEnd = size;
-    }
-    const int index = queue[head] >> 6;
-    const std::uint64_t left = met_[static_cast<std::size_t>(index)].keys;
-    std::uint64_t answers = moves.Moves(queue[head] & 63, walls, left).bits;
-    for (int direction = kNorth; direction <= kWest; ++direction, answers >>= 10) {
-      const MoveAnswer move{static_cast<std::uint32_t>(answers & 1023)};
-      const int to = move.Cell();
-      int with = index;
-      const Landing landing = move.Landed();
-      if (landing == Landing::kCleared) return depth + 1;
-      if (landing == Landing::kMissed) continue;
-      if (landing == Landing::kKey) {
-        with = MetWith(walls, left & ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(to)]));
-        if (with < 0) return kOpen;
+  // A level is a few bit operations per cell; only a key taken or the clear needs a closer look at the
+  // four answers.
+  std::array<std::uint64_t, kMostKeySets>& level = level_;
+  std::array<std::uint64_t, kMostKeySets>& next = next_;
+  level[0] = std::uint64_t{1} << cell;
+  for (int depth = 0;;) {
+    for (std::size_t i = 0; i < metCount_; ++i) {
+      const std::uint64_t left = met_[i].keys;
+      for (std::uint64_t cells = level[i]; cells != 0; cells &= cells - 1) {
+        const MoveAnswers answers = moves.Moves(std::countr_zero(cells), walls, left);
+        const std::uint64_t onward = answers.Onward();
+        next[i] |= onward & MoveAnswers::kCells;
+        if ((onward >> MoveAnswers::kTakesOrClears & 1) == 0) [[likely]] continue;
+        for (int direction = kNorth; direction <= kWest; ++direction) {
+          const MoveAnswer move = answers[direction];
+          if (move.Landed() == Landing::kCleared) return depth + 1;
+          if (move.Landed() != Landing::kKey) continue;
+          const int with = MetWith(walls, left & ~(std::uint64_t{1} << keyBit_[static_cast<std::size_t>(move.Cell())]));
+          if (with < 0) return kOpen;
+          next[static_cast<std::size_t>(with)] |= std::uint64_t{1} << move.Cell();
+        }
       }
-      // A cell met already, or known to lead nowhere, is not searched again.
-      std::uint64_t& cells = met_[static_cast<std::size_t>(with)].cells;
-      const std::uint64_t bit = std::uint64_t{1} << to;
-      if ((cells & bit) != 0) continue;
-      cells |= bit;
-      queue[size++] = static_cast<std::uint16_t>(with << 6 | to);
     }
+    // A cell met already, or known to lead nowhere, is not searched again.
+    std::uint64_t any = 0;
+    for (std::size_t i = 0; i < metCount_; ++i) {
+      level[i] = next[i] & ~met_[i].cells;
+      met_[i].cells |= level[i];
+      next[i] = 0;
+      any |= level[i];
+    }
+    if (any == 0) break;
+    // The cells of the next level clear, if at all, in depth + 2 moves or more.
+    if (++depth == most) return kBeyond;
   }
   // Every cell met leads nowhere either.
   for (std::size_t i = 0; i < metCount_; ++i) {

@@ -52,8 +52,10 @@ class LastWallSearch {
   int MetWith(std::uint64_t walls, std::uint64_t keys);
 
   std::array<int, kCellCount> keyBit_{};
-  std::vector<std::uint16_t> queue_;  // room for every cell with every set of keys, in the order met
   std::array<Met, kMostKeySets> met_{};
+  // The cells of a search's level and of the next, for each set of keys met (emptied as a set is met).
+  std::array<std::uint64_t, kMostKeySets> level_{};
+  std::array<std::uint64_t, kMostKeySets> next_{};
   std::size_t metCount_ = 0;
   std::vector<Dead> dead_;
   int deadBits_ = 0;

@@ -79,6 +79,10 @@ std::uint64_t SolverMoves::AskAndRemember(std::size_t i, std::uint64_t met, std:
                         static_cast<std::uint64_t>(move.landing) << 6 |
                         static_cast<std::uint64_t>(move.path.loopStopped) << 9;
     answers |= answer << (direction * 10);
+    const std::uint64_t onward = move.landing == Landing::kNone || move.landing == Landing::kWarp ? answer & 63
+                                 : move.landing == Landing::kMissed                              ? MoveAnswers::kStops
+                                                                                                 : MoveAnswers::kTakesOrClears;
+    answers |= onward << (MoveAnswers::kOnwardShift + 6 * direction);
   }
   if (count_ < kMaxRemembered) {
     table_[i] = {met, what, answers};

@@ -20,10 +20,25 @@ struct MoveAnswer {
   bool LoopStopped() const { return (bits >> 9 & 1) != 0; }
 };
 
-// The answers of the four moves from a cell, north first.
+// The answers of the four moves from a cell, north first, ten bits each; above them, six bits per move
+// for a search over moves alone: the cell it rests on when it goes on from there (plain floor or past a
+// warp pad), kTakesOrClears when it takes a key or clears, kStops when it falls into a hole. So such a
+// search reads where the four go in a few operations.
 struct MoveAnswers {
+  static constexpr int kOnwardShift = 40;
+  static constexpr std::uint64_t kTakesOrClears = 62;
+  static constexpr std::uint64_t kStops = 63;
+  static constexpr std::uint64_t kCells = (std::uint64_t{1} << kCellCount) - 1;
   std::uint64_t bits = 0;
   MoveAnswer operator[](int direction) const { return {static_cast<std::uint32_t>(bits >> (direction * 10) & 1023)}; }
+  // A bit per cell the moves that go on rest on, and the bits kTakesOrClears and kStops.
+  std::uint64_t Onward() const {
+    std::uint64_t cells = 0;
+    for (int direction = kNorth; direction <= kWest; ++direction) {
+      cells |= std::uint64_t{1} << (bits >> (kOnwardShift + 6 * direction) & 63);
+    }
+    return cells;
+  }
 };
 
 // A state of the search is the start with some keys taken (a bit per key cell, set while the key is on

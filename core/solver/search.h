@@ -139,6 +139,7 @@ class SolverSearch {
   int PlanWalls(const From& from, std::array<WallChild, 4>& built) {
     const Layout& here = Here(from);
     if (here.wallCount >= wallPoints_) return 0;
+    const bool last = AskLast(here);
     int count = 0;
     for (int direction = kNorth; direction <= kWest; ++direction) {
       const int edge = moves_.WallEdge(from.cell, direction);
@@ -146,7 +147,7 @@ class SolverSearch {
       const std::uint64_t more = here.walls | std::uint64_t{1} << edge;
       // The last wall's layouts are hashed only when kept (StoreWalls).
       std::uint64_t hash = 0;
-      if (!AskLast(here)) {
+      if (!last) {
         hash = SolverStates::Hash(more, here.keys);
         store_.PrefetchSlot(hash);
       }
