@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "core/text/display_text.h"
+#include "core/design/effort.h"
 #include "core/design/measure.h"
 #include "core/files/stage_file.h"
 #include "tools/commands.h"
@@ -61,7 +62,12 @@ void ReportMeasures(bool json, const StageLine& line, const StageMeasures& m) {
               << ",\"gates\":{\"G1\":" << Bool(g.oneIdea) << ",\"G1limit\":" << Bool(g.fewIdeas)
               << ",\"G2\":" << Bool(g.mechanicsNeeded) << ",\"G3\":" << Bool(g.noInertPiece)
               << ",\"G4groups\":" << Bool(g.wallsGrouped) << ",\"G4symmetric\":" << Bool(g.symmetricLook)
-              << ",\"G5\":" << Bool(g.fewKinds) << ",\"G6\":" << Bool(g.wallPointsExact) << "}"
+              << ",\"G5\":" << Bool(g.fewKinds) << ",\"G6\":" << Bool(g.wallPointsExact)
+              << ",\"noPadding\":" << Bool(g.noPadding) << ",\"forcing\":" << Bool(g.forcing)
+              << ",\"notTrivial\":" << Bool(g.notTrivial) << "}"
+              << ",\"effort\":" << m.effort << ",\"rating\":" << EffortRating(m.effort)
+              << ",\"repeatShare\":" << Fixed(m.padding.Share()) << ",\"repeatRun\":" << m.padding.longestRun
+              << ",\"nearParClears\":" << m.nearParClears << ",\"randomClears\":" << Fixed(m.randomClearRate)
               << ",\"look\":" << JsonString(CanonicalText(draft));
     return;
   }
@@ -71,6 +77,12 @@ void ReportMeasures(bool json, const StageLine& line, const StageMeasures& m) {
             << (m.ideas >= kIdeaCap ? " or more" : "") << "; needs " << (needs.empty() ? "nothing but moves" : needs)
             << "; walls " << m.wallEdges << " in groups of " << Fixed(m.wallGroupMean) << ", symmetry "
             << Fixed(m.symmetry) << "\n";
+  std::cout << "  effort " << (m.effort < 0 ? std::string("not found") : std::to_string(m.effort)) << ", rating "
+            << EffortRating(m.effort) << "; repeated moves " << Fixed(m.padding.Share()) << " (longest run "
+            << m.padding.longestRun << "); clears within one of par "
+            << (m.nearParClears < 0 ? std::string("not decided") : std::to_string(m.nearParClears))
+            << (m.nearParClears >= kNearParCap ? " or more" : "") << "; random runs clear "
+            << Fixed(m.randomClearRate) << "\n";
   for (const std::string& piece : m.inert) std::cout << "  inert: " << piece << "\n";
 }
 

@@ -15,6 +15,10 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/design/draft_search.h"
+#include "core/design/effort.h"
+#include "core/design/near_par.h"
+#include "core/design/random_player.h"
 #include "core/rules/play_state.h"
 
 namespace suispo {
@@ -23,96 +27,6 @@ namespace {
 
 bool IsArrow(int kind) { return kind >= kArrowNorth && kind <= kArrowWest; }
 bool IsWarp(int kind) { return kind >= kWarpRed && kind <= kWarpOrange; }
-
-PlayState StartOf(const StageDraft& d) {
-  PlayState s;
-  s.board = d.board;
-  s.playerX = d.start / kBoardSize;
-  s.playerY = d.start % kBoardSize;
-  s.mp = d.mp;
-  s.keysLeft = KeysOn(d.board);
-  return s;
-}
-
-// A state of the idea search: walls built (inner edge numbers), keys still on the board (a bit per key
-// of the start), and the character's cell.
-struct Node {
-  std::uint64_t walls = 0;
-  std::uint64_t rest = 0;  // keys << 6 | cell
-  friend bool operator==(const Node&, const Node&) = default;
-};
-struct NodeHash {
-  std::size_t operator()(const Node& n) const { return std::hash<std::uint64_t>()(n.walls * 0x9e3779b97f4a7c15ull ^ n.rest); }
-};
-
-// Plays the search's states through the rules layer.
-class IdeaSearch {
- public:
-  explicit IdeaSearch(const StageDraft& d) : draft_(d) {
-    for (int i = 0; i < kCellCount; ++i) {
-      if (d.board.cells[static_cast<std::size_t>(i)] == kKey) keyCells_.push_back(i);
-    }
-  }
-  Node Start() const { return {0, ((std::uint64_t{1} << keyCells_.size()) - 1) << 6 | static_cast<std::uint64_t>(draft_.start)}; }
-
-  // Every operation from a node that changes something and does not miss: the op, the node it leads
-  // to, and whether it clears the stage.
-  struct Next {
-    SolverOp op;
-    Node node;
-    bool cleared;
-  };
-  std::vector<Next> Successors(const Node& n) const {
-    PlayState s = StateOf(n);
-    std::vector<Next> out;
-    if (std::popcount(n.walls) < draft_.mp) {
-      for (int d = kNorth; d <= kWest; ++d) {
-        if (!WallFits(s.board, s.Position(), d)) continue;
-        const int e = InnerEdgeNumber(*EdgeBeside(s.Position(), d));
-        out.push_back({{true, d}, {n.walls | std::uint64_t{1} << e, n.rest}, false});
-      }
-    }
-    for (int d = kNorth; d <= kWest; ++d) {
-      PlayState t = s;
-      const MoveResult r = rules::Slide(t, d);
-      if (r.landing == Landing::kMissed) continue;
-      std::uint64_t keys = n.rest >> 6;
-      if (r.landing == Landing::kKey) {
-        const int at = CellIndex(t.playerX, t.playerY);
-        for (std::size_t k = 0; k < keyCells_.size(); ++k) {
-          if (keyCells_[k] == at) keys &= ~(std::uint64_t{1} << k);
-        }
-      }
-      const Node to{n.walls, keys << 6 | static_cast<std::uint64_t>(CellIndex(t.playerX, t.playerY))};
-      if (to == n) continue;
-      out.push_back({{false, d}, to, r.landing == Landing::kCleared});
-    }
-    return out;
-  }
-
- private:
-  PlayState StateOf(const Node& n) const {
-    PlayState s = StartOf(draft_);
-    const std::uint64_t keys = n.rest >> 6;
-    for (std::size_t k = 0; k < keyCells_.size(); ++k) {
-      if ((keys >> k & 1) == 0) {
-        s.board.cells[static_cast<std::size_t>(keyCells_[k])] = kFloor;
-        --s.keysLeft;
-      }
-    }
-    for (int e = 0; e < kInnerEdgeCount; ++e) {
-      if (n.walls >> e & 1) EdgeKind(s.board, InnerEdge(e)) = kSolidWall;
-    }
-    s.mp -= std::popcount(n.walls);
-    const int cell = static_cast<int>(n.rest & 63);
-    s.playerX = cell / kBoardSize;
-    s.playerY = cell % kBoardSize;
-    return s;
-  }
-
-  const StageDraft& draft_;
-  std::vector<int> keyCells_;
-};
 
 // Boards in some order, for a table of pars.
 struct BoardOrder {
@@ -158,7 +72,7 @@ std::optional<std::array<int, kCellCount>> ParFromEachCell(const StageDraft& dra
 Ideas CountIdeas(const StageDraft& draft, int par, int cap, std::size_t stateLimit) {
   Ideas ideas;
   if (par <= 0) return ideas;
-  const IdeaSearch search(draft);
+  const DraftSearch search(draft);
   // Levels of the breadth-first search up to the one before the clear.
   std::vector<std::vector<Node>> levels{{search.Start()}};
   std::unordered_map<Node, int, NodeHash> depthOf{{search.Start(), 0}};
@@ -178,7 +92,7 @@ Ideas CountIdeas(const StageDraft& draft, int par, int cap, std::size_t stateLim
   }
   // From the last level back: the nodes that clear in exactly the operations left.
   std::unordered_set<Node, NodeHash> good;
-  auto onTheWay = [&](const IdeaSearch::Next& s, int depth) {
+  auto onTheWay = [&](const DraftSearch::Next& s, int depth) {
     if (depth == par - 1) return s.cleared;
     if (s.cleared || !good.contains(s.node)) return false;
     return depthOf.at(s.node) == depth + 1;
@@ -397,6 +311,12 @@ bool MeasureSteps(const StageDraft& draft, std::size_t limit, const bool* stop, 
 StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
   StageMeasures m;
   MeasureSteps(draft, limit, nullptr, false, m);
+  if (m.par > 0) {
+    m.effort = SearchEffort(draft);
+    m.padding = PaddingOf(draft, SolveDraft(draft, limit).ops);
+    m.nearParClears = ClearsNearPar(draft, m.par, kNearParCap, std::min(limit, kMeasureStateLimit));
+    m.randomClearRate = RandomClearRate(draft);
+  }
   return m;
 }
 
@@ -416,6 +336,9 @@ StageGates GatesOf(const StageMeasures& m, bool freeKinds) {
   g.symmetricLook = m.symmetry >= kSymmetricLook;
   g.fewKinds = freeKinds || (m.kinds <= 3 && m.warpColours <= 3);
   g.wallPointsExact = m.par > 0 && m.wallPointsExact;
+  g.noPadding = m.par > 0 && m.padding.Share() <= kMostRepeatShare && m.padding.longestRun <= kLongestRepeatRun;
+  g.forcing = m.nearParClears >= 1 && m.nearParClears <= kMostNearParClears;
+  g.notTrivial = m.par > 0 && m.randomClearRate <= kMostRandomClearRate;
   return g;
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/solver/solver.h"
 #include "core/design/draft.h"
+#include "core/design/padding.h"
 
 namespace suispo {
 
@@ -49,7 +50,15 @@ struct StageMeasures {
   double symmetry = 1;        // the best share of solid inner edges that a turn or mirror keeps
   int kinds = 0;              // mechanics present, counted
   int warpColours = 0;
+  // How the stage is found rather than how long it is: a person's search effort, the optimal solution's
+  // repeated moves, the distinct clears within one operation of par (capped at kNearParCap; -1 when not
+  // decided), and the share of random runs that clear it.
+  long effort = -1;
+  Padding padding;
+  int nearParClears = 0;
+  double randomClearRate = 0;
 };
+inline constexpr int kNearParCap = 17;
 inline constexpr int kIdeaCap = 4;
 inline constexpr std::size_t kMeasureStateLimit = 400'000;
 
@@ -70,6 +79,10 @@ struct StageGates {
   bool symmetricLook = false;  // G4
   bool fewKinds = false;       // G5
   bool wallPointsExact = false;  // G6
+  // Asked only where their scope says (see README, "check"); not part of All.
+  bool noPadding = false;      // few repeated moves, no long run of them
+  bool forcing = false;        // few clears within one operation of par
+  bool notTrivial = false;     // random runs seldom clear it
   bool All(bool strictIdea = true) const {
     return (strictIdea ? oneIdea : fewIdeas) && mechanicsNeeded && noInertPiece && wallsGrouped && fewKinds &&
            wallPointsExact;
