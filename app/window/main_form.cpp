@@ -103,6 +103,7 @@ void MainForm::BuildControls() {
   moveText = figures_[layout::kMoveCountFigure];
   parText = figures_[layout::kParFigure];
   bestText = figures_[layout::kBestFigure];
+  ratingText = figures_[layout::kRatingFigure];
 
   TitleImage = new QLabel(client);
   TitleImage->setGeometry(Place(layout::kTitleImage));
@@ -229,9 +230,9 @@ void MainForm::BuildMenu() {
   Connect(About1, &MainForm::About1Click);
 }
 
-std::array<QWidget*, 15> MainForm::PlayControls() const {
+std::array<QWidget*, 16> MainForm::PlayControls() const {
   return {mpText,      NWallButton, WWallButton, SWallButton,  EWallButton, NMoveButton, WMoveButton, SMoveButton,
-          EMoveButton, undoButton,  resetButton, giveupButton, moveText,    parText,     bestText};
+          EMoveButton, undoButton,  resetButton, giveupButton, moveText,    parText,     bestText,    ratingText};
 }
 
 void MainForm::Connect(QAbstractButton* button, void (MainForm::*handler)()) {

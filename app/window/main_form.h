@@ -109,6 +109,7 @@ class MainForm : public QMainWindow, public GameWindow {
   QLabel* moveText = nullptr;        // the operations of this play
   QLabel* parText = nullptr;         // the fewest operations that clear the stage
   QLabel* bestText = nullptr;        // the stage's record
+  QLabel* ratingText = nullptr;      // how hard the stage is to see through: one to five marks
   QLabel* TitleImage = nullptr;      // the title lettering of the stage select screen
   QPushButton* NWallButton = nullptr;
   QPushButton* EWallButton = nullptr;
@@ -135,12 +136,14 @@ class MainForm : public QMainWindow, public GameWindow {
   HelpWindow* helpWindow = nullptr;  // made when the desktop first fails to open the help page
 
   // The play controls in the order they are shown and hidden.
-  std::array<QWidget*, 15> PlayControls() const;
+  std::array<QWidget*, 16> PlayControls() const;
 
   // The par once the worker has told it: a number, kNoPar, or kParPending while it searches.
   static constexpr int kParPending = -2;
   static constexpr int kNoPar = -1;
   int par() const { return par_; }
+  // The stage's rating 1 to 5 once the worker has told it; kParPending while it searches.
+  int rating() const { return rating_; }
   // A hint still being searched for.
   bool HintPending() const { return hintSolve_.Running(); }
 
@@ -166,6 +169,7 @@ class MainForm : public QMainWindow, public GameWindow {
   // The play record's side of a stage start: the par searched anew, the record shown.
   void StartRecord();
   void ShowPar();
+  void ShowRating();
   void ShowBest();
   void ShowHint(const SolveResult& answer);
   // A new operation: a hint still searched for is dropped, a lit button goes dark.
@@ -185,7 +189,9 @@ class MainForm : public QMainWindow, public GameWindow {
   bool glyphsRead_ = false;
   BackgroundSolve parSolve_;
   BackgroundSolve hintSolve_;
+  BackgroundWork<int> ratingWork_;
   int par_ = kParPending;
+  int rating_ = kParPending;
   QPushButton* litButton_ = nullptr;  // the hint's button while it is lit
   // The play screen's figures, by their rows in layout::kFigures; mpText is one of them.
   std::array<QLabel*, layout::kFigures.size()> figures_{};

@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// MainForm's figures and play record: the wall points, the operation count, the par searched in the
-// background, the best clear and the hint.
+// MainForm's figures and play record: the wall points, the operation count, the par and the rating
+// searched in the background, the best clear and the hint.
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 #include "app/window/main_form.h"
+#include "core/design/effort.h"
 
 namespace suispo {
 
@@ -46,9 +47,28 @@ void MainForm::StartRecord() {
     par_ = answer.outcome == SolveOutcome::kSolved ? static_cast<int>(answer.ops.size()) : kNoPar;
     ShowPar();
   });
+  rating_ = kParPending;
+  ShowRating();
+  const PlayState start = *game_;
+  ratingWork_.Start([start](const std::atomic<bool>* cancel) { return RatingAt(start, cancel); },
+                    [this](const int& rating) {
+                      rating_ = rating;
+                      ShowRating();
+                    });
 }
 
 void MainForm::ShowPar() { ShowFigure(parText, QStringLiteral("最短"), ParShown(par_)); }
+
+// Round marks, never the ★ that a clear at par earns; a screen reader reads the number.
+void MainForm::ShowRating() {
+  const QString caption = QStringLiteral("むずかしさ");
+  if (rating_ == kParPending) {
+    ShowFigure(ratingText, caption, QStringLiteral("…"));
+    return;
+  }
+  ratingText->setText(QString(rating_, QChar(0x25CF)));
+  ratingText->setAccessibleName(caption + QLatin1Char(' ') + QString::number(rating_));
+}
 
 void MainForm::ShowBest() {
   const std::optional<StageRecord> record =

@@ -30,7 +30,7 @@ int DistanceToGoal(const DraftSearch& search, int door, const Node& n) {
 
 }  // namespace
 
-long SearchEffort(const StageDraft& draft, std::size_t limit) {
+long SearchEffort(const StageDraft& draft, std::size_t limit, const std::atomic<bool>* cancel) {
   const DraftSearch search(draft);
   const auto door = std::find(draft.board.cells.begin(), draft.board.cells.end(), static_cast<int>(kDoor));
   const int doorCell = door == draft.board.cells.end() ? -1 : static_cast<int>(door - draft.board.cells.begin());
@@ -48,6 +48,7 @@ long SearchEffort(const StageDraft& draft, std::size_t limit) {
   add(search.Start());
   long tried = 0;
   while (!open.empty() && static_cast<std::size_t>(tried) < limit) {
+    if (cancel != nullptr && tried % 256 == 0 && cancel->load(std::memory_order_relaxed)) return -1;
     const Node n = std::get<3>(open.top());
     open.pop();
     ++tried;
@@ -57,6 +58,14 @@ long SearchEffort(const StageDraft& draft, std::size_t limit) {
     }
   }
   return -1;
+}
+
+int RatingAt(const PlayState& start, const std::atomic<bool>* cancel) {
+  StageDraft draft;
+  draft.board = start.board;
+  draft.start = CellIndex(start.playerX, start.playerY);
+  draft.mp = start.mp;
+  return EffortRating(SearchEffort(draft, kEffortLimit, cancel));
 }
 
 int EffortRating(long effort) {
