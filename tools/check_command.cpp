@@ -6,7 +6,7 @@
 
 #include "core/text/display_text.h"
 #include "core/design/effort.h"
-#include "core/design/measure.h"
+#include "core/design/gates.h"
 #include "core/files/stage_file.h"
 #include "tools/commands.h"
 #include "tools/stage_file_reading.h"
@@ -59,13 +59,11 @@ void ReportMeasures(bool json, const StageLine& line, const StageMeasures& m) {
               << ",\"trapHoles\":" << m.trapHoles << ",\"wallEdges\":" << m.wallEdges
               << ",\"wallGroup\":" << Fixed(m.wallGroupMean) << ",\"symmetry\":" << Fixed(m.symmetry)
               << ",\"kinds\":" << m.kinds << ",\"warpColours\":" << m.warpColours
-              << ",\"gates\":{\"G1\":" << Bool(g.oneIdea) << ",\"G1limit\":" << Bool(g.fewIdeas)
-              << ",\"G2\":" << Bool(g.mechanicsNeeded) << ",\"G3\":" << Bool(g.noInertPiece)
-              << ",\"G4groups\":" << Bool(g.wallsGrouped) << ",\"G4symmetric\":" << Bool(g.symmetricLook)
-              << ",\"G5\":" << Bool(g.fewKinds) << ",\"G6\":" << Bool(g.wallPointsExact)
-              << ",\"noPadding\":" << Bool(g.noPadding) << ",\"forcing\":" << Bool(g.forcing)
-              << ",\"notTrivial\":" << Bool(g.notTrivial) << "}"
-              << ",\"effort\":" << m.effort << ",\"rating\":" << EffortRating(m.effort)
+              << ",\"gates\":{";
+    for (std::size_t i = 0; i < kGateCount; ++i) {
+      std::cout << (i == 0 ? "\"" : ",\"") << kGates[i].name << "\":" << Bool(g.pass[i]);
+    }
+    std::cout << "},\"effort\":" << m.effort << ",\"rating\":" << EffortRating(m.effort)
               << ",\"repeatShare\":" << Fixed(m.padding.Share()) << ",\"repeatRun\":" << m.padding.longestRun
               << ",\"nearParClears\":" << m.nearParClears << ",\"randomClears\":" << Fixed(m.randomClearRate)
               << ",\"look\":" << JsonString(CanonicalText(draft));

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "core/text/whole_number.h"
 #include "tools/stage_file_reading.h"
 
 namespace suispo::tool {
@@ -83,24 +84,12 @@ std::string StateJson(const PlayState& state, const UndoRing& undo, const std::s
          field("keys", state.keysLeft) + field("undo", undo.undoCount) + ",\"event\":\"" + event + "\"}";
 }
 
-std::optional<int> WholeNumber(const std::string& argument) {
-  std::size_t used = 0;
-  long number = 0;
-  try {
-    number = std::stol(argument, &used);
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
-  if (used != argument.size() || number < 0 || number > 1'000'000'000) return std::nullopt;
-  return static_cast<int>(number);
-}
-
 int StageIndexOf(const std::string& argument, std::size_t stageCount) {
-  const std::optional<int> number = WholeNumber(argument);
-  if (!number || *number < 1 || static_cast<std::size_t>(*number) > stageCount) {
+  const std::optional<std::uint64_t> number = WholeNumber(argument, stageCount);
+  if (!number || *number < 1) {
     throw std::invalid_argument("no stage " + argument + " (the file holds " + std::to_string(stageCount) + ")");
   }
-  return *number - 1;
+  return static_cast<int>(*number) - 1;
 }
 
 StageRequest OpenStage(const std::vector<std::string>& args) {

@@ -27,9 +27,6 @@ std::string RunOp(Game& game, const std::string& token);
 // The state as the stage tool reports it, one JSON object.
 std::string StateJson(const PlayState& state, const UndoRing& undo, const std::string& op, const std::string& event);
 
-// A whole decimal number from 0 to 1,000,000,000 written alone in an argument; none for anything else.
-std::optional<int> WholeNumber(const std::string& argument);
-
 // The stage number argument (1-based) as an index into lines; throws std::invalid_argument.
 int StageIndexOf(const std::string& argument, std::size_t stageCount);
 

@@ -73,16 +73,6 @@ void CheckPads(const Board& board, StageCheck& check) {
   }
 }
 
-// Walls only ever cut a slide short, so a loop met in play is one of the bare board's loops.
-bool BoardHasLoop(const Board& board) {
-  for (int i = 0; i < kCellCount; ++i) {
-    for (int direction = kNorth; direction <= kWest; ++direction) {
-      if (TraceSlide(board, {i / kBoardSize, i % kBoardSize}, direction).loopStopped) return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 std::string Place(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
@@ -111,7 +101,7 @@ StageCheck CheckStage(const StageLine& line, std::size_t stateLimit) {
   }
   CheckPads(start.board, check);
 
-  const bool loops = BoardHasLoop(start.board);
+  const bool loops = HasArrowLoop(start.board);
   const SolveResult r = Solve(start, {.stateLimit = stateLimit, .exploreAll = loops});
   if (r.loopStopReached) {
     check.warnings.push_back("a slide round a closed loop of arrows can be played; the endless-loop bound stops it");

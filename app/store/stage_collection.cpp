@@ -56,20 +56,17 @@ std::string PlayerCopyOfChapter(const Chapter& chapter, const std::string& stage
 }
 
 std::string NewStageFileName(StagePreset preset, const LocalTime& t, std::uint32_t seed) {
-  const char* names[] = {"beginner", "normal", "hard", "expert"};
   char text[96];
-  std::snprintf(text, sizeof text, "%s %04d%02d%02d %02d%02d%02d seed %u.ssp", names[static_cast<int>(preset)], t.year,
+  std::snprintf(text, sizeof text, "%s %04d%02d%02d %02d%02d%02d seed %u.ssp", PresetOf(preset).name, t.year,
                 t.month, t.day, t.hour, t.minute, t.second, seed);
   return text;
 }
 
 std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t seed, const std::string& folder,
                                             const LocalTime& time, const std::atomic<bool>* cancel,
-                                            std::function<void(int made, int wanted)> progress) {
-  GenerateOptions options = PresetOptions(preset, kNewStageCount, seed);
-  options.cancel = cancel;
-  options.progress = std::move(progress);
-  const GenerateReport report = GenerateStages(options);
+                                            std::function<void(const GenerateProgress&)> progress) {
+  const GenerateReport report = GenerateStages(PresetOptions(preset, kNewStageCount, seed),
+                                               {.cancel = cancel, .progress = std::move(progress)});
   if (report.cancelled || report.lines.empty()) return std::nullopt;
   const std::string path = folder + NewStageFileName(preset, time, seed);
   WriteNew(path, StageText(report.lines));

@@ -36,9 +36,11 @@ std::string NewStageFileName(StagePreset preset, const LocalTime& time, std::uin
 
 // Makes kNewStageCount stages of the preset and writes them as a new stage file in the folder; the
 // path, or nothing when cancelled (and then no file, not even part of one, is left). Meant for a
-// worker thread: progress is called there. Throws GameError "ファイル %s を作成できません".
+// worker thread: progress is called on the generating threads, one call at a time. The preset's name
+// and the seed in the file's name make the same stages again: `suispo-stage generate --preset NAME
+// --seed SEED`. Throws GameError "ファイル %s を作成できません".
 std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t seed, const std::string& folder,
                                             const LocalTime& time, const std::atomic<bool>* cancel,
-                                            std::function<void(int made, int wanted)> progress);
+                                            std::function<void(const GenerateProgress&)> progress);
 
 }  // namespace suispo

@@ -3,9 +3,12 @@
 // The progress dialog of new stages and the worker thread behind it.
 #include "app/window/new_stages_progress.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProgressDialog>
+#include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <exception>
 #include <thread>
@@ -14,10 +17,33 @@
 
 namespace suispo {
 
+namespace {
+
+// Steps of the bar per stage; within a stage it creeps on with the climbs' steps, never reaching the
+// next stage's mark before the stage is made.
+constexpr int kBarPerStage = 100;
+constexpr double kStepsForHalfAStage = 2000;
+
+// What the generating threads last told, read by the dialog's clock on the interface thread.
+struct Told {
+  std::atomic<int> made = 0;
+  std::atomic<long long> climbSteps = 0;
+};
+
+// The stage being made (from 1) of those wanted, and the seconds so far.
+QString ProgressText(int made, int wanted, qint64 seconds) {
+  return QStringLiteral("新しいステージを作っています… %1 / %2 ステージ目（%3 秒）")
+      .arg(std::min(made + 1, wanted))
+      .arg(wanted)
+      .arg(seconds);
+}
+
+}  // namespace
+
 std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset preset, std::uint32_t seed,
                                                   const std::string& folder, const LocalTime& time) {
-  QProgressDialog progress(QStringLiteral("新しいステージを作っています…"), QStringLiteral("キャンセル"), 0,
-                           kNewStageCount, parent);
+  QProgressDialog progress(ProgressText(0, kNewStageCount, 0), QStringLiteral("キャンセル"), 0,
+                           kNewStageCount * kBarPerStage, parent);
   progress.setWindowTitle(QStringLiteral("新しいステージを作る"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
@@ -27,15 +53,38 @@ std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset p
   std::atomic<bool> cancel = false;
   QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel = true; });
 
+  // The clock shows the stage and the time so far at least every second, whatever the threads tell.
+  Told told;
+  QElapsedTimer since;
+  since.start();
+  int lastMade = 0;
+  long long stepsAtLastMade = 0;
+  QTimer clock;
+  clock.setInterval(250);
+  QObject::connect(&clock, &QTimer::timeout, [&] {
+    const int made = told.made;
+    const long long steps = told.climbSteps;
+    if (made != lastMade) {
+      lastMade = made;
+      stepsAtLastMade = steps;
+    }
+    const double within = static_cast<double>(steps - stepsAtLastMade);
+    const int creep = static_cast<int>((kBarPerStage - 1) * within / (within + kStepsForHalfAStage));
+    progress.setValue(std::min(made * kBarPerStage + creep, kNewStageCount * kBarPerStage));
+    progress.setLabelText(ProgressText(made, kNewStageCount, since.elapsed() / 1000));
+  });
+  clock.start();
+
   QEventLoop loop;
   std::optional<std::string> path;
   std::exception_ptr failure;
-  // Posted events die with their receiver, so nothing reaches the dialog or the loop once they are gone;
-  // and both outlive the worker, which is joined below.
+  // Posted events die with their receiver, so nothing reaches the loop once it is gone; and the loop
+  // and what the threads tell outlive the worker, which is joined below.
   std::thread worker([&] {
     try {
-      path = MakeNewStageFile(preset, seed, folder, time, &cancel, [&progress](int made, int) {
-        QMetaObject::invokeMethod(&progress, [&progress, made] { progress.setValue(made); }, Qt::QueuedConnection);
+      path = MakeNewStageFile(preset, seed, folder, time, &cancel, [&told](const GenerateProgress& p) {
+        told.made = p.made;
+        told.climbSteps = p.climbSteps;
       });
     } catch (...) {
       failure = std::current_exception();
@@ -44,6 +93,7 @@ std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset p
   });
   loop.exec();
   worker.join();
+  clock.stop();
   if (failure) std::rethrow_exception(failure);
   return path;
 }

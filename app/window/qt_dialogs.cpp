@@ -32,8 +32,8 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& caption, const QStri
 }
 
 std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
-  const QStringList names = {QStringLiteral("入門"), QStringLiteral("ふつう"), QStringLiteral("むずかしい"),
-                             QStringLiteral("達人")};
+  QStringList names;
+  for (const PresetEntry& preset : kPresets) names.append(QString::fromUtf8(preset.label));
   bool chosen = false;
   const QString name = QInputDialog::getItem(parent, QStringLiteral("新しいステージを作る"),
                                              QStringLiteral("むずかしさ:"), names, 1, false, &chosen);

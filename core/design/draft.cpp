@@ -84,7 +84,7 @@ StageDraft Transformed(const StageDraft& draft, int symmetry) {
     for (int y = 0; y < kBoardSize; ++y) {
       const Cell to = MapCell(symmetry, {x, y});
       int kind = draft.board.cells[static_cast<std::size_t>(CellIndex(x, y))];
-      if (kind >= kArrowNorth && kind <= kArrowWest) kind = kArrowNorth + MapDirection(symmetry, kind - kArrowNorth);
+      if (IsArrow(kind)) kind = kArrowNorth + MapDirection(symmetry, kind - kArrowNorth);
       out.board.cells[static_cast<std::size_t>(CellIndex(to.x, to.y))] = kind;
       if (CellIndex(x, y) == draft.start) out.start = CellIndex(to.x, to.y);
     }

@@ -1,49 +1,43 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The designing generator: skeleton, pieces, start, climb, prune, repair, gates.
+// The designing generator: skeleton, pieces, start, climb, prune, repair, gates; the stages of a set
+// shared out among threads.
 #include "core/design/generator.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <mutex>
+#include <optional>
 #include <random>
 #include <set>
+#include <thread>
 #include <unordered_map>
 
-#include "core/rules/play_state.h"
-#include "core/text/shift_jis_text.h"
+#include "core/design/gates.h"
+#include "core/design/generator_tuning.h"
 #include "core/design/measure.h"
 #include "core/design/repair.h"
+#include "core/rules/play_state.h"
+#include "core/text/shift_jis_text.h"
 
 namespace suispo {
 
 namespace {
 
-// A search that needs more is not a stage a person would enjoy, and would slow the generator.
-constexpr std::size_t kDraftStateLimit = 60'000;
-// The climb asks for thousands of pars, most of drafts it will not keep: it leaves the boards that take
-// more than half the draft limit, and saves most of its time that way.
-constexpr std::size_t kClimbStateLimit = kDraftStateLimit / 2;
-// The search for every start cell's par holds the states of all starts at once.
-constexpr std::size_t kStartStateLimit = 4 * kDraftStateLimit;
-constexpr int kClimbSteps = 160;
-// Past this many operations a climb's search is not bounded by the score it has to beat.
-constexpr int kLongestAsked = 200;
+constexpr const GeneratorTuning& t = kTuning;
 
 // mt19937 is the same everywhere; the distributions of <random> are not, so draws are made here.
 class Dice {
  public:
   explicit Dice(std::uint32_t seed) : engine_(seed) {}
-  int Below(int n) { return static_cast<int>(engine_() % static_cast<std::uint32_t>(n)); }
+  int Below(int n) { return n <= 1 ? 0 : static_cast<int>(engine_() % static_cast<std::uint32_t>(n)); }
   int Between(int low, int high) { return low + Below(high - low + 1); }
   bool Chance(int percent) { return Below(100) < percent; }
 
  private:
   std::mt19937 engine_;
 };
-
-bool IsArrow(int kind) { return kind >= kArrowNorth && kind <= kArrowWest; }
-bool IsWarp(int kind) { return kind >= kWarpRed && kind <= kWarpOrange; }
 
 struct Plan {
   unsigned mechanics = 0;
@@ -54,11 +48,21 @@ struct Plan {
 int CellAt(const StageDraft& d, int i) { return d.board.cells[static_cast<std::size_t>(i)]; }
 int& CellAt(StageDraft& d, int i) { return d.board.cells[static_cast<std::size_t>(i)]; }
 
+// A floor cell other than the start, drawn from those there are; -1 when there is none.
 int FreeCell(const StageDraft& d, Dice& dice) {
-  for (;;) {
-    const int i = dice.Below(kCellCount);
-    if (CellAt(d, i) == kFloor && i != d.start) return i;
+  std::array<int, kCellCount> free;
+  int count = 0;
+  for (int i = 0; i < kCellCount; ++i) {
+    if (CellAt(d, i) == kFloor && i != d.start) free[static_cast<std::size_t>(count++)] = i;
   }
+  return count == 0 ? -1 : free[static_cast<std::size_t>(dice.Below(count))];
+}
+
+// Puts a piece on a cell; false when there was no cell (-1) to put it on.
+bool Put(StageDraft& d, int cell, int kind) {
+  if (cell < 0) return false;
+  CellAt(d, cell) = kind;
+  return true;
 }
 
 // The inner edges that meet a corner of the grid (corners 1-5 on each axis are inside).
@@ -98,10 +102,12 @@ void AddWallGroup(StageDraft& d, int symmetry, int length, Dice& dice) {
   }
 }
 
-// A free cell where a slide can come to rest: the border or a wall on one of its sides.
+// A free cell where a slide can come to rest: the border or a wall on one of its sides; -1 when there
+// is no free cell.
 int StopCell(const StageDraft& d, Dice& dice) {
   for (int tries = 0; tries < 100; ++tries) {
     const int i = FreeCell(d, dice);
+    if (i < 0) return -1;
     const Cell at{i / kBoardSize, i % kBoardSize};
     for (int direction = kNorth; direction <= kWest; ++direction) {
       const std::optional<Edge> edge = EdgeBeside(at, direction);
@@ -111,21 +117,21 @@ int StopCell(const StageDraft& d, Dice& dice) {
   return FreeCell(d, dice);
 }
 
-void AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice& dice) {
-  CellAt(d, StopCell(d, dice)) = kDoor;
-  for (int n = dice.Between(1, o.maxKeys); n > 0; --n) CellAt(d, StopCell(d, dice)) = kKey;
+// False when the board had no room for them all.
+bool AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice& dice) {
+  bool room = Put(d, StopCell(d, dice), kDoor);
+  for (int n = dice.Between(1, o.maxKeys); n > 0; --n) room = room && Put(d, StopCell(d, dice), kKey);
   const int most = o.freeKinds ? 3 : 2;
   if (mechanics & kHoles) {
-    for (int n = dice.Between(1, most); n > 0; --n) CellAt(d, FreeCell(d, dice)) = kHole;
+    for (int n = dice.Between(1, most); n > 0; --n) room = room && Put(d, FreeCell(d, dice), kHole);
   }
   if (mechanics & kArrows) {
-    for (int n = dice.Between(1, most + 1); n > 0; --n) CellAt(d, FreeCell(d, dice)) = kArrowNorth + dice.Below(4);
+    for (int n = dice.Between(1, most + 1); n > 0; --n) room = room && Put(d, FreeCell(d, dice), kArrowNorth + dice.Below(4));
   }
   if (mechanics & kWarps) {
     const int pairs = o.freeKinds ? dice.Between(1, 3) : 1 + dice.Chance(25);
     for (int colour = kWarpRed; colour < kWarpRed + pairs; ++colour) {
-      CellAt(d, FreeCell(d, dice)) = colour;
-      CellAt(d, FreeCell(d, dice)) = colour;
+      room = room && Put(d, FreeCell(d, dice), colour) && Put(d, FreeCell(d, dice), colour);
     }
   }
   if (mechanics & kMarkedEdges) {
@@ -135,6 +141,7 @@ void AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice
     }
   }
   d.mp = dice.Between(0, o.maxWallPoints);
+  return room;
 }
 
 // The pars of the drafts solved while one candidate is made: a climb often comes back to a draft (an
@@ -177,19 +184,10 @@ class ParMemo {
   std::unordered_map<std::string, Known> pars_;
 };
 
-// Whether removing every piece of one kind changes the par.
+// Whether taking every piece of one kind away changes the par.
 bool KindNeeded(const StageDraft& d, unsigned kind, int par, ParMemo& pars) {
   StageDraft without = d;
-  for (int& cell : without.board.cells) {
-    if ((kind == kHoles && cell == kHole) || (kind == kArrows && IsArrow(cell)) || (kind == kWarps && IsWarp(cell))) {
-      cell = kFloor;
-    }
-  }
-  if (kind == kMarkedEdges) {
-    for (int e = 0; e < kInnerEdgeCount; ++e) {
-      if (EdgeKind(without.board, InnerEdge(e)) == kMarkedEdge) EdgeKind(without.board, InnerEdge(e)) = kNoWall;
-    }
-  }
+  TakeKindsAway(without.board, kind);
   return pars.Of(without, par) != par;
 }
 
@@ -203,13 +201,13 @@ struct Looks {
 };
 Looks LooksOf(const StageDraft& d, const Plan& plan) {
   const unsigned on = MechanicsOn(d.board);
-  return {4.0 * std::min(WallGroupMean(d.board), 3.0) + 14.0 * WallSymmetry(d.board),
-          20.0 * std::popcount(plan.mechanics & ~on) + 20.0 * std::popcount(on & ~plan.mechanics)};
+  return {t.groupWeight * std::min(WallGroupMean(d.board), t.groupCountedUpTo) + t.symmetryWeight * WallSymmetry(d.board),
+          t.kindWeight * (std::popcount(plan.mechanics & ~on) + std::popcount(on & ~plan.mechanics))};
 }
 
 // The score before the needed kinds are asked: the most a par can give a draft.
 double Ceiling(const Looks& looks, const Plan& plan, int par) {
-  return -6.0 * std::abs(par - plan.target) + looks.walls - looks.kinds;
+  return -t.parWeight * std::abs(par - plan.target) + looks.walls - looks.kinds;
 }
 
 // A score below `floor` is only said to be below it: the kinds left are not asked.
@@ -220,12 +218,12 @@ double Score(const StageDraft& d, const Looks& looks, const Plan& plan, const Ge
   const unsigned on = MechanicsOn(d.board);
   if (par >= o.minPar && par <= o.maxPar) {
     for (unsigned kind = 1; kind <= kMarkedEdges && score >= floor; kind <<= 1) {
-      if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= 15.0;
+      if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= t.unneededWeight;
     }
   } else {
     // Outside the band every kind counts as not needed (and is not asked, saving the searches), so
     // that coming into the band never scores worse than staying just outside it.
-    score -= 15.0 * std::popcount(plan.mechanics & on);
+    score -= t.unneededWeight * std::popcount(plan.mechanics & on);
   }
   return score;
 }
@@ -235,7 +233,7 @@ double Score(const StageDraft& d, const Looks& looks, const Plan& plan, const Ge
 // stops at its limit is left: it is far from a stage a person would enjoy.
 bool ChooseStart(StageDraft& d, const Plan& plan, Dice& dice) {
   const int offset = dice.Below(kCellCount);
-  const std::optional<std::array<int, kCellCount>> pars = ParFromEachCell(d, kStartStateLimit);
+  const std::optional<std::array<int, kCellCount>> pars = ParFromEachCell(d, t.startStates);
   if (!pars) return false;
   int bestGap = 1 << 20;
   int best = -1;
@@ -262,15 +260,16 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
       const int kind = CellAt(d, i);
       if (kind == kFloor) break;
       CellAt(d, i) = kFloor;
-      CellAt(d, FreeCell(d, dice)) = kind;
+      Put(d, FreeCell(d, dice), kind);
       break;
     }
-    case 1: d.start = FreeCell(d, dice); break;
+    case 1: d.start = std::max(FreeCell(d, dice), 0); break;
     case 2: {  // a wall comes or goes, with its images
+      // Any inner edge, drawn uniformly: a wall that does not touch the others costs the score its
+      // grouping, so the climb keeps the walls that grow groups.
       const int e = dice.Below(kInnerEdgeCount);
       const int kind = EdgeKind(d.board, InnerEdge(e));
       if (kind == kMarkedEdge) break;
-      // A new wall touches one already there more often than not, so groups grow.
       SetEdgeOrbit(d, plan.symmetry, e, kind == kSolidWall ? kNoWall : kSolidWall);
       break;
     }
@@ -312,7 +311,7 @@ void Prune(StageDraft& d, int par, ParMemo& pars) {
   for (int e = 0; e < kInnerEdgeCount; ++e) {
     if (EdgeKind(d.board, InnerEdge(e)) == kMarkedEdge) tryWithout([&](StageDraft& w) { EdgeKind(w.board, InnerEdge(e)) = kNoWall; });
   }
-  const SolveResult r = SolveDraft(d, kDraftStateLimit);
+  const SolveResult r = SolveDraft(d, t.draftStates);
   if (r.outcome == SolveOutcome::kSolved) d.mp = std::min(d.mp, r.walls);
   while (d.mp > 0) {
     StageDraft fewer = d;
@@ -322,56 +321,85 @@ void Prune(StageDraft& d, int par, ParMemo& pars) {
   }
 }
 
-bool HasArrowLoop(const Board& board) {
-  for (int i = 0; i < kCellCount; ++i) {
-    for (int direction = kNorth; direction <= kWest; ++direction) {
-      if (TraceSlide(board, {i / kBoardSize, i % kBoardSize}, direction).loopStopped) return true;
-    }
-  }
-  return false;
-}
-
-bool Cancelled(const GenerateOptions& o) { return o.cancel && o.cancel->load(std::memory_order_relaxed); }
-
 struct Made {
   int par;
   StageDraft draft;
   unsigned mechanics;
 };
 
+// What the threads share while a set is made: the cancel flag, a stop when the band is out of reach,
+// and the progress told to the hooks one call at a time.
+class SetWork {
+ public:
+  SetWork(const GenerateHooks& hooks, int wanted) : hooks_(hooks) { progress_.wanted = wanted; }
+
+  bool Stopped() const {
+    return gaveUp_.load(std::memory_order_relaxed) || (hooks_.cancel && hooks_.cancel->load(std::memory_order_relaxed));
+  }
+  bool Cancelled() const { return hooks_.cancel && hooks_.cancel->load(std::memory_order_relaxed); }
+  void GiveUp() { gaveUp_ = true; }
+  bool GaveUp() const { return gaveUp_; }
+
+  void Candidate() { Tell([](GenerateProgress& p) { ++p.candidates; return false; }); }
+  void ClimbStep() {
+    Tell([](GenerateProgress& p) { return ++p.climbSteps % t.stepsPerReport == 0; });
+  }
+  void StageMade(int change) {
+    Tell([change](GenerateProgress& p) {
+      p.made += change;
+      return change > 0;
+    });
+  }
+
+ private:
+  // Changes the progress under the lock, and tells the hooks when the change says so.
+  template <class Change>
+  void Tell(Change change) {
+    std::lock_guard lock(mutex_);
+    if (change(progress_) && hooks_.progress) hooks_.progress(progress_);
+  }
+
+  const GenerateHooks& hooks_;
+  std::atomic<bool> gaveUp_ = false;
+  std::mutex mutex_;
+  GenerateProgress progress_;
+};
+
 // One stage for the plan, or nothing after this candidate.
-std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice, int& highest) {
+std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice, int& highest, SetWork& work) {
   Plan plan{mechanics, dice.Between(o.minPar, o.maxPar), 0};
   constexpr int kSymmetries[] = {2, 4, 5, 6, 1, 2, 4};
-  if (dice.Chance(90)) plan.symmetry = kSymmetries[dice.Below(7)];
+  if (dice.Chance(t.symmetricPercent)) plan.symmetry = kSymmetries[dice.Below(7)];
   StageDraft skeleton;
   skeleton.start = -1;
-  for (int groups = dice.Between(2, 3); groups > 0; --groups) AddWallGroup(skeleton, plan.symmetry, dice.Between(2, 3), dice);
+  for (int groups = dice.Between(t.fewestWallGroups, t.mostWallGroups); groups > 0; --groups) {
+    AddWallGroup(skeleton, plan.symmetry, dice.Between(t.shortestWallGroup, t.longestWallGroup), dice);
+  }
   // Pieces on the skeleton until some start clears the stage.
   StageDraft d = skeleton;
   for (int attempt = 0;; ++attempt) {
-    if (attempt == 4) return std::nullopt;
+    if (attempt == t.pieceTries) return std::nullopt;
     d = skeleton;
-    AddPieces(d, o, mechanics, dice);
-    if (ChooseStart(d, plan, dice)) break;
+    if (AddPieces(d, o, mechanics, dice) && ChooseStart(d, plan, dice)) break;
   }
-  ParMemo pars(kClimbStateLimit);
+  ParMemo pars(t.climbStates);
   int par = pars.Of(d);
   Looks looks = LooksOf(d, plan);
   double score = Score(d, looks, plan, o, par, pars);
-  const int steps = kClimbSteps + 6 * std::clamp(o.maxPar - 16, 0, 40);
-  for (int step = 0; step < steps && !Cancelled(o); ++step) {
+  const int steps = t.climbSteps + t.stepsPerLongerPar * std::clamp(o.maxPar - t.longerParFrom, 0, t.longerParMost);
+  for (int step = 0; step < steps && !work.Stopped(); ++step) {
+    work.ClimbStep();
     // In the band at or past the target, with every kind of the plan needed (the score is all its
     // ceiling), is enough; a climb that is nowhere near it by half way is dropped.
     if (par >= plan.target && par <= o.maxPar && step >= steps / 4 && score >= Ceiling(looks, plan, par)) break;
-    if (step == steps / 2 && par < o.minPar - 6) break;
+    if (step == steps / 2 && par < o.minPar - t.dropBelowBand) break;
     const StageDraft next = Mutate(d, plan, o, dice);
     // No par beyond `most` could score as well as the draft in hand: the search stops there.
     const Looks nextLooks = LooksOf(next, plan);
     int most = plan.target;
     if (Ceiling(nextLooks, plan, most) < score) continue;
-    while (most < kLongestAsked && Ceiling(nextLooks, plan, most + 1) >= score) ++most;
-    const int nextPar = pars.Of(next, most < kLongestAsked ? most : 0);
+    while (most < t.longestAsked && Ceiling(nextLooks, plan, most + 1) >= score) ++most;
+    const int nextPar = pars.Of(next, most < t.longestAsked ? most : 0);
     if (nextPar == ParMemo::kBeyond) continue;
     const double nextScore = Score(next, nextLooks, plan, o, nextPar, pars, score);
     if (nextScore >= score) {
@@ -384,19 +412,59 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   highest = std::max(highest, par);
   if (par < o.minPar || par > o.maxPar) return std::nullopt;
   // From here on the searches have the draft limit again.
-  ParMemo checked(kDraftStateLimit);
+  ParMemo checked(t.draftStates);
   Prune(d, par, checked);
   if ((MechanicsOn(d.board) & mechanics) != mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) return std::nullopt;
-  for (int round = 0; round < 3; ++round) {
-    const Ideas ideas = CountIdeas(d, par, kIdeaCap, kDraftStateLimit);
+  for (int round = 0; round < t.repairRounds; ++round) {
+    const Ideas ideas = CountIdeas(d, par, kIdeaCap, t.draftStates);
     if (ideas.count == 1) break;
-    if (ideas.count < 1 || !RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, kDraftStateLimit)) {
+    if (ideas.count < 1 || !RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, t.draftStates)) {
       return std::nullopt;
     }
   }
   // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
-  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit)) return std::nullopt;
+  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope)) return std::nullopt;
   return Made{par, d, mechanics};
+}
+
+// One stage of the set: its own dice, its own count of candidates, and what it made. Drawn from its
+// own seed alone, it is the same whichever thread makes it.
+struct Slot {
+  Dice dice;
+  unsigned mechanics;
+  int tried = 0;
+  int accepted = 0;
+  int highest = 0;
+  std::optional<Made> made{};
+};
+
+// Draws candidates for the slot until one passes, its candidates run out or the work stops.
+void MakeSlot(Slot& slot, const GenerateOptions& o, int budget, SetWork& work) {
+  while (!slot.made && slot.tried < budget && !work.Stopped()) {
+    ++slot.tried;
+    work.Candidate();
+    slot.made = OneStage(o, slot.mechanics, slot.dice, slot.highest, work);
+    // A par far beyond every climb so far is out of reach: said soon, not after the whole budget.
+    if (!slot.made && slot.accepted == 0 && slot.tried == t.giveUpTries && slot.highest + t.reach < o.minPar) {
+      work.GiveUp();
+    }
+  }
+  if (slot.made) {
+    ++slot.accepted;
+    work.StageMade(1);
+  }
+}
+
+// Makes the slots named by `todo` on `threads` threads, each thread taking the next slot left.
+void MakeSlots(std::vector<Slot>& slots, const std::vector<std::size_t>& todo, const GenerateOptions& o, int budget,
+               SetWork& work, int threads) {
+  std::atomic<std::size_t> next = 0;
+  auto run = [&] {
+    for (std::size_t k = next++; k < todo.size(); k = next++) MakeSlot(slots[todo[k]], o, budget, work);
+  };
+  std::vector<std::jthread> helpers;
+  for (int i = 1; i < std::min<int>(threads, static_cast<int>(todo.size())); ++i) helpers.emplace_back(run);
+  run();
 }
 
 // A name from what the stage is made of: its walls' look, its mechanics and its keys.
@@ -423,77 +491,48 @@ std::string NameOf(const Made& made) {
 
 }  // namespace
 
-GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed) {
-  GenerateOptions o;
-  o.count = count;
-  o.seed = seed;
-  switch (preset) {
-    case StagePreset::kBeginner:
-      o.minPar = 5, o.maxPar = 10, o.maxKeys = 2, o.maxWallPoints = 1;
-      o.mechanicSets = {0, kHoles, 0, kArrows};
-      o.namePrefix = "入門 ";
-      break;
-    case StagePreset::kNormal:
-      o.minPar = 10, o.maxPar = 16, o.maxKeys = 2, o.maxWallPoints = 2;
-      o.mechanicSets = {0, kHoles, kArrows, kWarps, kMarkedEdges};
-      o.namePrefix = "ふつう ";
-      break;
-    case StagePreset::kHard:
-      o.minPar = 15, o.maxPar = 22, o.maxKeys = 3, o.maxWallPoints = 3;
-      o.mechanicSets = {kHoles | kArrows, kWarps | kMarkedEdges, kArrows | kWarps, kHoles | kMarkedEdges, kArrows, kWarps};
-      o.namePrefix = "むずかしい ";
-      break;
-    case StagePreset::kExpert:
-      o.minPar = 20, o.maxPar = 30, o.maxKeys = 3, o.maxWallPoints = 3;
-      o.mechanicSets = {kHoles | kArrows, kArrows | kWarps, kWarps | kMarkedEdges, kHoles | kMarkedEdges,
-                        kArrows | kMarkedEdges, kHoles | kWarps};
-      o.namePrefix = "達人 ";
-      break;
-  }
-  return o;
+std::uint32_t StageSeed(std::uint32_t setSeed, int index) {
+  // SplitMix64 of the pair: nearby seeds and indexes give unrelated streams.
+  std::uint64_t z = (std::uint64_t{setSeed} << 32 | static_cast<std::uint32_t>(index)) + 0x9e3779b97f4a7c15ull;
+  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+  z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+  return static_cast<std::uint32_t>(z ^ (z >> 31));
 }
 
-bool PresetByName(const std::string& name, StagePreset& preset) {
-  const std::pair<const char*, StagePreset> names[] = {{"beginner", StagePreset::kBeginner},
-                                                      {"normal", StagePreset::kNormal},
-                                                      {"hard", StagePreset::kHard},
-                                                      {"expert", StagePreset::kExpert}};
-  for (const auto& [text, value] : names) {
-    if (name == text) {
-      preset = value;
-      return true;
-    }
-  }
-  return false;
-}
-
-GenerateReport GenerateStages(const GenerateOptions& o) {
+GenerateReport GenerateStages(const GenerateOptions& o, const GenerateHooks& hooks) {
+  CheckOptions(o);
   GenerateReport report;
-  if (o.count < 0 || o.minPar < 1 || o.maxPar < o.minPar || o.mechanicSets.empty()) return report;
-  Dice dice(o.seed);
-  std::vector<Made> made;
-  std::set<std::string> seen;
-  const int budget = o.budget > 0 ? o.budget : 200 + 80 * o.count;
-  while (static_cast<int>(made.size()) < o.count && report.tried < budget) {
-    if (Cancelled(o)) {
-      report.cancelled = true;
-      return report;
-    }
-    const unsigned mechanics = o.mechanicSets[made.size() % o.mechanicSets.size()];
-    ++report.tried;
-    std::optional<Made> stage = OneStage(o, mechanics, dice, report.highestPar);
-    // A par far beyond every climb so far is out of reach: said soon, not after the whole budget.
-    if (made.empty() && !stage && report.tried == kGiveUpTries && report.highestPar + kReach < o.minPar) {
-      report.gaveUp = true;
-      return report;
-    }
-    if (!stage) continue;
-    ++report.accepted;
-    if (!seen.insert(CanonicalText(stage->draft)).second) continue;
-    made.push_back(*stage);
-    if (o.progress) o.progress(static_cast<int>(made.size()), o.count);
+  const int threads = hooks.threads > 0 ? hooks.threads : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+  const int budget = t.candidatesPerStage;
+  std::vector<Slot> slots;
+  for (int i = 0; i < o.count; ++i) {
+    slots.push_back({Dice(StageSeed(o.seed, i)), o.mechanicSets[static_cast<std::size_t>(i) % o.mechanicSets.size()]});
   }
-  if (Cancelled(o)) {
+  SetWork work(hooks, o.count);
+  std::vector<std::size_t> todo(slots.size());
+  for (std::size_t i = 0; i < todo.size(); ++i) todo[i] = i;
+  // Rounds until no stage repeats one before it: a repeat is drawn again from its own dice, so the
+  // set does not depend on which thread finished first.
+  while (!todo.empty() && !work.Stopped()) {
+    MakeSlots(slots, todo, o, budget, work, threads);
+    todo.clear();
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+      if (!slots[i].made || seen.insert(CanonicalText(slots[i].made->draft)).second) continue;
+      slots[i].made.reset();
+      work.StageMade(-1);
+      if (slots[i].tried < budget) todo.push_back(i);
+    }
+  }
+  std::vector<Made> made;
+  for (const Slot& slot : slots) {
+    report.tried += slot.tried;
+    report.accepted += slot.accepted;
+    report.highestPar = std::max(report.highestPar, slot.highest);
+    if (slot.made) made.push_back(*slot.made);
+  }
+  report.gaveUp = work.GaveUp();
+  if (work.Cancelled()) {
     report.cancelled = true;
     return report;
   }

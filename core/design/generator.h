@@ -2,59 +2,52 @@
 // SPDX-License-Identifier: MIT
 // New stages that are designed rather than scattered: a symmetric wall skeleton, the pieces of a chosen
 // mechanic set, the start where the door is the wanted distance away, small edits kept by a score, and
-// only stages that pass the gates of stage_measure.h kept.
+// only stages that pass every gate of core/design/gates.h kept. The stages of a set are made on all
+// cores, each from its own seed.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
+#include "core/design/generate_options.h"
 #include "core/rules/stage_line.h"
 
 namespace suispo {
 
-enum class StagePreset { kBeginner, kNormal, kHard, kExpert };
-
-struct GenerateOptions {
-  int count = 10;
-  std::uint32_t seed = 1;
-  int minPar = 8;
-  int maxPar = 20;
-  // The mechanic sets (bits of Mechanic; 0 is walls alone), taken in turn; every stage made for a set
-  // holds its mechanics and needs each of them.
-  std::vector<unsigned> mechanicSets{0};
-  int maxKeys = 2;
-  int maxWallPoints = 2;
-  bool freeKinds = false;  // every kind and colour of piece at once (the last chapter)
-  // Candidates tried before giving up; 0 for 80 per stage asked and 200 besides.
-  int budget = 0;
-  const std::atomic<bool>* cancel = nullptr;  // set from another thread to stop soon
-  std::function<void(int made, int wanted)> progress;  // after each stage made, on the generating thread
-  std::string namePrefix;  // before each stage's name (UTF-8)
+// How far a set has come, reported while it is made.
+struct GenerateProgress {
+  int made = 0;             // stages done
+  int wanted = 0;           // stages asked
+  int candidates = 0;       // candidates drafted so far
+  long long climbSteps = 0; // edits tried by the climbs so far
 };
 
-// A preset's par band, mechanic sets, keys and wall points, for `count` stages from `seed`.
-GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed);
-// "beginner", "normal", "hard", "expert"; false for any other name.
-bool PresetByName(const std::string& name, StagePreset& preset);
+struct GenerateHooks {
+  const std::atomic<bool>* cancel = nullptr;  // set from another thread to stop soon
+  // Called from the generating threads, one call at a time: after each stage made and every few climb
+  // steps between.
+  std::function<void(const GenerateProgress&)> progress{};
+  int threads = 0;  // 0 for std::thread::hardware_concurrency()
+};
 
 struct GenerateReport {
   std::vector<StageLine> lines;  // sorted by par; names in Shift-JIS
   int tried = 0;                 // candidates drafted
   int accepted = 0;              // candidates that passed every gate (before duplicates were dropped)
   bool cancelled = false;
-  // The candidates never came near --min-par: after kGiveUpTries without a stage, the highest par
-  // any climb reached was more than kReach below it.
+  // The candidates never came near the minimum par: the highest par any climb reached was far below.
   bool gaveUp = false;
   int highestPar = 0;
 };
-inline constexpr int kGiveUpTries = 20;
-inline constexpr int kReach = 15;
 
-// The same options give the same lines. Gives fewer lines than asked when the budget runs out or the
-// cancel flag is set.
-GenerateReport GenerateStages(const GenerateOptions& options);
+// Stage `index` of a set is made from this seed alone, so a set is the same for any number of threads.
+std::uint32_t StageSeed(std::uint32_t setSeed, int index);
+
+// The same options give the same lines, whatever the threads. Gives fewer lines than asked when a
+// stage's candidates run out or the cancel flag is set. Throws std::invalid_argument for options
+// CheckOptions refuses.
+GenerateReport GenerateStages(const GenerateOptions& options, const GenerateHooks& hooks = {});
 
 }  // namespace suispo

@@ -17,6 +17,7 @@
 
 #include "core/design/draft_search.h"
 #include "core/design/effort.h"
+#include "core/design/gates.h"
 #include "core/design/near_par.h"
 #include "core/design/random_player.h"
 #include "core/rules/play_state.h"
@@ -24,9 +25,6 @@
 namespace suispo {
 
 namespace {
-
-bool IsArrow(int kind) { return kind >= kArrowNorth && kind <= kArrowWest; }
-bool IsWarp(int kind) { return kind >= kWarpRed && kind <= kWarpOrange; }
 
 // Boards in some order, for a table of pars.
 struct BoardOrder {
@@ -49,15 +47,6 @@ int Root(std::array<int, 49>& up, int i) {
 }
 
 }  // namespace
-
-std::string MechanicNames(unsigned m) {
-  std::string out;
-  const char* names[] = {"holes", "arrows", "warps", "marked"};
-  for (int i = 0; i < 4; ++i) {
-    if (m >> i & 1) out += (out.empty() ? "" : ",") + std::string(names[i]);
-  }
-  return out;
-}
 
 SolveResult SolveDraft(const StageDraft& draft, std::size_t stateLimit, int maxOps) {
   return Solve(StartOf(draft), {.stateLimit = stateLimit, .maxOps = maxOps});
@@ -172,174 +161,189 @@ double WallSymmetry(const Board& board) {
   return static_cast<double>(best) / static_cast<double>(walls.size());
 }
 
-unsigned MechanicsOn(const Board& board) {
-  unsigned m = 0;
-  for (int kind : board.cells) {
-    if (kind == kHole) m |= kHoles;
-    if (IsArrow(kind)) m |= kArrows;
-    if (IsWarp(kind)) m |= kWarps;
-  }
-  for (int e = 0; e < kInnerEdgeCount; ++e) {
-    if (EdgeKind(board, InnerEdge(e)) == kMarkedEdge) m |= kMarkedEdges;
-  }
-  return m;
-}
-
 namespace {
 
-// Measures a draft, cheap measures first. With `stop` it ends at the first gate that fails (the
-// measures after it left unmeasured) and says false; the gates are GatesOf's with one idea asked.
-bool MeasureSteps(const StageDraft& draft, std::size_t limit, const bool* stop, bool freeKinds, StageMeasures& m) {
-  auto failed = [&](bool pass) { return stop != nullptr && *stop && !pass; };
-  m.present = MechanicsOn(draft.board);
-  m.kinds = std::popcount(m.present);
-  for (int colour = kWarpRed; colour <= kWarpOrange; ++colour) {
-    m.warpColours += std::count(draft.board.cells.begin(), draft.board.cells.end(), colour) > 0;
-  }
-  m.wallGroupMean = WallGroupMean(draft.board, &m.wallEdges);
-  m.symmetry = WallSymmetry(draft.board);
-  {
-    const StageGates layout = GatesOf(m, freeKinds);
-    if (failed(layout.wallsGrouped && layout.fewKinds)) return false;
-  }
-  const PlayState start = StartOf(draft);
-  const SolveResult best = Solve(start, {.stateLimit = limit});
-  if (best.outcome != SolveOutcome::kSolved) return false;
-  m.par = static_cast<int>(best.ops.size());
-  // More wall points than the solution builds fail G6 at once; the search with one more comes last.
-  m.wallPointsExact = draft.mp <= best.walls;
-  if (failed(m.wallPointsExact)) return false;
-  m.ideas = CountIdeas(draft, m.par, kIdeaCap, std::min(limit, kMeasureStateLimit)).count;
-  if (failed(m.ideas == 1)) return false;
+// Measures a draft step by step, cheap measures first. With `stop` set a step ends the run at the
+// first gate that fails (the measures after it left unmeasured) and says false; without, every step
+// runs but the search for the par, without which nothing else is measured.
+class MeasureRun {
+ public:
+  MeasureRun(const StageDraft& draft, std::size_t limit, bool stop, bool freeKinds, unsigned where, StageMeasures& m)
+      : draft_(draft), limit_(limit), stop_(stop), freeKinds_(freeKinds), where_(where), m_(m), start_(StartOf(draft)) {}
 
-  // Each change asks only whether the par stays: a search bounded by it says as much. A piece alone
-  // of its kind is asked twice (its kind taken away, then the piece): asked once.
-  std::map<std::pair<Board, int>, int, BoardOrder> pars;
-  auto parOf = [&](const PlayState& s) {
-    const auto [at, fresh] = pars.try_emplace({s.board, s.mp}, 0);
-    if (fresh) at->second = Par(s, limit, m.par);
-    return at->second;
-  };
-  auto parWith = [&](auto change) {
-    PlayState s = start;
-    change(s.board);
-    s.keysLeft = KeysOn(s.board);
-    return parOf(s);
-  };
-  auto clearCells = [](Board& b, auto which) {
-    for (int& kind : b.cells) {
-      if (which(kind)) kind = kFloor;
+  // Kinds, warp colours and the walls' groups and symmetry: G4 and G5, no search.
+  bool Layout() {
+    m_.present = MechanicsOn(draft_.board);
+    m_.kinds = std::popcount(m_.present);
+    for (int colour = kWarpRed; colour <= kWarpOrange; ++colour) {
+      m_.warpColours += std::count(draft_.board.cells.begin(), draft_.board.cells.end(), colour) > 0;
     }
-  };
-  auto clearMarked = [](Board& b, int only) {
-    for (int e = 0; e < kInnerEdgeCount; ++e) {
-      if ((only < 0 || e == only) && EdgeKind(b, InnerEdge(e)) == kMarkedEdge) EdgeKind(b, InnerEdge(e)) = kNoWall;
+    m_.wallGroupMean = WallGroupMean(draft_.board, &m_.wallEdges);
+    m_.symmetry = WallSymmetry(draft_.board);
+    return Kept(Passes(Gate::kWallsGrouped) && Passes(Gate::kSymmetricLook) && Passes(Gate::kFewKinds));
+  }
+
+  // The shortest clear. More wall points than it builds fail G6 at once; one more comes last.
+  bool Solution() {
+    best_ = Solve(start_, {.stateLimit = limit_});
+    if (best_.outcome != SolveOutcome::kSolved) return false;
+    m_.par = static_cast<int>(best_.ops.size());
+    m_.wallPointsExact = draft_.mp <= best_.walls;
+    return Kept(m_.wallPointsExact);
+  }
+
+  bool OptimalIdeas() {
+    m_.ideas = CountIdeas(draft_, m_.par, kIdeaCap, std::min(limit_, kMeasureStateLimit)).count;
+    return Kept(Passes(Gate::kOneIdea));
+  }
+
+  // The solution's repeated moves: no search.
+  bool Repeats() {
+    m_.padding = PaddingOf(draft_, best_.ops);
+    return Kept(Passes(Gate::kNoPadding));
+  }
+
+  // The gates asked only of demanding stages (each measured when asked, or when every measure is
+  // wanted), and the effort, which no gate asks.
+  bool Demanding() {
+    if (!stop_ || Asked(kGates[static_cast<std::size_t>(Gate::kNotTrivial)], where_)) {
+      m_.randomClearRate = RandomClearRate(draft_);
+      if (!Kept(Passes(Gate::kNotTrivial))) return false;
     }
-  };
-  // The holes a move from a resting cell of the solution falls into.
-  std::set<int> traps;
-  {
-    PlayState s = start;
-    for (const SolverOp& op : best.ops) {
+    if (!stop_ || Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], where_)) {
+      m_.nearParClears = ClearsNearPar(draft_, m_.par, kNearParCap, std::min(limit_, kMeasureStateLimit));
+      if (!Kept(Passes(Gate::kForcing))) return false;
+    }
+    if (!stop_) m_.effort = SearchEffort(draft_);
+    return true;
+  }
+
+  // The holes a move from a resting cell of the solution falls into: they shape it even when taking
+  // them away keeps the par.
+  void TrapHoles() {
+    PlayState s = start_;
+    for (const SolverOp& op : best_.ops) {
       for (int d = kNorth; d <= kWest; ++d) {
         PlayState t = s;
-        if (rules::Slide(t, d).landing == Landing::kMissed) traps.insert(CellIndex(t.playerX, t.playerY));
+        if (rules::Slide(t, d).landing == Landing::kMissed) traps_.insert(CellIndex(t.playerX, t.playerY));
       }
       if (op.wall) rules::PlaceWall(s, op.direction);
       else rules::Slide(s, op.direction);
     }
-  }
-  const int holes = static_cast<int>(std::count(draft.board.cells.begin(), draft.board.cells.end(), static_cast<int>(kHole)));
-  m.trapHoles = static_cast<int>(traps.size());
-  if (m.present & kHoles) {
-    const bool changes = parWith([&](Board& b) { clearCells(b, [](int k) { return k == kHole; }); }) != m.par;
-    if (changes || m.trapHoles == holes) m.needed |= kHoles;
-    if (failed(m.needed & kHoles)) return false;
-  }
-  if ((m.present & kArrows) && parWith([&](Board& b) { clearCells(b, IsArrow); }) != m.par) m.needed |= kArrows;
-  if (failed((m.needed & m.present & kArrows) == (m.present & kArrows))) return false;
-  if ((m.present & kWarps) && parWith([&](Board& b) { clearCells(b, IsWarp); }) != m.par) m.needed |= kWarps;
-  if (failed((m.needed & m.present & kWarps) == (m.present & kWarps))) return false;
-  if ((m.present & kMarkedEdges) && parWith([&](Board& b) { clearMarked(b, -1); }) != m.par) m.needed |= kMarkedEdges;
-  if (failed((m.needed & m.present) == m.present)) return false;
-  if (draft.mp > 0) {
-    PlayState fewer = start;
-    --fewer.mp;
-    m.wallPointsNeeded = parOf(fewer) != m.par;
-    if (failed(m.wallPointsNeeded)) return false;
+    m_.trapHoles = static_cast<int>(traps_.size());
   }
 
-  for (int i = 0; i < kCellCount; ++i) {
-    const int kind = draft.board.cells[static_cast<std::size_t>(i)];
-    const std::string place = "(" + std::to_string(i / kBoardSize) + ", " + std::to_string(i % kBoardSize) + ")";
-    if (IsArrow(kind) && parWith([&](Board& b) { b.cells[static_cast<std::size_t>(i)] = kFloor; }) == m.par) {
-      m.inert.push_back("arrow at " + place);
+  // G2: each kind on the board, taken away whole, changes the par (holes: or every one is a trap).
+  bool KindsNeeded() {
+    const int holes = static_cast<int>(std::count(draft_.board.cells.begin(), draft_.board.cells.end(), kHole));
+    for (unsigned kind = kHoles; kind <= kMarkedEdges; kind <<= 1) {
+      if ((m_.present & kind) == 0) continue;
+      const bool changes = ParWith([&](Board& b) { TakeKindsAway(b, kind); }) != m_.par;
+      if (changes || (kind == kHoles && m_.trapHoles == holes)) m_.needed |= kind;
+      if (!Kept(m_.needed & kind)) return false;
     }
-    // A pair of pads is one piece: the first pad of a colour stands for both.
-    const bool firstPad = IsWarp(kind) && std::find(draft.board.cells.begin(), draft.board.cells.end(), kind) ==
-                                             draft.board.cells.begin() + i;
-    if (firstPad && parWith([&](Board& b) { clearCells(b, [&](int k) { return k == kind; }); }) == m.par) {
-      m.inert.push_back("warp pads of " + place);
-    }
-    if (kind == kHole && !traps.contains(i) && parWith([&](Board& b) { b.cells[static_cast<std::size_t>(i)] = kFloor; }) == m.par) {
-      m.inert.push_back("hole at " + place);
-    }
-    if (failed(m.inert.empty())) return false;
+    return true;
   }
-  for (int e = 0; e < kInnerEdgeCount; ++e) {
-    if (EdgeKind(draft.board, InnerEdge(e)) != kMarkedEdge) continue;
-    if (parWith([&](Board& b) { clearMarked(b, e); }) == m.par) {
+
+  // G2: with one wall point fewer the par changes.
+  bool WallPointsNeeded() {
+    if (draft_.mp == 0) return true;
+    PlayState fewer = start_;
+    --fewer.mp;
+    m_.wallPointsNeeded = ParOf(fewer) != m_.par;
+    return Kept(m_.wallPointsNeeded);
+  }
+
+  // G3: no piece (a pair of pads is one) whose removal alone leaves the par as it is.
+  bool InertPieces() {
+    for (int i = 0; i < kCellCount; ++i) {
+      const int kind = draft_.board.cells[static_cast<std::size_t>(i)];
+      const std::string place = "(" + std::to_string(i / kBoardSize) + ", " + std::to_string(i % kBoardSize) + ")";
+      auto floorAt = [i](Board& b) { b.cells[static_cast<std::size_t>(i)] = kFloor; };
+      if (IsArrow(kind) && ParWith(floorAt) == m_.par) m_.inert.push_back("arrow at " + place);
+      // The first pad of a colour stands for both.
+      const bool firstPad = IsWarp(kind) && std::find(draft_.board.cells.begin(), draft_.board.cells.end(), kind) ==
+                                                draft_.board.cells.begin() + i;
+      if (firstPad && ParWith([&](Board& b) { std::replace(b.cells.begin(), b.cells.end(), kind, int{kFloor}); }) == m_.par) {
+        m_.inert.push_back("warp pads of " + place);
+      }
+      if (kind == kHole && !traps_.contains(i) && ParWith(floorAt) == m_.par) m_.inert.push_back("hole at " + place);
+      if (!Kept(m_.inert.empty())) return false;
+    }
+    for (int e = 0; e < kInnerEdgeCount; ++e) {
       const Edge edge = InnerEdge(e);
-      m.inert.push_back(std::string("marked ") + (edge.south ? "south" : "east") + " edge of (" +
-                        std::to_string(edge.owner.x) + ", " + std::to_string(edge.owner.y) + ")");
-      if (failed(false)) return false;
+      if (EdgeKind(draft_.board, edge) != kMarkedEdge) continue;
+      if (ParWith([&](Board& b) { EdgeKind(b, edge) = kNoWall; }) != m_.par) continue;
+      m_.inert.push_back(std::string("marked ") + (edge.south ? "south" : "east") + " edge of (" +
+                         std::to_string(edge.owner.x) + ", " + std::to_string(edge.owner.y) + ")");
+      if (!Kept(false)) return false;
     }
+    return true;
   }
-  // One wall point more never gives a clear shorter than par (it cannot give a longer one): a search
-  // bounded at par - 1 operations decides it; one cut at its state limit decides nothing.
-  if (m.par > 1) {
-    PlayState more = start;
+
+  // G6: one wall point more never gives a clear shorter than par (it cannot give a longer one): a
+  // search bounded at par - 1 operations decides it; one cut at its state limit decides nothing.
+  void OneWallPointMore() {
+    if (m_.par <= 1) return;
+    PlayState more = start_;
     ++more.mp;
-    const SolveResult withMore = Solve(more, {.stateLimit = limit, .maxOps = m.par - 1});
-    m.wallPointsExact = m.wallPointsExact && withMore.outcome == SolveOutcome::kNoSolution;
+    const SolveResult withMore = Solve(more, {.stateLimit = limit_, .maxOps = m_.par - 1});
+    m_.wallPointsExact = m_.wallPointsExact && withMore.outcome == SolveOutcome::kNoSolution;
   }
-  return GatesOf(m, freeKinds).All();
+
+ private:
+  bool Passes(Gate gate) const { return suispo::Passes(gate, m_, freeKinds_); }
+  bool Kept(bool pass) const { return !stop_ || pass; }
+
+  // Each change asks only whether the par stays: a search bounded by it says as much. A piece alone
+  // of its kind is asked twice (its kind taken away, then the piece): asked once.
+  int ParOf(const PlayState& s) {
+    const auto [at, fresh] = pars_.try_emplace({s.board, s.mp}, 0);
+    if (fresh) at->second = Par(s, limit_, m_.par);
+    return at->second;
+  }
+  template <class Change>
+  int ParWith(Change change) {
+    PlayState s = start_;
+    change(s.board);
+    s.keysLeft = KeysOn(s.board);
+    return ParOf(s);
+  }
+
+  const StageDraft& draft_;
+  std::size_t limit_;
+  bool stop_;
+  bool freeKinds_;
+  unsigned where_;
+  StageMeasures& m_;
+  PlayState start_;
+  SolveResult best_;
+  std::set<int> traps_;
+  std::map<std::pair<Board, int>, int, BoardOrder> pars_;
+};
+
+bool MeasureSteps(const StageDraft& draft, std::size_t limit, bool stop, bool freeKinds, unsigned where,
+                  StageMeasures& m) {
+  MeasureRun run(draft, limit, stop, freeKinds, where, m);
+  if (!run.Layout() || !run.Solution() || !run.Repeats() || !run.OptimalIdeas()) return false;
+  run.TrapHoles();
+  if (!run.KindsNeeded() || !run.WallPointsNeeded() || !run.InertPieces()) return false;
+  run.OneWallPointMore();
+  if (!run.Demanding()) return false;
+  return GatesOf(m, freeKinds).All(where);
 }
 
 }  // namespace
 
 StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
   StageMeasures m;
-  MeasureSteps(draft, limit, nullptr, false, m);
-  if (m.par > 0) {
-    m.effort = SearchEffort(draft);
-    m.padding = PaddingOf(draft, SolveDraft(draft, limit).ops);
-    m.nearParClears = ClearsNearPar(draft, m.par, kNearParCap, std::min(limit, kMeasureStateLimit));
-    m.randomClearRate = RandomClearRate(draft);
-  }
+  MeasureSteps(draft, limit, false, false, kEveryStage, m);
   return m;
 }
 
-bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit) {
+bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit, unsigned where) {
   StageMeasures m;
-  const bool stop = true;
-  return MeasureSteps(draft, limit, &stop, freeKinds, m) && m.par == par;
-}
-
-StageGates GatesOf(const StageMeasures& m, bool freeKinds) {
-  StageGates g;
-  g.oneIdea = m.ideas == 1;
-  g.fewIdeas = m.ideas >= 1 && m.ideas <= 3;
-  g.mechanicsNeeded = m.par > 0 && (m.needed & m.present) == m.present && m.wallPointsNeeded;
-  g.noInertPiece = m.par > 0 && m.inert.empty();
-  g.wallsGrouped = m.wallEdges == 0 || m.wallGroupMean >= 2;
-  g.symmetricLook = m.symmetry >= kSymmetricLook;
-  g.fewKinds = freeKinds || (m.kinds <= 3 && m.warpColours <= 3);
-  g.wallPointsExact = m.par > 0 && m.wallPointsExact;
-  g.noPadding = m.par > 0 && m.padding.Share() <= kMostRepeatShare && m.padding.longestRun <= kLongestRepeatRun;
-  g.forcing = m.nearParClears >= 1 && m.nearParClears <= kMostNearParClears;
-  g.notTrivial = m.par > 0 && m.randomClearRate <= kMostRandomClearRate;
-  return g;
+  return MeasureSteps(draft, limit, true, freeKinds, where, m) && m.par == par;
 }
 
 }  // namespace suispo

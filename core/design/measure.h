@@ -10,17 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "core/solver/solver.h"
 #include "core/design/draft.h"
 #include "core/design/padding.h"
+#include "core/design/mechanics.h"
+#include "core/solver/solver.h"
 
 namespace suispo {
-
-// The kinds of piece besides keys, door and walls, as bits.
-enum Mechanic : unsigned { kHoles = 1, kArrows = 2, kWarps = 4, kMarkedEdges = 8 };
-inline constexpr unsigned kAllMechanics = 15;
-// "holes", "arrows", "warps", "marked" for the bits set, joined by ",".
-std::string MechanicNames(unsigned mechanics);
 
 // The par of a draft; -1 when it cannot be cleared or the search stops at `stateLimit`.
 int ParOf(const StageDraft& draft, std::size_t stateLimit);
@@ -65,36 +60,14 @@ inline constexpr std::size_t kMeasureStateLimit = 400'000;
 // The solver searches up to stateLimit states; the idea search at most kMeasureStateLimit.
 StageMeasures Measure(const StageDraft& draft, std::size_t stateLimit = kMeasureStateLimit);
 
-// Whether a draft of this par passes every gate (one idea asked), cheap checks first and none after
-// the first that fails: GatesOf(Measure(draft)).All() at a fraction of the cost.
-bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit = kMeasureStateLimit);
-
-// The gates a stage passes, one flag each; G1 asks one idea, G7 (no two alike) is a collection's.
-struct StageGates {
-  bool oneIdea = false;        // G1
-  bool fewIdeas = false;       // G1's hard limit: at most three
-  bool mechanicsNeeded = false;  // G2
-  bool noInertPiece = false;   // G3
-  bool wallsGrouped = false;   // G4: mean group of two edges or more (or no walls)
-  bool symmetricLook = false;  // G4
-  bool fewKinds = false;       // G5
-  bool wallPointsExact = false;  // G6
-  // Asked only where their scope says (see README, "check"); not part of All.
-  bool noPadding = false;      // few repeated moves, no long run of them
-  bool forcing = false;        // few clears within one operation of par
-  bool notTrivial = false;     // random runs seldom clear it
-  bool All(bool strictIdea = true) const {
-    return (strictIdea ? oneIdea : fewIdeas) && mechanicsNeeded && noInertPiece && wallsGrouped && fewKinds &&
-           wallPointsExact;
-  }
-};
-inline constexpr double kSymmetricLook = 0.7;
-// freeKinds lifts G5's limits (the last chapter's stages may hold every kind).
-StageGates GatesOf(const StageMeasures& m, bool freeKinds = false);
+// Whether a draft of this par passes every gate of core/design/gates.h asked `where` (GateScope bits),
+// cheap checks first and none after the first that fails: GatesOf(Measure(draft), freeKinds).All(where)
+// at a fraction of the cost.
+bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit = kMeasureStateLimit,
+                 unsigned where = 0);
 
 // Wall layout alone, cheap enough to score every draft.
 double WallGroupMean(const Board& board, int* edges = nullptr);
 double WallSymmetry(const Board& board);
-unsigned MechanicsOn(const Board& board);
 
 }  // namespace suispo

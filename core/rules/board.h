@@ -26,6 +26,9 @@ enum CellKind : int {
   kWarpOrange = 11,
 };
 
+constexpr bool IsArrow(int kind) { return kind >= kArrowNorth && kind <= kArrowWest; }
+constexpr bool IsWarp(int kind) { return kind >= kWarpRed && kind <= kWarpOrange; }
+
 // Edge contents (WallKind): a marked edge lets a slide pass but takes no wall.
 enum WallKind : int { kNoWall = 0, kSolidWall = 1, kMarkedEdge = 2 };
 

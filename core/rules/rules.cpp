@@ -7,9 +7,6 @@ namespace suispo {
 
 namespace {
 
-bool IsArrow(int kind) { return kind >= kArrowNorth && kind <= kArrowWest; }
-bool IsWarpPad(int kind) { return kind >= kWarpRed && kind <= kWarpOrange; }
-
 // Only a solid wall or a hole stops a slide at `at`; a marked edge lets it pass.
 bool StepBlocked(const Board& board, Cell at, int direction) {
   const auto [x, y] = at;
@@ -23,6 +20,15 @@ bool StepBlocked(const Board& board, Cell at, int direction) {
 }
 
 }  // namespace
+
+bool HasArrowLoop(const Board& board) {
+  for (int i = 0; i < kCellCount; ++i) {
+    for (int direction = kNorth; direction <= kWest; ++direction) {
+      if (TraceSlide(board, {i / kBoardSize, i % kBoardSize}, direction).loopStopped) return true;
+    }
+  }
+  return false;
+}
 
 SlidePath TraceSlide(const Board& board, Cell from, int direction) {
   SlidePath path;
@@ -57,7 +63,7 @@ Landing LandingAt(const Board& board, Cell at, int keysLeft) {
   if (kind == kKey) return Landing::kKey;
   if (kind == kDoor) return keysLeft == 0 ? Landing::kCleared : Landing::kNone;
   if (kind == kHole) return Landing::kMissed;
-  if (IsWarpPad(kind) && WarpPartner(board, at)) return Landing::kWarp;
+  if (IsWarp(kind) && WarpPartner(board, at)) return Landing::kWarp;
   return Landing::kNone;
 }
 

@@ -60,6 +60,9 @@ struct SlidePath {
 SlidePath TraceSlide(const Board& board, Cell from, int direction);
 // The same into a path held elsewhere (a move's answer), its steps not copied.
 void TraceSlide(const Board& board, Cell from, int direction, SlidePath& path);
+// Whether a slide from some cell runs round a closed loop of arrows. Walls only ever cut a slide
+// short, so a loop met in play is one of the bare board's loops.
+bool HasArrowLoop(const Board& board);
 
 // What coming to rest on `at` does, with `keysLeft` keys still on the board; a lone warp pad does nothing.
 Landing LandingAt(const Board& board, Cell at, int keysLeft);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/design/effort.h"
+#include "core/design/gates.h"
 #include "core/design/measure.h"
 #include "core/design/near_par.h"
 #include "core/design/padding.h"
@@ -54,9 +55,9 @@ TEST(Padding, MovesRepeatedFromTheSameCellCountAndRunsAreLong) {
   StageMeasures m;
   m.par = 8;
   m.padding = padded;
-  EXPECT_FALSE(GatesOf(m).noPadding);
+  EXPECT_FALSE(GatesOf(m)[Gate::kNoPadding]);
   m.padding = PaddingOf(d, {kE, kS});
-  EXPECT_TRUE(GatesOf(m).noPadding);
+  EXPECT_TRUE(GatesOf(m)[Gate::kNoPadding]);
 }
 
 TEST(ClearsNearPar, CountTheWaysWithinOneOperationAsIdeas) {
@@ -68,9 +69,9 @@ TEST(ClearsNearPar, CountTheWaysWithinOneOperationAsIdeas) {
   EXPECT_EQ(walled, 6);
   StageMeasures m;
   m.nearParClears = walled;
-  EXPECT_FALSE(GatesOf(m).forcing);
+  EXPECT_FALSE(GatesOf(m)[Gate::kForcing]);
   m.nearParClears = 2;
-  EXPECT_TRUE(GatesOf(m).forcing);
+  EXPECT_TRUE(GatesOf(m)[Gate::kForcing]);
 }
 
 TEST(RandomPlayer, ClearsAnOpenStageOftenAndAGuardedOneSeldom) {
@@ -99,9 +100,23 @@ TEST(RandomPlayer, ClearsAnOpenStageOftenAndAGuardedOneSeldom) {
   StageMeasures m;
   m.par = 1;
   m.randomClearRate = RandomClearRate(guarded);
-  EXPECT_TRUE(GatesOf(m).notTrivial) << m.randomClearRate;
+  EXPECT_TRUE(GatesOf(m)[Gate::kNotTrivial]) << m.randomClearRate;
   m.randomClearRate = often;
-  EXPECT_FALSE(GatesOf(m).notTrivial);
+  EXPECT_FALSE(GatesOf(m)[Gate::kNotTrivial]);
+}
+
+TEST(GateScopes, TheDemandingGatesAreAskedOnlyWhereTheStageStands) {
+  StageGates onlyForcingFails, onlyTrivial;
+  onlyForcingFails.pass.fill(true);
+  onlyForcingFails.pass[static_cast<std::size_t>(Gate::kForcing)] = false;
+  EXPECT_TRUE(onlyForcingFails.All());
+  EXPECT_FALSE(onlyForcingFails.All(kDemandingPreset));
+  EXPECT_FALSE(onlyForcingFails.All(kCollection));
+  onlyTrivial.pass.fill(true);
+  onlyTrivial.pass[static_cast<std::size_t>(Gate::kNotTrivial)] = false;
+  EXPECT_TRUE(onlyTrivial.All(kCollection));
+  EXPECT_FALSE(onlyTrivial.All(kCollection | kCollectionFromThird));
+  EXPECT_FALSE(onlyTrivial.All(kDemandingPreset));
 }
 
 }  // namespace

@@ -105,11 +105,14 @@ TEST(ListCommandTest, OutputFilesAreWrittenWholeAndOnlyOverRegularFiles) {
   EXPECT_EQ(folder.Names(), (std::set<std::string>{"err", "fifo", "made.ssp", "out", "shot.png"}));
 }
 
-TEST(ListCommandTest, AnUnreachableMinimumParEndsSoon) {
+TEST(ListCommandTest, AnImpossibleOrUnreachableSetEndsSoonWithStatusTwo) {
   TempFolder folder;
-  const ToolRun run = RunTool(folder, "generate --count 1 --min-par 500 -o '" + folder / "x.ssp" + "'");
+  ToolRun run = RunTool(folder, "generate --keys 0 -o '" + folder / "x.ssp" + "'");
   EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(run.err.starts_with("suispo-stage: no stage came near a par of 500")) << run.err;
+  EXPECT_EQ(run.err, "suispo-stage: --keys takes 1 to 8, not 0\n");
+  run = RunTool(folder, "generate --count 1 --min-par 60 -o '" + folder / "x.ssp" + "'");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.err.starts_with("suispo-stage: no stage came near a par of 60")) << run.err;
 }
 
 TEST(ListCommandTest, ControlCharactersInNamesNeverReachTheTerminal) {

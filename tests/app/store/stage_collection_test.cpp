@@ -43,23 +43,25 @@ TEST(StageCollection, AChapterIsCopiedOnceAndThePlayersCopyKeepsItsClears) {
   EXPECT_EQ(ReadBytes(copy), "stage one, cleared\r\n");
 }
 
-TEST(StageCollection, ANewStageFileHoldsTenStagesNamedByPresetDateAndSeed) {
+TEST(StageCollection, ANewStageFileIsNamedByPresetDateAndSeedAndTheToolMakesItAgainFromThem) {
   TempFolder player;
-  int calls = 0;
-  const std::optional<std::string> path =
-      MakeNewStageFile(StagePreset::kBeginner, 3, player.path(), kTime, nullptr, [&](int, int) { ++calls; });
+  int made = 0;
+  const std::optional<std::string> path = MakeNewStageFile(StagePreset::kBeginner, 3456789012u, player.path(), kTime,
+                                                           nullptr, [&](const GenerateProgress& p) { made = p.made; });
   ASSERT_TRUE(path);
-  EXPECT_EQ(*path, player / "beginner 20261208 093015 seed 3.ssp");
-  EXPECT_EQ(ReadStageFile(*path).size(), 10u);
-  EXPECT_EQ(calls, 10);
-  EXPECT_EQ(player.Names(), std::set<std::string>{"beginner 20261208 093015 seed 3.ssp"});
+  EXPECT_EQ(*path, player / "beginner 20261208 093015 seed 3456789012.ssp");
+  EXPECT_EQ(made, 10);
+  EXPECT_EQ(player.Names(), std::set<std::string>{"beginner 20261208 093015 seed 3456789012.ssp"});
+  // The preset and the seed as the name gives them, read as the stage tool reads its options.
+  const GenerateOptions again = ReadOptions({"--preset", "beginner", "--seed", "3456789012"});
+  EXPECT_EQ(ReadBytes(*path), StageText(GenerateStages(again).lines));
 }
 
 TEST(StageCollection, ACancelledNewStageFileLeavesNoFile) {
   TempFolder player;
   std::atomic<bool> cancel = false;
   // Cancelled half way, as the player's button does from the interface thread.
-  const auto stop = [&](int made, int) { cancel = made >= 5; };
+  const auto stop = [&](const GenerateProgress& p) { cancel = p.made >= 5; };
   EXPECT_FALSE(MakeNewStageFile(StagePreset::kBeginner, 3, player.path(), kTime, &cancel, stop));
   EXPECT_TRUE(player.Names().empty());
 }

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// Mechanics read off a board and taken off it.
+#include "core/design/mechanics.h"
+
+#include "core/design/draft.h"
+
+namespace suispo {
+
+namespace {
+
+constexpr const char* kNames[] = {"holes", "arrows", "warps", "marked"};
+
+unsigned MechanicOfCell(int kind) {
+  if (kind == kHole) return kHoles;
+  if (IsArrow(kind)) return kArrows;
+  if (IsWarp(kind)) return kWarps;
+  return 0;
+}
+
+}  // namespace
+
+std::string MechanicNames(unsigned mechanics) {
+  std::string out;
+  for (int i = 0; i < 4; ++i) {
+    if (mechanics >> i & 1) out += (out.empty() ? "" : ",") + std::string(kNames[i]);
+  }
+  return out;
+}
+
+unsigned MechanicOfName(const std::string& name) {
+  for (unsigned i = 0; i < 4; ++i) {
+    if (name == kNames[i]) return 1u << i;
+  }
+  return 0;
+}
+
+unsigned MechanicsOn(const Board& board) {
+  unsigned m = 0;
+  for (int kind : board.cells) m |= MechanicOfCell(kind);
+  for (int e = 0; e < kInnerEdgeCount; ++e) {
+    if (EdgeKind(board, InnerEdge(e)) == kMarkedEdge) m |= kMarkedEdges;
+  }
+  return m;
+}
+
+void TakeKindsAway(Board& board, unsigned mechanics) {
+  for (int& kind : board.cells) {
+    if (MechanicOfCell(kind) & mechanics) kind = kFloor;
+  }
+  if ((mechanics & kMarkedEdges) == 0) return;
+  for (int e = 0; e < kInnerEdgeCount; ++e) {
+    if (EdgeKind(board, InnerEdge(e)) == kMarkedEdge) EdgeKind(board, InnerEdge(e)) = kNoWall;
+  }
+}
+
+}  // namespace suispo

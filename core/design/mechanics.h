@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The kinds of piece a stage is made of besides keys, door and walls: their bits, names, which are on
+// a board, and a board with every piece of some kinds taken away.
+#pragma once
+
+#include <string>
+
+#include "core/rules/board.h"
+
+namespace suispo {
+
+enum Mechanic : unsigned { kHoles = 1, kArrows = 2, kWarps = 4, kMarkedEdges = 8 };
+inline constexpr unsigned kAllMechanics = 15;
+// At most this many kinds on one stage, but for the last chapter's stages.
+inline constexpr int kMostKinds = 3;
+
+// "holes", "arrows", "warps", "marked" for the bits set, joined by ",".
+std::string MechanicNames(unsigned mechanics);
+// The bit of one name of MechanicNames; 0 for any other text.
+unsigned MechanicOfName(const std::string& name);
+unsigned MechanicsOn(const Board& board);
+// The cells of the kinds become floor, their marked edges open ice; the rest stays.
+void TakeKindsAway(Board& board, unsigned mechanics);
+
+}  // namespace suispo
