@@ -422,6 +422,16 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
       return std::nullopt;
     }
   }
+  if (Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], o.gateScope)) {
+    for (int round = 0; round < t.nearParRepairRounds; ++round) {
+      const NearParClears near = ClearsNearPar(d, par, kNearParCap, t.draftStates);
+      if (near.count >= 1 && near.count <= kMostNearParClears) break;
+      const SolveResult best = SolveDraft(d, t.draftStates);
+      if (near.count < 1 || !RepairNearPar(d, par, best.ops, near, plan.mechanics, plan.symmetry, t.draftStates)) {
+        return std::nullopt;
+      }
+    }
+  }
   // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
   if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope)) return std::nullopt;
   return Made{par, d, mechanics};

@@ -52,6 +52,8 @@ struct GeneratorTuning {
 
   // Rounds of repair of a stage with two optimal ideas.
   int repairRounds = 3;
+  // Rounds of repair of a demanding preset's stage with too many clears near par: each takes one away.
+  int nearParRepairRounds = 6;
 
   // Candidates each stage may take. Each stage draws from its own seed, so it cannot borrow from
   // another: this is about three times what the presets' slowest stage takes on the generate bench.

@@ -211,7 +211,7 @@ class MeasureRun {
       if (!Kept(Passes(Gate::kNotTrivial))) return false;
     }
     if (!stop_ || Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], where_)) {
-      m_.nearParClears = ClearsNearPar(draft_, m_.par, kNearParCap, std::min(limit_, kMeasureStateLimit));
+      m_.nearParClears = ClearsNearPar(draft_, m_.par, kNearParCap, std::min(limit_, kMeasureStateLimit)).count;
       if (!Kept(Passes(Gate::kForcing))) return false;
     }
     if (!stop_) m_.effort = SearchEffort(draft_);

@@ -15,8 +15,9 @@
 
 namespace suispo {
 
-int ClearsNearPar(const StageDraft& draft, int par, int cap, std::size_t stateLimit) {
-  if (par <= 0) return 0;
+NearParClears ClearsNearPar(const StageDraft& draft, int par, int cap, std::size_t stateLimit) {
+  NearParClears clears;
+  if (par <= 0) return clears;
   const int budget = par + 1;
   const DraftSearch search(draft);
   // Every state of a clear within budget lies within par operations of the start (the last
@@ -34,7 +35,10 @@ int ClearsNearPar(const StageDraft& draft, int par, int cap, std::size_t stateLi
         depth.push_back(depth[i] + 1);
       }
     }
-    if (nodes.size() > stateLimit) return -1;
+    if (nodes.size() > stateLimit) {
+      clears.count = -1;
+      return clears;
+    }
   }
   // The operations to a clear from each state, back from those with a clearing operation.
   constexpr int kFar = 1 << 20;
@@ -61,22 +65,28 @@ int ClearsNearPar(const StageDraft& draft, int par, int cap, std::size_t stateLi
   }
   std::set<std::pair<std::string, std::uint64_t>> found;
   std::string moves;
+  std::vector<SolverOp> path;
   long paths = 0;
   std::function<void(std::size_t, int)> walk = [&](std::size_t i, int used) {
     for (const auto& s : next[i]) {
       if (static_cast<int>(found.size()) >= cap || paths > 50000) return;
       if (!s.op.wall) moves.push_back(static_cast<char>('0' + s.op.direction));
+      path.push_back(s.op);
       if (s.cleared) {
         ++paths;
-        found.insert({moves, s.node.walls});
+        if (found.insert({moves, s.node.walls}).second && clears.first.size() < kNearParExamples) {
+          clears.first.push_back(path);
+        }
       } else if (const auto at = indexOf.find(s.node); at != indexOf.end() && used + 1 + toClear[at->second] <= budget) {
         walk(at->second, used + 1);
       }
       if (!s.op.wall) moves.pop_back();
+      path.pop_back();
     }
   };
   walk(0, 0);
-  return static_cast<int>(found.size());
+  clears.count = static_cast<int>(found.size());
+  return clears;
 }
 
 }  // namespace suispo

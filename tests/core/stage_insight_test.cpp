@@ -10,6 +10,7 @@
 #include "core/design/near_par.h"
 #include "core/design/padding.h"
 #include "core/design/random_player.h"
+#include "core/design/repair.h"
 #include "tests/support/stage_builder.h"
 
 namespace suispo {
@@ -62,16 +63,41 @@ TEST(Padding, MovesRepeatedFromTheSameCellCountAndRunsAreLong) {
 
 TEST(ClearsNearPar, CountTheWaysWithinOneOperationAsIdeas) {
   // East-south and south-east; no third move can be fitted in.
-  EXPECT_EQ(ClearsNearPar(CornerDoor(), 2, kNearParCap, kMeasureStateLimit), 2);
+  EXPECT_EQ(ClearsNearPar(CornerDoor(), 2, kNearParCap, kMeasureStateLimit).count, 2);
   // A wall point adds a wall beside the start on the side not taken, or beside the turning cell on the
   // side it came from: four more, six in all, too many to force the idea.
-  const int walled = ClearsNearPar(CornerDoor("01"), 2, kNearParCap, kMeasureStateLimit);
+  const int walled = ClearsNearPar(CornerDoor("01"), 2, kNearParCap, kMeasureStateLimit).count;
   EXPECT_EQ(walled, 6);
   StageMeasures m;
   m.nearParClears = walled;
   EXPECT_FALSE(GatesOf(m)[Gate::kForcing]);
   m.nearParClears = 2;
   EXPECT_TRUE(GatesOf(m)[Gate::kForcing]);
+}
+
+TEST(RepairNearPar, TakesAClearNearParAwayAndKeepsTheParAndTheOneIdea) {
+  // A made stage of one idea, par 16, with six clears within one operation of it.
+  StageDraft d = Draft(R"(
+    +---+---+---+---+---+---+
+    | D   .   .   K   . | . |
+    +   +   +   +   +   +---+
+    | .  [.]| . | .   .   . |
+    +   +---+---+   +   +   +
+    | . | .   .   O   . | . |
+    +   +   +   +   +   +   +
+    | < | .   .   .   . | . |
+    +   +---+---+   +   +   +
+    | K   K | . | .   .   . |
+    +   +   +   +   +   +---+
+    | .   .   .   .   . | . |
+    +---+---+---+---+---+---+)", "02");
+  const int par = ParOf(d, kMeasureStateLimit);
+  const NearParClears near = ClearsNearPar(d, par, kNearParCap, kMeasureStateLimit);
+  ASSERT_GT(near.count, kMostNearParClears);
+  ASSERT_TRUE(RepairNearPar(d, par, SolveDraft(d, kMeasureStateLimit).ops, near, kHoles | kArrows, 0, kMeasureStateLimit));
+  EXPECT_EQ(ParOf(d, kMeasureStateLimit), par);
+  EXPECT_EQ(CountIdeas(d, par, kIdeaCap, kMeasureStateLimit).count, 1);
+  EXPECT_LT(ClearsNearPar(d, par, kNearParCap, kMeasureStateLimit).count, near.count);
 }
 
 TEST(RandomPlayer, ClearsAnOpenStageOftenAndAGuardedOneSeldom) {
