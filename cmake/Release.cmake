@@ -3,7 +3,9 @@
 # The version and its release day, read from the newest entry of debian/changelog: the one place
 # where a release is written down. Sets SUISPO_VERSION (1.0.0), SUISPO_RELEASE_DATE (2026-12-07)
 # and SUISPO_RELEASE_DATE_LONG (December 7, 2026); included before project().
-set(changelog ${CMAKE_CURRENT_LIST_DIR}/../debian/changelog)
+# Spelt without "..": Ninja takes two spellings of one file for two outputs of the configure step
+# (packaging/ configures the same file again).
+get_filename_component(changelog ${CMAKE_CURRENT_LIST_DIR}/../debian/changelog ABSOLUTE)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
 file(STRINGS ${changelog} entry_lines REGEX "^(suispo \\(| -- )")
 

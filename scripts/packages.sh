@@ -9,10 +9,10 @@ play_packages=(build-essential cmake qt6-base-dev libxcb1-dev qt6-qpa-plugins qt
 
 # Added for the tests, benchmarks, sanitizers and fuzzers, the real window under Xvfb, the installed
 # files' validators, the Debian package (debhelper, lintian), the licence check (reuse) and the
-# stage gates script (python3).
+# stage gates script (python3), and Ninja (the build is also tried with it).
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick
                dpkg-dev debhelper file lintian desktop-file-utils appstream mandoc shared-mime-info
-               clang libclang-rt-dev reuse git python3)
+               clang libclang-rt-dev reuse git python3 ninja-build)
 
 # Installs those of the given packages that are missing (as root, or through sudo).
 install_missing() {

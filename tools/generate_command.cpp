@@ -31,7 +31,7 @@ int GenerateCommand(const Args& given) {
     const GenerateReport report = GenerateStages(o);
     if (verbose) {
       std::cerr << "candidates tried " << report.tried << ", accepted " << report.accepted << ", stages "
-                << report.lines.size() << "\n";
+                << report.lines.size() << ", highest par " << report.highestPar << "\n";
     }
     if (report.gaveUp) {
       throw std::runtime_error("no stage came near a par of " + std::to_string(o.minPar) + " (the highest in " +

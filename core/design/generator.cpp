@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <random>
@@ -117,6 +118,11 @@ int StopCell(const StageDraft& d, Dice& dice) {
   return FreeCell(d, dice);
 }
 
+// A marked edge only ever matters to a wall being built: a plan with marked edges keeps a wall point.
+int FewestWallPoints(unsigned mechanics, const GenerateOptions& o) {
+  return (mechanics & kMarkedEdges) && o.maxWallPoints > 0 ? 1 : 0;
+}
+
 // False when the board had no room for them all.
 bool AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice& dice) {
   bool room = Put(d, StopCell(d, dice), kDoor);
@@ -140,7 +146,7 @@ bool AddPieces(StageDraft& d, const GenerateOptions& o, unsigned mechanics, Dice
       if (EdgeKind(d.board, InnerEdge(e)) == kNoWall) EdgeKind(d.board, InnerEdge(e)) = kMarkedEdge;
     }
   }
-  d.mp = dice.Between(0, o.maxWallPoints);
+  d.mp = dice.Between(FewestWallPoints(mechanics, o), o.maxWallPoints);
   return room;
 }
 
@@ -273,17 +279,27 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
       SetEdgeOrbit(d, plan.symmetry, e, kind == kSolidWall ? kNoWall : kSolidWall);
       break;
     }
-    case 3: {  // turn an arrow, or move a marked edge
-      const int i = dice.Below(kCellCount);
-      if (IsArrow(CellAt(d, i))) CellAt(d, i) = kArrowNorth + dice.Below(4);
-      const int e = dice.Below(kInnerEdgeCount), f = dice.Below(kInnerEdgeCount);
-      if (EdgeKind(d.board, InnerEdge(e)) == kMarkedEdge && EdgeKind(d.board, InnerEdge(f)) == kNoWall) {
-        EdgeKind(d.board, InnerEdge(e)) = kNoWall;
-        EdgeKind(d.board, InnerEdge(f)) = kMarkedEdge;
+    case 3: {  // turn an arrow, or move a marked edge: one of those on the board, drawn among them
+      std::vector<int> arrows, marked;
+      for (int i = 0; i < kCellCount; ++i) {
+        if (IsArrow(CellAt(d, i))) arrows.push_back(i);
+      }
+      for (int e = 0; e < kInnerEdgeCount; ++e) {
+        if (EdgeKind(d.board, InnerEdge(e)) == kMarkedEdge) marked.push_back(e);
+      }
+      if (!marked.empty() && (arrows.empty() || dice.Chance(50))) {
+        const int e = marked[static_cast<std::size_t>(dice.Below(static_cast<int>(marked.size())))];
+        const int f = dice.Below(kInnerEdgeCount);
+        if (EdgeKind(d.board, InnerEdge(f)) == kNoWall) {
+          EdgeKind(d.board, InnerEdge(e)) = kNoWall;
+          EdgeKind(d.board, InnerEdge(f)) = kMarkedEdge;
+        }
+      } else if (!arrows.empty()) {
+        CellAt(d, arrows[static_cast<std::size_t>(dice.Below(static_cast<int>(arrows.size())))]) = kArrowNorth + dice.Below(4);
       }
       break;
     }
-    case 4: d.mp = std::clamp(d.mp + (dice.Chance(50) ? 1 : -1), 0, o.maxWallPoints); break;
+    case 4: d.mp = std::clamp(d.mp + (dice.Chance(50) ? 1 : -1), FewestWallPoints(plan.mechanics, o), o.maxWallPoints); break;
     default: {  // a key comes or goes
       const int i = dice.Below(kCellCount);
       const int keys = KeysOn(d.board);
@@ -437,44 +453,111 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
   return Made{par, d, mechanics};
 }
 
-// One stage of the set: its own dice, its own count of candidates, and what it made. Drawn from its
-// own seed alone, it is the same whichever thread makes it.
+// One stage of the set. Its candidate k draws from its own seed (the stage's seed and k), and the
+// stage is its first candidate by number that passes, not the first to finish: candidates of one
+// stage can run on several threads at once and the set stays the same for any number of threads.
 struct Slot {
-  Dice dice;
+  std::uint32_t seed;
   unsigned mechanics;
-  int tried = 0;
-  int accepted = 0;
-  int highest = 0;
-  std::optional<Made> made{};
+  int issued = 0;                 // candidates handed out, numbered from 0
+  int finished = 0;               // of those, finished
+  std::vector<int> highest{};     // the par each finished candidate reached, by number (-1 while running)
+  std::map<int, Made> passed{};   // the candidates that passed, by number
+  std::set<int> repeats{};        // candidates that repeat a stage before this one in the set
+  bool told = false;              // counted in the progress as made
+
+  // The number of the candidate the stage is, once every candidate before it has finished; none yet.
+  std::optional<int> ChosenNumber() const {
+    for (const auto& [k, made] : passed) {
+      if (repeats.contains(k)) continue;
+      if (std::find(highest.begin(), highest.begin() + k, -1) != highest.begin() + k) return std::nullopt;
+      return k;
+    }
+    return std::nullopt;
+  }
+  const Made* Chosen() const {
+    const std::optional<int> k = ChosenNumber();
+    return k ? &passed.at(*k) : nullptr;
+  }
+  // Whether a candidate past those issued could still be the stage.
+  bool Open(int budget) const {
+    for (const auto& [k, made] : passed) {
+      if (!repeats.contains(k)) return false;
+    }
+    return issued < budget;
+  }
 };
 
-// Draws candidates for the slot until one passes, its candidates run out or the work stops.
-void MakeSlot(Slot& slot, const GenerateOptions& o, int budget, SetWork& work) {
-  while (!slot.made && slot.tried < budget && !work.Stopped()) {
-    ++slot.tried;
-    work.Candidate();
-    slot.made = OneStage(o, slot.mechanics, slot.dice, slot.highest, work);
-    // A par far beyond every climb so far is out of reach: said soon, not after the whole budget.
-    if (!slot.made && slot.accepted == 0 && slot.tried == t.giveUpTries && slot.highest + t.reach < o.minPar) {
-      work.GiveUp();
+// Hands out the set's candidates to the threads: the next of the open stage with the fewest issued,
+// so every stage moves on and a hard one gets every thread at the end.
+class Dealer {
+ public:
+  Dealer(std::vector<Slot>& slots, const GenerateOptions& o, int budget, SetWork& work)
+      : slots_(slots), o_(o), budget_(budget), work_(work) {}
+
+  void Run() {
+    for (;;) {
+      std::size_t slot = 0;
+      int k = 0;
+      {
+        std::lock_guard lock(mutex_);
+        if (!Next(slot, k)) return;
+      }
+      work_.Candidate();
+      Dice dice(StageSeed(slots_[slot].seed, k));
+      int highest = 0;
+      std::optional<Made> made = OneStage(o_, slots_[slot].mechanics, dice, highest, work_);
+      std::lock_guard lock(mutex_);
+      Finish(slot, k, std::max(highest, 0), std::move(made));
     }
   }
-  if (slot.made) {
-    ++slot.accepted;
-    work.StageMade(1);
-  }
-}
 
-// Makes the slots named by `todo` on `threads` threads, each thread taking the next slot left.
-void MakeSlots(std::vector<Slot>& slots, const std::vector<std::size_t>& todo, const GenerateOptions& o, int budget,
-               SetWork& work, int threads) {
-  std::atomic<std::size_t> next = 0;
-  auto run = [&] {
-    for (std::size_t k = next++; k < todo.size(); k = next++) MakeSlot(slots[todo[k]], o, budget, work);
-  };
+ private:
+  bool Next(std::size_t& slot, int& k) {
+    if (work_.Stopped()) return false;
+    std::optional<std::size_t> best;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+      if (slots_[i].Open(budget_) && (!best || slots_[i].issued < slots_[*best].issued)) best = i;
+    }
+    if (!best) return false;
+    slot = *best;
+    Slot& s = slots_[slot];
+    k = s.issued++;
+    s.highest.push_back(-1);
+    return true;
+  }
+
+  void Finish(std::size_t slot, int k, int highest, std::optional<Made> made) {
+    Slot& s = slots_[slot];
+    s.highest[static_cast<std::size_t>(k)] = highest;
+    ++s.finished;
+    if (made) s.passed.emplace(k, std::move(*made));
+    if (!s.told && s.Chosen()) {
+      s.told = true;
+      work_.StageMade(1);
+    }
+    // A par far beyond every climb of the stage's first candidates is out of reach: said soon, not
+    // after the whole budget.
+    const auto first = s.highest.begin(), last = first + std::min<std::ptrdiff_t>(t.giveUpTries, std::ssize(s.highest));
+    if (last - first == t.giveUpTries && std::find(first, last, -1) == last &&
+        (s.passed.empty() || s.passed.begin()->first >= t.giveUpTries) && *std::max_element(first, last) + t.reach < o_.minPar) {
+      work_.GiveUp();
+    }
+  }
+
+  std::vector<Slot>& slots_;
+  const GenerateOptions& o_;
+  int budget_;
+  SetWork& work_;
+  std::mutex mutex_;
+};
+
+// Runs the dealer on `threads` threads until every stage is settled or the work stops.
+void MakeSlots(std::vector<Slot>& slots, const GenerateOptions& o, int budget, SetWork& work, int threads) {
+  Dealer dealer(slots, o, budget, work);
   std::vector<std::jthread> helpers;
-  for (int i = 1; i < std::min<int>(threads, static_cast<int>(todo.size())); ++i) helpers.emplace_back(run);
-  run();
+  for (int i = 1; i < threads; ++i) helpers.emplace_back([&dealer] { dealer.Run(); });
+  dealer.Run();
 }
 
 // A name from what the stage is made of: its walls' look, its mechanics and its keys.
@@ -516,30 +599,30 @@ GenerateReport GenerateStages(const GenerateOptions& o, const GenerateHooks& hoo
   const int budget = t.candidatesPerStage;
   std::vector<Slot> slots;
   for (int i = 0; i < o.count; ++i) {
-    slots.push_back({Dice(StageSeed(o.seed, i)), o.mechanicSets[static_cast<std::size_t>(i) % o.mechanicSets.size()]});
+    slots.push_back({StageSeed(o.seed, i), o.mechanicSets[static_cast<std::size_t>(i) % o.mechanicSets.size()]});
   }
   SetWork work(hooks, o.count);
-  std::vector<std::size_t> todo(slots.size());
-  for (std::size_t i = 0; i < todo.size(); ++i) todo[i] = i;
-  // Rounds until no stage repeats one before it: a repeat is drawn again from its own dice, so the
-  // set does not depend on which thread finished first.
-  while (!todo.empty() && !work.Stopped()) {
-    MakeSlots(slots, todo, o, budget, work, threads);
-    todo.clear();
+  // Rounds until no stage repeats one before it: a repeat is taken from the stage's next candidate,
+  // so the set does not depend on which thread finished first.
+  for (bool again = true; again && !work.Stopped();) {
+    MakeSlots(slots, o, budget, work, threads);
+    again = false;
     std::set<std::string> seen;
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-      if (!slots[i].made || seen.insert(CanonicalText(slots[i].made->draft)).second) continue;
-      slots[i].made.reset();
+    for (Slot& slot : slots) {
+      const Made* chosen = slot.Chosen();
+      if (!chosen || seen.insert(CanonicalText(chosen->draft)).second) continue;
+      slot.repeats.insert(*slot.ChosenNumber());
+      slot.told = false;
       work.StageMade(-1);
-      if (slots[i].tried < budget) todo.push_back(i);
+      again = true;
     }
   }
   std::vector<Made> made;
   for (const Slot& slot : slots) {
-    report.tried += slot.tried;
-    report.accepted += slot.accepted;
-    report.highestPar = std::max(report.highestPar, slot.highest);
-    if (slot.made) made.push_back(*slot.made);
+    report.tried += slot.finished;
+    report.accepted += static_cast<int>(slot.passed.size());
+    for (int par : slot.highest) report.highestPar = std::max(report.highestPar, par);
+    if (const Made* chosen = slot.Chosen()) made.push_back(*chosen);
   }
   report.gaveUp = work.GaveUp();
   if (work.Cancelled()) {

@@ -110,7 +110,7 @@ TEST(ListCommandTest, AnImpossibleOrUnreachableSetEndsSoonWithStatusTwo) {
   ToolRun run = RunTool(folder, "generate --keys 0 -o '" + folder / "x.ssp" + "'");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "suispo-stage: --keys takes 1 to 8, not 0\n");
-  run = RunTool(folder, "generate --count 1 --min-par 60 -o '" + folder / "x.ssp" + "'");
+  run = RunTool(folder, "generate --count 1 --min-par 60 --keys 1 --wall-points 0 --mechanics walls -o '" + folder / "x.ssp" + "'");
   EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(run.err.starts_with("suispo-stage: no stage came near a par of 60")) << run.err;
 }
