@@ -15,6 +15,7 @@
 #include <thread>
 #include <unordered_map>
 
+#include "core/design/effort.h"
 #include "core/design/gates.h"
 #include "core/design/generator_tuning.h"
 #include "core/design/measure.h"
@@ -447,6 +448,11 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
         return std::nullopt;
       }
     }
+  }
+  // The effort band: a search stopped past the band's top says the draft is beyond it.
+  if (o.minEffort > 0 || o.maxEffort > 0) {
+    const long effort = SearchEffort(d, o.maxEffort > 0 ? static_cast<std::size_t>(o.maxEffort) : kEffortLimit);
+    if (effort < 0 || effort < o.minEffort) return std::nullopt;
   }
   // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
   if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope)) return std::nullopt;
