@@ -602,7 +602,7 @@ GenerateReport GenerateStages(const GenerateOptions& o, const GenerateHooks& hoo
   CheckOptions(o);
   GenerateReport report;
   const int threads = hooks.threads > 0 ? hooks.threads : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-  const int budget = t.candidatesPerStage;
+  const int budget = t.candidatesPerStage * ((o.gateScope & kDemandingPreset) != 0 ? t.demandingCandidateFactor : 1);
   std::vector<Slot> slots;
   for (int i = 0; i < o.count; ++i) {
     slots.push_back({StageSeed(o.seed, i), o.mechanicSets[static_cast<std::size_t>(i) % o.mechanicSets.size()]});
