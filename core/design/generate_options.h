@@ -65,8 +65,8 @@ struct PresetEntry {
   int setCount;
   bool demanding;  // the gates asked of demanding presets: forcing, not trivial
   // The effort band (0: no bound): each preset's lowest effort is half as much again as the highest of
-  // the one before; expert has no floor (one of 800 made too few stages within the candidates), and
-  // stands apart by its par and gates alone.
+  // the one before, so that their medians stand apart so much; expert's floor is half as much again as
+  // hard's usual median instead (a floor above hard's top left too few stages within the candidates).
   int minEffort, maxEffort;
 };
 // The presets, easiest first.
@@ -78,7 +78,7 @@ inline constexpr std::array<PresetEntry, 4> kPresets{{
     {StagePreset::kExpert, "expert", "達人", 20, 30, 3, 3,
      {kHoles | kArrows, kArrows | kWarps, kWarps | kMarkedEdges, kHoles | kMarkedEdges, kArrows | kMarkedEdges,
       kHoles | kWarps},
-     6, true, 0, 0},
+     6, true, 900, 0},
 }};
 const PresetEntry& PresetOf(StagePreset preset);
 
