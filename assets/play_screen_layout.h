@@ -68,16 +68,18 @@ struct Figure {
 inline constexpr int kFigureFrame = 2;
 // The play record's figures sit in the empty corners of the move buttons' panel, clear of the four
 // buttons and of the panel's rim, in a smaller hand than the wall points.
-inline constexpr std::array<Figure, 4> kFigures{{
+inline constexpr std::array<Figure, 5> kFigures{{
     {"のこりの壁", {352, 56, 472, 70}, {396, 119, 428, 139}},
     {"手数", {355, 187, 392, 202}, {357, 205, 390, 219}, 11, 13},  // upper left
     {"最短", {432, 187, 469, 202}, {434, 205, 467, 219}, 11, 13},  // upper right
-    {"記録", {355, 259, 392, 274}, {357, 277, 390, 291}, 11, 13}}};  // lower left
+    {"記録", {355, 259, 392, 274}, {357, 277, 390, 291}, 11, 13},    // lower left
+    {"むずかしさ", {431, 259, 470, 274}, {434, 277, 467, 291}, 8, 7}}};  // lower right: marks, not digits
 // Inside the right end of 手数's dark box, clear of a count of two digits: the play used a hint.
 inline constexpr Rect kHintMark{381, 205, 391, 219};
 inline constexpr std::size_t kWallPointsFigure = 0;  // mpText
 inline constexpr std::size_t kMoveCountFigure = 1;   // moveText: the operations of this play
 inline constexpr std::size_t kParFigure = 2;         // parText: the fewest that clear the stage
 inline constexpr std::size_t kBestFigure = 3;        // bestText: the stage's record
+inline constexpr std::size_t kRatingFigure = 4;      // ratingText: how hard the stage is, one to five marks
 
 }  // namespace suispo::layout

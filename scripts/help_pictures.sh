@@ -2,12 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
 # Retakes the help page's pictures of the two screens (help/screen_select.png, help/screen_play.png)
-# from the real game under Xvfb: a fresh program folder, the built-in stages, stage 1 chosen.
+# from the real game under Xvfb: a fresh program folder, the built-in stages, stage 1 chosen; and the
+# pictures of a move that goes nowhere on a warp pad (help/rule_warp_*.png) with the stage tool.
 # Usage: scripts/help_pictures.sh [BUILD_DIR]   (builds the game there first; default build)
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
-cmake --build "$build" --target suispo -j2 >/dev/null
+cmake --build "$build" --target suispo --target suispo-stage -j2 >/dev/null
 . "$top/tests/app/window/xvfb_game.sh"
 start_xvfb
 
@@ -25,3 +26,10 @@ photograph() {
 photograph "$top/help/screen_select.png"
 choose_selected_stage
 photograph "$top/help/screen_play.png"
+
+# Red pads at the bottom right and on the left edge: south lands on the first and warps to the second;
+# west from the edge goes nowhere, so the character rests on the pad again and warps back.
+printf '0020C0000000800000000000000000000080000000000000000000000000000000000000000\203\217\201\133\203\166\202\305\226\337\202\351\r\n' >"$work/warp.ssp"
+"$build/suispo-stage" render --board "$work/warp.ssp" 1 S -o "$top/help/rule_warp_stand.png"
+"$build/suispo-stage" render --board "$work/warp.ssp" 1 S W -o "$top/help/rule_warp_back.png"
+echo "wrote $top/help/rule_warp_stand.png $top/help/rule_warp_back.png"

@@ -23,6 +23,41 @@ def mean(values):
     return f"{sum(values) / len(values):.2f}" if values else "-"
 
 
+def median(values):
+    ordered = sorted(values)
+    n = len(ordered)
+    if n == 0:
+        return "-"
+    return ordered[n // 2] if n % 2 else (ordered[n // 2 - 1] + ordered[n // 2]) / 2
+
+
+def ranks(values):
+    order = sorted(range(len(values)), key=lambda i: values[i])
+    result = [0.0] * len(values)
+    i = 0
+    while i < len(order):
+        j = i
+        while j + 1 < len(order) and values[order[j + 1]] == values[order[i]]:
+            j += 1
+        for k in range(i, j + 1):
+            result[order[k]] = (i + j) / 2 + 1
+        i = j + 1
+    return result
+
+
+def spearman(values):
+    """The rank correlation of the values with their positions (ties share a rank)."""
+    n = len(values)
+    if n < 2:
+        return "-"
+    a, b = ranks(values), list(range(1, n + 1))
+    ma, mb = sum(a) / n, sum(b) / n
+    cov = sum((x - ma) * (y - mb) for x, y in zip(a, b))
+    va = sum((x - ma) ** 2 for x in a) ** 0.5
+    vb = sum((y - mb) ** 2 for y in b) ** 0.5
+    return f"{cov / (va * vb):.2f}" if va and vb else "-"
+
+
 def report(path, stages, last_chapter_free):
     solved = [s for s in stages if "par" in s]
     gates = lambda name: (lambda s: s["gates"][name])
@@ -41,6 +76,14 @@ def report(path, stages, last_chapter_free):
           f", kinds {mean([s['kinds'] for s in solved])}")
     print(f"  G6 wall points exact {share(solved, gates('G6'))}")
     print(f"  G7 stages alike under turning or mirroring: {len(looks) - len(set(looks))}")
+    efforts = [s["effort"] for s in solved]
+    print(f"  effort curve: {' '.join(str(e) for e in efforts)}")
+    print(f"  effort median {median(efforts)}, rank correlation with position {spearman(efforts)}"
+          f", ratings {' '.join(str(s['rating']) for s in solved)}")
+    print(f"  no padding {share(solved, gates('noPadding'))}, forcing {share(solved, gates('forcing'))}"
+          f" (clears within one of par {' '.join(str(s['nearParClears']) for s in solved)})")
+    print(f"  not trivial from the third stage on {share(solved[2:], gates('notTrivial'))}"
+          f", random clears {' '.join(str(s['randomClears']) for s in solved)}")
     return looks
 
 

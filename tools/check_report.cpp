@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "core/design/effort.h"
 #include "core/design/gates.h"
 #include "core/text/display_text.h"
 #include "tools/shown_text.h"
@@ -60,7 +61,10 @@ void ReportMeasures(std::ostream& out, bool json, const StageLine& line, const S
     for (std::size_t i = 0; i < kGateCount; ++i) {
       out << (i == 0 ? "\"" : ",\"") << kGates[i].name << "\":" << Bool(g.pass[i]);
     }
-    out << "},\"look\":" << JsonString(CanonicalText(draft));
+    out << "},\"effort\":" << m.effort << ",\"rating\":" << EffortRating(m.effort)
+        << ",\"repeatShare\":" << Fixed(m.padding.Share()) << ",\"repeatRun\":" << m.padding.longestRun
+        << ",\"nearParClears\":" << m.nearParClears << ",\"randomClears\":" << Fixed(m.randomClearRate)
+        << ",\"look\":" << JsonString(CanonicalText(draft));
     return;
   }
   std::string needs;
@@ -69,6 +73,12 @@ void ReportMeasures(std::ostream& out, bool json, const StageLine& line, const S
             << (m.ideas >= kIdeaCap ? " or more" : "") << "; needs " << (needs.empty() ? "nothing but moves" : needs)
             << "; walls " << m.wallEdges << " in groups of " << Fixed(m.wallGroupMean) << ", symmetry "
             << Fixed(m.symmetry) << "\n";
+  out << "  effort " << (m.effort < 0 ? std::string("not found") : std::to_string(m.effort)) << ", rating "
+      << EffortRating(m.effort) << "; repeated moves " << Fixed(m.padding.Share()) << " (longest run "
+      << m.padding.longestRun << "); clears within one of par "
+      << (m.nearParClears < 0 ? std::string("not decided") : std::to_string(m.nearParClears))
+      << (m.nearParClears >= kNearParCap ? " or more" : "") << "; random runs clear " << Fixed(m.randomClearRate)
+      << "\n";
   for (const std::string& piece : m.inert) out << "  inert: " << piece << "\n";
 }
 

@@ -15,23 +15,23 @@
 
 namespace suispo {
 
-class BackgroundSolve {
+// Any work that reads a copy of what it needs and checks the cancel flag now and then.
+template <typename Answer>
+class BackgroundWork {
  public:
-  BackgroundSolve() = default;
-  BackgroundSolve(const BackgroundSolve&) = delete;
-  BackgroundSolve& operator=(const BackgroundSolve&) = delete;
-  ~BackgroundSolve() { Cancel(); }
+  BackgroundWork() = default;
+  BackgroundWork(const BackgroundWork&) = delete;
+  BackgroundWork& operator=(const BackgroundWork&) = delete;
+  ~BackgroundWork() { Cancel(); }
 
-  // Solves from `from` on a worker; `done` gets the answer on the interface thread, after the calls
-  // that follow this one have returned. A search still running is stopped and its answer dropped.
-  void Start(const PlayState& from, std::function<void(const SolveResult&)> done) {
+  // Runs `work` on a worker; `done` gets the answer on the interface thread, after the calls that follow
+  // this one have returned. Work still running is stopped and its answer dropped.
+  void Start(std::function<Answer(const std::atomic<bool>* cancel)> work, std::function<void(const Answer&)> done) {
     Cancel();
     auto ticket = std::make_shared<std::atomic<bool>>(false);
     ticket_ = ticket;
-    QThreadPool::globalInstance()->start([ticket, from, done = std::move(done), this] {
-      SolveOptions options;
-      options.cancel = ticket.get();
-      SolveResult answer = Solve(from, options);
+    QThreadPool::globalInstance()->start([ticket, work = std::move(work), done = std::move(done), this] {
+      Answer answer = work(ticket.get());
       // The application object outlives every window: the answer is posted to it, and the ticket,
       // read on the interface thread, says whether anyone still waits for it.
       QCoreApplication* application = QCoreApplication::instance();
@@ -47,7 +47,7 @@ class BackgroundSolve {
     });
   }
 
-  // Drops the answer of the search still running, and stops it.
+  // Drops the answer of the work still running, and stops it.
   void Cancel() {
     if (ticket_) *ticket_ = true;
     ticket_.reset();
@@ -56,7 +56,21 @@ class BackgroundSolve {
   bool Running() const { return ticket_ != nullptr; }
 
  private:
-  std::shared_ptr<std::atomic<bool>> ticket_;  // the newest search's; set when it was dropped
+  std::shared_ptr<std::atomic<bool>> ticket_;  // the newest work's; set when it was dropped
+};
+
+class BackgroundSolve : public BackgroundWork<SolveResult> {
+ public:
+  // Solves from `from` (a copy) on a worker.
+  void Start(const PlayState& from, std::function<void(const SolveResult&)> done) {
+    BackgroundWork::Start(
+        [from](const std::atomic<bool>* cancel) {
+          SolveOptions options;
+          options.cancel = cancel;
+          return Solve(from, options);
+        },
+        std::move(done));
+  }
 };
 
 }  // namespace suispo

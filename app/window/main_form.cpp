@@ -105,6 +105,7 @@ void MainForm::BuildControls() {
   moveText = figures_[layout::kMoveCountFigure];
   parText = figures_[layout::kParFigure];
   bestText = figures_[layout::kBestFigure];
+  ratingText = figures_[layout::kRatingFigure];
 
   TitleImage = new QLabel(client);
   PlaceControl(TitleImage, layout::kTitleImage);
@@ -298,9 +299,9 @@ void MainForm::ApplyZoom() {
 
 int MainForm::PaintedScale() const { return assets::PaintedScaleFor(zoom_ / 100.0 * devicePixelRatioF()); }
 
-std::array<QWidget*, 15> MainForm::PlayControls() const {
+std::array<QWidget*, 16> MainForm::PlayControls() const {
   return {mpText,      NWallButton, WWallButton, SWallButton,  EWallButton, NMoveButton, WMoveButton, SMoveButton,
-          EMoveButton, undoButton,  resetButton, giveupButton, moveText,    parText,     bestText};
+          EMoveButton, undoButton,  resetButton, giveupButton, moveText,    parText,     bestText,    ratingText};
 }
 
 void MainForm::Connect(QAbstractButton* button, void (MainForm::*handler)()) {

@@ -136,6 +136,7 @@ class MainForm : public QMainWindow, public GameWindow {
   QLabel* moveText = nullptr;        // the operations of this play
   QLabel* parText = nullptr;         // the fewest operations that clear the stage
   QLabel* bestText = nullptr;        // the stage's record
+  QLabel* ratingText = nullptr;      // how hard the stage is to see through: one to five marks
   QLabel* TitleImage = nullptr;      // the title lettering of the stage select screen
   QPushButton* NWallButton = nullptr;
   QPushButton* EWallButton = nullptr;
@@ -171,7 +172,7 @@ class MainForm : public QMainWindow, public GameWindow {
   HelpWindow* helpWindow = nullptr;  // made when the desktop first fails to open the help page
 
   // The play controls in the order they are shown and hidden.
-  std::array<QWidget*, 15> PlayControls() const;
+  std::array<QWidget*, 16> PlayControls() const;
   // The files ステージ集 offers, in its order.
   const std::vector<ShelfEntry>& shelf() const { return shelf_; }
   // The par of the stage the preview shows, as par() is for the play.
@@ -186,6 +187,8 @@ class MainForm : public QMainWindow, public GameWindow {
   // The painted scale the board is drawn at for the zoom on this screen.
   int PaintedScale() const;
 
+  // The stage's rating 1 to 5 once the worker has told it; kParPending while it searches.
+  int rating() const { return rating_; }
   // A hint still being searched for.
   bool HintPending() const { return hintSolve_.Running(); }
 
@@ -237,6 +240,7 @@ class MainForm : public QMainWindow, public GameWindow {
   // The record key of the stage being played, from the start it actually used.
   std::optional<std::string> PlayedPuzzle() const;
   void ShowPar();
+  void ShowRating();
   void ShowBest();
   void ShowHint(const SolveResult& answer);
   // A new operation: a hint still searched for is dropped, a lit button goes dark.
@@ -284,7 +288,9 @@ class MainForm : public QMainWindow, public GameWindow {
   std::unique_ptr<BoardView> previewView_;
   bool completedNow_ = false;  // the clear being shown left no stage of its file open
   BackgroundSolve hintSolve_;
+  BackgroundWork<int> ratingWork_;
   int par_ = kParPending;
+  int rating_ = kParPending;
   QPushButton* litButton_ = nullptr;  // the hint's button while it is lit
   // The play screen's figures, by their rows in layout::kFigures; mpText is one of them.
   std::array<QLabel*, layout::kFigures.size()> figures_{};

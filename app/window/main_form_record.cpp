@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// MainForm's figures and play record: the wall points, the operation count, the par searched in the
-// background, the best clear and the hint.
+// MainForm's figures and play record: the wall points, the operation count, the par and the rating
+// searched in the background, the best clear and the hint.
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +9,7 @@
 
 #include "app/window/main_form.h"
 #include "core/rules/same_stage.h"
+#include "core/design/effort.h"
 
 namespace suispo {
 
@@ -39,6 +40,7 @@ void MainForm::ShowMoveCount(int count) {
 
 void MainForm::EndRecord() {
   parSolve_.Cancel();
+  ratingWork_.Cancel();
   DropHint();
 }
 
@@ -49,6 +51,14 @@ void MainForm::StartRecord() {
   ShowPar();
   ShowBest();
   DropHint();
+  rating_ = kParPending;
+  ShowRating();
+  const PlayState start = *game_;
+  ratingWork_.Start([start](const std::atomic<bool>* cancel) { return RatingAt(start, cancel); },
+                    [this](const int& rating) {
+                      rating_ = rating;
+                      ShowRating();
+                    });
   if (known != parByStage_.end()) return;  // the preview has searched it already
   parSolve_.Start(*game_, [this, key](const SolveResult& answer) {
     par_ = answer.outcome == SolveOutcome::kSolved ? static_cast<int>(answer.ops.size()) : kNoPar;
@@ -61,6 +71,17 @@ void MainForm::ShowPar() { ShowFigure(parText, QStringLiteral("最短"), ParShow
 
 std::optional<std::string> MainForm::PlayedPuzzle() const {
   return PuzzleKey(game_->line(), game_->StartedAt());
+}
+
+// Round marks, never the ★ that a clear at par earns; a screen reader reads the number.
+void MainForm::ShowRating() {
+  const QString caption = QStringLiteral("むずかしさ");
+  if (rating_ == kParPending) {
+    ShowFigure(ratingText, caption, QStringLiteral("…"));
+    return;
+  }
+  ratingText->setText(QString(rating_, QChar(0x25CF)));
+  ratingText->setAccessibleName(caption + QLatin1Char(' ') + QString::number(rating_));
 }
 
 void MainForm::ShowBest() {

@@ -19,7 +19,12 @@ bool Passes(Gate gate, const StageMeasures& m, bool freeKinds) {
   return kGates[static_cast<std::size_t>(gate)].passes(m, freeKinds);
 }
 
-bool StageGates::All() const { return std::all_of(pass.begin(), pass.end(), [](bool p) { return p; }); }
+bool StageGates::All(unsigned where) const {
+  for (std::size_t i = 0; i < kGateCount; ++i) {
+    if (Asked(kGates[i], where) && !pass[i]) return false;
+  }
+  return true;
+}
 
 StageGates GatesOf(const StageMeasures& m, bool freeKinds) {
   StageGates g;

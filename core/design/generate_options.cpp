@@ -3,6 +3,8 @@
 // The generator's options: the presets, the tool's arguments read, and every limit checked at once.
 #include "core/design/generate_options.h"
 
+#include "core/design/gates.h"
+
 #include <bit>
 #include <stdexcept>
 
@@ -69,6 +71,9 @@ GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed)
   o.maxWallPoints = p.maxWallPoints;
   o.mechanicSets.assign(p.mechanicSets.begin(), p.mechanicSets.begin() + p.setCount);
   o.namePrefix = std::string(p.label) + " ";
+  o.gateScope = p.demanding ? kDemandingPreset : kEveryStage;
+  o.minEffort = p.minEffort;
+  o.maxEffort = p.maxEffort;
   return o;
 }
 
@@ -99,6 +104,8 @@ GenerateOptions ReadOptions(const std::vector<std::string>& args) {
     else if (a == kKeysRange.option) o.maxKeys = static_cast<int>(Number(kKeysRange, value));
     else if (a == kWallPointsRange.option) o.maxWallPoints = static_cast<int>(Number(kWallPointsRange, value));
     else if (a == kFreeKindsRange.option) o.freeKinds = Number(kFreeKindsRange, value) == 1;
+    else if (a == kMinEffortRange.option) o.minEffort = static_cast<int>(Number(kMinEffortRange, value));
+    else if (a == kMaxEffortRange.option) o.maxEffort = static_cast<int>(Number(kMaxEffortRange, value));
     else if (a == "--name") o.namePrefix = value;
     else Refuse("unexpected '" + a + "'");
   }
@@ -114,6 +121,11 @@ void CheckOptions(const GenerateOptions& o) {
   CheckRange(kMaxParRange, o.maxPar);
   CheckRange(kKeysRange, o.maxKeys);
   CheckRange(kWallPointsRange, o.maxWallPoints);
+  CheckRange(kMinEffortRange, o.minEffort);
+  CheckRange(kMaxEffortRange, o.maxEffort);
+  if (o.maxEffort > 0 && o.minEffort > o.maxEffort) {
+    Refuse("--min-effort " + std::to_string(o.minEffort) + " is above --max-effort " + std::to_string(o.maxEffort));
+  }
   if (o.minPar > o.maxPar) {
     Refuse("--min-par " + std::to_string(o.minPar) + " is above --max-par " + std::to_string(o.maxPar));
   }

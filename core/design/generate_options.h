@@ -25,6 +25,12 @@ struct GenerateOptions {
   int maxKeys = 2;
   int maxWallPoints = 2;
   bool freeKinds = false;  // every kind and colour of piece at once (the last chapter)
+  // Where the stages stand among the gates (GateScope bits of core/design/gates.h): the presets hard and
+  // expert ask the demanding gates besides those asked of every stage.
+  unsigned gateScope = 0;
+  // The effort band (core/design/effort.h) a stage must fall in, as the par band; 0 for no bound.
+  int minEffort = 0;
+  int maxEffort = 0;
   std::string namePrefix;  // before each stage's name (UTF-8)
   friend bool operator==(const GenerateOptions&, const GenerateOptions&) = default;
 };
@@ -43,6 +49,8 @@ inline constexpr OptionRange kMaxParRange{"--max-par", 1, 60};
 inline constexpr OptionRange kKeysRange{"--keys", 1, 8};
 inline constexpr OptionRange kWallPointsRange{"--wall-points", 0, 9};
 inline constexpr OptionRange kFreeKindsRange{"--free-kinds", 0, 1};
+inline constexpr OptionRange kMinEffortRange{"--min-effort", 0, 1'000'000};
+inline constexpr OptionRange kMaxEffortRange{"--max-effort", 0, 1'000'000};
 // The generated part of a stage's name (number and make) stays within this many bytes, so that the
 // prefix may take the rest of a stage line.
 inline constexpr std::size_t kGeneratedNameBytes = 80;
@@ -55,17 +63,22 @@ struct PresetEntry {
   int minPar, maxPar, maxKeys, maxWallPoints;
   std::array<unsigned, 6> mechanicSets;  // the first setCount
   int setCount;
+  bool demanding;  // the gates asked of demanding presets: forcing, not trivial
+  // The effort band (0: no bound): each preset's lowest effort is half as much again as the highest of
+  // the one before, so that their medians stand apart so much; expert's floor is half as much again as
+  // hard's usual median instead (a floor above hard's top left too few stages within the candidates).
+  int minEffort, maxEffort;
 };
 // The presets, easiest first.
 inline constexpr std::array<PresetEntry, 4> kPresets{{
-    {StagePreset::kBeginner, "beginner", "入門", 5, 10, 2, 1, {0, kHoles, 0, kArrows}, 4},
-    {StagePreset::kNormal, "normal", "ふつう", 10, 16, 2, 2, {0, kHoles, kArrows, kWarps, kMarkedEdges}, 5},
+    {StagePreset::kBeginner, "beginner", "入門", 5, 10, 2, 1, {0, kHoles, 0, kArrows}, 4, false, 0, 60},
+    {StagePreset::kNormal, "normal", "ふつう", 10, 16, 2, 2, {0, kHoles, kArrows, kWarps, kMarkedEdges}, 5, false, 90, 300},
     {StagePreset::kHard, "hard", "むずかしい", 15, 22, 3, 3,
-     {kHoles | kArrows, kWarps | kMarkedEdges, kArrows | kWarps, kHoles | kMarkedEdges, kArrows, kWarps}, 6},
+     {kHoles | kArrows, kWarps | kMarkedEdges, kArrows | kWarps, kHoles | kMarkedEdges, kArrows, kWarps}, 6, true, 450, 1200},
     {StagePreset::kExpert, "expert", "達人", 20, 30, 3, 3,
      {kHoles | kArrows, kArrows | kWarps, kWarps | kMarkedEdges, kHoles | kMarkedEdges, kArrows | kMarkedEdges,
       kHoles | kWarps},
-     6},
+     6, true, 900, 0},
 }};
 const PresetEntry& PresetOf(StagePreset preset);
 

@@ -15,6 +15,7 @@
 #include <thread>
 #include <unordered_map>
 
+#include "core/design/effort.h"
 #include "core/design/gates.h"
 #include "core/design/generator_tuning.h"
 #include "core/design/measure.h"
@@ -440,8 +441,23 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
       return std::nullopt;
     }
   }
+  if (Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], o.gateScope)) {
+    for (int round = 0; round < t.nearParRepairRounds; ++round) {
+      const NearParClears near = ClearsNearPar(d, par, kNearParCap, t.draftStates);
+      if (near.count >= 1 && near.count <= kMostNearParClears) break;
+      const SolveResult best = SolveDraft(d, t.draftStates);
+      if (near.count < 1 || !RepairNearPar(d, par, best.ops, near, plan.mechanics, plan.symmetry, t.draftStates)) {
+        return std::nullopt;
+      }
+    }
+  }
+  // The effort band: a search stopped past the band's top says the draft is beyond it.
+  if (o.minEffort > 0 || o.maxEffort > 0) {
+    const long effort = SearchEffort(d, o.maxEffort > 0 ? static_cast<std::size_t>(o.maxEffort) : kEffortLimit);
+    if (effort < 0 || effort < o.minEffort) return std::nullopt;
+  }
   // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
-  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit)) return std::nullopt;
+  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope)) return std::nullopt;
   return Made{par, d, mechanics};
 }
 
@@ -585,7 +601,7 @@ GenerateReport GenerateStages(const GenerateOptions& o, const GenerateHooks& hoo
   CheckOptions(o);
   GenerateReport report;
   const int threads = hooks.threads > 0 ? hooks.threads : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-  const int budget = t.candidatesPerStage;
+  const int budget = t.candidatesPerStage * ((o.gateScope & kDemandingPreset) != 0 ? t.demandingCandidateFactor : 1);
   std::vector<Slot> slots;
   for (int i = 0; i < o.count; ++i) {
     slots.push_back({StageSeed(o.seed, i), o.mechanicSets[static_cast<std::size_t>(i) % o.mechanicSets.size()]});

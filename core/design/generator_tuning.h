@@ -53,10 +53,15 @@ struct GeneratorTuning {
 
   // Rounds of repair of a stage with two optimal ideas.
   int repairRounds = 3;
+  // Rounds of repair of a demanding preset's stage with too many clears near par: each takes one away.
+  int nearParRepairRounds = 6;
 
   // Candidates each stage may take. Each stage draws from its own seed, so it cannot borrow from
   // another: this is about three times what the presets' slowest stage takes on the generate bench.
   int candidatesPerStage = 250;
+  // The demanding presets' gates (forcing above all) turn most long drafts away: their stages may take
+  // this many times as many.
+  int demandingCandidateFactor = 3;
   // After this many candidates of one stage without one, every climb's par more than `reach` below
   // the minimum says the band is out of reach.
   int giveUpTries = 20;

@@ -15,102 +15,16 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/design/draft_search.h"
+#include "core/design/effort.h"
 #include "core/design/gates.h"
+#include "core/design/near_par.h"
+#include "core/design/random_player.h"
 #include "core/rules/play_state.h"
 
 namespace suispo {
 
 namespace {
-
-PlayState StartOf(const StageDraft& d) {
-  PlayState s;
-  s.board = d.board;
-  s.playerX = d.start / kBoardSize;
-  s.playerY = d.start % kBoardSize;
-  s.mp = d.mp;
-  s.keysLeft = KeysOn(d.board);
-  return s;
-}
-
-// A state of the idea search: walls built (inner edge numbers), keys still on the board (a bit per key
-// of the start), and the character's cell.
-struct Node {
-  std::uint64_t walls = 0;
-  std::uint64_t rest = 0;  // keys << 6 | cell
-  friend bool operator==(const Node&, const Node&) = default;
-};
-struct NodeHash {
-  std::size_t operator()(const Node& n) const { return std::hash<std::uint64_t>()(n.walls * 0x9e3779b97f4a7c15ull ^ n.rest); }
-};
-
-// Plays the search's states through the rules layer.
-class IdeaSearch {
- public:
-  explicit IdeaSearch(const StageDraft& d) : draft_(d) {
-    for (int i = 0; i < kCellCount; ++i) {
-      if (d.board.cells[static_cast<std::size_t>(i)] == kKey) keyCells_.push_back(i);
-    }
-  }
-  Node Start() const { return {0, ((std::uint64_t{1} << keyCells_.size()) - 1) << 6 | static_cast<std::uint64_t>(draft_.start)}; }
-
-  // Every operation from a node that changes something and does not miss: the op, the node it leads
-  // to, and whether it clears the stage.
-  struct Next {
-    SolverOp op;
-    Node node;
-    bool cleared;
-  };
-  std::vector<Next> Successors(const Node& n) const {
-    PlayState s = StateOf(n);
-    std::vector<Next> out;
-    if (std::popcount(n.walls) < draft_.mp) {
-      for (int d = kNorth; d <= kWest; ++d) {
-        if (!WallFits(s.board, s.Position(), d)) continue;
-        const int e = InnerEdgeNumber(*EdgeBeside(s.Position(), d));
-        out.push_back({{true, d}, {n.walls | std::uint64_t{1} << e, n.rest}, false});
-      }
-    }
-    for (int d = kNorth; d <= kWest; ++d) {
-      PlayState t = s;
-      const MoveResult r = rules::Slide(t, d);
-      if (r.landing == Landing::kMissed) continue;
-      std::uint64_t keys = n.rest >> 6;
-      if (r.landing == Landing::kKey) {
-        const int at = CellIndex(t.playerX, t.playerY);
-        for (std::size_t k = 0; k < keyCells_.size(); ++k) {
-          if (keyCells_[k] == at) keys &= ~(std::uint64_t{1} << k);
-        }
-      }
-      const Node to{n.walls, keys << 6 | static_cast<std::uint64_t>(CellIndex(t.playerX, t.playerY))};
-      if (to == n) continue;
-      out.push_back({{false, d}, to, r.landing == Landing::kCleared});
-    }
-    return out;
-  }
-
- private:
-  PlayState StateOf(const Node& n) const {
-    PlayState s = StartOf(draft_);
-    const std::uint64_t keys = n.rest >> 6;
-    for (std::size_t k = 0; k < keyCells_.size(); ++k) {
-      if ((keys >> k & 1) == 0) {
-        s.board.cells[static_cast<std::size_t>(keyCells_[k])] = kFloor;
-        --s.keysLeft;
-      }
-    }
-    for (int e = 0; e < kInnerEdgeCount; ++e) {
-      if (n.walls >> e & 1) EdgeKind(s.board, InnerEdge(e)) = kSolidWall;
-    }
-    s.mp -= std::popcount(n.walls);
-    const int cell = static_cast<int>(n.rest & 63);
-    s.playerX = cell / kBoardSize;
-    s.playerY = cell % kBoardSize;
-    return s;
-  }
-
-  const StageDraft& draft_;
-  std::vector<int> keyCells_;
-};
 
 // Boards in some order, for a table of pars.
 struct BoardOrder {
@@ -147,7 +61,7 @@ std::optional<std::array<int, kCellCount>> ParFromEachCell(const StageDraft& dra
 Ideas CountIdeas(const StageDraft& draft, int par, int cap, std::size_t stateLimit) {
   Ideas ideas;
   if (par <= 0) return ideas;
-  const IdeaSearch search(draft);
+  const DraftSearch search(draft);
   // Levels of the breadth-first search up to the one before the clear.
   std::vector<std::vector<Node>> levels{{search.Start()}};
   std::unordered_map<Node, int, NodeHash> depthOf{{search.Start(), 0}};
@@ -167,7 +81,7 @@ Ideas CountIdeas(const StageDraft& draft, int par, int cap, std::size_t stateLim
   }
   // From the last level back: the nodes that clear in exactly the operations left.
   std::unordered_set<Node, NodeHash> good;
-  auto onTheWay = [&](const IdeaSearch::Next& s, int depth) {
+  auto onTheWay = [&](const DraftSearch::Next& s, int depth) {
     if (depth == par - 1) return s.cleared;
     if (s.cleared || !good.contains(s.node)) return false;
     return depthOf.at(s.node) == depth + 1;
@@ -254,8 +168,8 @@ namespace {
 // runs but the search for the par, without which nothing else is measured.
 class MeasureRun {
  public:
-  MeasureRun(const StageDraft& draft, std::size_t limit, bool stop, bool freeKinds, StageMeasures& m)
-      : draft_(draft), limit_(limit), stop_(stop), freeKinds_(freeKinds), m_(m), start_(StartOf(draft)) {}
+  MeasureRun(const StageDraft& draft, std::size_t limit, bool stop, bool freeKinds, unsigned where, StageMeasures& m)
+      : draft_(draft), limit_(limit), stop_(stop), freeKinds_(freeKinds), where_(where), m_(m), start_(StartOf(draft)) {}
 
   // Kinds, warp colours and the walls' groups and symmetry: G4 and G5, no search.
   bool Layout() {
@@ -281,6 +195,27 @@ class MeasureRun {
   bool OptimalIdeas() {
     m_.ideas = CountIdeas(draft_, m_.par, kIdeaCap, std::min(limit_, kMeasureStateLimit)).count;
     return Kept(Passes(Gate::kOneIdea));
+  }
+
+  // The solution's repeated moves: no search.
+  bool Repeats() {
+    m_.padding = PaddingOf(draft_, best_.ops);
+    return Kept(Passes(Gate::kNoPadding));
+  }
+
+  // The gates asked only of demanding stages (each measured when asked, or when every measure is
+  // wanted), and the effort, which no gate asks.
+  bool Demanding() {
+    if (!stop_ || Asked(kGates[static_cast<std::size_t>(Gate::kNotTrivial)], where_)) {
+      m_.randomClearRate = RandomClearRate(draft_);
+      if (!Kept(Passes(Gate::kNotTrivial))) return false;
+    }
+    if (!stop_ || Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], where_)) {
+      m_.nearParClears = ClearsNearPar(draft_, m_.par, kNearParCap, std::min(limit_, kMeasureStateLimit)).count;
+      if (!Kept(Passes(Gate::kForcing))) return false;
+    }
+    if (!stop_) m_.effort = SearchEffort(draft_);
+    return true;
   }
 
   // The holes a move from a resting cell of the solution falls into: they shape it even when taking
@@ -379,6 +314,7 @@ class MeasureRun {
   std::size_t limit_;
   bool stop_;
   bool freeKinds_;
+  unsigned where_;
   StageMeasures& m_;
   PlayState start_;
   SolveResult best_;
@@ -386,26 +322,28 @@ class MeasureRun {
   std::map<std::pair<Board, int>, int, BoardOrder> pars_;
 };
 
-bool MeasureSteps(const StageDraft& draft, std::size_t limit, bool stop, bool freeKinds, StageMeasures& m) {
-  MeasureRun run(draft, limit, stop, freeKinds, m);
-  if (!run.Layout() || !run.Solution() || !run.OptimalIdeas()) return false;
+bool MeasureSteps(const StageDraft& draft, std::size_t limit, bool stop, bool freeKinds, unsigned where,
+                  StageMeasures& m) {
+  MeasureRun run(draft, limit, stop, freeKinds, where, m);
+  if (!run.Layout() || !run.Solution() || !run.Repeats() || !run.OptimalIdeas()) return false;
   run.TrapHoles();
   if (!run.KindsNeeded() || !run.WallPointsNeeded() || !run.InertPieces()) return false;
   run.OneWallPointMore();
-  return GatesOf(m, freeKinds).All();
+  if (!run.Demanding()) return false;
+  return GatesOf(m, freeKinds).All(where);
 }
 
 }  // namespace
 
 StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
   StageMeasures m;
-  MeasureSteps(draft, limit, false, false, m);
+  MeasureSteps(draft, limit, false, false, kEveryStage, m);
   return m;
 }
 
-bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit) {
+bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit, unsigned where) {
   StageMeasures m;
-  return MeasureSteps(draft, limit, true, freeKinds, m) && m.par == par;
+  return MeasureSteps(draft, limit, true, freeKinds, where, m) && m.par == par;
 }
 
 }  // namespace suispo

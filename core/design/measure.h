@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/design/draft.h"
+#include "core/design/padding.h"
 #include "core/design/mechanics.h"
 #include "core/solver/solver.h"
 
@@ -44,16 +45,26 @@ struct StageMeasures {
   double symmetry = 1;        // the best share of solid inner edges that a turn or mirror keeps
   int kinds = 0;              // mechanics present, counted
   int warpColours = 0;
+  // How the stage is found rather than how long it is: a person's search effort, the optimal solution's
+  // repeated moves, the distinct clears within one operation of par (capped at kNearParCap; -1 when not
+  // decided), and the share of random runs that clear it.
+  long effort = -1;
+  Padding padding;
+  int nearParClears = 0;
+  double randomClearRate = 0;
 };
+inline constexpr int kNearParCap = 17;
 inline constexpr int kIdeaCap = 4;
 inline constexpr std::size_t kMeasureStateLimit = 400'000;
 
 // The solver searches up to stateLimit states; the idea search at most kMeasureStateLimit.
 StageMeasures Measure(const StageDraft& draft, std::size_t stateLimit = kMeasureStateLimit);
 
-// Whether a draft of this par passes every gate of core/design/gates.h, cheap checks first and none
-// after the first that fails: GatesOf(Measure(draft), freeKinds).All() at a fraction of the cost.
-bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit = kMeasureStateLimit);
+// Whether a draft of this par passes every gate of core/design/gates.h asked `where` (GateScope bits),
+// cheap checks first and none after the first that fails: GatesOf(Measure(draft), freeKinds).All(where)
+// at a fraction of the cost.
+bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit = kMeasureStateLimit,
+                 unsigned where = 0);
 
 // Wall layout alone, cheap enough to score every draft.
 double WallGroupMean(const Board& board, int* edges = nullptr);

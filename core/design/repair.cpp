@@ -51,34 +51,60 @@ std::vector<StageDraft> Changes(const StageDraft& d, const PlayState& s, const S
 
 }  // namespace
 
+namespace {
+
+// Tries the changes on `mine`'s operations from where it parts from `other`: each wall it builds, up to
+// and with its first slide. Keeps the first change `accept` takes.
+template <class Accept>
+bool ChangeWhereTheyPart(StageDraft& d, const std::vector<SolverOp>& mine, const std::vector<SolverOp>& other,
+                         unsigned mechanics, int symmetry, Accept accept) {
+  PlayState s;
+  rules::StartStage(d.Line(), s);
+  std::size_t i = 0;
+  while (i < mine.size() && i < other.size() && mine[i] == other[i]) {
+    if (mine[i].wall) rules::PlaceWall(s, mine[i].direction);
+    else rules::Slide(s, mine[i].direction);
+    ++i;
+  }
+  for (; i < mine.size(); ++i) {
+    for (const StageDraft& tried : Changes(d, s, mine[i], mechanics, symmetry)) {
+      if (accept(tried)) {
+        d = tried;
+        return true;
+      }
+    }
+    if (!mine[i].wall) break;
+    rules::PlaceWall(s, mine[i].direction);
+  }
+  return false;
+}
+
+}  // namespace
+
 bool RepairIdeas(StageDraft& d, int par, const Ideas& ideas, unsigned mechanics, int symmetry,
                  std::size_t stateLimit) {
   if (ideas.first.size() < 2) return false;
   const int before = std::max(ideas.count, 2);
+  auto fewer = [&](const StageDraft& tried) {
+    if (ParOf(tried, stateLimit) != par) return false;
+    const Ideas now = CountIdeas(tried, par, kIdeaCap, stateLimit);
+    return now.count >= 1 && now.count < before;
+  };
   for (std::size_t side = 0; side < 2; ++side) {
-    const std::vector<SolverOp>& mine = ideas.first[side];
-    const std::vector<SolverOp>& other = ideas.first[1 - side];
-    PlayState s;
-    rules::StartStage(d.Line(), s);
-    std::size_t i = 0;
-    while (i < mine.size() && i < other.size() && mine[i] == other[i]) {
-      if (mine[i].wall) rules::PlaceWall(s, mine[i].direction);
-      else rules::Slide(s, mine[i].direction);
-      ++i;
-    }
-    // From the parting on: each wall the idea builds, up to and with its first slide.
-    for (; i < mine.size(); ++i) {
-      for (const StageDraft& tried : Changes(d, s, mine[i], mechanics, symmetry)) {
-        if (ParOf(tried, stateLimit) != par) continue;
-        const Ideas now = CountIdeas(tried, par, kIdeaCap, stateLimit);
-        if (now.count >= 1 && now.count < before) {
-          d = tried;
-          return true;
-        }
-      }
-      if (!mine[i].wall) break;
-      rules::PlaceWall(s, mine[i].direction);
-    }
+    if (ChangeWhereTheyPart(d, ideas.first[side], ideas.first[1 - side], mechanics, symmetry, fewer)) return true;
+  }
+  return false;
+}
+
+bool RepairNearPar(StageDraft& d, int par, const std::vector<SolverOp>& best, const NearParClears& near,
+                   unsigned mechanics, int symmetry, std::size_t stateLimit) {
+  auto fewer = [&](const StageDraft& tried) {
+    if (ParOf(tried, stateLimit) != par || CountIdeas(tried, par, kIdeaCap, stateLimit).count != 1) return false;
+    const int now = ClearsNearPar(tried, par, kNearParCap, stateLimit).count;
+    return now >= 1 && now < near.count;
+  };
+  for (const std::vector<SolverOp>& clear : near.first) {
+    if (clear != best && ChangeWhereTheyPart(d, clear, best, mechanics, symmetry, fewer)) return true;
   }
   return false;
 }

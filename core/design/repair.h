@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// Mending a draft that two optimal ideas clear: a change where they part that takes one of them away.
+// Mending a draft that two optimal ideas clear, or that too many clears near par leave unforced: a
+// change where two solutions part that takes one of them away.
 #pragma once
 
 #include <cstddef>
 
 #include "core/design/draft.h"
 #include "core/design/measure.h"
+#include "core/design/near_par.h"
 
 namespace suispo {
 
@@ -17,5 +19,10 @@ namespace suispo {
 // least one; false when none does.
 bool RepairIdeas(StageDraft& draft, int par, const Ideas& ideas, unsigned mechanics, int symmetry,
                  std::size_t stateLimit);
+
+// The same changes where each clear of `near` parts from `best` (an optimal solution), on the clear's
+// side: keeps the first that leaves the par, one idea, and fewer clears near par.
+bool RepairNearPar(StageDraft& draft, int par, const std::vector<SolverOp>& best, const NearParClears& near,
+                   unsigned mechanics, int symmetry, std::size_t stateLimit);
 
 }  // namespace suispo

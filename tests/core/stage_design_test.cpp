@@ -165,6 +165,8 @@ TEST(GenerateStages, EveryStagePassesEveryGateAndTheSameSeedGivesTheSameBytesOnA
     EXPECT_TRUE(GatesOf(m).All()) << line;
     EXPECT_GE(m.par, std::max(lastPar, options.minPar));
     EXPECT_LE(m.par, options.maxPar);
+    // Within the preset's effort band, as within its par band.
+    EXPECT_TRUE(m.effort >= 0 && m.effort <= options.maxEffort) << m.effort;
     lastPar = m.par;
   }
 }

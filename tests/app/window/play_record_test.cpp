@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The play record on the window: the figures, the par from the background, the star, the hint, and
+// The play record on the window: the figures, the par and rating from the background, the star, the hint, and
 // the names a screen reader reads.
 #include <QAccessible>
 
@@ -28,6 +28,9 @@ class PlayRecordTest : public WindowTest {
       return lit != nullptr || !dialogs().messages.empty();
     }, waitMs);
     return lit;
+  }
+  void WaitForRating() {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->rating() != MainForm::kParPending; }, 10000));
   }
 };
 
@@ -132,13 +135,16 @@ TEST_F(PlayRecordTest, EveryPlayControlHasAJapaneseNameAndTheCountersReadTheirNu
   Start();
   Choose(0);
   WaitForPar();
+  // Stage 1's search finds the clear at its 27th position: the easiest rating, one round mark.
+  WaitForRating();
+  EXPECT_EQ(form->ratingText->text(), QStringLiteral("●"));
   QStringList names;
   for (QWidget* control : form->PlayControls()) {
     if (control->isVisible()) names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
   }
   EXPECT_EQ(names, QStringList({"のこりの壁 1", "上に壁を置く", "左に壁を置く", "下に壁を置く", "右に壁を置く",
                                 "上へ移動", "左へ移動", "下へ移動", "右へ移動", "１手戻す", "やり直し", "タイトル",
-                                "手数 0", "最短 7", "記録 —"}));
+                                "手数 0", "最短 7", "記録 —", "むずかしさ 1"}));
 }
 
 }  // namespace
