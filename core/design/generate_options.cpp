@@ -60,7 +60,7 @@ std::vector<unsigned> MechanicSets(const std::string& text) {
 
 const PresetEntry& PresetOf(StagePreset preset) { return kPresets[static_cast<std::size_t>(preset)]; }
 
-GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed) {
+GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed, bool demanding) {
   const PresetEntry& p = PresetOf(preset);
   GenerateOptions o;
   o.count = count;
@@ -71,14 +71,21 @@ GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed)
   o.maxWallPoints = p.maxWallPoints;
   o.mechanicSets.assign(p.mechanicSets.begin(), p.mechanicSets.begin() + p.setCount);
   o.namePrefix = std::string(p.label) + " ";
-  o.gateScope = p.demanding ? kDemandingPreset : kEveryStage;
-  o.minEffort = p.minEffort;
-  o.maxEffort = p.maxEffort;
+  if (demanding) {
+    o.gateScope = p.demanding ? kDemandingPreset : kEveryStage;
+    o.minEffort = p.minEffort;
+    o.maxEffort = p.maxEffort;
+  }
   return o;
 }
 
 GenerateOptions ReadOptions(const std::vector<std::string>& args) {
   GenerateOptions o;
+  // --demanding sets what the preset asks, so it is read with the preset, before the others adjust it.
+  bool demanding = false;
+  for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+    if (args[i] == kDemandingRange.option) demanding = Number(kDemandingRange, args[i + 1]) == 1;
+  }
   for (std::size_t i = 0; i + 1 < args.size(); ++i) {
     if (args[i] != "--preset") continue;
     const PresetEntry* found = nullptr;
@@ -86,14 +93,14 @@ GenerateOptions ReadOptions(const std::vector<std::string>& args) {
       if (args[i + 1] == p.name) found = &p;
     }
     if (!found) Refuse("--preset takes beginner, normal, hard or expert, not '" + args[i + 1] + "'");
-    o = PresetOptions(found->preset, o.count, o.seed);
+    o = PresetOptions(found->preset, o.count, o.seed, demanding);
   }
   bool maxGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (i + 1 >= args.size()) Refuse(a.starts_with("--") ? a + " needs a value" : "unexpected '" + a + "'");
     const std::string& value = args[++i];
-    if (a == "--preset") continue;
+    if (a == "--preset" || a == kDemandingRange.option) continue;
     if (a == kCountRange.option) o.count = static_cast<int>(Number(kCountRange, value));
     else if (a == kSeedRange.option) o.seed = static_cast<std::uint32_t>(Number(kSeedRange, value));
     else if (a == kMinParRange.option) o.minPar = static_cast<int>(Number(kMinParRange, value));

@@ -51,6 +51,7 @@ inline constexpr OptionRange kWallPointsRange{"--wall-points", 0, 9};
 inline constexpr OptionRange kFreeKindsRange{"--free-kinds", 0, 1};
 inline constexpr OptionRange kMinEffortRange{"--min-effort", 0, 1'000'000};
 inline constexpr OptionRange kMaxEffortRange{"--max-effort", 0, 1'000'000};
+inline constexpr OptionRange kDemandingRange{"--demanding", 0, 1};
 // The generated part of a stage's name (number and make) stays within this many bytes, so that the
 // prefix may take the rest of a stage line.
 inline constexpr std::size_t kGeneratedNameBytes = 80;
@@ -63,6 +64,8 @@ struct PresetEntry {
   int minPar, maxPar, maxKeys, maxWallPoints;
   std::array<unsigned, 6> mechanicSets;  // the first setCount
   int setCount;
+  // Asked only with --demanding 1: a preset's set then takes several times as long (minutes for
+  // expert), too long for the game's menu, which makes the plain presets.
   bool demanding;  // the gates asked of demanding presets: forcing, not trivial
   // The effort band (0: no bound): each preset's lowest effort is half as much again as the highest of
   // the one before, so that their medians stand apart so much; expert's floor is half as much again as
@@ -82,8 +85,9 @@ inline constexpr std::array<PresetEntry, 4> kPresets{{
 }};
 const PresetEntry& PresetOf(StagePreset preset);
 
-// A preset's par band, mechanic sets, keys and wall points, for `count` stages from `seed`.
-GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed);
+// A preset's par band, mechanic sets, keys and wall points, for `count` stages from `seed`; demanding:
+// its demanding gates and its effort band too.
+GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed, bool demanding = false);
 
 // The generator's options read from the stage tool's arguments ("--preset hard --seed 7 ..."; a
 // preset first, the other options adjusting it). Throws std::invalid_argument with the message for

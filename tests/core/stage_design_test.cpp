@@ -150,14 +150,14 @@ TEST(StageRepair, WhereTwoIdeasPartAPieceOfTheStagesMechanicOrElseAWallTakesOneA
 }
 
 TEST(GenerateStages, EveryStagePassesEveryGateAndTheSameSeedGivesTheSameBytesOnAnyThreads) {
-  const GenerateOptions options = PresetOptions(StagePreset::kBeginner, 3, 7);
+  const GenerateOptions options = PresetOptions(StagePreset::kBeginner, 3, 7, /*demanding=*/true);
   int made = 0;
   const GenerateReport report =
       GenerateStages(options, {.progress = [&](const GenerateProgress& p) { made = p.made; }, .threads = 1});
   ASSERT_EQ(report.lines.size(), 3u);
   EXPECT_EQ(made, 3);
   for (int threads : {2, 3}) EXPECT_EQ(GenerateStages(options, {.threads = threads}).lines, report.lines) << threads;
-  EXPECT_NE(GenerateStages(PresetOptions(StagePreset::kBeginner, 3, 8)).lines, report.lines);
+  EXPECT_NE(GenerateStages(PresetOptions(StagePreset::kBeginner, 3, 8, true)).lines, report.lines);
   int lastPar = 0;
   for (const StageLine& line : report.lines) {
     // The gates the stage tool's check reports, from the one table.
@@ -211,6 +211,9 @@ TEST(GenerateOptions, EveryOptionHasARangeAndASetNoStageCanMeetIsRefusedAtOnce) 
   GenerateOptions expected = PresetOptions(StagePreset::kExpert, 10, 4294967295u);
   expected.maxKeys = 1;
   EXPECT_EQ(ReadOptions({"--seed", "4294967295", "--keys", "1", "--preset", "expert"}), expected);
+  // --demanding asks the preset's own demanding gates and effort band, wherever it stands.
+  EXPECT_EQ(ReadOptions({"--demanding", "1", "--preset", "hard"}), PresetOptions(StagePreset::kHard, 10, 1, true));
+  EXPECT_NE(PresetOptions(StagePreset::kHard, 10, 1, true), PresetOptions(StagePreset::kHard, 10, 1));
   // The generator checks the same limits for the game, which never reads arguments.
   GenerateOptions tooMany = expected;
   tooMany.maxKeys = 36;
