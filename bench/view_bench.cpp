@@ -65,12 +65,11 @@ void PlainCopy(benchmark::State& state) {
 }
 BENCHMARK(PlainCopy);
 
-void SlideSubStep(benchmark::State& state) {
-  Bench b;
+// Sub-steps of one cell to the east and back, as a slide draws them, until the state is done.
+void DrawSlideSubSteps(benchmark::State& state, Bench& b) {
   const int top = CellOrigin(2);
   int i = 0;
   for (auto _ : state) {
-    // Sub-steps of one cell to the east and back, as a slide draws them.
     const int from = CellOrigin(1) + 12 * (i % 4);
     b.view.RestoreSquare(from, top);
     b.view.DrawCharacterAt(from + 12, top, kEast);
@@ -79,6 +78,11 @@ void SlideSubStep(benchmark::State& state) {
     ++i;
   }
 }
+
+void SlideSubStep(benchmark::State& state) {
+  Bench b;
+  DrawSlideSubSteps(state, b);
+}
 BENCHMARK(SlideSubStep);
 
 // One slide frame at the scale of the argument (1, 2, 3): the same drawing as SlideSubStep, and the
@@ -86,16 +90,7 @@ BENCHMARK(SlideSubStep);
 void ScaledSlideFrame(benchmark::State& state) {
   const int scale = static_cast<int>(state.range(0));
   Bench b(scale);
-  const int top = CellOrigin(2);
-  int i = 0;
-  for (auto _ : state) {
-    const int from = CellOrigin(1) + 12 * (i % 4);
-    b.view.RestoreSquare(from, top);
-    b.view.DrawCharacterAt(from + 12, top, kEast);
-    b.view.PresentBoard();
-    benchmark::DoNotOptimize(b.view.surface().constBits());
-    ++i;
-  }
+  DrawSlideSubSteps(state, b);
   const qsizetype bytes = b.view.surface().sizeInBytes() + b.view.workingBoard().sizeInBytes() +
                           b.view.backgroundBoard().sizeInBytes() +
                           assets::ReadPicture(assets::kAtlas, scale).convertToFormat(QImage::Format_RGB32).sizeInBytes();

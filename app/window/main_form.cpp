@@ -112,22 +112,17 @@ void MainForm::BuildControls() {
   TitleImage->setAccessibleName(kApplicationTitle);
   TitleImage->hide();
 
-  NWallButton = GlyphButton(client);
-  PlaceControl(NWallButton, layout::kWallButtons[kNorth]);
-  EWallButton = GlyphButton(client);
-  PlaceControl(EWallButton, layout::kWallButtons[kEast]);
-  SWallButton = GlyphButton(client);
-  PlaceControl(SWallButton, layout::kWallButtons[kSouth]);
-  WWallButton = GlyphButton(client);
-  PlaceControl(WWallButton, layout::kWallButtons[kWest]);
-  NMoveButton = GlyphButton(client);
-  PlaceControl(NMoveButton, layout::kMoveButtons[kNorth]);
-  EMoveButton = GlyphButton(client);
-  PlaceControl(EMoveButton, layout::kMoveButtons[kEast]);
-  SMoveButton = GlyphButton(client);
-  PlaceControl(SMoveButton, layout::kMoveButtons[kSouth]);
-  WMoveButton = GlyphButton(client);
-  PlaceControl(WMoveButton, layout::kMoveButtons[kWest]);
+  // By direction (north, east, south, west): the walls first, then the moves.
+  const std::array<QPushButton**, 4> walls = {&NWallButton, &EWallButton, &SWallButton, &WWallButton};
+  const std::array<QPushButton**, 4> moves = {&NMoveButton, &EMoveButton, &SMoveButton, &WMoveButton};
+  for (std::size_t d = 0; d < walls.size(); ++d) {
+    *walls[d] = GlyphButton(client);
+    PlaceControl(*walls[d], layout::kWallButtons[d]);
+  }
+  for (std::size_t d = 0; d < moves.size(); ++d) {
+    *moves[d] = GlyphButton(client);
+    PlaceControl(*moves[d], layout::kMoveButtons[d]);
+  }
 
   // What a screen reader says for the buttons that show only a picture.
   const std::pair<QPushButton*, const char*> names[] = {
