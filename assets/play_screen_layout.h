@@ -22,14 +22,16 @@ inline constexpr Rect kSelectGroup{36, 161, 475, 353};
 inline constexpr Rect kStageList{15, 17, 324, 186};      // inside the group
 inline constexpr Rect kChoiseButtom{341, 161, 422, 186};  // inside the group
 // The column right of the list, above ステージ決定 (inside the group): the file chooser on top, the
-// selected stage's board at a quarter of its size, its par and record, and its mark beside them.
+// selected stage's board small, its par and record with its mark beside them, and its rating.
 inline constexpr Rect kFileChooser{330, 17, 434, 39};
-inline constexpr Rect kPreviewImage{345, 43, 419, 117};
-inline constexpr Rect kPreviewParCaption{330, 121, 362, 137};
-inline constexpr Rect kPreviewPar{362, 121, 398, 137};
-inline constexpr Rect kPreviewBestCaption{330, 139, 362, 155};
-inline constexpr Rect kPreviewBest{362, 139, 398, 155};
-inline constexpr Rect kPreviewMark{400, 124, 434, 152};
+inline constexpr Rect kPreviewImage{349, 42, 415, 108};
+inline constexpr Rect kPreviewParCaption{330, 110, 362, 125};
+inline constexpr Rect kPreviewPar{362, 110, 398, 125};
+inline constexpr Rect kPreviewBestCaption{330, 126, 362, 141};
+inline constexpr Rect kPreviewBest{362, 126, 398, 141};
+inline constexpr Rect kPreviewMark{400, 111, 434, 139};
+inline constexpr Rect kPreviewRatingCaption{330, 142, 381, 157};
+inline constexpr Rect kPreviewRating{381, 142, 434, 157};
 // The empty rows under the title lettering, above the group: a file completed by a clear is told there.
 inline constexpr Rect kProgressNote{36, 128, 475, 160};
 

@@ -66,6 +66,8 @@ struct ShelfEntry {
 
 // A par as the figures show it: "…" while searching, "—" when there is none.
 QString ParShown(int par);
+// A rating as marks: one to five ●, never the ★ of a record; "…" while it is measured.
+QString RatingShown(int rating);
 
 class MainForm : public QMainWindow, public GameWindow {
  public:
@@ -154,6 +156,7 @@ class MainForm : public QMainWindow, public GameWindow {
   QLineEdit* previewParText = nullptr;  // its par (最短), searched in the background
   QLineEdit* previewBestText = nullptr; // its record (記録)
   QLabel* previewMark = nullptr;        // ★, ☆ or nothing
+  QLineEdit* previewRatingText = nullptr;  // its rating (むずかしさ), measured in the background
   QLabel* progressNote = nullptr;       // tells that a clear completed the file
   QLabel* hintMark = nullptr;           // beside 手数 while the play is marked by a hint
   QPushButton* resetButton = nullptr;   // restarts the stage
@@ -177,6 +180,8 @@ class MainForm : public QMainWindow, public GameWindow {
   const std::vector<ShelfEntry>& shelf() const { return shelf_; }
   // The par of the stage the preview shows, as par() is for the play.
   int previewPar() const { return previewPar_; }
+  // The rating of the stage the preview shows, as rating() is for the play.
+  int previewRating() const { return previewRating_; }
 
   // The par once the worker has told it: a number, kNoPar, or kParPending while it searches.
   static constexpr int kParPending = -2;
@@ -257,7 +262,9 @@ class MainForm : public QMainWindow, public GameWindow {
   void FillShelf();
   void FillChapterMenu();
   void ShowPreview(int row);
-  void ShowPreviewPar(const StageLine& line);
+  // The preview's rating: measured in the background unless it is known for the puzzle already.
+  void ShowPreviewRating(const PlayState& start);
+  void ShowPreviewRating(int rating);
   void ShowHintMark();
   // The file's progress: read from disk for a file not on the list.
   StageProgress ProgressOfFile(const std::string& path) const;
@@ -280,6 +287,10 @@ class MainForm : public QMainWindow, public GameWindow {
   // The par by puzzle (PuzzleKey), as the solver found it: kNoPar when there is none.
   std::map<std::string, int> parByStage_;
   int previewPar_ = kParPending;
+  BackgroundWork<int> previewRatingWork_;
+  // The rating by puzzle, as the par: the play screen shows it at once after the preview measured it.
+  std::map<std::string, int> ratingByStage_;
+  int previewRating_ = kParPending;
   std::string previewKey_;  // the content of the stage the preview shows
   std::vector<ShelfEntry> shelf_;
   // Draws the preview's board from the game's pictures, off screen.

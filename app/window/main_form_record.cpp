@@ -31,6 +31,11 @@ QString ParShown(int par) {
   return QString::number(par);
 }
 
+QString RatingShown(int rating) {
+  if (rating == MainForm::kParPending) return QStringLiteral("…");
+  return QString(rating, QChar(0x25CF));
+}
+
 void MainForm::ShowMp(int mp) { ShowFigure(mpText, QStringLiteral("のこりの壁"), QString::number(mp)); }
 
 void MainForm::ShowMoveCount(int count) {
@@ -51,14 +56,18 @@ void MainForm::StartRecord() {
   ShowPar();
   ShowBest();
   DropHint();
-  rating_ = kParPending;
+  const auto rated = key ? ratingByStage_.find(*key) : ratingByStage_.end();
+  rating_ = rated != ratingByStage_.end() ? rated->second : kParPending;
   ShowRating();
-  const PlayState start = *game_;
-  ratingWork_.Start([start](const std::atomic<bool>* cancel) { return RatingAt(start, cancel); },
-                    [this](const int& rating) {
-                      rating_ = rating;
-                      ShowRating();
-                    });
+  if (rated == ratingByStage_.end()) {
+    const PlayState start = *game_;
+    ratingWork_.Start([start](const std::atomic<bool>* cancel) { return RatingAt(start, cancel); },
+                      [this, key](const int& rating) {
+                        if (key) ratingByStage_[*key] = rating;
+                        rating_ = rating;
+                        ShowRating();
+                      });
+  }
   if (known != parByStage_.end()) return;  // the preview has searched it already
   parSolve_.Start(*game_, [this, key](const SolveResult& answer) {
     par_ = answer.outcome == SolveOutcome::kSolved ? static_cast<int>(answer.ops.size()) : kNoPar;
@@ -76,12 +85,8 @@ std::optional<std::string> MainForm::PlayedPuzzle() const {
 // Round marks, never the ★ that a clear at par earns; a screen reader reads the number.
 void MainForm::ShowRating() {
   const QString caption = QStringLiteral("むずかしさ");
-  if (rating_ == kParPending) {
-    ShowFigure(ratingText, caption, QStringLiteral("…"));
-    return;
-  }
-  ratingText->setText(QString(rating_, QChar(0x25CF)));
-  ratingText->setAccessibleName(caption + QLatin1Char(' ') + QString::number(rating_));
+  ratingText->setText(RatingShown(rating_));
+  ratingText->setAccessibleName(caption + QLatin1Char(' ') + (rating_ == kParPending ? RatingShown(rating_) : QString::number(rating_)));
 }
 
 void MainForm::ShowBest() {

@@ -17,6 +17,7 @@
 #include "app/window/error_report.h"
 #include "app/window/main_form.h"
 #include "app/window/play_surface.h"
+#include "core/design/effort.h"
 #include "core/files/stage_file.h"
 #include "core/game/board_build.h"
 #include "core/rules/same_stage.h"
@@ -115,6 +116,10 @@ void MainForm::BuildSelectControls(QWidget* client) {
   previewMark->setAlignment(Qt::AlignCenter);
   previewMark->setAccessibleName(QStringLiteral("しるし"));
   previewMark->setToolTip(QStringLiteral("☆ クリアした　★ 最短手数でヒントなしにクリアした"));
+  PlaceControl(SmallLabel(selectGroup, QStringLiteral("むずかしさ")), layout::kPreviewRatingCaption, {10});
+  previewRatingText = NumberField(selectGroup, QStringLiteral("むずかしさ"));
+  PlaceControl(previewRatingText, layout::kPreviewRating, {10, true});
+  previewRatingText->setToolTip(QStringLiteral("●が多いほど、解き方を見つけにくいステージ（1〜5）"));
 
   progressNote = SmallLabel(client, QString());
   PlaceControl(progressNote, layout::kProgressNote, {12, true});
@@ -238,12 +243,15 @@ void MainForm::TellCompleted() {
 
 void MainForm::ShowPreview(int row) {
   previewSolve_.Cancel();
+  previewRatingWork_.Cancel();
   previewKey_.clear();
   previewImage->clear();
   previewImage->setToolTip(QString());
   previewParText->clear();
   previewBestText->clear();
   previewMark->clear();
+  previewRatingText->clear();
+  previewRatingText->setAccessibleDescription(QString());
   if (row < 0 || static_cast<std::size_t>(row) >= store_.dataList.size()) return;
   const StageLine& line = store_.dataList[static_cast<std::size_t>(row)];
   rules::StagePlay play;
@@ -284,6 +292,28 @@ void MainForm::ShowPreview(int row) {
     });
   }
   previewParText->setText(ParShown(previewPar_));
+  ShowPreviewRating(play);
+}
+
+void MainForm::ShowPreviewRating(const PlayState& start) {
+  const auto known = ratingByStage_.find(previewKey_);
+  previewRating_ = known != ratingByStage_.end() ? known->second : kParPending;
+  if (known == ratingByStage_.end()) {
+    previewRatingWork_.Start([start](const std::atomic<bool>* cancel) { return RatingAt(start, cancel); },
+                             [this, key = previewKey_](const int& rating) {
+                               ratingByStage_[key] = rating;
+                               if (key != previewKey_) return;
+                               previewRating_ = rating;
+                               ShowPreviewRating(previewRating_);
+                             });
+  }
+  ShowPreviewRating(previewRating_);
+}
+
+void MainForm::ShowPreviewRating(int rating) {
+  previewRatingText->setText(RatingShown(rating));
+  // A screen reader reads the number, not the marks.
+  previewRatingText->setAccessibleDescription(rating == kParPending ? QString() : QString::number(rating));
 }
 
 void MainForm::ShowHintMark() { hintMark->setVisible(game_->hinted && MainImage->isVisible()); }

@@ -191,7 +191,7 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerL
   EXPECT_TRUE(dialogs().errors.empty());
 }
 
-TEST_F(WindowTest, ThePreviewShowsTheSelectedStageAndItsParComesWithoutHoldingTheList) {
+TEST_F(WindowTest, ThePreviewShowsTheSelectedStageItsParAndRatingComeWithoutHoldingTheList) {
   Start();
   EXPECT_EQ(form->fileChooser->accessibleName(), QStringLiteral("ステージ集"));
   form->StageList->setCurrentRow(4);
@@ -203,8 +203,14 @@ TEST_F(WindowTest, ThePreviewShowsTheSelectedStageAndItsParComesWithoutHoldingTh
   EXPECT_FALSE(form->previewImage->pixmap().isNull());
   EXPECT_EQ(form->previewBestText->text(), QStringLiteral("—"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return form->previewParText->text() == QStringLiteral("7"); }, 10000));
+  // The rating comes the same way, as round marks that no record's ★ looks like.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->previewRating() != MainForm::kParPending; }, 10000));
+  EXPECT_EQ(form->previewRatingText->text(), QString(form->previewRating(), QChar(0x25CF)));
+  EXPECT_EQ(form->previewRatingText->accessibleDescription(), QString::number(form->previewRating()));
+  const int rating = form->previewRating();
   Choose(0);
   EXPECT_EQ(form->parText->text(), QStringLiteral("7"));  // known already: no second search
+  EXPECT_EQ(form->rating(), rating);
 }
 
 TEST_F(WindowTest, EveryButtonOfBothScreensTellsItsKeys) {
