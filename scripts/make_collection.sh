@@ -1,42 +1,51 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
-# The exact commands that made the candidates of the installed collection: for each chapter, three to
-# five par bands of its mechanic set. The chapters in stages/ were picked from these candidates as the
-# stage tool of commit 2dea5f2 makes them (see stages/README.md); another generator version may make
-# other stages from the same seeds.
-# Usage: scripts/make_collection.sh [TOOL] [OUTDIR] [FIRST-CHAPTER]
+# The exact commands that made the candidates of the installed collection: for each chapter, the
+# chapter as it stood before the effort curve (band 0, from git) and several effort bands of its
+# mechanic sets, made with the demanding gates (forcing, not trivial) and their repairs: `--preset hard
+# --demanding 1` sets those gates, the options after it replace the rest of the preset. The stages in
+# stages/ were picked (scripts/pick_collection.py) from candidates the stage tool of commit 87ac894
+# made; another generator version may make other stages from the same seeds.
+# Usage: scripts/make_collection.sh [TOOL] [OUTDIR] [FIRST-CHAPTER] [LAST-CHAPTER]
 set -euo pipefail
 tool=${1:-build/suispo-stage}
 out=${2:-build/candidates}
+from=${3:-1}
+to=${4:-6}
 mkdir -p "$out"
-band() {  # chapter, band, count, min par, max par, options...
-  local chapter=$1 part=$2 count=$3 low=$4 high=$5
-  ((chapter >= from)) || return 0
-  shift 5
-  "$tool" generate --count "$count" --seed "$chapter$part" --min-par "$low" --max-par "$high" --verbose "$@" \
+files=(1-walls 2-holes 3-arrows 4-warps 5-marked 6-all)
+before=68c8b8b  # the commit of the chapters picked by par
+band() {  # chapter, band, count, min par, max par, min effort, max effort, options...
+  local chapter=$1 part=$2 count=$3 low=$4 high=$5 least=$6 most=$7
+  ((chapter >= from && chapter <= to)) || return 0
+  shift 7
+  "$tool" generate --preset hard --demanding 1 --name "" --count "$count" --seed "$chapter$part" \
+    --min-par "$low" --max-par "$high" --min-effort "$least" --max-effort "$most" --verbose "$@" \
     -o "$out/chapter$chapter-$part.ssp" || echo "chapter $chapter band $part: too few" >&2
 }
-from=${3:-1}  # the first chapter to make
-band 1 1 5 4 9 --mechanics walls --keys 2 --wall-points 1
-band 1 2 5 10 12 --mechanics walls --keys 2 --wall-points 2
-band 1 3 5 13 15 --mechanics walls --keys 3 --wall-points 2
-band 2 1 5 5 10 --mechanics holes --keys 2 --wall-points 1
-band 2 2 5 11 14 --mechanics holes --keys 2 --wall-points 2
-band 2 3 5 15 18 --mechanics holes --keys 3 --wall-points 2
-band 3 1 5 5 10 --mechanics arrows --keys 2 --wall-points 1
-band 3 2 5 11 16 --mechanics arrows --keys 2 --wall-points 2
-band 3 3 5 17 22 --mechanics arrows --keys 3 --wall-points 3
-band 4 1 5 5 10 --mechanics warps --keys 2 --wall-points 1
-band 4 2 5 11 18 --mechanics warps --keys 3 --wall-points 2
-band 4 3 5 19 26 --mechanics warps --keys 3 --wall-points 3
-band 4 4 3 24 28 --mechanics warps --keys 3 --wall-points 3
-band 5 1 5 5 10 --mechanics marked --keys 2 --wall-points 2
-band 5 2 5 11 20 --mechanics marked --keys 3 --wall-points 2
-band 5 3 5 21 30 --mechanics marked --keys 3 --wall-points 3
-band 5 4 3 29 32 --mechanics marked --keys 3 --wall-points 3
-band 6 1 4 6 10 --mechanics holes+arrows,arrows+warps --keys 2 --wall-points 1
-band 6 2 5 11 24 --mechanics holes+arrows,warps+marked,arrows+marked,holes+warps --keys 3 --wall-points 2
-band 6 3 5 25 40 --mechanics holes+arrows+warps,arrows+warps+marked,holes+arrows+marked --keys 3 --wall-points 3 --free-kinds 1
-band 6 4 2 30 36 --mechanics holes+arrows,arrows+warps,warps+marked,holes+marked --keys 4 --wall-points 3 --free-kinds 1
-band 6 5 2 36 42 --mechanics holes+arrows,arrows+warps,warps+marked,holes+marked --keys 4 --wall-points 3 --free-kinds 1
+for chapter in $(seq "$from" "$to"); do
+  git -C "$(dirname "$0")/.." show "$before:stages/${files[chapter - 1]}.ssp" > "$out/chapter$chapter-0.ssp"
+done
+# Openers: the chapter's mechanic needed, found in a minute (effort at most about 150).
+band 1 11 6 4 10 0 150 --mechanics walls --keys 2 --wall-points 1
+band 1 12 8 8 14 80 500 --mechanics walls --keys 2 --wall-points 2
+band 1 13 8 10 18 300 1500 --mechanics walls --keys 3 --wall-points 2
+band 2 11 6 4 10 0 150 --mechanics holes --keys 2 --wall-points 1
+band 2 12 8 8 14 80 500 --mechanics holes --keys 2 --wall-points 2
+band 2 13 8 10 20 300 1500 --mechanics holes --keys 3 --wall-points 2
+band 3 11 6 4 10 0 150 --mechanics arrows --keys 2 --wall-points 1
+band 3 12 8 8 16 80 500 --mechanics arrows --keys 2 --wall-points 2
+band 3 13 8 12 22 300 1800 --mechanics arrows --keys 3 --wall-points 3
+band 4 11 6 4 10 0 150 --mechanics warps --keys 2 --wall-points 1
+band 4 12 8 8 18 80 600 --mechanics warps --keys 3 --wall-points 2
+band 4 13 8 12 24 400 2000 --mechanics warps --keys 3 --wall-points 3
+band 4 14 12 12 24 300 2500 --mechanics warps --keys 2 --wall-points 2
+# Marked edges beside another mechanic, where a wall they forbid changes the route.
+band 5 11 6 4 10 0 150 --mechanics holes+marked,arrows+marked,warps+marked --keys 2 --wall-points 2
+band 5 12 9 8 18 100 700 --mechanics holes+marked,arrows+marked,warps+marked --keys 3 --wall-points 2
+band 5 13 9 12 24 400 2000 --mechanics holes+marked,arrows+marked,warps+marked --keys 3 --wall-points 3
+# The last chapter: two or three mechanics at once, aimed at effort rather than length.
+band 6 11 6 6 12 0 150 --mechanics holes+arrows,arrows+warps,holes+warps --keys 2 --wall-points 1
+band 6 12 9 12 24 800 3000 --mechanics holes+arrows,warps+marked,arrows+marked,holes+warps --keys 3 --wall-points 2
+band 6 13 9 14 28 1500 8000 --mechanics holes+arrows+warps,arrows+warps+marked,holes+arrows+marked --keys 3 --wall-points 3 --free-kinds 1

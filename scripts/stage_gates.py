@@ -7,6 +7,8 @@ import json
 import subprocess
 import sys
 
+from collection_rules import median, spearman
+
 
 def measure(tool, path):
     run = subprocess.run([tool, "check", "--json", path], capture_output=True, text=True)
@@ -21,41 +23,6 @@ def share(stages, test):
 
 def mean(values):
     return f"{sum(values) / len(values):.2f}" if values else "-"
-
-
-def median(values):
-    ordered = sorted(values)
-    n = len(ordered)
-    if n == 0:
-        return "-"
-    return ordered[n // 2] if n % 2 else (ordered[n // 2 - 1] + ordered[n // 2]) / 2
-
-
-def ranks(values):
-    order = sorted(range(len(values)), key=lambda i: values[i])
-    result = [0.0] * len(values)
-    i = 0
-    while i < len(order):
-        j = i
-        while j + 1 < len(order) and values[order[j + 1]] == values[order[i]]:
-            j += 1
-        for k in range(i, j + 1):
-            result[order[k]] = (i + j) / 2 + 1
-        i = j + 1
-    return result
-
-
-def spearman(values):
-    """The rank correlation of the values with their positions (ties share a rank)."""
-    n = len(values)
-    if n < 2:
-        return "-"
-    a, b = ranks(values), list(range(1, n + 1))
-    ma, mb = sum(a) / n, sum(b) / n
-    cov = sum((x - ma) * (y - mb) for x, y in zip(a, b))
-    va = sum((x - ma) ** 2 for x in a) ** 0.5
-    vb = sum((y - mb) ** 2 for y in b) ** 0.5
-    return f"{cov / (va * vb):.2f}" if va and vb else "-"
 
 
 def report(path, stages, last_chapter_free):
@@ -78,7 +45,9 @@ def report(path, stages, last_chapter_free):
     print(f"  G7 stages alike under turning or mirroring: {len(looks) - len(set(looks))}")
     efforts = [s["effort"] for s in solved]
     print(f"  effort curve: {' '.join(str(e) for e in efforts)}")
-    print(f"  effort median {median(efforts)}, rank correlation with position {spearman(efforts)}"
+    rho = spearman(efforts)
+    print(f"  effort median {median(efforts) if efforts else '-'}, rank correlation with position"
+          f" {'-' if rho is None else f'{rho:.2f}'}"
           f", ratings {' '.join(str(s['rating']) for s in solved)}")
     print(f"  no padding {share(solved, gates('noPadding'))}, forcing {share(solved, gates('forcing'))}"
           f" (clears within one of par {' '.join(str(s['nearParClears']) for s in solved)})")
