@@ -24,7 +24,7 @@ long SearchEffort(const StageDraft& draft, std::size_t limit = kEffortLimit, con
 
 // The rating 1 to 5: the effort's place among these thresholds, read from the spread of the shipped
 // collection (its fifths); a stage whose effort is not found rates 5.
-inline constexpr std::array<long, 4> kEffortThresholds = {30, 128, 366, 1050};
+inline constexpr std::array<long, 4> kEffortThresholds = {78, 164, 507, 885};
 int EffortRating(long effort);
 // The rating of a stage from a play at its start (walls and keys as they stand, the character's cell as
 // the start), for the window's worker.
