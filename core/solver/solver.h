@@ -56,7 +56,8 @@ struct SolveResult {
   std::string reason;      // why there is no solution, or why the search stopped
   bool loopStopReached = false;  // a reachable slide was cut by the endless-loop bound
   // No clear at all is decided: every reachable state was seen, or shown to lead to none (a state with
-  // no wall point left is kept only when its moves still clear the stage).
+  // no wall point left is kept only when its moves still clear the stage, one with too few points left
+  // for the walls its keys and door still need is never kept).
   bool complete = false;
 };
 

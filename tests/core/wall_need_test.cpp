@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The walls a layout still needs: a key no slide rests on needs a wall beside it, one wall may serve two
+// keys, and a key the endless-loop bound leaves the character on needs none.
+#include <gtest/gtest.h>
+
+#include "core/solver/moves.h"
+#include "core/solver/wall_need.h"
+#include "core/rules/stage_play.h"
+#include "tests/support/stage_builder.h"
+
+namespace suispo::test {
+namespace {
+
+struct Needs {
+  PlayState start;
+  std::vector<int> keys;
+  explicit Needs(std::string_view picture) {
+    rules::StartStage(StageOf(picture, "01"), start);
+    for (int i = 0; i < kCellCount; ++i) {
+      if (start.board.cells[static_cast<std::size_t>(i)] == kKey) keys.push_back(i);
+    }
+  }
+  int Least(std::uint64_t walls) const { return WallNeed(start, keys).Least(walls, (std::uint64_t{1} << keys.size()) - 1); }
+};
+
+std::uint64_t WallEast(int x, int y) { return std::uint64_t{1} << EdgeBit({{x, y}, false}); }
+
+TEST(WallNeed, KeysInOpenFloorNeedAWallBesideThemAndOneWallMayServeTwo) {
+  // The keys at (2,2) and (2,4) lie where every slide passes; the door rests against the corner.
+  const Needs apart(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   K   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   K   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   D |
+    +---+---+---+---+---+---+)");
+  EXPECT_EQ(apart.Least(0), 2);
+  EXPECT_EQ(apart.Least(WallEast(2, 2)), 1);
+  EXPECT_EQ(apart.Least(WallEast(2, 2) | WallEast(1, 4)), 0);
+  EXPECT_EQ(apart.Least(WallEast(0, 0)), 2);  // a wall no slide to a key meets
+  // Side by side, the edge between them stops a slide on either.
+  const Needs together(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   K   K   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   D |
+    +---+---+---+---+---+---+)");
+  EXPECT_EQ(together.Least(0), 1);
+  EXPECT_EQ(together.Least(WallEast(2, 2)), 0);
+}
+
+TEST(WallNeed, AKeyTheLoopBoundLeavesTheCharacterOnNeedsNoWall) {
+  // Every slide into column 5 runs round between the arrows and is cut on (5,2) or (5,4) without
+  // landing; a move against the border then takes the key.
+  const Needs loop(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   v |
+    +   +   +   +   +   +   +
+    | .   .   .   .   . | K |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   ^ |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   D |
+    +---+---+---+---+---+---+)");
+  EXPECT_EQ(loop.Least(0), 0);
+}
+
+}  // namespace
+}  // namespace suispo::test
