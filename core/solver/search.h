@@ -3,8 +3,9 @@
 // The breadth-first search behind Solve and ClearDistances: each operation's answer comes from the rules
 // layer playing the state (asked once and remembered), so the search knows no rule of its own. A state
 // whose last wall point is spent is stored only when its moves still clear the stage, and a wall that
-// leaves fewer points than the layout still needs walls (wall_need.h) is not built: leaving out only
-// states that lie on no shortest clear keeps the breadth-first order, and so the answer.
+// leaves fewer points than the layout still needs walls (wall_need.h) is not built, nor is a state
+// searched on that cannot get to where its last wall must stand (wall_reach.h): leaving out only states
+// that lie on no shortest clear keeps the breadth-first order, and so the answer.
 #pragma once
 
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include "core/solver/solver.h"
 #include "core/solver/states.h"
 #include "core/solver/wall_need.h"
+#include "core/solver/wall_reach.h"
 
 namespace suispo {
 
@@ -68,7 +70,11 @@ class SolverSearch {
       if (head == levelEnd) {
         ++depth;
         levelEnd = store_.size();
-        if (!need_ && !options_.exploreAll && levelEnd >= kNeedAfter) need_.emplace(start_, keyCells_);
+        if (!need_ && !options_.exploreAll && levelEnd >= kNeedAfter) {
+          need_.emplace(start_, keyCells_);
+          reach_.emplace(moves_);
+          if (wallPoints_ > 0) oneLeft_ = wallPoints_ - 1;
+        }
       }
       if (options_.maxOps > 0 && depth >= options_.maxOps) {
         if (goalOp_ >= 0) return Finish(result);
@@ -83,6 +89,8 @@ class SolverSearch {
         return result;
       }
       const From from{store_.layoutOf(head), static_cast<std::uint32_t>(head), store_.cell(head)};
+      // A state that can never build the wall it needs is stored, but leads nowhere.
+      if (Here(from).wallCount == oneLeft_ && Stranded(Here(from).walls, Here(from).keys, from.cell)) continue;
       // The layouts the walls lead to are looked up while the moves are asked, and stored after, in
       // the order of the operations (walls first).
       std::array<WallChild, 4> built;
@@ -133,6 +141,13 @@ class SolverSearch {
   static constexpr std::size_t kCancelCheck = 4096;
 
   const Layout& Here(const From& from) const { return store_.layout(from.layout); }
+
+  // Whether a state with one wall point left can never build the wall its keys or door need: its moves
+  // lead to no cell beside an edge that wall may take.
+  [[gnu::noinline]] bool Stranded(std::uint64_t walls, std::uint64_t keys, int cell) {
+    const std::uint64_t edges = need_->OneWallEdges(walls, keys);
+    return edges != ~std::uint64_t{0} && !reach_->Reaches(moves_, cell, walls, keys, edges);
+  }
   bool Cancelled() const { return options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed); }
 
   // Whether the states a wall leads to from this layout, with the last point spent, are asked about
@@ -300,6 +315,9 @@ class SolverSearch {
   SolverMoves moves_;
   LastWallSearch lastWall_;
   std::optional<WallNeed> need_;  // made once the search is large enough (kNeedAfter)
+  std::optional<WallReach> reach_;  // made with need_
+  // The walls placed when one point is left, once need_ is made (never until then).
+  std::uint64_t oneLeft_ = ~std::uint64_t{0};
   std::uint64_t wallPoints_;
   std::size_t goalParent_ = 0;
   int goalOp_ = -1;

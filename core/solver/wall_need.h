@@ -38,6 +38,17 @@ class WallNeed {
     return least;
   }
 
+  // The edges one more wall may take to meet every need (every edge when nothing needs a wall): with a
+  // single point left, what needs a wall needs this one.
+  std::uint64_t OneWallEdges(std::uint64_t walls, std::uint64_t keys) const {
+    std::uint64_t edges = ~std::uint64_t{0};
+    for (std::uint64_t places = (keys | doorBit_) & restless_; places != 0; places &= places - 1) {
+      const std::uint64_t stoppers = stoppers_[static_cast<std::size_t>(std::countr_zero(places))];
+      if ((stoppers & walls) == 0) edges &= stoppers;
+    }
+    return edges;
+  }
+
  private:
   // A bit per key, and doorBit_ for the doors: the places no slide rests on with no wall built.
   std::uint64_t restless_ = 0;

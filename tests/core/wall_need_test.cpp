@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // The walls a layout still needs: a key no slide rests on needs a wall beside it, one wall may serve two
-// keys, and a key the endless-loop bound leaves the character on needs none.
+// keys, a key the endless-loop bound leaves the character on needs none; and with one point left, the
+// character must get to a cell beside an edge that wall may take.
 #include <gtest/gtest.h>
 
 #include "core/solver/moves.h"
 #include "core/solver/wall_need.h"
+#include "core/solver/wall_reach.h"
 #include "core/rules/stage_play.h"
 #include "tests/support/stage_builder.h"
 
@@ -83,6 +85,30 @@ TEST(WallNeed, AKeyTheLoopBoundLeavesTheCharacterOnNeedsNoWall) {
     | .   .   .   .   .   D |
     +---+---+---+---+---+---+)");
   EXPECT_EQ(loop.Least(0), 0);
+}
+
+TEST(WallNeed, WithOnePointLeftTheMovesMustLeadBesideTheKey) {
+  // The key at (4,4) needs the last wall; the box at the top left has no cell beside it.
+  const Needs boxed(R"(
+    +---+---+---+---+---+---+
+    |[.]  . | .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   . | .   .   .   . |
+    +---+---+   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   K   . |
+    +   +   +   +   +   +---+
+    | .   .   .   .   .   D |
+    +---+---+---+---+---+---+)");
+  SolverMoves moves(boxed.start, boxed.keys);
+  WallReach reach(moves);
+  const std::uint64_t edges = WallNeed(boxed.start, boxed.keys).OneWallEdges(0, 1);
+  EXPECT_FALSE(reach.Reaches(moves, CellIndex(0, 0), 0, 1, edges));
+  EXPECT_FALSE(reach.Reaches(moves, CellIndex(1, 1), 0, 1, edges));
+  EXPECT_TRUE(reach.Reaches(moves, CellIndex(5, 0), 0, 1, edges));  // south rests on (5,4)
 }
 
 }  // namespace
