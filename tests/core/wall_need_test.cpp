@@ -29,27 +29,9 @@ struct Needs {
 std::uint64_t WallEast(int x, int y) { return std::uint64_t{1} << EdgeBit({{x, y}, false}); }
 
 TEST(WallNeed, KeysInOpenFloorNeedAWallBesideThemAndOneWallMayServeTwo) {
-  // The keys at (2,2) and (2,4) lie where every slide passes; the door rests against the corner.
-  const Needs apart(R"(
-    +---+---+---+---+---+---+
-    |[.]  .   .   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   .   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   K   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   .   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   K   .   .   . |
-    +   +   +   +   +   +   +
-    | .   .   .   .   .   D |
-    +---+---+---+---+---+---+)");
-  EXPECT_EQ(apart.Least(0), 2);
-  EXPECT_EQ(apart.Least(WallEast(2, 2)), 1);
-  EXPECT_EQ(apart.Least(WallEast(2, 2) | WallEast(1, 4)), 0);
-  EXPECT_EQ(apart.Least(WallEast(0, 0)), 2);  // a wall no slide to a key meets
-  // Side by side, the edge between them stops a slide on either.
-  const Needs together(R"(
+  // Every slide passes the keys; the door rests against the corner. The edge between (2,2) and (3,2)
+  // stops a slide on either.
+  const Needs open(R"(
     +---+---+---+---+---+---+
     |[.]  .   .   .   .   . |
     +   +   +   +   +   +   +
@@ -59,12 +41,14 @@ TEST(WallNeed, KeysInOpenFloorNeedAWallBesideThemAndOneWallMayServeTwo) {
     +   +   +   +   +   +   +
     | .   .   .   .   .   . |
     +   +   +   +   +   +   +
-    | .   .   .   .   .   . |
+    | .   .   K   .   .   . |
     +   +   +   +   +   +   +
     | .   .   .   .   .   D |
     +---+---+---+---+---+---+)");
-  EXPECT_EQ(together.Least(0), 1);
-  EXPECT_EQ(together.Least(WallEast(2, 2)), 0);
+  EXPECT_EQ(open.Least(0), 2);
+  EXPECT_EQ(open.Least(WallEast(0, 0)), 2);  // a wall no slide to a key meets
+  EXPECT_EQ(open.Least(WallEast(2, 2)), 1);
+  EXPECT_EQ(open.Least(WallEast(2, 2) | WallEast(1, 4)), 0);
 }
 
 TEST(WallNeed, AKeyTheLoopBoundLeavesTheCharacterOnNeedsNoWall) {
