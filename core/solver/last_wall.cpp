@@ -4,7 +4,6 @@
 // at a time as a set of cells for each set of keys.
 #include "core/solver/last_wall.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace suispo {
@@ -18,19 +17,14 @@ int LastWallSearch::MetWith(std::uint64_t walls, std::uint64_t keys) {
     if (met_[i].keys == keys) return static_cast<int>(i);
   }
   if (metCount_ == kMostKeySets) return -1;
-  const Dead& known = Remembered(walls, keys);
-  met_[metCount_] = {keys, known.walls == walls && known.keys == keys ? known.cells : 0};
+  met_[metCount_] = {keys, dead_.Known(walls, keys)};
   level_[metCount_] = 0;
   next_[metCount_] = 0;
   return static_cast<int>(metCount_++);
 }
 
 int LastWallSearch::Distance(SolverMoves& moves, int cell, std::uint64_t walls, std::uint64_t keys, int most) {
-  if (dead_.empty() || (deadBits_ < kMostRememberedBits && deadWritten_ > dead_.size() * 2)) {
-    deadBits_ = dead_.empty() ? kFirstRememberedBits : std::min(deadBits_ + 2, kMostRememberedBits);
-    dead_.assign(std::size_t{1} << deadBits_, Dead{});
-    deadWritten_ = 0;
-  }
+  dead_.Prepare();
   metCount_ = 0;
   MetWith(walls, keys);
   if ((met_[0].cells >> cell & 1) != 0) return -1;  // known to lead nowhere
@@ -72,14 +66,7 @@ int LastWallSearch::Distance(SolverMoves& moves, int cell, std::uint64_t walls, 
     if (++depth == most) return kBeyond;
   }
   // Every cell met leads nowhere either.
-  for (std::size_t i = 0; i < metCount_; ++i) {
-    Dead& known = Remembered(walls, met_[i].keys);
-    if (known.walls != walls || known.keys != met_[i].keys) {
-      known = {walls, met_[i].keys, 0};
-      ++deadWritten_;
-    }
-    known.cells |= met_[i].cells;
-  }
+  for (std::size_t i = 0; i < metCount_; ++i) dead_.Note(walls, met_[i].keys, met_[i].cells);
   return -1;
 }
 

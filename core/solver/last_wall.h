@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/solver/dead_cells.h"
 #include "core/solver/moves.h"
 
 namespace suispo {
@@ -20,10 +21,6 @@ class LastWallSearch {
   static constexpr std::size_t kMostKeySets = 16;
   static constexpr int kOpen = -2;
   static constexpr int kBeyond = -3;
-  // The layouts remembered: a table of 24-byte slots that starts small and grows, emptied, while it
-  // fills, to 2^16 slots (1.5 MiB); a slot holds the last layout that wanted it.
-  static constexpr int kFirstRememberedBits = 8;
-  static constexpr int kMostRememberedBits = 16;
 
   explicit LastWallSearch(const std::vector<int>& keyCells);
 
@@ -32,22 +29,12 @@ class LastWallSearch {
   int Distance(SolverMoves& moves, int cell, std::uint64_t walls, std::uint64_t keys, int most);
 
  private:
-  // A layout (the walls and the keys left) and its cells known to lead to no clear.
-  struct Dead {
-    std::uint64_t walls = 0;
-    std::uint64_t keys = 0;
-    std::uint64_t cells = 0;  // none in an empty slot
-  };
   // The cells met with one set of keys left, or known to lead nowhere with it.
   struct Met {
     std::uint64_t keys;
     std::uint64_t cells;
   };
 
-  Dead& Remembered(std::uint64_t walls, std::uint64_t keys) {
-    const std::uint64_t hash = ((walls ^ keys * 0x9e3779b97f4a7c15ull) * 0xbf58476d1ce4e5b9ull) >> (64 - deadBits_);
-    return dead_[static_cast<std::size_t>(hash)];
-  }
   // The index in met_ of the cells met with `keys` left (-1 past kMostKeySets).
   int MetWith(std::uint64_t walls, std::uint64_t keys);
 
@@ -57,9 +44,7 @@ class LastWallSearch {
   std::array<std::uint64_t, kMostKeySets> level_{};
   std::array<std::uint64_t, kMostKeySets> next_{};
   std::size_t metCount_ = 0;
-  std::vector<Dead> dead_;
-  int deadBits_ = 0;
-  std::size_t deadWritten_ = 0;  // layouts written since the table was made
+  DeadCells dead_;
 };
 
 }  // namespace suispo

@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: MIT
 // The breadth-first search behind Solve and ClearDistances: each operation's answer comes from the rules
 // layer playing the state (asked once and remembered), so the search knows no rule of its own. A state
-// whose last wall point is spent is stored only when its moves still clear the stage: leaving out only
-// states that lie on no shortest clear keeps the breadth-first order, and so the answer.
+// whose last wall point is spent is stored only when its moves still clear the stage, and a wall that
+// leaves fewer points than the layout still needs walls (wall_need.h) is not built, nor is a state
+// searched on that cannot get to where its last wall must stand (wall_reach.h): leaving out only states
+// that lie on no shortest clear keeps the breadth-first order, and so the answer.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,8 @@
 #include "core/solver/moves.h"
 #include "core/solver/solver.h"
 #include "core/solver/states.h"
+#include "core/solver/wall_need.h"
+#include "core/solver/wall_reach.h"
 
 namespace suispo {
 
@@ -65,6 +70,11 @@ class SolverSearch {
       if (head == levelEnd) {
         ++depth;
         levelEnd = store_.size();
+        if (!need_ && !options_.exploreAll && levelEnd >= kNeedAfter) {
+          need_.emplace(start_, keyCells_);
+          reach_.emplace(moves_);
+          if (wallPoints_ > 0) oneLeft_ = wallPoints_ - 1;
+        }
       }
       if (options_.maxOps > 0 && depth >= options_.maxOps) {
         if (goalOp_ >= 0) return Finish(result);
@@ -79,6 +89,8 @@ class SolverSearch {
         return result;
       }
       const From from{store_.layoutOf(head), static_cast<std::uint32_t>(head), store_.cell(head)};
+      // A state that can never build the wall it needs is stored, but leads nowhere.
+      if (Here(from).wallCount == oneLeft_ && Stranded(Here(from).walls, Here(from).keys, from.cell)) continue;
       // The layouts the walls lead to are looked up while the moves are asked, and stored after, in
       // the order of the operations (walls first).
       std::array<WallChild, 4> built;
@@ -122,10 +134,20 @@ class SolverSearch {
   // A small search is over before leaving out what leads nowhere pays: the states after the last wall
   // are asked about only once this many are stored.
   static constexpr std::size_t kAskLastAfter = 4096;
+  // Learning what the walls must do traces every slide of the board, which costs more than a small
+  // search saves; one search that sees everything never leaves a state out.
+  static constexpr std::size_t kNeedAfter = 512;
   // How many states are expanded between two looks at the cancel flag.
   static constexpr std::size_t kCancelCheck = 4096;
 
   const Layout& Here(const From& from) const { return store_.layout(from.layout); }
+
+  // Whether a state with one wall point left can never build the wall its keys or door need: its moves
+  // lead to no cell beside an edge that wall may take.
+  [[gnu::noinline]] bool Stranded(std::uint64_t walls, std::uint64_t keys, int cell) {
+    const std::uint64_t edges = need_->OneWallEdges(walls, keys);
+    return edges != ~std::uint64_t{0} && !reach_->Reaches(moves_, cell, walls, keys, edges);
+  }
   bool Cancelled() const { return options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed); }
 
   // Whether the states a wall leads to from this layout, with the last point spent, are asked about
@@ -136,15 +158,20 @@ class SolverSearch {
 
   // A wall takes a point and a free edge beside the character: the layouts it would lead to, asked of
   // the memory ahead of use.
-  int PlanWalls(const From& from, std::array<WallChild, 4>& built) {
+  [[gnu::always_inline]] int PlanWalls(const From& from, std::array<WallChild, 4>& built) {
     const Layout& here = Here(from);
     if (here.wallCount >= wallPoints_) return 0;
     const bool last = AskLast(here);
+    // A layout that needs more walls than the points left after this one leads nowhere. A wall more
+    // never adds to the need, so the walls are looked at one by one only when this layout's is too high.
+    const auto left = static_cast<int>(wallPoints_ - here.wallCount - 1);
+    const bool needed = need_ && need_->Least(here.walls, here.keys) > left;
     int count = 0;
     for (int direction = kNorth; direction <= kWest; ++direction) {
       const int edge = moves_.WallEdge(from.cell, direction);
       if (edge < 0 || (here.walls >> edge & 1) != 0) continue;
       const std::uint64_t more = here.walls | std::uint64_t{1} << edge;
+      if (needed && need_->Least(more, here.keys) > left) continue;
       // The last wall's layouts are hashed only when kept (StoreWalls).
       std::uint64_t hash = 0;
       if (!last) {
@@ -287,6 +314,10 @@ class SolverSearch {
   std::array<int, kCellCount> keyBit_{};
   SolverMoves moves_;
   LastWallSearch lastWall_;
+  std::optional<WallNeed> need_;  // made once the search is large enough (kNeedAfter)
+  std::optional<WallReach> reach_;  // made with need_
+  // The walls placed when one point is left, once need_ is made (never until then).
+  std::uint64_t oneLeft_ = ~std::uint64_t{0};
   std::uint64_t wallPoints_;
   std::size_t goalParent_ = 0;
   int goalOp_ = -1;

@@ -30,8 +30,9 @@ inline constexpr std::size_t kDefaultStateLimit = 2'000'000;
 // first of its layout (walls placed, keys left), the layout and its share of the layout table at the
 // lowest load. A search holds at most stateLimit * kBytesPerState bytes, 128 MB at the default limit,
 // and besides the remembered move answers (a 12 MiB table at the most, 18 MiB while it doubles) and
-// the cells found to lead nowhere after the last wall (1.5 MiB at the most). Most layouts hold several
-// states, so far less is used in practice (the fifth built-in stage, under 200 thousand states: 8 MiB).
+// the cells found to lead nowhere after the last wall and with one point left (1.5 MiB each at the
+// most). Most layouts hold several states, so far less is used in practice (the fifth built-in stage,
+// under 100 thousand states: 6 MiB).
 inline constexpr std::size_t kBytesPerState = 64;
 
 struct SolveOptions {
@@ -56,7 +57,9 @@ struct SolveResult {
   std::string reason;      // why there is no solution, or why the search stopped
   bool loopStopReached = false;  // a reachable slide was cut by the endless-loop bound
   // No clear at all is decided: every reachable state was seen, or shown to lead to none (a state with
-  // no wall point left is kept only when its moves still clear the stage).
+  // no wall point left is kept only when its moves still clear the stage, one with too few points left
+  // for the walls its keys and door still need is never kept, and one that cannot get to where its last
+  // wall must stand is not searched on).
   bool complete = false;
 };
 
