@@ -14,7 +14,8 @@ constexpr const char* kUsage =
     "       suispo-stage render [--board] [--scale 1|2|3] FILE STAGE [OP ...] -o OUT.png\n"
     "       suispo-stage solve [--json] FILE STAGE [OP ...]\n"
     "       suispo-stage check [--json] FILE\n"
-    "       suispo-stage generate [--count N] [--seed S] [--min-par P] [--max-par Q] -o FILE\n"
+    "       suispo-stage generate [--preset NAME [--demanding 0]] [--count N] [--seed S] [--min-par P]\n"
+    "                            [--max-par Q] -o FILE\n"
     "       suispo-stage --help | --version\n";
 
 void PrintHelp() {
@@ -30,7 +31,10 @@ void PrintHelp() {
                "            pixels per pixel, from the pictures painted for it)\n"
                "  solve     the fewest operations that clear the stage (from after OP ...)\n"
                "  check     every stage: verdict, errors, warnings and par\n"
-               "  generate  write new stages that check passes, sorted by par\n"
+               "  generate  write new stages that check passes, sorted by par (--preset beginner,\n"
+               "            normal, hard or expert: the game's sets, within the preset's effort\n"
+               "            band; --demanding 0: without the effort band and, for hard and\n"
+               "            expert, the forcing and not-trivial gates)\n"
                "\n"
                "STAGE counts from 1. Operations: N E S W move; +N +E +S +W build a wall on that\n"
                "side; U undo; R restart. See suispo-stage(6).\n";

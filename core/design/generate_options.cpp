@@ -60,7 +60,7 @@ std::vector<unsigned> MechanicSets(const std::string& text) {
 
 const PresetEntry& PresetOf(StagePreset preset) { return kPresets[static_cast<std::size_t>(preset)]; }
 
-GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed, bool demanding) {
+GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed, bool plain) {
   const PresetEntry& p = PresetOf(preset);
   GenerateOptions o;
   o.count = count;
@@ -71,7 +71,7 @@ GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed,
   o.maxWallPoints = p.maxWallPoints;
   o.mechanicSets.assign(p.mechanicSets.begin(), p.mechanicSets.begin() + p.setCount);
   o.namePrefix = std::string(p.label) + " ";
-  if (demanding) {
+  if (!plain) {
     o.gateScope = p.demanding ? kDemandingPreset : kEveryStage;
     o.minEffort = p.minEffort;
     o.maxEffort = p.maxEffort;
@@ -81,10 +81,10 @@ GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed,
 
 GenerateOptions ReadOptions(const std::vector<std::string>& args) {
   GenerateOptions o;
-  // --demanding sets what the preset asks, so it is read with the preset, before the others adjust it.
-  bool demanding = false;
+  // --demanding 0 makes the plain preset, so it is read with the preset, before the others adjust it.
+  bool plain = false;
   for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-    if (args[i] == kDemandingRange.option) demanding = Number(kDemandingRange, args[i + 1]) == 1;
+    if (args[i] == kDemandingRange.option) plain = Number(kDemandingRange, args[i + 1]) == 0;
   }
   for (std::size_t i = 0; i + 1 < args.size(); ++i) {
     if (args[i] != "--preset") continue;
@@ -93,7 +93,7 @@ GenerateOptions ReadOptions(const std::vector<std::string>& args) {
       if (args[i + 1] == p.name) found = &p;
     }
     if (!found) Refuse("--preset takes beginner, normal, hard or expert, not '" + args[i + 1] + "'");
-    o = PresetOptions(found->preset, o.count, o.seed, demanding);
+    o = PresetOptions(found->preset, o.count, o.seed, plain);
   }
   bool maxGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {

@@ -51,7 +51,7 @@ inline constexpr OptionRange kWallPointsRange{"--wall-points", 0, 9};
 inline constexpr OptionRange kFreeKindsRange{"--free-kinds", 0, 1};
 inline constexpr OptionRange kMinEffortRange{"--min-effort", 0, 1'000'000};
 inline constexpr OptionRange kMaxEffortRange{"--max-effort", 0, 1'000'000};
-inline constexpr OptionRange kDemandingRange{"--demanding", 0, 1};
+inline constexpr OptionRange kDemandingRange{"--demanding", 0, 1};  // 0: the plain preset
 // The generated part of a stage's name (number and make) stays within this many bytes, so that the
 // prefix may take the rest of a stage line.
 inline constexpr std::size_t kGeneratedNameBytes = 80;
@@ -64,9 +64,8 @@ struct PresetEntry {
   int minPar, maxPar, maxKeys, maxWallPoints;
   std::array<unsigned, 6> mechanicSets;  // the first setCount
   int setCount;
-  // Asked only with --demanding 1: a preset's set then takes several times as long (minutes for
-  // expert), too long for the game's menu, which makes the plain presets.
-  bool demanding;  // the gates asked of demanding presets: forcing, not trivial
+  // Whether the gates asked of demanding presets (forcing, not trivial) are asked of this one's stages.
+  bool demanding;
   // The effort band (0: no bound): each preset's lowest effort is half as much again as the highest of
   // the one before, so that their medians stand apart so much; expert's floor is half as much again as
   // hard's usual median instead (a floor above hard's top left too few stages within the candidates).
@@ -78,16 +77,16 @@ inline constexpr std::array<PresetEntry, 4> kPresets{{
     {StagePreset::kNormal, "normal", "ふつう", 10, 16, 2, 2, {0, kHoles, kArrows, kWarps, kMarkedEdges}, 5, false, 90, 300},
     {StagePreset::kHard, "hard", "むずかしい", 15, 22, 3, 3,
      {kHoles | kArrows, kWarps | kMarkedEdges, kArrows | kWarps, kHoles | kMarkedEdges, kArrows, kWarps}, 6, true, 450, 1200},
-    {StagePreset::kExpert, "expert", "達人", 20, 30, 3, 3,
+    {StagePreset::kExpert, "expert", "達人", 20, 24, 3, 3,
      {kHoles | kArrows, kArrows | kWarps, kWarps | kMarkedEdges, kHoles | kMarkedEdges, kArrows | kMarkedEdges,
       kHoles | kWarps},
      6, true, 900, 0},
 }};
 const PresetEntry& PresetOf(StagePreset preset);
 
-// A preset's par band, mechanic sets, keys and wall points, for `count` stages from `seed`; demanding:
-// its demanding gates and its effort band too.
-GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed, bool demanding = false);
+// A preset's par band, effort band, mechanic sets, keys and wall points, and for hard and expert the
+// demanding gates, for `count` stages from `seed`; plain: without the effort band and those gates.
+GenerateOptions PresetOptions(StagePreset preset, int count, std::uint32_t seed, bool plain = false);
 
 // The generator's options read from the stage tool's arguments ("--preset hard --seed 7 ..."; a
 // preset first, the other options adjusting it). Throws std::invalid_argument with the message for

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -15,6 +16,7 @@
 #include <thread>
 #include <unordered_map>
 
+#include "core/design/draft_search.h"
 #include "core/design/effort.h"
 #include "core/design/gates.h"
 #include "core/design/generator_tuning.h"
@@ -163,6 +165,40 @@ class ParMemo {
   // The par (-1 for none within the state limit); with `most` above 0, kBeyond instead of any par
   // above it, found without searching further.
   int Of(const StageDraft& d, int most = 0) {
+    Known& known = KnownOf(d);
+    if (known.par != kBeyond || (most > 0 && most <= known.above)) return known.par;
+    // The search is breadth first: a bound changes nothing about a clear found within it, nor about a
+    // search that stops at its state limit on the way.
+    const SolveResult r = SolveDraft(d, stateLimit_, most);
+    if (r.outcome == SolveOutcome::kSolved) {
+      known.par = static_cast<int>(r.ops.size());
+      const Padding padding = PaddingOf(d, r.ops);
+      known.padded = padding.Share() > kMostRepeatShare || padding.longestRun > kLongestRepeatRun;
+    } else if (r.outcome == SolveOutcome::kNoSolution && !r.complete) known.above = most;
+    else known.par = -1;
+    return known.par;
+  }
+
+  // Whether the solution found with the par repeats too many of its moves (noPadding of
+  // core/design/gates.h); false before the par is known.
+  bool Padded(const StageDraft& d) { return KnownOf(d).padded; }
+
+  // The effort (core/design/effort.h) found within `limit` positions; -1 past it.
+  long EffortOf(const StageDraft& d, std::size_t limit) {
+    Known& known = KnownOf(d);
+    if (!known.effort) known.effort = SearchEffort(d, limit);
+    return *known.effort;
+  }
+
+ private:
+  struct Known {
+    int par = kBeyond;
+    int above = 0;  // while par is kBeyond: no clear takes this many operations or fewer
+    bool padded = false;
+    std::optional<long> effort{};
+  };
+
+  Known& KnownOf(const StageDraft& d) {
     std::string key(3 * kCellCount + 2, '\0');
     for (int i = 0; i < kCellCount; ++i) {
       key[static_cast<std::size_t>(3 * i)] = static_cast<char>(d.board.cells[static_cast<std::size_t>(i)]);
@@ -171,22 +207,9 @@ class ParMemo {
     }
     key[3 * kCellCount] = static_cast<char>(d.start);
     key[3 * kCellCount + 1] = static_cast<char>(d.mp);
-    Known& known = pars_.try_emplace(std::move(key)).first->second;
-    if (known.par != kBeyond || (most > 0 && most <= known.above)) return known.par;
-    // The search is breadth first: a bound changes nothing about a clear found within it, nor about a
-    // search that stops at its state limit on the way.
-    const SolveResult r = SolveDraft(d, stateLimit_, most);
-    if (r.outcome == SolveOutcome::kSolved) known.par = static_cast<int>(r.ops.size());
-    else if (r.outcome == SolveOutcome::kNoSolution && !r.complete) known.above = most;
-    else known.par = -1;
-    return known.par;
+    return pars_.try_emplace(std::move(key)).first->second;
   }
 
- private:
-  struct Known {
-    int par = kBeyond;
-    int above = 0;  // while par is kBeyond: no clear takes this many operations or fewer
-  };
   std::size_t stateLimit_;
   std::unordered_map<std::string, Known> pars_;
 };
@@ -217,6 +240,20 @@ double Ceiling(const Looks& looks, const Plan& plan, int par) {
   return -t.parWeight * std::abs(par - plan.target) + looks.walls - looks.kinds;
 }
 
+// How far the draft's effort lies outside the band, per halving or doubling: a search of twice the
+// band's top positions at most (of its floor without a top) tells.
+double EffortPenalty(const StageDraft& d, const GenerateOptions& o, ParMemo& pars) {
+  if (o.minEffort <= 0 && o.maxEffort <= 0) return 0;
+  const long limit = o.maxEffort > 0 ? 2L * o.maxEffort : o.minEffort;
+  const long effort = pars.EffortOf(d, static_cast<std::size_t>(limit));
+  if (effort < 0) return o.maxEffort > 0 ? t.effortWeight : 0;
+  if (effort < o.minEffort) {
+    return t.effortWeight * std::log2(static_cast<double>(o.minEffort) / static_cast<double>(std::max(effort, 1L)));
+  }
+  if (o.maxEffort > 0 && effort > o.maxEffort) return t.effortWeight * std::log2(static_cast<double>(effort) / o.maxEffort);
+  return 0;
+}
+
 // A score below `floor` is only said to be below it: the kinds left are not asked.
 double Score(const StageDraft& d, const Looks& looks, const Plan& plan, const GenerateOptions& o, int par,
              ParMemo& pars, double floor = -1e300) {
@@ -227,6 +264,8 @@ double Score(const StageDraft& d, const Looks& looks, const Plan& plan, const Ge
     for (unsigned kind = 1; kind <= kMarkedEdges && score >= floor; kind <<= 1) {
       if ((plan.mechanics & on & kind) && !KindNeeded(d, kind, par, pars)) score -= t.unneededWeight;
     }
+    if (pars.Padded(d)) score -= t.paddedWeight;
+    if (score >= floor) score -= EffortPenalty(d, o, pars);
   } else {
     // Outside the band every kind counts as not needed (and is not asked, saving the searches), so
     // that coming into the band never scores worse than staying just outside it.
@@ -259,7 +298,26 @@ bool ChooseStart(StageDraft& d, const Plan& plan, Dice& dice) {
   return true;
 }
 
-StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOptions& o, Dice& dice) {
+// The inner edges where the solution builds its walls.
+std::vector<int> WallsBuilt(const StageDraft& d, const std::vector<SolverOp>& ops) {
+  std::vector<int> edges;
+  PlayState s = StartOf(d);
+  for (const SolverOp& op : ops) {
+    if (!op.wall) {
+      rules::Slide(s, op.direction);
+      continue;
+    }
+    const std::optional<Edge> edge = EdgeBeside(s.Position(), op.direction);
+    if (edge && EdgeKind(d.board, *edge) == kNoWall) edges.push_back(InnerEdgeNumber(*edge));
+    rules::PlaceWall(s, op.direction);
+  }
+  return edges;
+}
+
+// `built`: the edges where the draft's solution builds walls; a marked edge moved onto one of them
+// takes that solution away, the likeliest way for marked edges to become needed.
+StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOptions& o, const std::vector<int>& built,
+                  Dice& dice) {
   StageDraft d = from;
   switch (dice.Below(6)) {
     case 0: {  // move a piece
@@ -292,7 +350,8 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
       }
       if (!marked.empty() && (arrows.empty() || dice.Chance(50))) {
         const int e = marked[static_cast<std::size_t>(dice.Below(static_cast<int>(marked.size())))];
-        const int f = dice.Below(kInnerEdgeCount);
+        const int f = !built.empty() && dice.Chance(50) ? built[static_cast<std::size_t>(dice.Below(static_cast<int>(built.size())))]
+                                                        : dice.Below(kInnerEdgeCount);
         if (EdgeKind(d.board, InnerEdge(f)) == kNoWall) {
           EdgeKind(d.board, InnerEdge(e)) = kNoWall;
           EdgeKind(d.board, InnerEdge(f)) = kMarkedEdge;
@@ -384,6 +443,124 @@ class SetWork {
   GenerateProgress progress_;
 };
 
+// A climb: small edits to a draft, each kept when the score does not fall.
+class Climb {
+ public:
+  Climb(const GenerateOptions& o, const Plan& plan, Dice& dice, SetWork& work, const StageDraft& from)
+      : o_(o), plan_(plan), dice_(dice), work_(work), pars_(t.climbStates), d_(from) {
+    par_ = pars_.Of(d_);
+    looks_ = LooksOf(d_, plan_);
+    score_ = Score(d_, looks_, plan_, o_, par_, pars_);
+  }
+
+  // Up to `steps` edits. In the band at or past the target, with every kind of the plan needed and the
+  // effort in its band (the score is all its ceiling), is enough after `least` of them; with `drop`, a
+  // climb nowhere near the band by half way is dropped.
+  void Run(int steps, int least, bool drop) {
+    for (int step = 0; step < steps && !work_.Stopped(); ++step) {
+      work_.ClimbStep();
+      if (step >= least && Good()) return;
+      if (drop && step == steps / 2 && par_ < o_.minPar - t.dropBelowBand) return;
+      if (!builtKnown_ && (plan_.mechanics & kMarkedEdges)) {
+        const SolveResult r = SolveDraft(d_, t.climbStates);
+        built_ = r.outcome == SolveOutcome::kSolved ? WallsBuilt(d_, r.ops) : std::vector<int>{};
+        builtKnown_ = true;
+      }
+      const StageDraft next = Mutate(d_, plan_, o_, built_, dice_);
+      // No par beyond `most` could score as well as the draft in hand: the search stops there.
+      const Looks nextLooks = LooksOf(next, plan_);
+      int most = plan_.target;
+      if (Ceiling(nextLooks, plan_, most) < score_) continue;
+      while (most < t.longestAsked && Ceiling(nextLooks, plan_, most + 1) >= score_) ++most;
+      const int nextPar = pars_.Of(next, most < t.longestAsked ? most : 0);
+      if (nextPar == ParMemo::kBeyond) continue;
+      const double nextScore = Score(next, nextLooks, plan_, o_, nextPar, pars_, score_);
+      if (nextScore >= score_) {
+        builtKnown_ = builtKnown_ && d_ == next;
+        d_ = next;
+        looks_ = nextLooks;
+        par_ = nextPar;
+        score_ = nextScore;
+      }
+    }
+  }
+
+  bool Good() const { return par_ >= plan_.target && par_ <= o_.maxPar && score_ >= Ceiling(looks_, plan_, par_); }
+  bool InBand() const { return par_ >= o_.minPar && par_ <= o_.maxPar; }
+  // In the band with the score all its ceiling: every kind of the plan needed, the effort in its band.
+  // Besides, the gates a climb can judge cheaply: the walls' layout, and one wall point more giving no
+  // shorter clear.
+  bool Ready() {
+    if (!InBand() || score_ < Ceiling(looks_, plan_, par_)) return false;
+    int edges = 0;
+    const double groups = WallGroupMean(d_.board, &edges);
+    if ((edges > 0 && groups < 2) || WallSymmetry(d_.board) < kSymmetricLook) return false;
+    StageDraft more = d_;
+    ++more.mp;
+    const int parWithMore = pars_.Of(more, par_ - 1);
+    return parWithMore == ParMemo::kBeyond || parWithMore < 0 || parWithMore >= par_;
+  }
+  const StageDraft& Draft() const { return d_; }
+  int Par() const { return par_; }
+
+ private:
+  const GenerateOptions& o_;
+  const Plan& plan_;
+  Dice& dice_;
+  SetWork& work_;
+  ParMemo pars_;
+  StageDraft d_;
+  int par_ = -1;
+  Looks looks_{};
+  double score_ = 0;
+  std::vector<int> built_;  // WallsBuilt of the draft in hand, with marked edges in the plan
+  bool builtKnown_ = false;
+};
+
+// The effort band: a search stopped past the band's top says the draft is beyond it.
+bool InEffortBand(const StageDraft& d, const GenerateOptions& o) {
+  if (o.minEffort <= 0 && o.maxEffort <= 0) return true;
+  const long effort = SearchEffort(d, o.maxEffort > 0 ? static_cast<std::size_t>(o.maxEffort) : kEffortLimit);
+  return effort >= 0 && effort >= o.minEffort;
+}
+
+// The climbed draft made a stage: pruned, repaired, and kept only when it passes every gate asked
+// where it stands, the cheap checks first.
+std::optional<Made> Finish(StageDraft d, int par, const GenerateOptions& o, const Plan& plan) {
+  // From here on the searches have the draft limit again.
+  ParMemo checked(t.draftStates);
+  Prune(d, par, checked);
+  if ((MechanicsOn(d.board) & plan.mechanics) != plan.mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) {
+    return std::nullopt;
+  }
+  for (int round = 0; round < t.repairRounds; ++round) {
+    const Ideas ideas = CountIdeas(d, par, kIdeaCap, t.draftStates);
+    if (ideas.count == 1) break;
+    if (ideas.count < 1 || !RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, t.draftStates)) {
+      return std::nullopt;
+    }
+  }
+  // The cheaper checks before the forcing repair, the dearest step; it changes the draft, so they are
+  // made again after it.
+  if (!InEffortBand(d, o)) return std::nullopt;
+  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, kEveryStage)) return std::nullopt;
+  if (Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], o.gateScope)) {
+    const StageDraft unforced = d;
+    for (int round = 0; round < t.nearParRepairRounds; ++round) {
+      const NearParClears near = ClearsNearPar(d, par, kNearParCap, t.draftStates);
+      if (near.count >= 1 && near.count <= kMostNearParClears) break;
+      const SolveResult best = SolveDraft(d, t.draftStates);
+      if (near.count < 1 || !RepairNearPar(d, par, best.ops, near, plan.mechanics, plan.symmetry, t.draftStates)) {
+        return std::nullopt;
+      }
+    }
+    if (d != unforced && !InEffortBand(d, o)) return std::nullopt;
+  }
+  // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
+  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope)) return std::nullopt;
+  return Made{par, d, plan.mechanics};
+}
+
 // One stage for the plan, or nothing after this candidate.
 std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice, int& highest, SetWork& work) {
   Plan plan{mechanics, dice.Between(o.minPar, o.maxPar), 0};
@@ -401,64 +578,21 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
     d = skeleton;
     if (AddPieces(d, o, mechanics, dice) && ChooseStart(d, plan, dice)) break;
   }
-  ParMemo pars(t.climbStates);
-  int par = pars.Of(d);
-  Looks looks = LooksOf(d, plan);
-  double score = Score(d, looks, plan, o, par, pars);
+  Climb climb(o, plan, dice, work, d);
   const int steps = t.climbSteps + t.stepsPerLongerPar * std::clamp(o.maxPar - t.longerParFrom, 0, t.longerParMost);
-  for (int step = 0; step < steps && !work.Stopped(); ++step) {
-    work.ClimbStep();
-    // In the band at or past the target, with every kind of the plan needed (the score is all its
-    // ceiling), is enough; a climb that is nowhere near it by half way is dropped.
-    if (par >= plan.target && par <= o.maxPar && step >= steps / 4 && score >= Ceiling(looks, plan, par)) break;
-    if (step == steps / 2 && par < o.minPar - t.dropBelowBand) break;
-    const StageDraft next = Mutate(d, plan, o, dice);
-    // No par beyond `most` could score as well as the draft in hand: the search stops there.
-    const Looks nextLooks = LooksOf(next, plan);
-    int most = plan.target;
-    if (Ceiling(nextLooks, plan, most) < score) continue;
-    while (most < t.longestAsked && Ceiling(nextLooks, plan, most + 1) >= score) ++most;
-    const int nextPar = pars.Of(next, most < t.longestAsked ? most : 0);
-    if (nextPar == ParMemo::kBeyond) continue;
-    const double nextScore = Score(next, nextLooks, plan, o, nextPar, pars, score);
-    if (nextScore >= score) {
-      d = next;
-      looks = nextLooks;
-      par = nextPar;
-      score = nextScore;
-    }
-  }
-  highest = std::max(highest, par);
-  if (par < o.minPar || par > o.maxPar) return std::nullopt;
-  // From here on the searches have the draft limit again.
-  ParMemo checked(t.draftStates);
-  Prune(d, par, checked);
-  if ((MechanicsOn(d.board) & mechanics) != mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) return std::nullopt;
-  for (int round = 0; round < t.repairRounds; ++round) {
-    const Ideas ideas = CountIdeas(d, par, kIdeaCap, t.draftStates);
-    if (ideas.count == 1) break;
-    if (ideas.count < 1 || !RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, t.draftStates)) {
+  climb.Run(steps, steps / 4, true);
+  highest = std::max(highest, climb.Par());
+  // A climbed draft that fails a gate is a good place to walk on from: a few edits more give another
+  // draft in the band for far less than a new climb.
+  for (int walk = 0;; ++walk) {
+    if (climb.Ready()) {
+      if (std::optional<Made> made = Finish(climb.Draft(), climb.Par(), o, plan)) return made;
+    } else if (walk == 0 && !climb.InBand()) {
       return std::nullopt;
     }
+    if (walk == t.walksOn || work.Stopped()) return std::nullopt;
+    climb.Run(t.walkSteps, t.walkSteps, false);
   }
-  if (Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], o.gateScope)) {
-    for (int round = 0; round < t.nearParRepairRounds; ++round) {
-      const NearParClears near = ClearsNearPar(d, par, kNearParCap, t.draftStates);
-      if (near.count >= 1 && near.count <= kMostNearParClears) break;
-      const SolveResult best = SolveDraft(d, t.draftStates);
-      if (near.count < 1 || !RepairNearPar(d, par, best.ops, near, plan.mechanics, plan.symmetry, t.draftStates)) {
-        return std::nullopt;
-      }
-    }
-  }
-  // The effort band: a search stopped past the band's top says the draft is beyond it.
-  if (o.minEffort > 0 || o.maxEffort > 0) {
-    const long effort = SearchEffort(d, o.maxEffort > 0 ? static_cast<std::size_t>(o.maxEffort) : kEffortLimit);
-    if (effort < 0 || effort < o.minEffort) return std::nullopt;
-  }
-  // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
-  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope)) return std::nullopt;
-  return Made{par, d, mechanics};
 }
 
 // One stage of the set. Its candidate k draws from its own seed (the stage's seed and k), and the

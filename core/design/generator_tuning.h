@@ -50,6 +50,16 @@ struct GeneratorTuning {
   double kindWeight = 20;
   // Per mechanic of the plan on the board that the par does not need, once in the band.
   double unneededWeight = 15;
+  // For a solution that gets its length from repeating its moves, once in the band.
+  double paddedWeight = 15;
+  // Per halving or doubling of the effort away from the band, once in the par band: one such step
+  // weighs as much as about a par operation and a half.
+  double effortWeight = 9;
+
+  // A climbed draft in the band that fails a gate walks on this many times, this many edits each, to
+  // another draft in the band.
+  int walksOn = 6;
+  int walkSteps = 24;
 
   // Rounds of repair of a stage with two optimal ideas.
   int repairRounds = 3;

@@ -150,14 +150,14 @@ TEST(StageRepair, WhereTwoIdeasPartAPieceOfTheStagesMechanicOrElseAWallTakesOneA
 }
 
 TEST(GenerateStages, EveryStagePassesEveryGateAndTheSameSeedGivesTheSameBytesOnAnyThreads) {
-  const GenerateOptions options = PresetOptions(StagePreset::kBeginner, 3, 7, /*demanding=*/true);
+  const GenerateOptions options = PresetOptions(StagePreset::kBeginner, 3, 7);
   int made = 0;
   const GenerateReport report =
       GenerateStages(options, {.progress = [&](const GenerateProgress& p) { made = p.made; }, .threads = 1});
   ASSERT_EQ(report.lines.size(), 3u);
   EXPECT_EQ(made, 3);
   for (int threads : {2, 3}) EXPECT_EQ(GenerateStages(options, {.threads = threads}).lines, report.lines) << threads;
-  EXPECT_NE(GenerateStages(PresetOptions(StagePreset::kBeginner, 3, 8, true)).lines, report.lines);
+  EXPECT_NE(GenerateStages(PresetOptions(StagePreset::kBeginner, 3, 8)).lines, report.lines);
   int lastPar = 0;
   for (const StageLine& line : report.lines) {
     // The gates the stage tool's check reports, from the one table.
@@ -168,6 +168,17 @@ TEST(GenerateStages, EveryStagePassesEveryGateAndTheSameSeedGivesTheSameBytesOnA
     // Within the preset's effort band, as within its par band.
     EXPECT_TRUE(m.effort >= 0 && m.effort <= options.maxEffort) << m.effort;
     lastPar = m.par;
+  }
+}
+
+TEST(GenerateStages, AHardPresetsStagesPassTheDemandingGatesWithinItsEffortBand) {
+  const GenerateOptions options = PresetOptions(StagePreset::kHard, 1, 5);
+  const GenerateReport report = GenerateStages(options);
+  ASSERT_EQ(report.lines.size(), 1u);
+  for (const StageLine& line : report.lines) {
+    const StageMeasures m = Measure(DraftOfLine(line), kDefaultStateLimit);
+    EXPECT_TRUE(GatesOf(m).All(kDemandingPreset)) << line;
+    EXPECT_TRUE(m.effort >= options.minEffort && m.effort <= options.maxEffort) << m.effort;
   }
 }
 
@@ -211,8 +222,8 @@ TEST(GenerateOptions, EveryOptionHasARangeAndASetNoStageCanMeetIsRefusedAtOnce) 
   GenerateOptions expected = PresetOptions(StagePreset::kExpert, 10, 4294967295u);
   expected.maxKeys = 1;
   EXPECT_EQ(ReadOptions({"--seed", "4294967295", "--keys", "1", "--preset", "expert"}), expected);
-  // --demanding asks the preset's own demanding gates and effort band, wherever it stands.
-  EXPECT_EQ(ReadOptions({"--demanding", "1", "--preset", "hard"}), PresetOptions(StagePreset::kHard, 10, 1, true));
+  // --demanding 0 leaves out the preset's demanding gates and effort band, wherever it stands.
+  EXPECT_EQ(ReadOptions({"--demanding", "0", "--preset", "hard"}), PresetOptions(StagePreset::kHard, 10, 1, /*plain=*/true));
   EXPECT_NE(PresetOptions(StagePreset::kHard, 10, 1, true), PresetOptions(StagePreset::kHard, 10, 1));
   // The generator checks the same limits for the game, which never reads arguments.
   GenerateOptions tooMany = expected;
