@@ -214,7 +214,8 @@ class MeasureRun {
       m_.nearParClears = ClearsNearPar(draft_, m_.par, kNearParCap, std::min(limit_, kMeasureStateLimit)).count;
       if (!Kept(Passes(Gate::kForcing))) return false;
     }
-    if (!stop_) m_.effort = SearchEffort(draft_);
+    // The caller's bound on searches bounds this one too: the stage tool's default is the effort's own.
+    if (!stop_) m_.effort = SearchEffort(draft_, std::min(limit_, kEffortLimit));
     return true;
   }
 

@@ -57,7 +57,8 @@ inline constexpr int kNearParCap = 17;
 inline constexpr int kIdeaCap = 4;
 inline constexpr std::size_t kMeasureStateLimit = 400'000;
 
-// The solver searches up to stateLimit states; the idea search at most kMeasureStateLimit.
+// The solver searches up to stateLimit states, the effort search as many positions (at most
+// kEffortLimit); the idea search at most kMeasureStateLimit.
 StageMeasures Measure(const StageDraft& draft, std::size_t stateLimit = kMeasureStateLimit);
 
 // Whether a draft of this par passes every gate of core/design/gates.h asked `where` (GateScope bits),
