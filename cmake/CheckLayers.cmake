@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
 # Fails when an include runs against the layers core -> assets -> view -> app, tools, bench, or against
-# core's floors (text -> rules -> files -> game -> solver -> design), when a source file lies loose at
-# core's top, or when an include is not rooted at the top folder (the tests too). Run as: cmake -DSOURCE_DIR=<top folder> -P CheckLayers.cmake
+# core's floors (text -> rules -> files -> game -> solver -> design) or app's (store -> platform ->
+# window -> program), when a source file lies loose at the top of core or app, or when an include is
+# not rooted at the top folder (the tests too). Run as: cmake -DSOURCE_DIR=<top folder> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.20)
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")
@@ -21,18 +22,21 @@ set(allowed_tests core assets view app tools bench tests suispo)
 set(project_roots core assets view app tools bench tests suispo)
 # core's floors, lowest first: a file of one floor includes only its own floor and those before it.
 set(core_floors text rules files game solver design)
+set(app_floors store platform window program)
 
 set(faults "")
-# Every source of core sits in one of its floors.
-file(GLOB loose RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/core/*.h" "${SOURCE_DIR}/core/*.cpp")
-foreach(source IN LISTS loose)
-  list(APPEND faults "${source}: lies loose at core's top (put it in one of ${core_floors})")
-endforeach()
-file(GLOB floors RELATIVE "${SOURCE_DIR}/core" LIST_DIRECTORIES true "${SOURCE_DIR}/core/*")
-foreach(floor IN LISTS floors)
-  if(IS_DIRECTORY "${SOURCE_DIR}/core/${floor}" AND NOT floor IN_LIST core_floors)
-    list(APPEND faults "core/${floor}: is not one of core's floors (${core_floors})")
-  endif()
+# Every source of core and app sits in one of their floors.
+foreach(layer core app)
+  file(GLOB loose RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+  foreach(source IN LISTS loose)
+    list(APPEND faults "${source}: lies loose at ${layer}'s top (put it in one of ${${layer}_floors})")
+  endforeach()
+  file(GLOB floors RELATIVE "${SOURCE_DIR}/${layer}" LIST_DIRECTORIES true "${SOURCE_DIR}/${layer}/*")
+  foreach(floor IN LISTS floors)
+    if(IS_DIRECTORY "${SOURCE_DIR}/${layer}/${floor}" AND NOT floor IN_LIST ${layer}_floors)
+      list(APPEND faults "${layer}/${floor}: is not one of ${layer}'s floors (${${layer}_floors})")
+    endif()
+  endforeach()
 endforeach()
 foreach(layer core assets view app tools bench tests)
   file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
@@ -46,17 +50,17 @@ foreach(layer core assets view app tools bench tests)
           list(APPEND faults "${source}: \"${included}\" is not rooted (write \"<folder>/...\" from the top)")
         elseif(NOT root IN_LIST allowed_${layer})
           list(APPEND faults "${source}: \"${included}\" points back from ${layer} to ${root}")
-        elseif(layer STREQUAL "core" AND root STREQUAL "core")
-          string(REGEX MATCH "^core/([^/]+)/" from "${source}")
+        elseif((layer STREQUAL "core" OR layer STREQUAL "app") AND root STREQUAL layer)
+          string(REGEX MATCH "^${layer}/([^/]+)/" from "${source}")
           set(from "${CMAKE_MATCH_1}")
-          string(REGEX MATCH "^core/([^/]+)/" to "${included}")
+          string(REGEX MATCH "^${layer}/([^/]+)/" to "${included}")
           set(to "${CMAKE_MATCH_1}")
-          list(FIND core_floors "${from}" from_floor)
-          list(FIND core_floors "${to}" to_floor)
+          list(FIND ${layer}_floors "${from}" from_floor)
+          list(FIND ${layer}_floors "${to}" to_floor)
           if(to_floor LESS 0)
-            list(APPEND faults "${source}: \"${included}\" is not in one of core's floors (${core_floors})")
+            list(APPEND faults "${source}: \"${included}\" is not in one of ${layer}'s floors (${${layer}_floors})")
           elseif(from_floor GREATER_EQUAL 0 AND to_floor GREATER from_floor)
-            list(APPEND faults "${source}: \"${included}\" points up from core/${from} to core/${to}")
+            list(APPEND faults "${source}: \"${included}\" points up from ${layer}/${from} to ${layer}/${to}")
           endif()
         endif()
       elseif(layer STREQUAL "core" AND line MATCHES "^#include <Q")

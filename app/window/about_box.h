@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <QUrl>
 
-#include "app/window/ui_fonts.h"
+#include "app/platform/ui_fonts.h"
 
 class QLabel;
 class QPushButton;

@@ -3,7 +3,7 @@
 // The report's text (the full stop rule) and the guard that catches an escaped error and shows it.
 #include "app/window/error_report.h"
 
-#include "app/window/application_title.h"
+#include "app/platform/application_title.h"
 
 #include <exception>
 

@@ -17,14 +17,14 @@
 
 #include "app/window/about_box.h"
 #include "app/window/animation_pace.h"
-#include "app/window/application_title.h"
+#include "app/platform/application_title.h"
 #include "app/window/error_report.h"
 #include "app/window/key_presses.h"
 #include "app/window/play_surface.h"
 #include "app/window/transparent_ground.h"
 #include "assets/pictures.h"
 #include "assets/play_screen_layout.h"
-#include "app/window/window_placement.h"
+#include "app/platform/window_placement.h"
 #include "app/window/window_zoom.h"
 
 namespace suispo {

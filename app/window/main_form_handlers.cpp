@@ -28,7 +28,7 @@
 #include "app/window/main_form.h"
 #include "app/window/new_stages_progress.h"
 #include "app/window/play_surface.h"
-#include "app/window/window_placement.h"
+#include "app/platform/window_placement.h"
 #include "app/window/window_zoom.h"
 #include "core/text/game_error.h"
 

@@ -6,8 +6,8 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-#include "app/window/error_reporting_application.h"
-#include "app/window/qt_japanese.h"
+#include "app/program/error_reporting_application.h"
+#include "app/platform/qt_japanese.h"
 #include "tests/app/window/fake_dialogs.h"
 
 namespace suispo::test {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // The frame through the X protocol: the client's place and the _NET_FRAME_EXTENTS around it.
-#include "app/window/x11_frame.h"
+#include "app/platform/x11_frame.h"
 
 #include <xcb/xcb.h>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // A signal handler may only write to a pipe; the pipe's reader closes the window in the event loop.
-#include "app/window/termination_signal.h"
+#include "app/program/termination_signal.h"
 
 #include <sys/socket.h>
 #include <unistd.h>

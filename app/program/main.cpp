@@ -8,14 +8,14 @@
 #include <QTranslator>
 
 #include "app/store/program_places.h"
-#include "app/window/command_line.h"
-#include "app/window/desktop_opener.h"
+#include "app/program/command_line.h"
+#include "app/platform/desktop_opener.h"
 #include "app/window/error_report.h"
-#include "app/window/error_reporting_application.h"
+#include "app/program/error_reporting_application.h"
 #include "app/window/main_form.h"
 #include "app/window/qt_dialogs.h"
-#include "app/window/qt_japanese.h"
-#include "app/window/termination_signal.h"
+#include "app/platform/qt_japanese.h"
+#include "app/program/termination_signal.h"
 #include "view/program_messages.h"
 #include "view/steady_frame_clock.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // The game's command line: one optional stage file, --help and --version.
-#include "app/window/command_line.h"
+#include "app/program/command_line.h"
 
 #include <iostream>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // Placing the main window's frame once the window manager has told its size.
-#include "app/window/window_placement.h"
+#include "app/platform/window_placement.h"
 
-#include "app/window/x11_frame.h"
+#include "app/platform/x11_frame.h"
 
 #include <QEvent>
 #include <QGuiApplication>

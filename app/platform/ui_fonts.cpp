@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // Picking the first installed face of each list, and the fonts made from it at a pixel size.
-#include "app/window/ui_fonts.h"
+#include "app/platform/ui_fonts.h"
 
 #include <QFontDatabase>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // notify() overridden so that each dispatched event runs under RunReportingErrors.
-#include "app/window/error_reporting_application.h"
+#include "app/program/error_reporting_application.h"
 
-#include "app/window/application_title.h"
+#include "app/platform/application_title.h"
 
 #include "app/window/error_report.h"
 

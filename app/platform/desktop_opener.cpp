@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // Opening a document through xdg-open in a detached process, watched for a failure to report.
-#include "app/window/desktop_opener.h"
+#include "app/platform/desktop_opener.h"
 
 #include <QDesktopServices>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // qtbase_ja loaded from Qt's translations folder and installed on the application.
-#include "app/window/qt_japanese.h"
+#include "app/platform/qt_japanese.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
