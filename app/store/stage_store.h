@@ -30,7 +30,7 @@ struct WindowPosition {
 // The zooms the window offers, in percent of its size at a desktop scale of 1.
 inline constexpr int kZoomSteps[] = {100, 150, 200, 300};
 
-struct Setting;
+struct Setting;  // a row of the settings table (app/store/setting_table.h)
 
 class StageStore {
  public:
@@ -87,10 +87,10 @@ class StageStore {
   // The best clears, read by FormCreate from beside the settings file.
   PlayRecords records;
   std::string dataFileName;  // bare name; the file lies in the folder that saves go to
-  // The settings of suispo.ini, each with its row in SettingRows: read by FormCreate, written by
-  // FormClose.
-  // The position FormCreate read (set before the stage file is read, so it holds even when
-  // FormCreate throws), and at close the one FormClose writes.
+  // The settings of suispo.ini, a row each in SettingRows (stage_settings.cpp): read by FormCreate,
+  // written by FormClose.
+  // As FormCreate read it (before the stage file, so it holds even when FormCreate throws); after
+  // FormClose, the position written.
   WindowPosition position;
   // The window's zoom in percent, one of kZoomSteps.
   int zoom = 100;
