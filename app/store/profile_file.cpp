@@ -29,7 +29,7 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
   return FindProfileValue(*text, section, key).value_or(std::string(fallback));
 }
 
-int ProfileInteger(std::string_view value) {
+std::optional<int> ParseProfileInteger(std::string_view value) {
   const bool hex = value.size() > 2;
   std::size_t i = 0;
   while (i < value.size() && (value[i] == ' ' || value[i] == '\t')) ++i;
@@ -40,19 +40,21 @@ int ProfileInteger(std::string_view value) {
     base = 16;
     i += 2;
   }
-  if (i == value.size()) return 0;
+  if (i == value.size()) return std::nullopt;
   // Decimal must fit an int; hexadecimal may use all 32 bits (0xFFFFFFFF is -1).
   const std::uint64_t limit = base == 16 ? 0xFFFFFFFFu : (negative ? 0x80000000u : 0x7FFFFFFFu);
   std::uint64_t magnitude = 0;
   for (; i < value.size(); ++i) {
     const int digit = HexDigit(value[i]);
-    if (digit < 0 || digit >= base) return 0;
+    if (digit < 0 || digit >= base) return std::nullopt;
     magnitude = magnitude * base + digit;
-    if (magnitude > limit) return 0;
+    if (magnitude > limit) return std::nullopt;
   }
   const auto bits = static_cast<std::uint32_t>(negative ? 0u - magnitude : magnitude);
   return static_cast<int>(bits);
 }
+
+int ProfileInteger(std::string_view value) { return ParseProfileInteger(value).value_or(0); }
 
 bool WriteProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries) {
   std::string text;

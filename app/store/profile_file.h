@@ -3,6 +3,7 @@
 // Profile (INI) files addressed by path, section and key, read and written with our own rules.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,9 @@ struct ProfileEntry {
 std::string ReadProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view fallback);
 // A value read as an integer: optional blanks and sign, then decimal digits, or "0x"/"0X" and
-// hexadecimal digits in a value longer than two characters. Anything else is 0.
+// hexadecimal digits in a value longer than two characters. Anything else is nothing.
+std::optional<int> ParseProfileInteger(std::string_view value);
+// The value as ParseProfileInteger reads it, with 0 for anything else.
 int ProfileInteger(std::string_view value);
 // Sets the entries in order and replaces the file in one step (a missing file is created).
 // False when it cannot be written; the old file then stays as it was.

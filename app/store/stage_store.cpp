@@ -14,6 +14,7 @@
 
 #include "app/store/file_paths.h"
 #include "app/store/profile_file.h"
+#include "app/store/setting_table.h"
 #include "app/store/stage_file_name.h"
 #include "app/store/stage_progress.h"
 #include "core/files/file_replacement.h"
@@ -27,24 +28,14 @@
 namespace suispo {
 namespace {
 
-constexpr std::size_t kMaxSettingBytes = 2047;
 constexpr const char* kLastStageSection = "LastStage";
 constexpr const char* kBuiltinKey = "(built-in)";
-constexpr std::pair<AnimationSpeed, const char*> kSpeedNames[] = {
-    {AnimationSpeed::kNormal, "normal"}, {AnimationSpeed::kFast, "fast"}, {AnimationSpeed::kNone, "none"}};
 
 // A file name that reads back as the same key of a settings line.
 bool UsableAsKey(std::string_view name) {
   return !name.empty() && name.find_first_of("=\r\n") == std::string_view::npos && name.front() != ';' &&
          name.front() != '[' && name.front() != ' ' && name.back() != ' ' && name.front() != '\t' &&
          name.back() != '\t';
-}
-
-AnimationSpeed SpeedNamed(std::string_view name) {
-  for (const auto& [speed, text] : kSpeedNames) {
-    if (name == text) return speed;
-  }
-  return AnimationSpeed::kNormal;
 }
 
 bool HoldsLineBreak(std::string_view name) { return name.find_first_of("\r\n") != std::string_view::npos; }
@@ -104,14 +95,6 @@ std::string NewestBuiltinStageFile(const std::string& folder) {
 
 }  // namespace
 
-int ZoomFromSetting(const std::string& value) {
-  // Only the digits themselves: ProfileInteger would also take " 0x96" for 150.
-  for (const int step : kZoomSteps) {
-    if (value == std::to_string(step)) return step;
-  }
-  return 100;
-}
-
 StageStore::StageStore(StorePlaces places, std::function<LocalTime()> now)
     : records(RecordsFileBeside(places.settingsFile)),
       places_(std::move(places)),
@@ -119,19 +102,9 @@ StageStore::StageStore(StorePlaces places, std::function<LocalTime()> now)
       saveFolder_(places_.stageFolder) {}
 
 WindowPosition StageStore::FormCreate() {
-  // "xpos" keeps the top edge and "ypos" the left one; both ways use the same assignment.
-  const std::string& settings = places_.settingsFile;
   records.Read();
-  position.top = ProfileInteger(ReadProfileString(settings, "Position", "xpos", ""));
-  position.left = ProfileInteger(ReadProfileString(settings, "Position", "ypos", ""));
-  const std::string storedZoom = ReadProfileString(settings, "View", "zoom", "");
-  zoomInFile_ = !storedZoom.empty();
-  zoom = ZoomFromSetting(storedZoom);
-  const std::string speed = ReadProfileString(settings, "Animation", "speed", "");
-  speedInSettings_ = !speed.empty();
-  animationSpeed = SpeedNamed(speed);
-  std::string remembered = ReadProfileString(settings, "FileName", "datafile", "");
-  if (remembered.size() > kMaxSettingBytes) remembered.resize(kMaxSettingBytes);
+  settingsInFile_ = ReadSettings(places_.settingsFile, SettingRows());
+  std::string remembered = datafile_;
   // A bare name lies in the stage folder; a file from elsewhere is remembered by absolute path.
   const bool absolute = !remembered.empty() && remembered.front() == '/';
   const std::string path = absolute ? remembered : places_.stageFolder + remembered;
@@ -189,19 +162,9 @@ void StageStore::FormClose(WindowPosition closing) {
   closedAt_ = closing;
   KeepPlayedStage();
   const std::string& settings = places_.settingsFile;
-  std::vector<ProfileEntry> entries = {
-      {"Position", "xpos", std::to_string(closing.top)},
-      {"Position", "ypos", std::to_string(closing.left)},
-      {"FileName", "datafile", RememberedName()},
-  };
-  // A player who never zoomed finds the settings file as it always was.
-  if (zoom != 100 || zoomInFile_) entries.push_back({"View", "zoom", std::to_string(zoom)});
-  // The usual pace is written only over another one, so a first settings file holds what it always did.
-  for (const auto& [speed, text] : kSpeedNames) {
-    if (speed == animationSpeed && (speed != AnimationSpeed::kNormal || speedInSettings_)) {
-      entries.push_back({"Animation", "speed", text});
-    }
-  }
+  position = closing;
+  datafile_ = RememberedName();
+  std::vector<ProfileEntry> entries = SettingEntries(SettingRows(), settingsInFile_);
   for (const auto& [key, stage] : lastStages_) entries.push_back({kLastStageSection, key, std::to_string(stage)});
   const bool written = MakeFolders(FolderOf(settings)) && WriteProfileStrings(settings, entries);
   if (!written) throw GameError(FormatMessage("%s に書き込めません", {settings}));

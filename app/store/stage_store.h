@@ -29,8 +29,8 @@ struct WindowPosition {
 
 // The zooms the window offers, in percent of its size at a desktop scale of 1.
 inline constexpr int kZoomSteps[] = {100, 150, 200, 300};
-// A stored zoom: one of kZoomSteps, else (absent, unreadable, another number) 100.
-int ZoomFromSetting(const std::string& value);
+
+struct Setting;  // a row of the settings table (app/store/setting_table.h)
 
 class StageStore {
  public:
@@ -87,15 +87,18 @@ class StageStore {
   // The best clears, read by FormCreate from beside the settings file.
   PlayRecords records;
   std::string dataFileName;  // bare name; the file lies in the folder that saves go to
-  // The position FormCreate read; set before the stage file is read, so it holds even when
-  // FormCreate throws.
+  // The settings of suispo.ini, a row each in SettingRows (stage_settings.cpp): read by FormCreate,
+  // written by FormClose.
+  // As FormCreate read it (before the stage file, so it holds even when FormCreate throws); after
+  // FormClose, the position written.
   WindowPosition position;
-  // The window's zoom in percent, one of kZoomSteps: read by FormCreate, written by FormClose.
+  // The window's zoom in percent, one of kZoomSteps.
   int zoom = 100;
-  // Read by FormCreate, written by FormClose.
   AnimationSpeed animationSpeed = AnimationSpeed::kNormal;
 
  private:
+  // The settings of suispo.ini bound to their fields, a row each, in the order a new file lists them.
+  std::vector<Setting> SettingRows();
   // The settings' "datafile" value for the current stage file.
   std::string RememberedName() const;
   // The current file's key among the stages last played: its remembered name, or a name of its own
@@ -130,13 +133,16 @@ class StageStore {
   // The "datafile" value start-up found usable: kept when the current name holds a line break,
   // which would end the settings line and make the next start read another name.
   std::string startName_;
-  bool zoomInFile_ = false;  // the settings file held a zoom: it is written back, 100 % too
+  // The "datafile" setting: as read, before FormCreate looks for the file; at close RememberedName().
+  std::string datafile_;
+  // Row by row of SettingRows: the settings file held the setting at start-up, so it is written
+  // back even at its default.
+  std::vector<bool> settingsInFile_;
   // Stage numbers (from 1) last played, by LastStageKey, since start-up; others are in the settings.
   std::map<std::string, int> lastStages_;
   // The stage last played in the current file: kept under the file's key when another file comes
   // or the window closes (a first clear may give the built-in stages their file name meanwhile).
   std::optional<int> playedHere_;
-  bool speedInSettings_ = false;  // the settings named a speed at start-up
   void KeepPlayedStage();
 };
 

@@ -57,6 +57,30 @@ TEST_F(StoreTest, ZoomIsReadAsAnOfferedStepAndWrittenBack) {
   EXPECT_EQ(next.zoom, 150);
 }
 
+// The speed is one of the menu's words, matched exactly; any other is the usual pace.
+TEST_F(StoreTest, AWordThatIsNoSpeedIsTheUsualPace) {
+  for (const auto& [stored, speed] : std::vector<std::pair<std::string, AnimationSpeed>>{
+           {"fast", AnimationSpeed::kFast}, {"none", AnimationSpeed::kNone}, {"slow", AnimationSpeed::kNormal},
+           {"Fast", AnimationSpeed::kNormal}}) {
+    WriteSettings("[Animation]\r\nspeed=" + stored + "\r\n");
+    StageStore store = MakeStore();
+    store.FormCreate();
+    EXPECT_EQ(store.animationSpeed, speed) << stored;
+  }
+}
+
+// Keys and sections the game does not know stay where they are beside the settings it writes.
+TEST_F(StoreTest, UnknownKeysAndSectionsAreKept) {
+  WriteSettings("[View]\r\ntheme=dark\r\nzoom=150\r\n[Sound]\r\nvolume=80\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  store.zoom = 200;
+  store.FormClose({0, 0});
+  EXPECT_EQ(ReadBytes(program / "suispo.ini"),
+            "[View]\r\ntheme=dark\r\nzoom=200\r\n[Sound]\r\nvolume=80\r\n"
+            "[Position]\r\nxpos=0\r\nypos=0\r\n[FileName]\r\ndatafile=\r\n");
+}
+
 TEST_F(StoreTest, MidnightGivesANameWithoutTheTime) {
   StageStore store = MakeStore({2006, 1, 21, 0, 0, 0});
   store.FormCreate();
