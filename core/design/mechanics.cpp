@@ -3,6 +3,8 @@
 // Mechanics read off a board and taken off it.
 #include "core/design/mechanics.h"
 
+#include <iterator>
+
 #include "core/design/draft.h"
 
 namespace suispo {
@@ -10,26 +12,22 @@ namespace suispo {
 namespace {
 
 constexpr const char* kNames[] = {"holes", "arrows", "warps", "marked"};
+static_assert(std::size(kNames) == std::size_t{kMechanicCount}, "every mechanic has its name");
 
-unsigned MechanicOfCell(int kind) {
-  if (kind == kHole) return kHoles;
-  if (IsArrow(kind)) return kArrows;
-  if (IsWarp(kind)) return kWarps;
-  return 0;
-}
+unsigned MechanicOfCell(int kind) { return CellKindOf(kind).mechanic; }
 
 }  // namespace
 
 std::string MechanicNames(unsigned mechanics) {
   std::string out;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < kMechanicCount; ++i) {
     if (mechanics >> i & 1) out += (out.empty() ? "" : ",") + std::string(kNames[i]);
   }
   return out;
 }
 
 unsigned MechanicOfName(const std::string& name) {
-  for (unsigned i = 0; i < 4; ++i) {
+  for (unsigned i = 0; i < unsigned{kMechanicCount}; ++i) {
     if (name == kNames[i]) return 1u << i;
   }
   return 0;

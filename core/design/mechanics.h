@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The kinds of piece a stage is made of besides keys, door and walls: their bits, names, which are on
+// The kinds of piece a stage is made of besides keys, door and walls: their names, which are on
 // a board, and a board with every piece of some kinds taken away.
 #pragma once
 
 #include <string>
 
-#include "core/rules/board.h"
+#include "core/rules/cell_kinds.h"
 
 namespace suispo {
 
-enum Mechanic : unsigned { kHoles = 1, kArrows = 2, kWarps = 4, kMarkedEdges = 8 };
-inline constexpr unsigned kAllMechanics = 15;
+// The bits (Mechanic) live with the cell kinds in core/rules/cell_kinds.h.
+inline constexpr unsigned kAllMechanics = (1u << kMechanicCount) - 1;
 // At most this many kinds on one stage, but for the last chapter's stages.
 inline constexpr int kMostKinds = 3;
 
