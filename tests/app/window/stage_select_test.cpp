@@ -213,6 +213,26 @@ TEST_F(WindowTest, ThePreviewShowsTheSelectedStageItsParAndRatingComeWithoutHold
   EXPECT_EQ(form->rating(), rating);
 }
 
+TEST_F(WindowTest, ThePreviewsTooltipCountsTheStagesPiecesThenItsKeysAndWallPoints) {
+  UseStageFile({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   K   >   O   D |
+    +...+   +   +   +   +   +
+    | ^   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)",
+                        "02")});
+  Start();
+  EXPECT_EQ(form->previewImage->toolTip(), QStringLiteral("穴 1・矢印 2・市松の辺 1、鍵 1、置ける壁 2"));
+}
+
 TEST_F(WindowTest, EveryButtonOfBothScreensTellsItsKeys) {
   Start();
   for (QPushButton* button : {form->NWallButton, form->EWallButton, form->SWallButton, form->WWallButton,
