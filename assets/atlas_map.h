@@ -4,6 +4,11 @@
 // layout that the painting program follows and the drawing reads.
 #pragma once
 
+#include <cstddef>
+#include <iterator>
+
+#include "core/rules/cell_kinds.h"
+
 namespace suispo::atlas {
 
 // (left, top)-(right, bottom), right and bottom exclusive.
@@ -23,11 +28,17 @@ constexpr Rect Mask(int facing) { return {196 + 48 * facing, 4, 236 + 48 * facin
 inline constexpr Rect kFloorTile{0, 48, 48, 96};   // 48 x 48, bevelled
 inline constexpr Rect kPlainIce{4, 52, 44, 92};    // inner square of the floor tile
 
-// The 40 x 40 content tile of CellKind 1..11.
-constexpr Rect ContentTile(int kind) {
-  return kind <= 7 ? Rect{4 + 48 * kind, 52, 44 + 48 * kind, 92}
-                   : Rect{4 + 48 * (kind - 8), 100, 44 + 48 * (kind - 8), 140};
+// The 40 x 40 content tiles stand in rows of eight 48-pixel places from the floor tile's inner square.
+constexpr Rect TilePlace(int place) {
+  const int left = 4 + 48 * (place % 8), top = 52 + 48 * (place / 8);
+  return {left, top, left + 40, top + 40};
 }
+// The content tile of each CellKind, one for each row of kCellKinds (the floor's is the plain ice).
+inline constexpr Rect kContentTiles[] = {TilePlace(0), TilePlace(1), TilePlace(2),  TilePlace(3),
+                                         TilePlace(4), TilePlace(5), TilePlace(6),  TilePlace(7),
+                                         TilePlace(8), TilePlace(9), TilePlace(10), TilePlace(11)};
+static_assert(std::size(kContentTiles) == kCellKinds.size(), "every cell kind has its tile");
+constexpr Rect ContentTile(int kind) { return kContentTiles[static_cast<std::size_t>(kind)]; }
 
 inline constexpr Rect kVictoryA{4, 148, 44, 188};   // on the door, arms down
 inline constexpr Rect kVictoryB{52, 148, 92, 188};  // arms raised

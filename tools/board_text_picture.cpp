@@ -3,14 +3,9 @@
 // Drawing the board in text, one row of cells between two rows of edges.
 #include "tools/board_text_picture.h"
 
+#include "core/rules/cell_kinds.h"
+
 namespace suispo::tool {
-
-namespace {
-
-// A one-character symbol per CellKind: floor, key, door, hole, four arrows, four pads.
-constexpr const char* kSymbols = ".KDO^>v<rbgo";
-
-}  // namespace
 
 std::string BoardPicture(const PlayState& game) {
   const Board& b = game.board;
@@ -20,7 +15,7 @@ std::string BoardPicture(const PlayState& game) {
     std::string below = "+";
     for (int x = 0; x < kBoardSize; ++x) {
       const int i = CellIndex(x, y);
-      const char symbol = kSymbols[b.cells[i] >= 0 && b.cells[i] < 12 ? b.cells[i] : 0];
+      const char symbol = CellKindOf(b.cells[i]).symbol;
       const bool here = x == game.playerX && y == game.playerY;
       cells += here ? std::string("[") + symbol + "]" : std::string(" ") + symbol + " ";
       const int east = x == kBoardSize - 1 ? kSolidWall : b.eastWalls[i];

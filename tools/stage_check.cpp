@@ -8,14 +8,13 @@
 
 #include "core/text/display_text.h"
 #include "core/text/game_error.h"
+#include "core/rules/cell_kinds.h"
 #include "core/rules/play_state.h"
 
 namespace suispo::tool {
 
 namespace {
 
-constexpr const char* kPadColours[4] = {"red", "blue", "green", "orange"};
-constexpr std::string_view kCellCodes = "0123456789ABC";
 constexpr std::string_view kWallCodes = "012345678";
 
 std::string Quoted(char c) {
@@ -41,7 +40,7 @@ void CheckCharacters(const StageLine& line, StageCheck& check) {
     const char code = line[k];
     if (k < kCellCount) {
       if (code == 'C') starts.push_back(place);
-      if (kCellCodes.find(code) == std::string_view::npos) {
+      if (!IsCellCode(code)) {
         check.warnings.push_back("the cell code " + Quoted(code) + " at " + place + " is no cell code: read as floor");
       }
     } else if (kWallCodes.find(code) == std::string_view::npos) {
@@ -64,11 +63,11 @@ void CheckPads(const Board& board, StageCheck& check) {
         if (board.cells[CellIndex(x, y)] == kWarpRed + colour) pads.push_back(Place(x, y));
       }
     }
-    const std::string name = kPadColours[colour];
-    if (pads.size() == 1) check.warnings.push_back("the " + name + " warp pad at " + pads[0] + " has no partner");
+    const std::string name = kCellKinds[static_cast<std::size_t>(kWarpRed + colour)].name;  // "red warp pad"
+    if (pads.size() == 1) check.warnings.push_back("the " + name + " at " + pads[0] + " has no partner");
     if (pads.size() > 2) {
       check.warnings.push_back(std::to_string(pads.size()) + " " + name +
-                               " warp pads: a pad warps to the last other one, never back to the first");
+                               "s: a pad warps to the last other one, never back to the first");
     }
   }
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // MainForm's stage select screen beside the list: ステージ集 with each file's progress, the selected
 // stage's preview with its par searched in the background, and the note of a completed file.
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "app/window/main_form.h"
 #include "app/window/play_surface.h"
 #include "core/design/effort.h"
+#include "core/design/mechanics.h"
 #include "core/files/stage_file.h"
 #include "core/game/board_build.h"
 #include "core/rules/same_stage.h"
@@ -46,25 +48,13 @@ QString ShortLabel(const std::string& label) {
 
 // What the stage is made of, for the preview's tooltip: "穴 2・矢印 3、鍵 1、置ける壁 2".
 QString MadeOf(const rules::StagePlay& play) {
-  int count[4] = {};  // holes, arrows, warp pads, marked edges
-  int keys = 0;
-  for (int i = 0; i < kCellCount; ++i) {
-    const int kind = play.board.cells[static_cast<std::size_t>(i)];
-    if (kind == kKey) ++keys;
-    if (kind == kHole) ++count[0];
-    if (kind >= kArrowNorth && kind <= kArrowWest) ++count[1];
-    if (kind >= kWarpRed && kind <= kWarpOrange) ++count[2];
-    count[3] += (play.board.eastWalls[static_cast<std::size_t>(i)] == kMarkedEdge) +
-                (play.board.southWalls[static_cast<std::size_t>(i)] == kMarkedEdge);
-  }
-  const char* words[] = {"穴", "矢印", "ワープ", "市松の辺"};
+  auto word = [](const char* w) { return QCoreApplication::translate("CellKind", w); };
   QStringList pieces;
-  for (int i = 0; i < 4; ++i) {
-    if (count[i] > 0) pieces << QStringLiteral("%1 %2").arg(QString::fromUtf8(words[i])).arg(count[i]);
-  }
+  for (const PieceCount& p : PiecesOn(play.board)) pieces << QStringLiteral("%1 %2").arg(word(p.word)).arg(p.count);
   QStringList parts;
   if (!pieces.isEmpty()) parts << pieces.join(QStringLiteral("・"));
-  parts << QStringLiteral("鍵 %1").arg(keys) << QStringLiteral("置ける壁 %1").arg(play.mp);
+  parts << QStringLiteral("%1 %2").arg(word(kCellKinds[kKey].word)).arg(std::ranges::count(play.board.cells, kKey))
+        << QStringLiteral("置ける壁 %1").arg(play.mp);
   return parts.join(QStringLiteral("、"));
 }
 

@@ -3,6 +3,9 @@
 // Reading the fields of a stage line and writing board texts.
 #include "core/rules/stage_line.h"
 
+#include <algorithm>
+
+#include "core/rules/cell_kinds.h"
 #include "core/text/display_text.h"
 #include "core/text/game_error.h"
 
@@ -26,10 +29,14 @@ bool HasClearedFlag(std::string_view line) { return line.size() >= kClearedFlagP
 }  // namespace
 
 int CellKindOfCode(char code) {
-  if (code >= '1' && code <= '9') return code - '0';
-  if (code == 'A') return kWarpGreen;
-  if (code == 'B') return kWarpOrange;
+  for (const CellKindRow& row : kCellKinds) {
+    if (row.code == code) return row.kind;
+  }
   return kFloor;
+}
+
+bool IsCellCode(char code) {
+  return code == 'C' || std::ranges::any_of(kCellKinds, [code](const CellKindRow& row) { return row.code == code; });
 }
 
 void WallsOfCode(char code, int& east, int& south) {
@@ -41,12 +48,7 @@ void WallsOfCode(char code, int& east, int& south) {
   }
 }
 
-char CodeOfCellKind(int kind) {
-  if (kind >= 0 && kind <= 9) return static_cast<char>('0' + kind);
-  if (kind == kWarpGreen) return 'A';
-  if (kind == kWarpOrange) return 'B';
-  return '0';
-}
+char CodeOfCellKind(int kind) { return CellKindOf(kind).code; }
 
 char CodeOfWalls(int east, int south) {
   for (int code = 0; code < 9; ++code) {

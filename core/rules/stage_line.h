@@ -17,6 +17,8 @@ inline constexpr std::size_t kClearedFlagPosition = 75;  // 1-based
 
 // The CellKind of a cell code; "C" and unknown codes are floor.
 int CellKindOfCode(char code);
+// Whether a cell code names a kind or the start "C"; any other reads as floor.
+bool IsCellCode(char code);
 // The east and south WallKind of a wall code; unknown codes give none and none.
 void WallsOfCode(char code, int& east, int& south);
 // The inverse of the two: the codes that a board text holds.

@@ -88,7 +88,7 @@ TEST_F(AtlasTest, EverythingOutsideTheUsedRectanglesIsBlack) {
     used.push_back(atlas::Mask(f));
     used.push_back(atlas::FallFrame(f));
   }
-  for (int kind = 1; kind <= 11; ++kind) used.push_back(atlas::ContentTile(kind));
+  for (int kind = 1; kind < kCellKindCount; ++kind) used.push_back(atlas::ContentTile(kind));
   int outside = 0;
   for (int y = 0; y < atlas::kHeight; ++y) {
     for (int x = 0; x < atlas::kWidth; ++x) {

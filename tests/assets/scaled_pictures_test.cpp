@@ -35,7 +35,7 @@ std::vector<Rect> AtlasRegions() {
   std::vector<Rect> regions = {atlas::kFloorTile, atlas::kVictoryA,  atlas::kVictoryB,  atlas::kNamePlate,
                                atlas::kClearBanner, atlas::kMissBanner, {328, 199, 384, 255}};
   for (int i = 0; i < 4; ++i) regions.insert(regions.end(), {atlas::Sprite(i), atlas::Mask(i), atlas::FallFrame(i)});
-  for (int kind = 1; kind <= 11; ++kind) regions.push_back(atlas::ContentTile(kind));
+  for (int kind = 1; kind < kCellKindCount; ++kind) regions.push_back(atlas::ContentTile(kind));
   return regions;
 }
 

@@ -3,25 +3,44 @@
 // The random generator behind the cross-check; every choice comes from one seeded engine, so runs repeat.
 #include "tests/model/random_stage.h"
 
+#include <string_view>
+
+#include "core/rules/cell_kinds.h"
+#include "core/rules/stage_line.h"
+
 namespace suispo::model {
 namespace {
 
-// Cell codes with a family index into the per-line weights; "a" "b" "c" "D" "x" and a high byte are floor.
-const std::string kCellCodes = "0123456789ABabcDx\x82";
-constexpr int kFamily[] = {0, 1, 2, 3, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6, 6, 6};
+// Codes no kind holds, read as floor: the last family of the draw.
+constexpr std::string_view kFloorLikeCodes = "abcDx\x82";
 
 const char* const kOddWallPoints[] = {" 2", "+1", "-1", "-0", " 0", "10", "99", "1 ", "  ", "x1",
                                       "+ ", "- ", "\t1", "0x", "1a", "--", "+-", " -", "AB", "0."};
 
 }  // namespace
 
-char RandomStages::CellCode(const int weights[], const std::string& codes) {
+RandomStages::RandomStages(std::uint32_t seed) : rng_(seed) {
+  // Every row of the cell-kind table in kind order: floor, key and door each a family of their own,
+  // kinds of one mechanic one family together.
+  unsigned last = 0;
+  for (const CellKindRow& row : kCellKinds) {
+    if (row.mechanic == 0 || row.mechanic != last) ++families_;
+    last = row.mechanic;
+    codes_.push_back({row.code, families_ - 1});
+  }
+  for (char code : kFloorLikeCodes) {
+    if (!IsCellCode(code)) codes_.push_back({code, families_});
+  }
+  ++families_;
+}
+
+char RandomStages::CellCode(const std::vector<int>& weights) {
   int total = 0;
-  for (std::size_t i = 0; i < codes.size(); ++i) total += weights[kFamily[i]];
+  for (const Code& c : codes_) total += weights[static_cast<std::size_t>(c.family)];
   int pick = Below(total);
-  for (std::size_t i = 0; i < codes.size(); ++i) {
-    pick -= weights[kFamily[i]];
-    if (pick < 0) return codes[i];
+  for (const Code& c : codes_) {
+    pick -= weights[static_cast<std::size_t>(c.family)];
+    if (pick < 0) return c.code;
   }
   return '0';
 }
@@ -50,10 +69,12 @@ std::string RandomStages::WallPointsField() {
 }
 
 std::string RandomStages::Line() {
-  // Weights per family: floor, key, door, hole, arrows, pads, floor-like others.
-  const int weights[] = {14, Below(4), Below(3), Below(3), 2 * Below(5), 2 * Below(4), Below(2)};
+  // Weights per family: floor, key, door, hole, arrows, pads, any later kind's family, floor-like others.
+  std::vector<int> weights = {14, Below(4), Below(3), Below(3), 2 * Below(5), 2 * Below(4)};
+  while (static_cast<int>(weights.size()) < families_ - 1) weights.push_back(Below(3));
+  weights.push_back(Below(2));
   std::string line;
-  for (int k = 0; k < 36; ++k) line += CellCode(weights, kCellCodes);
+  for (int k = 0; k < 36; ++k) line += CellCode(weights);
   if (Chance(40)) PlaceArrowRing(line);
   if (Chance(40)) {
     const char pad = "89AB"[Below(4)];

@@ -12,7 +12,8 @@ namespace suispo::model {
 
 class RandomStages {
  public:
-  explicit RandomStages(std::uint32_t seed) : rng_(seed) {}
+  // Draws every kind of the cell-kind table, and codes no kind holds.
+  explicit RandomStages(std::uint32_t seed);
 
   std::string Line();
   std::vector<std::string> Tokens();
@@ -20,10 +21,17 @@ class RandomStages {
 
  private:
   bool Chance(int percent) { return Below(100) < percent; }
-  char CellCode(const int weights[], const std::string& codes);
+  // A cell code drawn with its family's weight of this line.
+  char CellCode(const std::vector<int>& weights);
   void PlaceArrowRing(std::string& line);
   std::string WallPointsField();
 
+  struct Code {
+    char code;
+    int family;  // index into a line's weights
+  };
+  std::vector<Code> codes_;
+  int families_ = 0;
   std::mt19937 rng_;
 };
 

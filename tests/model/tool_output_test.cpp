@@ -12,6 +12,7 @@
 #include "core/text/display_text.h"
 #include "tests/model/random_stage.h"
 #include "tests/model/rule_model.h"
+#include "tests/support/stage_file_text.h"
 
 namespace suispo::model {
 namespace {
@@ -76,7 +77,7 @@ TEST(ToolOutput, PlayJsonMatchesTheModelOnRandomStageFiles) {
     for (int n = 1 + random.Below(3); n > 0; --n) lines.push_back(random.Line());
     {
       std::ofstream out(file, std::ios::binary);
-      for (const std::string& line : lines) out << line << "\r\n";
+      out << test::StageFileText(lines);
     }
     for (int round = 0; round < 3; ++round) {
       const int stage = random.Below(static_cast<int>(lines.size()));

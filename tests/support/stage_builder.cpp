@@ -1,18 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// Reading board pictures into stage lines, with code tables of its own.
+// Reading board pictures into stage lines: cell symbols and codes from the cell-kind table, wall codes of its own.
 #include "tests/support/stage_builder.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <vector>
 
+#include "core/rules/cell_kinds.h"
+
 namespace suispo::test {
 
 namespace {
-
-constexpr std::string_view kSymbols = ".KDO^>v<rbgo";    // by CellKind
-constexpr std::string_view kCellCodes = "0123456789AB";  // by CellKind
 
 // The wall code of an east and a south edge (0 none, 1 solid, 2 marked): rows by south, columns by east.
 constexpr std::string_view kWallCodes[3] = {"014", "238", "576"};
@@ -59,10 +58,10 @@ std::string StageOf(std::string_view picture, std::string_view mp, std::string_v
     for (int x = 0; x < 6; ++x) {
       const std::size_t at = static_cast<std::size_t>(4 * x + 1);
       const std::string_view cell = row.substr(at, 3);
-      const std::size_t kind = kSymbols.find(cell[1]);
-      if (kind == std::string_view::npos) throw std::invalid_argument("a cell drawn as '" + std::string(cell) + "'");
+      const auto kind = std::ranges::find(kCellKinds, cell[1], &CellKindRow::symbol);
+      if (kind == kCellKinds.end()) throw std::invalid_argument("a cell drawn as '" + std::string(cell) + "'");
       const bool start = cell.front() == '[' && cell.back() == ']';
-      cells[static_cast<std::size_t>(y)] += start ? 'C' : kCellCodes[kind];
+      cells[static_cast<std::size_t>(y)] += start ? 'C' : kind->code;
       const int east = x == 5 ? 0 : EdgeKind(row.substr(at + 3, 1), "|", ":");
       const int south = y == 5 ? 0 : EdgeKind(below.substr(at, 3), "---", "...");
       walls[static_cast<std::size_t>(y)] += kWallCodes[south][static_cast<std::size_t>(east)];

@@ -12,6 +12,7 @@
 
 #include "core/rules/builtin_stages.h"
 #include "tests/app/store/temp_folder.h"
+#include "tests/support/stage_file_text.h"
 
 namespace suispo {
 namespace {
@@ -37,8 +38,7 @@ TEST(ListCommandTest, BuiltinNamesInShiftJisComeOutAsUtf8) {
   TempFolder folder;
   std::vector<StageLine> lines = BuiltinStages();
   lines[1][74] = '1';
-  std::string text;
-  for (const StageLine& line : lines) text += line + "\r\n";
+  std::string text = test::StageFileText(lines);
   text += std::string(75, '0') + "\xe6\xa8\xb9\xe6\xb0\xb7\r\n";  // written by a UTF-8 editor
   text += std::string(75, '0') + "bad\xff\x81\n";
   text += "short";

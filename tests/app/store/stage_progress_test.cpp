@@ -5,23 +5,19 @@
 #include "core/rules/same_stage.h"
 
 #include "tests/app/store/store_fixture.h"
+#include "tests/support/stage_file_text.h"
 
 namespace suispo {
 namespace {
 
 using test::Line;
+using test::StageFileText;
 using test::StoreTest;
 using test::WriteBytes;
 
-std::string FileOf(const std::vector<StageLine>& lines) {
-  std::string text;
-  for (const StageLine& line : lines) text += line + "\r\n";
-  return text;
-}
-
 TEST_F(StoreTest, EachFileStartsAtTheStageLastPlayedThereElseAtItsFirstStageNotCleared) {
-  WriteBytes(program / "a.ssp", FileOf({Line('1'), Line('0'), Line('0')}));
-  WriteBytes(program / "b.ssp", FileOf({Line('1'), Line('1')}));
+  WriteBytes(program / "a.ssp", StageFileText({Line('1'), Line('0'), Line('0')}));
+  WriteBytes(program / "b.ssp", StageFileText({Line('1'), Line('1')}));
   WriteSettings("[FileName]\r\ndatafile=a.ssp\r\n");
   {
     StageStore store = MakeStore();

@@ -13,6 +13,7 @@
 #include "core/text/game_error.h"
 #include "core/rules/stage_line.h"
 #include "tests/app/store/store_fixture.h"
+#include "tests/support/stage_file_text.h"
 
 namespace suispo {
 namespace {
@@ -20,6 +21,7 @@ namespace {
 using test::FileSizeLimit;
 using test::Line;
 using test::ReadBytes;
+using test::StageFileText;
 using test::StoreTest;
 using test::TempFolder;
 using test::WriteBytes;
@@ -36,12 +38,6 @@ class CurrentDirectory {
   std::filesystem::path previous_;
 };
 
-std::string WithCrLf(const std::vector<StageLine>& lines) {
-  std::string text;
-  for (const StageLine& line : lines) text += line + "\r\n";
-  return text;
-}
-
 TEST_F(StoreTest, ClearingABuiltinStageCreatesTheGeneratedFileInTheProgramFolder) {
   TempFolder current;
   CurrentDirectory inside(current.path());
@@ -52,7 +48,7 @@ TEST_F(StoreTest, ClearingABuiltinStageCreatesTheGeneratedFileInTheProgramFolder
   std::vector<StageLine> expected = BuiltinStages();
   expected[2][74] = '1';
   EXPECT_EQ(store.dataList, expected);
-  EXPECT_EQ(ReadBytes(program / "20060121 093015.ssp"), WithCrLf(expected));
+  EXPECT_EQ(ReadBytes(program / "20060121 093015.ssp"), StageFileText(expected));
   EXPECT_TRUE(current.Names().empty());
 
   // The next start finds it again once the settings name it.
@@ -87,13 +83,13 @@ TEST_F(StoreTest, AClearChangesOnlyTheFlagAndWritesCrLfEverywhere) {
 
 TEST_F(StoreTest, AByteOrderMarkIsSkippedOnReadingAndWrittenBackOnSaving) {
   const std::string mark = "\xEF\xBB\xBF";
-  WriteBytes(program / "mine.ssp", mark + Line('0', "a") + "\r\n" + Line('0', "b") + "\r\n");
+  WriteBytes(program / "mine.ssp", mark + StageFileText({Line('0', "a"), Line('0', "b")}));
   WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
   StageStore store = MakeStore();
   store.FormCreate();
   EXPECT_EQ(store.dataList, (std::vector<StageLine>{Line('0', "a"), Line('0', "b")}));
   store.MarkStageCleared(0);
-  EXPECT_EQ(ReadBytes(program / "mine.ssp"), mark + Line('1', "a") + "\r\n" + Line('0', "b") + "\r\n");
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), mark + StageFileText({Line('1', "a"), Line('0', "b")}));
 }
 
 TEST_F(StoreTest, ANameWithALineBreakIsOpenedAndSavedButNeverRemembered) {
@@ -147,7 +143,7 @@ TEST_F(StoreTest, ARelativeOpenStillSavesThereAfterTheCurrentDirectoryChanges) {
 }
 
 TEST_F(StoreTest, AFailedSaveReportsItAndLeavesTheOldFileWhole) {
-  const std::string old = WithCrLf({Line('0', std::string(200, 'a')), Line('0', std::string(200, 'b'))});
+  const std::string old = StageFileText({Line('0', std::string(200, 'a')), Line('0', std::string(200, 'b'))});
   WriteBytes(program / "mine.ssp", old);
   WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
   StageStore store = MakeStore();
@@ -168,7 +164,7 @@ TEST_F(StoreTest, AFailedSaveReportsItAndLeavesTheOldFileWhole) {
   EXPECT_TRUE(IsCleared(store.dataList[1]));
   store.MarkStageCleared(0);
   EXPECT_EQ(ReadBytes(program / "mine.ssp"),
-            WithCrLf({Line('1', std::string(200, 'a')), Line('1', std::string(200, 'b'))}));
+            StageFileText({Line('1', std::string(200, 'a')), Line('1', std::string(200, 'b'))}));
 }
 
 TEST_F(StoreTest, ASaveIntoAVanishedFolderIsReported) {
@@ -211,7 +207,7 @@ TEST_F(StoreTest, AFailedSettingsWriteIsReportedWithItsPath) {
 class ClearSaveTest : public StoreTest {
  protected:
   void SetUp() override {
-    WriteBytes(program / "mine.ssp", WithCrLf({Line('0', "a"), Line('0', "b")}));
+    WriteBytes(program / "mine.ssp", StageFileText({Line('0', "a"), Line('0', "b")}));
     WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
     store.FormCreate();
   }
@@ -232,10 +228,10 @@ class ClearSaveTest : public StoreTest {
 TEST_F(ClearSaveTest, AClearKeepsWhatOthersWroteSinceTheFileWasRead) {
   // Written in place, as an editor that keeps the file does: one stage added, one cleared by another game.
   std::ofstream(program / "mine.ssp", std::ios::binary | std::ios::trunc)
-      << WithCrLf({Line('0', "new"), Line('0', "a"), Line('1', "b"), Line('0', "c")});
+      << StageFileText({Line('0', "new"), Line('0', "a"), Line('1', "b"), Line('0', "c")});
   store.MarkStageCleared(0);
   const std::vector<StageLine> saved{Line('0', "new"), Line('1', "a"), Line('1', "b"), Line('0', "c")};
-  EXPECT_EQ(ReadBytes(program / "mine.ssp"), WithCrLf(saved));
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), StageFileText(saved));
   EXPECT_EQ(store.dataList, saved);  // the list shows what was saved
 }
 
@@ -249,7 +245,7 @@ TEST_F(ClearSaveTest, ALinkPutInTheFilesPlaceIsNeverWrittenThrough) {
 }
 
 TEST_F(ClearSaveTest, AnotherUsersFileOrAGoneStageIsNotWritten) {
-  const std::string theirs = WithCrLf({Line('0', "a"), Line('0', "b")});
+  const std::string theirs = StageFileText({Line('0', "a"), Line('0', "b")});
   WriteBytes(program / "other", theirs);
   ASSERT_EQ(chown((program / "other").c_str(), 4321, 4321), 0);  // the tests run as root
   std::filesystem::rename(program / "other", program / "mine.ssp");
@@ -257,15 +253,15 @@ TEST_F(ClearSaveTest, AnotherUsersFileOrAGoneStageIsNotWritten) {
   EXPECT_EQ(ReadBytes(program / "mine.ssp"), theirs);
 
   std::filesystem::remove(program / "mine.ssp");
-  WriteBytes(program / "mine.ssp", WithCrLf({Line('0', "b")}));
+  WriteBytes(program / "mine.ssp", StageFileText({Line('0', "b")}));
   ExpectRefused(0, "読み込んだ後に変更されたため");
-  EXPECT_EQ(ReadBytes(program / "mine.ssp"), WithCrLf({Line('0', "b")}));
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), StageFileText({Line('0', "b")}));
 }
 
 TEST_F(ClearSaveTest, AReadOnlyFileIsNotReplaced) {
   chmod((program / "mine.ssp").c_str(), 0444);
   ExpectRefused(1, "読み取り専用のため");
-  EXPECT_EQ(ReadBytes(program / "mine.ssp"), WithCrLf({Line('0', "a"), Line('0', "b")}));
+  EXPECT_EQ(ReadBytes(program / "mine.ssp"), StageFileText({Line('0', "a"), Line('0', "b")}));
 }
 
 TEST_F(ClearSaveTest, APlayersOwnLinkIsStillWrittenThrough) {
@@ -274,7 +270,7 @@ TEST_F(ClearSaveTest, APlayersOwnLinkIsStillWrittenThrough) {
   store.FormCreate();
   store.MarkStageCleared(1);
   store.MarkStageCleared(0);
-  EXPECT_EQ(ReadBytes(program / "real.ssp"), WithCrLf({Line('1', "a"), Line('1', "b")}));
+  EXPECT_EQ(ReadBytes(program / "real.ssp"), StageFileText({Line('1', "a"), Line('1', "b")}));
   EXPECT_TRUE(std::filesystem::is_symlink(program / "mine.ssp"));
 }
 
@@ -300,9 +296,9 @@ TEST_F(StoreTest, WithoutTheRememberedFileTheNewestEarlierBuiltinStageFileComesB
   older[0][74] = '1';
   newer[1][74] = '1';
   edited.push_back(Line('0'));
-  WriteBytes(program / "20050101 000001.ssp", WithCrLf(older));
-  WriteBytes(program / "20050102 000001.ssp", WithCrLf(newer));
-  WriteBytes(program / "20050103 000001.ssp", WithCrLf(edited));  // not the built-in stages alone
+  WriteBytes(program / "20050101 000001.ssp", StageFileText(older));
+  WriteBytes(program / "20050102 000001.ssp", StageFileText(newer));
+  WriteBytes(program / "20050103 000001.ssp", StageFileText(edited));  // not the built-in stages alone
   const timeval past[2] = {{1000, 0}, {1000, 0}};
   utimes((program / "20050101 000001.ssp").c_str(), past);
   WriteSettings("[FileName]\r\ndatafile=gone.ssp\r\n");

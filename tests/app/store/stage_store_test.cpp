@@ -11,6 +11,7 @@
 #include "core/files/stage_file.h"
 #include "app/store/file_paths.h"
 #include "tests/app/store/store_fixture.h"
+#include "tests/support/stage_file_text.h"
 
 namespace suispo {
 namespace {
@@ -150,7 +151,7 @@ TEST_F(StoreTest, CloseKeepsCommentsSectionsSpacingAndQuotes) {
 }
 
 TEST_F(StoreTest, ARememberedFileIsLoadedFromTheProgramFolderOnly) {
-  WriteBytes(program / "mine.ssp", Line('1', "a") + "\r\n" + Line('0', "b") + "\r\n");
+  WriteBytes(program / "mine.ssp", test::StageFileText({Line('1', "a"), Line('0', "b")}));
   WriteSettings("[FileName]\r\ndatafile=mine.ssp\r\n");
   StageStore store = MakeStore();
   store.FormCreate();
@@ -194,7 +195,7 @@ TEST_F(StoreTest, ARefusedRememberedFileLeavesAnEmptyListAndItsName) {
 
 TEST_F(StoreTest, AFileOpenedFromAnotherFolderIsTheListAtTheNextStartWithItsStars) {
   TempFolder elsewhere;
-  WriteBytes(elsewhere / "other.ssp", Line('0', "x") + "\r\n" + Line('0', "y") + "\r\n");
+  WriteBytes(elsewhere / "other.ssp", test::StageFileText({Line('0', "x"), Line('0', "y")}));
   StageStore store = MakeStore();
   store.FormCreate();
   store.LoadFile(elsewhere / "other.ssp");
@@ -209,7 +210,7 @@ TEST_F(StoreTest, AFileOpenedFromAnotherFolderIsTheListAtTheNextStartWithItsStar
   EXPECT_NO_THROW(next.ReportGoneFile());
   EXPECT_EQ(StageListLines(next.dataList), (std::vector<std::string>{"\u3000 x", "☆ y"}));
   next.MarkStageCleared(0);  // saved where it lies, not beside the program
-  EXPECT_EQ(ReadBytes(elsewhere / "other.ssp"), Line('1', "x") + "\r\n" + Line('1', "y") + "\r\n");
+  EXPECT_EQ(ReadBytes(elsewhere / "other.ssp"), test::StageFileText({Line('1', "x"), Line('1', "y")}));
   EXPECT_EQ(program.Names(), std::set<std::string>{"suispo.ini"});
 }
 
@@ -249,7 +250,7 @@ TEST_F(StoreTest, AGoneRememberedFileIsReportedOnceAndTheBuiltinStagesAreUsed) {
 TEST_F(StoreTest, AFileThatCannotBeOpenedChangesNothing) {
   TempFolder elsewhere;
   WriteBytes(elsewhere / "nul.ssp", std::string("a\0b", 3));
-  WriteBytes(elsewhere / "long.ssp", Line('0') + "\r\n" + std::string(4096, 'n') + "\r\n");
+  WriteBytes(elsewhere / "long.ssp", test::StageFileText({Line('0'), std::string(4096, 'n')}));
   WriteBytes(elsewhere / "longest.ssp", std::string(4095, 'n'));
   WriteBytes(elsewhere / "big.ssp", "");
   std::filesystem::resize_file(elsewhere / "big.ssp", kMaxFileBytes + 1);

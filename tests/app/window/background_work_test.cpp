@@ -33,7 +33,7 @@ class BackgroundWorkTest : public WindowTest {
   // The stage file of two puzzles, each cleared by one move east.
   void UseTwoPuzzles() { UseStageFile({EastClearLine("a"), OtherEastClearLine("b")}); }
   std::string BothCleared() const {
-    return EastClearLine("a").replace(74, 1, "1") + "\r\n" + OtherEastClearLine("b").replace(74, 1, "1") + "\r\n";
+    return test::StageFileText({EastClearLine("a").replace(74, 1, "1"), OtherEastClearLine("b").replace(74, 1, "1")});
   }
 };
 
@@ -58,7 +58,7 @@ TEST_F(BackgroundWorkTest, AWindowClosedWhileItsSearchesRunLeavesNothingBehind) 
   form.reset();
   FinishBackgroundWork();
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"suispo.ini", "test.ssp"}));
-  EXPECT_EQ(ReadFile("test.ssp"), EastClearLine("a") + "\r\n");
+  EXPECT_EQ(ReadFile("test.ssp"), test::StageFileText({EastClearLine("a")}));
 }
 
 TEST_F(BackgroundWorkTest, AClearBeforeTheParIsKnownKeepsItsBestAndEarnsNoStarLater) {

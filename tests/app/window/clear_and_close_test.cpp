@@ -32,9 +32,7 @@ TEST_F(WindowTest, ClearingBuiltInStageOneSavesItsFlagAndSelectsTheNextStage) {
 
   std::vector<StageLine> expected = BuiltinStages();
   expected[0][74] = '1';
-  std::string text;
-  for (const StageLine& line : expected) text += line + "\r\n";
-  EXPECT_EQ(ReadFile(kGeneratedName), text);
+  EXPECT_EQ(ReadFile(kGeneratedName), test::StageFileText(expected));
 }
 
 TEST_F(WindowTest, ClearingTheLastStageKeepsItSelected) {
@@ -47,7 +45,8 @@ TEST_F(WindowTest, ClearingTheLastStageKeepsItSelected) {
   EXPECT_EQ(SelectedRow(), 1);
   EXPECT_EQ(form->game().stageIndex, 1);
   EXPECT_EQ(form->StageList->item(1)->text(), QStringLiteral("★ last"));
-  EXPECT_EQ(ReadFile("test.ssp"), EastClearLine("first") + "\r\n" + EastClearLine("last").replace(74, 1, "1") + "\r\n");
+  EXPECT_EQ(ReadFile("test.ssp"),
+            test::StageFileText({EastClearLine("first"), EastClearLine("last").replace(74, 1, "1")}));
 }
 
 TEST_F(WindowTest, AFailedSaveIsReportedAndTheClearStillEnds) {

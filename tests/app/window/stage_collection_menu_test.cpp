@@ -17,7 +17,7 @@ QAction* ChapterAction(MainForm& form, const QString& label) {
 
 TEST_F(WindowTest, AChapterOpensAsThePlayersCopyWhichKeepsItsStarAfterARestart) {
   ASSERT_TRUE(QDir(folder.path()).mkdir("shipped"));
-  WriteFile("shipped/1-walls.ssp", EastClearLine("first") + "\r\n" + EastClearLine("second") + "\r\n");
+  WriteFile("shipped/1-walls.ssp", test::StageFileText({EastClearLine("first"), EastClearLine("second")}));
   Start();
   QAction* chapter = ChapterAction(*form, QStringLiteral("第1章 壁"));
   ASSERT_NE(chapter, nullptr);
@@ -30,7 +30,7 @@ TEST_F(WindowTest, AChapterOpensAsThePlayersCopyWhichKeepsItsStarAfterARestart) 
   Click(form->EMoveButton);
   EXPECT_TRUE(OnStageSelect());
   EXPECT_TRUE(form->chapterMenu->isEnabled() && form->newStageMenu->isEnabled());
-  EXPECT_EQ(ReadFile("shipped/1-walls.ssp"), EastClearLine("first") + "\r\n" + EastClearLine("second") + "\r\n");
+  EXPECT_EQ(ReadFile("shipped/1-walls.ssp"), test::StageFileText({EastClearLine("first"), EastClearLine("second")}));
 
   form->close();
   form.reset();
@@ -60,8 +60,8 @@ TEST_F(WindowTest, AChapterOpensAtItsFirstOpenStageAndItsLastClearLeadsToTheNext
   const auto stage = [](const char* points, const char* name) {
     return Stage({"C00002", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, points, name);
   };
-  WriteFile("shipped/1-walls.ssp", MarkedCleared(stage("00", "a")) + "\r\n" + stage("01", "b") + "\r\n");
-  WriteFile("shipped/2-holes.ssp", stage("02", "c") + "\r\n");
+  WriteFile("shipped/1-walls.ssp", test::StageFileText({MarkedCleared(stage("00", "a")), stage("01", "b")}));
+  WriteFile("shipped/2-holes.ssp", test::StageFileText({stage("02", "c")}));
   Start();
   ChapterAction(*form, QStringLiteral("第1章 壁"))->trigger();
   EXPECT_EQ(SelectedRow(), 1);

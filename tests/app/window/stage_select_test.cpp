@@ -133,7 +133,7 @@ TEST_F(WindowTest, AStageFileRefusedAtStartLeavesGameOpenAvailable) {
   ASSERT_EQ(dialogs().errors.size(), 1u);
   EXPECT_FALSE(form->selectGroup->isVisible());
   EXPECT_TRUE(form->loadMenu->isEnabled());
-  WriteFile("good.ssp", EastClearLine("good") + "\r\n");
+  WriteFile("good.ssp", test::StageFileText({EastClearLine("good")}));
   dialogs().chosenFile = QString::fromStdString(Path("good.ssp"));
   form->loadMenu->trigger();
   EXPECT_TRUE(OnStageSelect());
@@ -166,9 +166,7 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerL
   std::vector<std::string> four;
   for (int i = 0; i < 4; ++i) four.push_back(EastClearLine("four " + std::to_string(i)));
   four[0] = MarkedCleared(four[0]);
-  std::string text;
-  for (const auto& line : four) text += line + "\r\n";
-  WriteFile("four.ssp", text);
+  WriteFile("four.ssp", test::StageFileText(four));
   dialogs().chosenFile = QString::fromStdString(Path("four.ssp"));
   form->loadMenu->trigger();
   ASSERT_EQ(form->StageList->count(), 4);
@@ -179,7 +177,7 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerL
   Click(form->giveupButton);
   EXPECT_EQ(form->store().dataFileName, "four.ssp");
 
-  WriteFile("two.ssp", EastClearLine("a") + "\r\n" + EastClearLine("b") + "\r\n");
+  WriteFile("two.ssp", test::StageFileText({EastClearLine("a"), EastClearLine("b")}));
   dialogs().chosenFile = QString::fromStdString(Path("two.ssp"));
   form->loadMenu->trigger();
   EXPECT_EQ(form->StageList->count(), 2);
@@ -211,6 +209,26 @@ TEST_F(WindowTest, ThePreviewShowsTheSelectedStageItsParAndRatingComeWithoutHold
   Choose(0);
   EXPECT_EQ(form->parText->text(), QStringLiteral("7"));  // known already: no second search
   EXPECT_EQ(form->rating(), rating);
+}
+
+TEST_F(WindowTest, ThePreviewsTooltipCountsTheStagesPiecesThenItsKeysAndWallPoints) {
+  UseStageFile({StageOf(R"(
+    +---+---+---+---+---+---+
+    |[.]  .   K   >   O   D |
+    +...+   +   +   +   +   +
+    | ^   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +   +   +   +   +   +   +
+    | .   .   .   .   .   . |
+    +---+---+---+---+---+---+)",
+                        "02")});
+  Start();
+  EXPECT_EQ(form->previewImage->toolTip(), QStringLiteral("穴 1・矢印 2・市松の辺 1、鍵 1、置ける壁 2"));
 }
 
 TEST_F(WindowTest, EveryButtonOfBothScreensTellsItsKeys) {

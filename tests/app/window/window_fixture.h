@@ -27,6 +27,7 @@
 #include "tests/app/window/fake_dialogs.h"
 #include "tests/app/window/fake_frame_clock.h"
 #include "tests/support/stage_builder.h"
+#include "tests/support/stage_file_text.h"
 
 namespace suispo::test {
 
@@ -66,9 +67,7 @@ class WindowTest : public ::testing::Test {
   }
   // Settings naming a stage file that holds these lines.
   void UseStageFile(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    WriteFile("test.ssp", text);
+    WriteFile("test.ssp", test::StageFileText(lines));
     WriteFile("suispo.ini", "[FileName]\r\ndatafile=test.ssp\r\n");
   }
 
