@@ -25,11 +25,11 @@ wait_for stage_one_cleared || fail "stage 1 is not marked cleared in $stage_file
 # Stage 2, now selected, by the keyboard alone. Without a window manager the window gets the
 # keyboard only when given the focus.
 focus_window
-play key Return                 # ステージ決定
-play key shift+Right            # wall east
-for direction in Up Up Left Up; do play key $direction; done
-play key shift+Right
-for direction in Left Left Down; do play key $direction; done
+press key Return                 # ステージ決定
+press key shift+Right            # wall east
+for direction in Up Up Left Up; do press key $direction; done
+press key shift+Right
+for direction in Left Left Down; do press key $direction; done
 stage_two_cleared() { [ "$(sed -n 2p "$stage_file" | cut -c75)" = "1" ]; }
 wait_for stage_two_cleared || fail "stage 2 is not marked cleared by the keyboard"
 [ "$(sed -n 3p "$stage_file" | cut -c75)" = "0" ] || fail "stage 3 should not be cleared"

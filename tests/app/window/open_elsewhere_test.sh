@@ -42,7 +42,7 @@ stage_list_pixels "$work/opened.rgb"
 cmp -s "$work/builtin.rgb" "$work/opened.rgb" && fail "the built-in stages are still shown after opening the file"
 
 focus_window
-play key Return        # ステージ決定 on the first stage
+press key Return        # ステージ決定 on the first stage
 xdotool key Right      # east, onto the door
 cleared() { [ "$(head -n 1 "$work/stages/far.ssp" | cut -c75)" = "1" ]; }
 wait_for cleared || fail "the clear by the keyboard was not saved into the opened file"

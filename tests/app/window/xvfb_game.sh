@@ -62,9 +62,9 @@ look() { import -window root -crop "$1" +repage -format '%k %#' info:; }
 # screen or an empty window) and looks unlike $2 when given. Keeps the look in last_look.
 last_look=""
 part_holds_still() {
-  previous=$last_look
+  previous_look=$last_look
   last_look=$(look "$1")
-  [ "$last_look" = "$previous" ] && [ "${last_look%% *}" -gt 16 ] 2>/dev/null && [ "$last_look" != "${2:-}" ]
+  [ "$last_look" = "$previous_look" ] && [ "${last_look%% *}" -gt 16 ] 2>/dev/null && [ "$last_look" != "${2:-}" ]
 }
 # Waits for the part ($1) to be drawn, to hold still and, when $2 is given, to look unlike $2.
 wait_until_still() {
@@ -113,20 +113,20 @@ focus_window() {
   board_shown=""   # the selected stage's row may be drawn in another colour now
 }
 
-# Does what the arguments to xdotool say (a key, a click) and waits for the board to show its
+# Presses what the arguments to xdotool say (a key, a click) and waits for the board to show its
 # effect and hold still: with the animations off, the move it started is over. board_shown keeps
-# the board's look after it, the look before the next play when nothing else came between.
+# the board's look after it, the look before the next press when nothing else came between.
 board_shown=""
-play() {
-  before=${board_shown:-$(look "$board")}
+press() {
+  board_before=${board_shown:-$(look "$board")}
   xdotool "$@"
-  wait_until_still "$board" "$before" || fail "xdotool $* changed nothing on the board"
+  wait_until_still "$board" "$board_before" || fail "xdotool $* changed nothing on the board"
   board_shown=$last_look
 }
 
 # Clicks the middle of a control given by its place and size in the client area, and waits for
 # its effect on the board.
-click() { play mousemove $((client_x + $1 + $3 / 2)) $((client_y + $2 + $4 / 2)) click 1; }
+click() { press mousemove $((client_x + $1 + $3 / 2)) $((client_y + $2 + $4 / 2)) click 1; }
 
 choose_selected_stage() { click $((36 + 341)) $((161 + 161)) 81 25; }   # ステージ決定
 
@@ -145,9 +145,9 @@ clear_builtin_stage_one() {
 # Opens ゲーム(&G) by what the arguments to xdotool say and waits for its menu to show.
 open_game_menu() {
   menu="150x120+$X+$((Y + HEIGHT - 352))"   # below the menu bar, from its left end
-  before=$(look "$menu")
+  menu_before=$(look "$menu")
   xdotool "$@"
-  wait_until_still "$menu" "$before" || fail "the Game menu did not open"
+  wait_until_still "$menu" "$menu_before" || fail "the Game menu did not open"
   board_shown=""
 }
 
