@@ -46,8 +46,9 @@ animations_off() { printf '[Animation]\r\nspeed=none\r\n' >>"${1:-suispo.ini}"; 
 
 start_xvfb() {
   # Xvfb takes a free display itself and names it once it listens, so tests running at the same
-  # time never share one.
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+  # time never share one. It never resets: a reset when the last client leaves (xdotool, a game
+  # that ended) refuses the game that starts meanwhile ("could not connect to display").
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   wait_for test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(cat "$work/display")"
@@ -96,7 +97,7 @@ find_window() {
 start_game() {
   "$@" >>"$work/suispo.log" 2>&1 &
   game_pid=$!
-  wait_for find_window || fail "no window: $(cat "$work/suispo.log")"
+  wait_for find_window || fail "no window: $(cat "$work/suispo.log" "$work/xvfb.log")"
   read_geometry
   board_shown=""
   wait_until_still "${WIDTH}x${HEIGHT}+$X+$Y" || fail "the window was not drawn: $(cat "$work/suispo.log")"
