@@ -19,7 +19,7 @@ start_game ./suispo
 
 # The window's client area with its menu bar, as the page shows it.
 photograph() {
-  sleep 0.5
+  wait_until_still "${WIDTH}x${HEIGHT}+$X+$Y" || fail "the window does not hold still"
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
   echo "wrote $1"
 }

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
 # The installed game as an ordinary player meets it: `cmake --install` into a temporary prefix that
-# the player cannot write, then the game run under Xvfb as that player with a fresh home folder.
+# the player cannot write, then the game run under Xvfb as that player with a fresh home folder (its
+# settings only turn the animations off).
 # Clearing built-in stage 1 by clicks and closing keeps the settings and the stage file in the
 # player's XDG folders and writes nothing under the prefix; the next start shows stage 1 with ☆.
 # Run as root (as CI does), the player is the user nobody; otherwise the user running the test.
@@ -16,6 +17,9 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 home=$work/home
 mkdir "$home" "$home/current"
+# The player's settings hold only the animations off: the game writes the rest of them there.
+mkdir -p "$home/.config/suispo"
+animations_off "$home/.config/suispo/suispo.ini"
 if [ "$(id -u)" -eq 0 ]; then
   chown -R nobody:nogroup "$home"
   as_player() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }
@@ -43,7 +47,7 @@ only_the_main_window "after the clear"
 exit_by_menu
 
 settings=$home/.config/suispo/suispo.ini
-[ -f "$settings" ] || fail "no settings in ~/.config/suispo: $(cat "$work/suispo.log")"
+grep -q '^datafile=' "$settings" || fail "no settings written in ~/.config/suispo: $(cat "$work/suispo.log")"
 name=$(sed -n 's/^datafile=//p' "$settings" | tr -d '\r')
 case $name in ""|*/*) fail "the settings do not name the stage file by its bare name: '$name'" ;; esac
 stage_file=$home/.local/share/suispo/$name

@@ -11,29 +11,25 @@ binary=$1
 start_xvfb
 
 enter_program_folder
+animations_off
 start_game ./suispo
 clear_builtin_stage_one
 
 stage_file=""
 find_stage_file() { stage_file=$(ls ./*.ssp 2>/dev/null | head -n 1 || true); [ -n "$stage_file" ]; }
 wait_for find_stage_file || fail "no stage file was saved"
-sleep 1
-[ "$(head -n 1 "$stage_file" | cut -c75)" = "1" ] || fail "stage 1 is not marked cleared in $stage_file"
+stage_one_cleared() { [ "$(head -n 1 "$stage_file" | cut -c75)" = "1" ]; }
+wait_for stage_one_cleared || fail "stage 1 is not marked cleared in $stage_file"
 [ "$(sed -n 2p "$stage_file" | cut -c75)" = "0" ] || fail "stage 2 should not be cleared"
 
 # Stage 2, now selected, by the keyboard alone. Without a window manager the window gets the
 # keyboard only when given the focus.
-xdotool windowfocus --sync "$window"
-sleep 0.3
-key() {
-  xdotool key "$1"
-  sleep "${2:-1.2}"
-}
-key Return 1                    # ステージ決定
-key shift+Right 0.3             # wall east
-for direction in Up Up Left Up; do key $direction; done
-key shift+Right 0.3
-for direction in Left Left Down; do key $direction; done
+focus_window
+press key Return                 # ステージ決定
+press key shift+Right            # wall east
+for direction in Up Up Left Up; do press key $direction; done
+press key shift+Right
+for direction in Left Left Down; do press key $direction; done
 stage_two_cleared() { [ "$(sed -n 2p "$stage_file" | cut -c75)" = "1" ]; }
 wait_for stage_two_cleared || fail "stage 2 is not marked cleared by the keyboard"
 [ "$(sed -n 3p "$stage_file" | cut -c75)" = "0" ] || fail "stage 3 should not be cleared"

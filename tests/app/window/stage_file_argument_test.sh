@@ -16,6 +16,7 @@ for name in first second; do
   printf 'C00002%030d%036d000%s\r\n' 0 0 "$name"
 done >"$work/elsewhere/path/to/file.ssp"
 cd "$work/game"
+animations_off
 
 start_game ./suispo
 only_the_main_window "at the first start"
@@ -27,7 +28,7 @@ only_the_main_window "when opening the file"
 stage_list_pixels "$work/file.rgb"
 cmp -s "$work/builtin.rgb" "$work/file.rgb" && fail "the built-in stages are shown, not the file's"
 choose_selected_stage
-click 430 224 33 33 1.5   # east, onto the door
+click 430 224 33 33   # east, onto the door
 exit_by_menu
 
 [ "$(head -n 1 ../elsewhere/path/to/file.ssp | cut -c75)" = "1" ] || fail "the clear was not saved into the file"

@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
 # Shared steps of the tests that run the real game under Xvfb and play it with xdotool; sourced by
-# them after `set -eu`. Each test calls start_xvfb first; cleanup runs at exit.
+# them after `set -eu`. Each test calls start_xvfb first; cleanup runs at exit. Every step waits for
+# what it stands for (a window, a picture that changed and holds still, a file), never a fixed time.
 # Exits 77 (skipped) when Xvfb, xdotool or import (ImageMagick) is missing.
 
 for tool in Xvfb xdotool import; do
@@ -19,12 +20,15 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Waits up to ten seconds for a command to succeed.
+milliseconds() { echo $(($(date +%s%N) / 1000000)); }
+
+# Runs a command every 0.05 s until it succeeds; status 1 once twenty seconds have passed by the
+# clock, however long the command itself takes.
 wait_for() {
-  tries=0
+  deadline=$(($(milliseconds) + 20000))
   until "$@"; do
-    tries=$((tries + 1)); [ $tries -lt 100 ] || return 1
-    sleep 0.1
+    [ "$(milliseconds)" -lt "$deadline" ] || return 1
+    sleep 0.05
   done
 }
 
@@ -36,10 +40,15 @@ enter_program_folder() {
   cd "$work/game"
 }
 
+# Settings (default ./suispo.ini) that play every animation at once (アニメーション速度 なし), for a
+# test that does not watch them: a move is over as soon as its picture holds still.
+animations_off() { printf '[Animation]\r\nspeed=none\r\n' >>"${1:-suispo.ini}"; }
+
 start_xvfb() {
   # Xvfb takes a free display itself and names it once it listens, so tests running at the same
-  # time never share one.
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+  # time never share one. It never resets: a reset when the last client leaves (xdotool, a game
+  # that ended) refuses the game that starts meanwhile ("could not connect to display").
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   wait_for test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(cat "$work/display")"
@@ -47,17 +56,51 @@ start_xvfb() {
   wait_for xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb does not answer"
 }
 
-# Starts the game in the background (the command and its arguments) and waits for its window;
-# sets client_x and client_y, the screen place of the client area below the menu bar.
-start_game() {
-  "$@" >>"$work/suispo.log" 2>&1 &
-  game_pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name 'すいすいぽ。' | head -n 1) || true
-  [ -n "$window" ] || fail "no window: $(cat "$work/suispo.log")"
-  sleep 1
+# How a part of the screen (WIDTHxHEIGHT+X+Y) looks: its number of colours and a checksum.
+look() { import -window root -crop "$1" +repage -format '%k %#' info:; }
+
+# Succeeds when the part ($1) looks as at the previous call, is drawn (more colours than a bare
+# screen or an empty window) and looks unlike $2 when given. Keeps the look in last_look.
+last_look=""
+part_holds_still() {
+  previous_look=$last_look
+  last_look=$(look "$1")
+  [ "$last_look" = "$previous_look" ] && [ "${last_look%% *}" -gt 16 ] 2>/dev/null && [ "$last_look" != "${2:-}" ]
+}
+# Waits for the part ($1) to be drawn, to hold still and, when $2 is given, to look unlike $2.
+wait_until_still() {
+  last_look=""
+  wait_for part_holds_still "$@"
+}
+
+# The window's size and place (X, Y, WIDTH, HEIGHT) and what follows from them: client_x and
+# client_y, the screen place of the client area below the menu bar; board, the part of the screen
+# that shows the board (or the title and the stage list), and list, the stage list's part.
+read_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
   client_x=$X
   client_y=$((Y + HEIGHT - 352))
+  board="345x352+$client_x+$client_y"
+  list="309x169+$((client_x + 36 + 15))+$((client_y + 161 + 17))"
+}
+
+# Sets window to the game's window once it shows. Asked again and again rather than with --sync:
+# xdotool's search ends with an error when a window it looks at goes away meanwhile (a frame of
+# the window manager's, say).
+find_window() {
+  window=$(xdotool search --onlyvisible --name 'すいすいぽ。' 2>/dev/null | head -n 1)
+  [ -n "$window" ]
+}
+
+# Starts the game in the background (the command and its arguments) and waits for its window to
+# show, drawn and still.
+start_game() {
+  "$@" >>"$work/suispo.log" 2>&1 &
+  game_pid=$!
+  wait_for find_window || fail "no window: $(cat "$work/suispo.log" "$work/xvfb.log")"
+  read_geometry
+  board_shown=""
+  wait_until_still "${WIDTH}x${HEIGHT}+$X+$Y" || fail "the window was not drawn: $(cat "$work/suispo.log")"
 }
 
 # Fails unless the game shows its main window alone: no error box (captioned like the window).
@@ -65,31 +108,54 @@ only_the_main_window() {
   [ "$(xdotool search --onlyvisible --name 'すいすいぽ。' | wc -l)" -eq 1 ] || fail "a message box is open: $1"
 }
 
-# Clicks the middle of a control given by its place and size in the client area, then waits.
-click() {
-  xdotool mousemove $((client_x + $1 + $3 / 2)) $((client_y + $2 + $4 / 2)) click 1
-  sleep "${5:-0.3}"
+# Gives the window the keyboard (without a window manager it gets it only so).
+focus_window() {
+  xdotool windowfocus --sync "$window"
+  board_shown=""   # the selected stage's row may be drawn in another colour now
 }
 
-choose_selected_stage() { click $((36 + 341)) $((161 + 161)) 81 25 1; }   # ステージ決定
+# Presses what the arguments to xdotool say (a key, a click) and waits for the board to show its
+# effect and hold still: with the animations off, the move it started is over. board_shown keeps
+# the board's look after it, the look before the next press when nothing else came between.
+board_shown=""
+press() {
+  board_before=${board_shown:-$(look "$board")}
+  xdotool "$@"
+  wait_until_still "$board" "$board_before" || fail "xdotool $* changed nothing on the board"
+  board_shown=$last_look
+}
+
+# Clicks the middle of a control given by its place and size in the client area, and waits for
+# its effect on the board.
+click() { press mousemove $((client_x + $1 + $3 / 2)) $((client_y + $2 + $4 / 2)) click 1; }
+
+choose_selected_stage() { click $((36 + 341)) $((161 + 161)) 81 25; }   # ステージ決定
 
 # Built-in stage 1: a wall east of the start, then north, east, south, west (the key), north, west.
 clear_builtin_stage_one() {
   choose_selected_stage
   click 431 107 33 33
-  click 396 188 33 33 1.2
-  click 430 224 33 33 1.2
-  click 395 259 33 33 1.2
-  click 360 225 33 33 1.2
-  click 396 188 33 33 1.2
-  click 360 225 33 33 1.5
+  click 396 188 33 33
+  click 430 224 33 33
+  click 395 259 33 33
+  click 360 225 33 33
+  click 396 188 33 33
+  click 360 225 33 33
+}
+
+# Opens ゲーム(&G) by what the arguments to xdotool say and waits for its menu to show.
+open_game_menu() {
+  menu="150x120+$X+$((Y + HEIGHT - 352))"   # below the menu bar, from its left end
+  menu_before=$(look "$menu")
+  xdotool "$@"
+  wait_until_still "$menu" "$menu_before" || fail "the Game menu did not open"
+  board_shown=""
 }
 
 # Game > Exit through the menu: open ゲーム(&G) and take its last item; waits for the end, which
 # must come with exit status 0.
 exit_by_menu() {
-  xdotool mousemove $((X + 30)) $((Y + (HEIGHT - 352) / 2)) click 1
-  sleep 0.5
+  open_game_menu mousemove $((X + 30)) $((Y + (HEIGHT - 352) / 2)) click 1
   xdotool key Up Return
   wait_for eval '! kill -0 "$game_pid" 2>/dev/null' || fail "the program did not end after Game > Exit"
   status=0
@@ -99,6 +165,4 @@ exit_by_menu() {
 }
 
 # The stage list's pixels as raw RGB into a file, to compare what two runs show.
-stage_list_pixels() {
-  import -window root -crop "309x169+$((client_x + 36 + 15))+$((client_y + 161 + 17))" +repage rgb:"$1"
-}
+stage_list_pixels() { import -window root -crop "$list" +repage rgb:"$1"; }
