@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
 # The design gates of stage files, in figures: runs `suispo-stage check --json` on each file and prints
-# the par curve and the share of stages passing each gate (see README, "check").
+# the par curve and the share of stages passing each gate (see AUTHORING.md, "check").
 import json
 import subprocess
 import sys
