@@ -30,6 +30,9 @@ struct WindowPosition {
 // The zooms the window offers, in percent of its size at a desktop scale of 1.
 inline constexpr int kZoomSteps[] = {100, 150, 200, 300};
 
+// The volumes the menu offers, in percent of the effects as made; the file may hold any of 0 to 100.
+inline constexpr int kVolumeSteps[] = {20, 40, 60, 80, 100};
+
 struct Setting;  // a row of the settings table (app/store/setting_table.h)
 
 class StageStore {
@@ -95,6 +98,9 @@ class StageStore {
   // The window's zoom in percent, one of kZoomSteps.
   int zoom = 100;
   AnimationSpeed animationSpeed = AnimationSpeed::kNormal;
+  // The sound effects: 1 played, 0 muted; their volume in percent.
+  int soundOn = 1;
+  int soundVolume = 60;
 
  private:
   // The settings of suispo.ini bound to their fields, a row each, in the order a new file lists them.
