@@ -19,6 +19,7 @@ share=$prefix/share
 [ -f "$share/games/suispo/help/help.htm" ] || fail "no help page"
 [ -f "$share/games/suispo/help/screen_play.png" ] || fail "no screenshot beside the help page"
 [ "$(ls "$share/games/suispo/stages/"*.ssp | wc -l)" -eq 6 ] || fail "not six chapter files of stages"
+[ -n "$(find "$prefix/lib" -path '*/suispo/suispo-sound.so')" ] || fail "no sound module in the library folder"
 [ -f "$share/doc/suispo/copyright" ] || fail "no copyright file"
 [ -f "$share/doc/suispo/changelog.gz" ] || fail "no changelog"
 
