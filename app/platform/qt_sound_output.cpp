@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The sound module: the effects through Qt Multimedia's QSoundEffect, two voices each.
+// The sound module: the effects through Qt Multimedia's QSoundEffect, two voices each, on a thread of
+// their own.
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 #include <array>
 #include <cstddef>
@@ -13,11 +15,14 @@
 namespace suispo {
 namespace {
 
-class QtSoundOutput : public SoundOutput {
+// How long closing waits for the sound thread; a thread held by a server that never answers is left.
+constexpr int kEndWaitMs = 500;
+
+// Every effect, two voices each so an effect can sound again while it rings. Lives on the sound
+// thread: made, played and destroyed there.
+class Voices {
  public:
-  QtSoundOutput() {
-    // Every effect loads now, before it is first needed; a second voice lets an effect sound again
-    // while its first is still ringing.
+  Voices() {
     for (std::size_t i = 0; i < voices_.size(); ++i) {
       const QUrl source(QString("qrc:/sounds/") + assets::kSoundFiles[i]);
       for (auto& voice : voices_[i]) {
@@ -27,11 +32,10 @@ class QtSoundOutput : public SoundOutput {
     }
   }
 
-  void Play(Cue cue, float volume) override {
-    const auto index = static_cast<std::size_t>(cue);
-    auto& pair = voices_[index];
+  void Play(Cue cue, float volume) {
+    auto& pair = voices_[static_cast<std::size_t>(cue)];
     // The voices take turns; a turn goes to the other when this one still sounds and that one not.
-    int& turn = next_[index];
+    int& turn = turns_[static_cast<std::size_t>(cue)];
     if (pair[turn]->isPlaying() && !pair[1 - turn]->isPlaying()) turn = 1 - turn;
     QSoundEffect& voice = *pair[turn];
     turn = 1 - turn;
@@ -40,7 +44,7 @@ class QtSoundOutput : public SoundOutput {
     voice.play();
   }
 
-  void StopAll() override {
+  void StopAll() {
     for (auto& pair : voices_) {
       for (auto& voice : pair) voice->stop();
     }
@@ -48,7 +52,49 @@ class QtSoundOutput : public SoundOutput {
 
  private:
   std::array<std::array<std::unique_ptr<QSoundEffect>, 2>, kCueCount> voices_;
-  std::array<int, kCueCount> next_{};  // per effect, the voice whose turn it is
+  std::array<int, kCueCount> turns_{};  // per effect, the voice whose turn it is
+};
+
+// The sound server is reached on a thread of the module's own: a server that is slow to answer, or
+// never does, holds that thread and never the window's. Every call is posted there and returns at once.
+class QtSoundOutput : public SoundOutput {
+ public:
+  QtSoundOutput() : thread_(new QThread), context_(new QObject) {
+    context_->moveToThread(thread_);
+    thread_->start();
+    Post([voices = voices_] { *voices = std::make_unique<Voices>(); });
+  }
+
+  ~QtSoundOutput() override {
+    // In order on the sound thread: the effects go, then the thread ends (taking the context along).
+    Post([voices = voices_] { voices->reset(); });
+    Post([thread = thread_] { thread->quit(); });
+    context_->deleteLater();
+    // A thread still held by the server is left to end with the program.
+    if (thread_->wait(kEndWaitMs)) delete thread_;
+  }
+
+  void Play(Cue cue, float volume) override {
+    Post([voices = voices_, cue, volume] {
+      if (*voices) (*voices)->Play(cue, volume);
+    });
+  }
+
+  void StopAll() override {
+    Post([voices = voices_] {
+      if (*voices) (*voices)->StopAll();
+    });
+  }
+
+ private:
+  template <typename Work>
+  void Post(Work work) {
+    QMetaObject::invokeMethod(context_, std::move(work), Qt::QueuedConnection);
+  }
+
+  QThread* thread_;
+  QObject* context_;  // lives on thread_: what is posted to it runs there
+  std::shared_ptr<std::unique_ptr<Voices>> voices_ = std::make_shared<std::unique_ptr<Voices>>();
 };
 
 }  // namespace
