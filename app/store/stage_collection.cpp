@@ -26,7 +26,7 @@ constexpr std::pair<const char*, const char*> kLabels[] = {
 };
 
 GameError CannotCreate(const std::string& path) {
-  return GameError(FormatMessage("ファイル %s を作成できません", {BareName(path)}));
+  return GameError(MessageId::kCannotCreateFile, {BareName(path)});
 }
 
 // The player's copy may be used only when it is the player's own regular file: a link or anything
@@ -67,7 +67,7 @@ ChapterCopy PlayerCopyOfChapter(const Chapter& chapter, const std::string& stage
   const std::string copy = stageFolder + BareName(chapter.path);
   if (IsMissing(copy)) {
     const std::optional<std::string> bytes = ReadWholeFile(chapter.path);
-    if (!bytes) throw GameError(FormatMessage("ファイル %s は開けません", {chapter.path}));
+    if (!bytes) throw GameError(MessageId::kCannotOpenFile, {chapter.path});
     // A broken shipped file is refused before anything is copied, so its repair reaches the player.
     ParseStageText(*bytes, chapter.path);
     if (!MakeFolders(FolderOf(copy))) throw CannotCreate(copy);
@@ -75,7 +75,7 @@ ChapterCopy PlayerCopyOfChapter(const Chapter& chapter, const std::string& stage
     if (made == CreateResult::kCreated) return {copy, true};
     if (made == CreateResult::kFailed) throw CannotCreate(copy);
   }
-  if (!IsOwnRegularFile(copy)) throw GameError(FormatMessage("ファイル %s は開けません", {copy}));
+  if (!IsOwnRegularFile(copy)) throw GameError(MessageId::kCannotOpenFile, {copy});
   return {copy, false};
 }
 

@@ -12,6 +12,7 @@
 #include "core/files/regular_file.h"
 #include "core/text/game_error.h"
 #include "tests/app/store/temp_folder.h"
+#include "tests/support/worded_error.h"
 
 namespace suispo::test {
 namespace {
@@ -36,7 +37,7 @@ class RecordsTest : public ::testing::Test {
     try {
       records.Save();
     } catch (const GameError& error) {
-      return error.what();
+      return Worded(error);
     }
     return "";
   }
