@@ -11,16 +11,6 @@
 
 namespace suispo {
 
-std::string ClearVerdict::Text() const {
-  std::string text = std::to_string(moves) + "手でクリア";
-  // The plate is narrow: a clear the hint kept from its star says why in place of the par.
-  if (hintWithheldStar) return text + " ヒントを使ったので★はつきません" + (newBest ? " 新記録！" : "");
-  if (par) text += "（最短 " + std::to_string(*par) + "手）";
-  if (star) text += "★";
-  if (newBest) text += " 新記録！";
-  return text;
-}
-
 std::string RecordsFileBeside(const std::string& settingsFile) {
   return FolderOf(settingsFile) + "suispo-records.txt";
 }

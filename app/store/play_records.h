@@ -21,11 +21,7 @@ struct ClearVerdict {
   bool hintWithheldStar = false;  // it would have, but a hint was shown during the play
   bool newBest = false;
   StageRecord record;          // the record as it stands after the clear
-  // What the name plate says: "%d手でクリア", "（最短 %d手）" when the par is known, "★" when earned,
-  // " 新記録！" for a new best (UTF-8); a clear the hint kept from its star says
-  // " ヒントを使ったので★はつきません" in place of the par.
-  std::string Text() const;
-};
+};  // the window words it for the name plate (app/window/verdict_text.h)
 
 class PlayRecords {
  public:
