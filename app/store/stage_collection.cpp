@@ -14,6 +14,7 @@
 #include "core/files/file_replacement.h"
 #include "core/text/game_error.h"
 #include "core/files/stage_file.h"
+#include "core/text/translatable.h"
 
 namespace suispo {
 
@@ -21,8 +22,12 @@ namespace {
 
 // The shipped chapters' menu labels by file name; another file is shown by its own name.
 constexpr std::pair<const char*, const char*> kLabels[] = {
-    {"1-walls.ssp", "第1章 壁"},       {"2-holes.ssp", "第2章 穴"},    {"3-arrows.ssp", "第3章 矢印"},
-    {"4-warps.ssp", "第4章 ワープ"}, {"5-marked.ssp", "第5章 市松の辺"}, {"6-all.ssp", "第6章 全部いっしょに"},
+    {"1-walls.ssp", SUISPO_TR_NOOP("Chapter", "第1章 壁")},
+    {"2-holes.ssp", SUISPO_TR_NOOP("Chapter", "第2章 穴")},
+    {"3-arrows.ssp", SUISPO_TR_NOOP("Chapter", "第3章 矢印")},
+    {"4-warps.ssp", SUISPO_TR_NOOP("Chapter", "第4章 ワープ")},
+    {"5-marked.ssp", SUISPO_TR_NOOP("Chapter", "第5章 市松の辺")},
+    {"6-all.ssp", SUISPO_TR_NOOP("Chapter", "第6章 全部いっしょに")},
 };
 
 GameError CannotCreate(const std::string& path) {

@@ -18,7 +18,7 @@ namespace suispo {
 
 struct Chapter {
   std::string path;   // the shipped file
-  std::string label;  // UTF-8, for the menu
+  std::string label;  // UTF-8, for the menu: a shipped chapter's is translated in the context "Chapter"
 };
 
 // The chapter files (".ssp") in the collection's folder, in name order; none when it is missing.
