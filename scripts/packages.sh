@@ -3,9 +3,10 @@
 # The Debian packages each command needs, and their installation; sourced by play.sh and setup.sh.
 
 # Building and running the game: compiler, CMake, Qt (with its window-system plugins and its own
-# Japanese texts), libxcb (the window's frame on X) and a Japanese font.
-play_packages=(build-essential cmake qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-translations-l10n
-               fonts-ipafont-gothic)
+# Japanese texts), Qt's translation tools (qt6-tools-dev for CMake's LinguistTools, qt6-l10n-tools for
+# lupdate and lrelease, which make the game's texts), libxcb (the window's frame on X) and a Japanese font.
+play_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev qt6-qpa-plugins
+               qt6-translations-l10n fonts-ipafont-gothic)
 
 # Added for the tests, benchmarks, sanitizers and fuzzers, the real window under Xvfb and under
 # Weston's headless Wayland compositor (with Qt's Wayland plugin), the installed files' validators,

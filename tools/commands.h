@@ -25,7 +25,8 @@ bool TakeLeadingFlag(Args& args, std::string_view flag);
 // Every error the tool reports starts "suispo-stage: ". Fail writes the message (control characters
 // escaped) to standard error and returns the exit status 2; Usage does so for the command forms.
 int Fail(std::string_view message);
-// The same for a caught error, with status 1 for an operation after the clear (tools/replay.h).
+// The same for a caught error (the game's own worded as the game words them), with status 1 for an
+// operation after the clear (tools/replay.h).
 int Fail(const std::exception& error);
 int Usage(std::string_view forms);
 

@@ -4,6 +4,7 @@
 #include "app/window/error_report.h"
 
 #include "app/platform/application_title.h"
+#include "view/message_text.h"
 
 #include <exception>
 
@@ -24,6 +25,8 @@ bool RunReportingErrors(Dialogs& dialogs, const std::function<void()>& handler) 
   try {
     handler();
     return true;
+  } catch (const GameError& error) {
+    message = MessageText(error);
   } catch (const std::exception& error) {
     message = QString::fromUtf8(error.what());
   } catch (...) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/window/main_form.h"
+#include "app/window/verdict_text.h"
 #include "core/rules/same_stage.h"
 #include "core/design/effort.h"
 
@@ -99,7 +100,7 @@ std::string MainForm::RecordClear(int, int moves, bool hinted) {
   const std::optional<int> par = par_ >= 0 ? std::optional<int>(par_) : std::nullopt;
   const ClearVerdict verdict = store_.records.Note(PlayedPuzzle(), moves, par, hinted);
   ShowBest();  // the new best shows while the plate says so
-  return verdict.Text();
+  return VerdictText(verdict).toStdString();
 }
 
 void MainForm::SaveRecords() { store_.records.Save(); }
