@@ -14,6 +14,7 @@ using Args = std::vector<std::string>;
 
 int PlayCommand(const Args& args);    // replay operations on a stage
 int ListCommand(const Args& args);    // list the stages of a file
+int KeysCommand(const Args& args);    // each stage's puzzle key and name (the built-in stages without a file)
 int RenderCommand(const Args& args);  // draw the play surface (or the board panel) to a PNG
 int SolveCommand(const Args& args);     // the shortest clear from a stage's start or after some operations
 int CheckCommand(const Args& args);     // every stage of a file: problems and par
