@@ -32,9 +32,9 @@ TEST(WindowZoom, AWindowThatWouldNotFitTakesTheLargestZoomThatDoes) {
   EXPECT_EQ(FittingZoom(200, {700, 500}, window), 100);  // not even 100 % fits: 100 all the same
 }
 
-// Run by ctest on a 2560 x 1600 screen (window_zoom_large_screen); skipped on a smaller one.
+// Run by ctest on a 2560 x 1600 screen (window_zoom_large_screen) only.
 TEST_F(WindowTest, ZoomTwoHundredFromTheSettingsDoublesTheWindowAndDrawsTheBoardSharp) {
-  if (!ScreenHolds(1100, 800)) GTEST_SKIP() << "the screen is too small for 200 %";
+  ASSERT_TRUE(ScreenHolds(1100, 800)) << "the screen is too small for 200 %";
   WriteFile("suispo.ini", "[View]\r\nzoom=200\r\n");
   Start();
   ASSERT_EQ(form->zoom(), 200);
@@ -53,10 +53,10 @@ TEST_F(WindowTest, ZoomTwoHundredFromTheSettingsDoublesTheWindowAndDrawsTheBoard
   EXPECT_EQ(form->store().zoom, 150);
 }
 
-// Run by ctest with QT_SCALE_FACTOR=2 (window_desktop_scale_2); skipped at another scale.
+// Run by ctest with QT_SCALE_FACTOR=2 (window_desktop_scale_2) only.
 TEST_F(WindowTest, OnADesktopScaledByTwoTheBoardIsDrawnAtTheScreensPixels) {
   Start();
-  if (form->devicePixelRatioF() != 2) GTEST_SKIP() << "the desktop is not scaled by 2";
+  ASSERT_EQ(form->devicePixelRatioF(), 2) << "the desktop is not scaled by 2";
   Choose(0);
   ASSERT_TRUE(OnPlayScreen());
   EXPECT_EQ(form->zoom(), 100);
