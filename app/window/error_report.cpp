@@ -30,10 +30,10 @@ bool RunReportingErrors(Dialogs& dialogs, const std::function<void()>& handler) 
   } catch (const std::exception& error) {
     message = QString::fromUtf8(error.what());
   } catch (...) {
-    message = QStringLiteral("予期しないエラーが発生しました");
+    message = QCoreApplication::translate("suispo::ErrorReport", "予期しないエラーが発生しました");
   }
   // Shown outside the catch so that a nested report cannot meet a half-unwound exception.
-  dialogs.ShowError(kApplicationTitle, ErrorReportText(message));
+  dialogs.ShowError(ApplicationTitle(), ErrorReportText(message));
   return false;
 }
 
