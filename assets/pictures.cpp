@@ -26,8 +26,7 @@ QImage ReadPicture(const Picture& picture, int scale) {
   const int width = picture.width * scale;
   const int height = picture.height * scale;
   if (image.size() != QSize(width, height)) {
-    throw GameError(FormatMessage("画像 %s を読み込めません (%s)",
-                                  {file, std::to_string(width) + " x " + std::to_string(height)}));
+    throw GameError(MessageId::kCannotReadPicture, {file, std::to_string(width) + " x " + std::to_string(height)});
   }
   return image;
 }

@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // Where the window's controls stand: one table that the window places them by and the background
-// picture is painted around (its panels, the figures' dark boxes and captions).
+// picture is painted around (its panels, the figures' dark boxes; the view letters the captions).
 #pragma once
 
 #include <array>
 
 #include "assets/atlas_map.h"
+#include "core/text/translatable.h"
 
 namespace suispo::layout {
 
@@ -58,8 +59,9 @@ inline constexpr double kCrystalX = 411.5;
 inline constexpr double kCrystalY = 240;
 
 // A number the play screen shows in white on a dark box, and its caption above (UTF-8; none when
-// empty). A new figure is one more row: the background paints its box and caption, the window makes
-// its label (MainForm::figures_, by the row's index).
+// empty). A new figure is one more row: the background paints its box, the view letters its caption
+// in the player's language (view/figure_captions.h), the window makes its label (MainForm::figures_,
+// by the row's index).
 struct Figure {
   const char* caption;
   Rect captionBox;
@@ -71,11 +73,13 @@ inline constexpr int kFigureFrame = 2;
 // The play record's figures sit in the empty corners of the move buttons' panel, clear of the four
 // buttons and of the panel's rim, in a smaller hand than the wall points.
 inline constexpr std::array<Figure, 5> kFigures{{
-    {"のこりの壁", {352, 56, 472, 70}, {396, 119, 428, 139}},
-    {"手数", {355, 187, 392, 202}, {357, 205, 390, 219}, 11, 13},  // upper left
-    {"最短", {432, 187, 469, 202}, {434, 205, 467, 219}, 11, 13},  // upper right
-    {"記録", {355, 259, 392, 274}, {357, 277, 390, 291}, 11, 13},    // lower left
-    {"むずかしさ", {431, 259, 470, 274}, {434, 277, 467, 291}, 8, 7}}};  // lower right: marks, not digits
+    {SUISPO_TR_NOOP("PlayScreen", "のこりの壁"), {352, 56, 472, 70}, {396, 119, 428, 139}},
+    // upper left, upper right, lower left
+    {SUISPO_TR_NOOP("PlayScreen", "手数"), {355, 187, 392, 202}, {357, 205, 390, 219}, 11, 13},
+    {SUISPO_TR_NOOP("PlayScreen", "最短"), {432, 187, 469, 202}, {434, 205, 467, 219}, 11, 13},
+    {SUISPO_TR_NOOP("PlayScreen", "記録"), {355, 259, 392, 274}, {357, 277, 390, 291}, 11, 13},
+    // lower right: marks, not digits
+    {SUISPO_TR_NOOP("PlayScreen", "むずかしさ"), {431, 259, 470, 274}, {434, 277, 467, 291}, 8, 7}}};
 // Inside the right end of 手数's dark box, clear of a count of two digits: the play used a hint.
 inline constexpr Rect kHintMark{381, 205, 391, 219};
 inline constexpr std::size_t kWallPointsFigure = 0;  // mpText

@@ -3,11 +3,13 @@
 # The Debian packages each command needs, and their installation; sourced by play.sh and setup.sh.
 
 # Building and running the game: compiler, CMake, Qt (with its window-system plugins and its own
-# Japanese texts), libxcb (the window's frame on X), a Japanese font, and Qt Multimedia for the sound
-# effects (qt6-multimedia-dev brings libqt6multimedia6, which plays them through the desktop's
-# PulseAudio or PipeWire server with libpulse0 and holds Qt's media plugins, which the effects do not need).
-play_packages=(build-essential cmake qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-translations-l10n
-               fonts-ipafont-gothic qt6-multimedia-dev)
+# Japanese texts), Qt's translation tools (qt6-tools-dev for CMake's LinguistTools, qt6-l10n-tools for
+# lupdate and lrelease, which make the game's texts), libxcb (the window's frame on X), a Japanese font,
+# and Qt Multimedia for the sound effects (qt6-multimedia-dev brings libqt6multimedia6, which plays them
+# through the desktop's PulseAudio or PipeWire server with libpulse0, and Qt's media plugins, which the
+# effects do not need).
+play_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev qt6-qpa-plugins
+               qt6-translations-l10n fonts-ipafont-gothic qt6-multimedia-dev)
 
 # Added for the tests, benchmarks, sanitizers and fuzzers, the real window under Xvfb and under
 # Weston's headless Wayland compositor (with Qt's Wayland plugin), the installed files' validators,

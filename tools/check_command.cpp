@@ -19,7 +19,7 @@ int CheckCommand(const Args& given) {
   try {
     lines = ReadStages(args[0]);
   } catch (const std::exception& e) {
-    return Fail(e.what());
+    return Fail(e);
   }
   bool allCleared = true;
   for (std::size_t i = 0; i < lines.size(); ++i) {

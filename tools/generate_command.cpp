@@ -44,7 +44,7 @@ int GenerateCommand(const Args& given) {
     }
     WriteOutputFile(out, StageText(report.lines));
   } catch (const std::exception& e) {
-    return Fail(e.what());
+    return Fail(e);
   }
   return 0;
 }

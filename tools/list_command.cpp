@@ -22,7 +22,7 @@ int ListCommand(const Args& args) {
                 << VisibleText(DisplayText(StageName(lines[i]))) << '\n';
     }
   } catch (const std::exception& error) {
-    return Fail(error.what());
+    return Fail(error);
   }
   return 0;
 }

@@ -14,6 +14,7 @@ constexpr const char* kUsage =
     "       suispo-stage render [--board] [--scale 1|2|3] FILE STAGE [OP ...] -o OUT.png\n"
     "       suispo-stage solve [--json] FILE STAGE [OP ...]\n"
     "       suispo-stage check [--json] FILE\n"
+    "       suispo-stage keys [FILE]\n"
     "       suispo-stage generate [--preset NAME [--demanding 0]] [--count N] [--seed S] [--min-par P]\n"
     "                            [--max-par Q] -o FILE\n"
     "       suispo-stage --help | --version\n";
@@ -31,6 +32,8 @@ void PrintHelp() {
                "            pixels per pixel, from the pictures painted for it)\n"
                "  solve     the fewest operations that clear the stage (from after OP ...)\n"
                "  check     every stage: verdict, errors, warnings and par\n"
+               "  keys      every stage: its puzzle key (board, start, wall points), a TAB,\n"
+               "            its name; without FILE the five built-in stages\n"
                "  generate  write new stages that check passes, sorted by par (--preset beginner,\n"
                "            normal, hard or expert: the game's sets, within the preset's effort\n"
                "            band; --demanding 0: without the effort band and, for hard and\n"
@@ -47,6 +50,7 @@ int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "play") return suispo::tool::PlayCommand(args);
   if (command == "list") return suispo::tool::ListCommand(args);
+  if (command == "keys") return suispo::tool::KeysCommand(args);
   if (command == "render") return suispo::tool::RenderCommand(args);
   if (command == "solve") return suispo::tool::SolveCommand(args);
   if (command == "check") return suispo::tool::CheckCommand(args);

@@ -6,6 +6,7 @@
 #include "tools/commands.h"
 #include "tools/replay.h"
 #include "tools/shown_text.h"
+#include "view/message_text.h"
 
 namespace suispo::tool {
 
@@ -16,7 +17,9 @@ int Fail(std::string_view message) {
 }
 
 int Fail(const std::exception& error) {
-  const int status = Fail(error.what());
+  // The game's own errors read as the game words them.
+  const auto* gameError = dynamic_cast<const GameError*>(&error);
+  const int status = Fail(gameError != nullptr ? MessageText(*gameError).toStdString() : std::string(error.what()));
   return dynamic_cast<const AfterClear*>(&error) != nullptr ? 1 : status;
 }
 

@@ -8,6 +8,7 @@
 #include "assets/pictures.h"
 #include "core/rules/board.h"
 #include "view/board_geometry.h"
+#include "view/figure_captions.h"
 #include "view/raster_copy.h"
 
 namespace suispo {
@@ -37,7 +38,9 @@ BoardView::BoardView(FrameClock& clock, SurfaceSink& sink, int scale) : scale_(s
 
 void BoardView::Load() {
   if (atlas_.isNull()) {
-    Load(assets::ReadPicture(assets::kAtlas, scale_), assets::ReadPicture(assets::kBackground, scale_));
+    // The captions are lettered at each load, so they are in the language installed by then.
+    Load(assets::ReadPicture(assets::kAtlas, scale_),
+         WithFigureCaptions(assets::ReadPicture(assets::kBackground, scale_), scale_));
   }
 }
 

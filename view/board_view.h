@@ -28,6 +28,7 @@ class BoardView : public BoardPainter {
 
   // Reads the game's pictures now if they are not read yet; every drawing call does it first. The
   // surfaces below are null images until then (at their places, so a pointer to one stays good).
+  // The figures' captions are lettered over the background then, in the installed translation.
   void Load();
   // The painted scale to draw at from the next Load; a change drops what is drawn, so it is made
   // only before a board is built anew (a stage start).

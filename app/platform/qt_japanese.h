@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// Qt's own Japanese texts for its standard buttons and its file dialog.
+// Qt's own Japanese texts for its standard buttons and its file dialog, and the game's own texts in
+// the player's language.
 #pragma once
 
 class QTranslator;
@@ -11,5 +12,10 @@ namespace suispo {
 // questions read はい / いいえ and the file dialog is Japanese. Without the translation file the
 // texts stay Qt's English ones; false then.
 bool InstallQtJapanese(QTranslator& translator);
+
+// Loads the game's translation for the player's language (translations/, embedded under :/i18n/)
+// into `translator` and installs it in the application. The texts are written in Japanese: without
+// a translation for the language, or for a text, it reads as written; false when there is none.
+bool InstallGameTexts(QTranslator& translator);
 
 }  // namespace suispo

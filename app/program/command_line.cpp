@@ -5,6 +5,8 @@
 
 #include <iostream>
 
+#include <QCoreApplication>
+
 #include "suispo/build_info.h"
 
 namespace suispo {
@@ -45,8 +47,10 @@ int AnswerWithoutWindow(const CommandLine& line) {
       "       suispo --help | --version\n";
   switch (line.action) {
     case CommandLine::Action::kHelp:
-      std::cout << usage
-                << "\n"
+      // The menus and keys are named as the window shows them, in Japanese.
+      std::cout << usage << "\n"
+                << QCoreApplication::translate(
+                       "suispo::CommandLine",
                    "A sliding puzzle on ice, in Japanese, played in one window. Without FILE.ssp the\n"
                    "stage file of the last run is opened, or the five built-in stages.\n"
                    "Menus: ゲーム (Game): 読み込み (Open), ステージ集 (Chapters), 新しいステージを作る\n"
@@ -60,7 +64,8 @@ int AnswerWithoutWindow(const CommandLine& line) {
                    "\n"
                    "  FILE.ssp   open this stage file at start, as ゲーム > 読み込み (Game > Open) would\n"
                    "  --help     print this help and exit\n"
-                   "  --version  print the version and exit\n";
+                   "  --version  print the version and exit\n")
+                       .toStdString();
       return 0;
     case CommandLine::Action::kVersion:
       std::cout << "suispo " << build::kVersion << "\n";

@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
   suispo::ErrorReportingApplication app(qtArgc, argv, dialogs);
   QTranslator japanese;
   suispo::InstallQtJapanese(japanese);
+  QTranslator gameTexts;
+  suispo::InstallGameTexts(gameTexts);
 
   const suispo::ProgramPlaces places = suispo::PlacesOfThisProgram();
   suispo::SteadyFrameClock clock;

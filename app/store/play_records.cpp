@@ -11,16 +11,6 @@
 
 namespace suispo {
 
-std::string ClearVerdict::Text() const {
-  std::string text = std::to_string(moves) + "手でクリア";
-  // The plate is narrow: a clear the hint kept from its star says why in place of the par.
-  if (hintWithheldStar) return text + " ヒントを使ったので★はつきません" + (newBest ? " 新記録！" : "");
-  if (par) text += "（最短 " + std::to_string(*par) + "手）";
-  if (star) text += "★";
-  if (newBest) text += " 新記録！";
-  return text;
-}
-
 std::string RecordsFileBeside(const std::string& settingsFile) {
   return FolderOf(settingsFile) + "suispo-records.txt";
 }
@@ -60,30 +50,31 @@ ClearVerdict PlayRecords::Note(const std::optional<std::string>& key, int moves,
   return verdict;
 }
 
-void PlayRecords::Refuse(const std::string& message) {
-  if (told_.insert(message).second) throw GameError(message);
+void PlayRecords::Refuse(MessageId message) {
+  const GameError refusal(message, {path_});
+  if (told_.insert(refusal.what()).second) throw refusal;
 }
 
 void PlayRecords::Save() {
   if (unsaved_.empty()) return;
-  const std::string cannotWrite = FormatMessage("%s に書き込めません", {path_});
-  if (!MakeFolders(FolderOf(path_))) throw GameError(cannotWrite);
+  const GameError cannotWrite(MessageId::kCannotWrite, {path_});
+  if (!MakeFolders(FolderOf(path_))) throw cannotWrite;
   const OwnFile file(path_, pathWasLink_, true);
   switch (file.state()) {
     case OwnFileState::kOpen: break;
     case OwnFileState::kPlanted:
     case OwnFileState::kMissing:
-      return Refuse(FormatMessage("ファイル %s は読み込んだ後に変更されたため、記録を保存しませんでした", {path_}));
+      return Refuse(MessageId::kRecordsChangedSinceRead);
     case OwnFileState::kReadOnly:
-      return Refuse(FormatMessage("ファイル %s は読み取り専用のため、記録を保存しませんでした", {path_}));
+      return Refuse(MessageId::kRecordsReadOnly);
     case OwnFileState::kUnreadable:
     case OwnFileState::kTooLarge:
     case OwnFileState::kBusy:
-      return Refuse(FormatMessage("ファイル %s を読めないため、記録を保存しませんでした", {path_}));
+      return Refuse(MessageId::kRecordsUnreadable);
   }
   RecordsText text = ReadRecordsText(file.bytes());
   for (const auto& [key, record] : unsaved_) MergeInto(text.records, key, record);
-  if (!file.Replace(WriteRecordsText(text))) throw GameError(cannotWrite);
+  if (!file.Replace(WriteRecordsText(text))) throw cannotWrite;
   records_ = std::move(text.records);
   unsaved_.clear();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/store/records_text.h"
+#include "core/text/game_error.h"
 
 namespace suispo {
 
@@ -20,11 +21,7 @@ struct ClearVerdict {
   bool hintWithheldStar = false;  // it would have, but a hint was shown during the play
   bool newBest = false;
   StageRecord record;          // the record as it stands after the clear
-  // What the name plate says: "%d手でクリア", "（最短 %d手）" when the par is known, "★" when earned,
-  // " 新記録！" for a new best (UTF-8); a clear the hint kept from its star says
-  // " ヒントを使ったので★はつきません" in place of the par.
-  std::string Text() const;
-};
+};  // the window words it for the name plate (app/window/verdict_text.h)
 
 class PlayRecords {
  public:
@@ -48,17 +45,15 @@ class PlayRecords {
   // merged with what other games wrote, lines this version cannot read kept, and replaced in one
   // step (its folder made first). The file is written only as the player's own regular file, never
   // through a link put at its path, and never when it cannot be read or is too large. Throws
-  // GameError, keeping the clears for the next save: "%s に書き込めません" for a failed write,
-  // "ファイル %s は読み取り専用のため、記録を保存しませんでした", "ファイル %s は読み込んだ後に変更
-  // されたため、記録を保存しませんでした", "ファイル %s を読めないため、記録を保存しませんでした";
-  // a refusal already told during this run is not told again.
+  // GameError (with the path), keeping the clears for the next save: kCannotWrite for a failed
+  // write, kRecordsReadOnly, kRecordsChangedSinceRead, kRecordsUnreadable; a refusal already told during this run is not told again.
   void Save();
 
   const std::string& path() const { return path_; }
 
  private:
-  // Throws the refusal unless it was told before.
-  void Refuse(const std::string& message);
+  // Throws the refusal (of this file) unless it was told before.
+  void Refuse(MessageId message);
 
   std::string path_;
   bool pathWasLink_ = false;  // the player's path was a link when read: it is followed

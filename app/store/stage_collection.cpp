@@ -14,6 +14,7 @@
 #include "core/files/file_replacement.h"
 #include "core/text/game_error.h"
 #include "core/files/stage_file.h"
+#include "core/text/translatable.h"
 
 namespace suispo {
 
@@ -21,12 +22,16 @@ namespace {
 
 // The shipped chapters' menu labels by file name; another file is shown by its own name.
 constexpr std::pair<const char*, const char*> kLabels[] = {
-    {"1-walls.ssp", "第1章 壁"},       {"2-holes.ssp", "第2章 穴"},    {"3-arrows.ssp", "第3章 矢印"},
-    {"4-warps.ssp", "第4章 ワープ"}, {"5-marked.ssp", "第5章 市松の辺"}, {"6-all.ssp", "第6章 全部いっしょに"},
+    {"1-walls.ssp", SUISPO_TR_NOOP("Chapter", "第1章 壁")},
+    {"2-holes.ssp", SUISPO_TR_NOOP("Chapter", "第2章 穴")},
+    {"3-arrows.ssp", SUISPO_TR_NOOP("Chapter", "第3章 矢印")},
+    {"4-warps.ssp", SUISPO_TR_NOOP("Chapter", "第4章 ワープ")},
+    {"5-marked.ssp", SUISPO_TR_NOOP("Chapter", "第5章 市松の辺")},
+    {"6-all.ssp", SUISPO_TR_NOOP("Chapter", "第6章 全部いっしょに")},
 };
 
 GameError CannotCreate(const std::string& path) {
-  return GameError(FormatMessage("ファイル %s を作成できません", {BareName(path)}));
+  return GameError(MessageId::kCannotCreateFile, {BareName(path)});
 }
 
 // The player's copy may be used only when it is the player's own regular file: a link or anything
@@ -67,7 +72,7 @@ ChapterCopy PlayerCopyOfChapter(const Chapter& chapter, const std::string& stage
   const std::string copy = stageFolder + BareName(chapter.path);
   if (IsMissing(copy)) {
     const std::optional<std::string> bytes = ReadWholeFile(chapter.path);
-    if (!bytes) throw GameError(FormatMessage("ファイル %s は開けません", {chapter.path}));
+    if (!bytes) throw GameError(MessageId::kCannotOpenFile, {chapter.path});
     // A broken shipped file is refused before anything is copied, so its repair reaches the player.
     ParseStageText(*bytes, chapter.path);
     if (!MakeFolders(FolderOf(copy))) throw CannotCreate(copy);
@@ -75,7 +80,7 @@ ChapterCopy PlayerCopyOfChapter(const Chapter& chapter, const std::string& stage
     if (made == CreateResult::kCreated) return {copy, true};
     if (made == CreateResult::kFailed) throw CannotCreate(copy);
   }
-  if (!IsOwnRegularFile(copy)) throw GameError(FormatMessage("ファイル %s は開けません", {copy}));
+  if (!IsOwnRegularFile(copy)) throw GameError(MessageId::kCannotOpenFile, {copy});
   return {copy, false};
 }
 

@@ -18,7 +18,7 @@ namespace suispo {
 
 struct Chapter {
   std::string path;   // the shipped file
-  std::string label;  // UTF-8, for the menu
+  std::string label;  // UTF-8, for the menu: a shipped chapter's is translated in the context "Chapter"
 };
 
 // The chapter files (".ssp") in the collection's folder, in name order; none when it is missing.
@@ -26,8 +26,8 @@ std::vector<Chapter> ChaptersIn(const std::string& folder);
 
 // The player's copy of a chapter in the stage folder: made from the shipped file the first time, only
 // under a name nothing holds yet and only when the shipped file reads as a stage file, and kept as it
-// is (with its cleared stages) after. Throws GameError: "ファイル %s を作成できません", the stage
-// file's own refusal for a broken shipped file, and "ファイル %s は開けません" for a shipped file that
+// is (with its cleared stages) after. Throws GameError: kCannotCreateFile, the stage
+// file's own refusal for a broken shipped file, and kCannotOpenFile for a shipped file that
 // cannot be read or a copy's name held by anything but the player's own regular file (a link).
 struct ChapterCopy {
   std::string path;
@@ -46,7 +46,7 @@ std::string NewStageFileName(StagePreset preset, const LocalTime& time, std::uin
 // nothing when cancelled (and then no file, not even part of one, is left). Meant for a worker
 // thread: progress is called on the generating threads, one call at a time. The preset's name and
 // the seed in the file's name make the same stages again: `suispo-stage generate --preset NAME
-// --seed SEED`. Throws GameError "ファイル %s を作成できません".
+// --seed SEED`. Throws GameError kCannotCreateFile.
 std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t seed, const std::string& folder,
                                             const LocalTime& time, const std::atomic<bool>* cancel,
                                             std::function<void(const GenerateProgress&)> progress);

@@ -41,7 +41,7 @@ bool UsableAsKey(std::string_view name) {
 bool HoldsLineBreak(std::string_view name) { return name.find_first_of("\r\n") != std::string_view::npos; }
 
 GameError ChangedSinceRead(std::string_view name) {
-  return GameError(FormatMessage("ファイル %s は読み込んだ後に変更されたため、保存しませんでした", {name}));
+  return GameError(MessageId::kChangedSinceRead, {std::string(name)});
 }
 
 // Where the stage of line lies in lines now: at its old index if it is still there, else its first
@@ -148,7 +148,7 @@ void StageStore::UseBuiltinStages() {
 void StageStore::ReportGoneFile() {
   if (goneFile_.empty()) return;
   const std::string gone = std::exchange(goneFile_, std::string());
-  throw GameError(FormatMessage("ファイル %s は開けません", {gone}));
+  throw GameError(MessageId::kCannotOpenFile, {gone});
 }
 
 std::string StageStore::RememberedName() const {
@@ -167,7 +167,7 @@ void StageStore::FormClose(WindowPosition closing) {
   std::vector<ProfileEntry> entries = SettingEntries(SettingRows(), settingsInFile_);
   for (const auto& [key, stage] : lastStages_) entries.push_back({kLastStageSection, key, std::to_string(stage)});
   const bool written = MakeFolders(FolderOf(settings)) && WriteProfileStrings(settings, entries);
-  if (!written) throw GameError(FormatMessage("%s に書き込めません", {settings}));
+  if (!written) throw GameError(MessageId::kCannotWrite, {settings});
 }
 
 std::string StageStore::LastStageKey() const {
@@ -262,7 +262,7 @@ void StageStore::MarkStageCleared(int stageIndex) {
   switch (file.state()) {
     case OwnFileState::kOpen: break;
     case OwnFileState::kReadOnly:
-      throw GameError(FormatMessage("ファイル %s は読み取り専用のため、保存しませんでした", {dataFileName}));
+      throw GameError(MessageId::kReadOnly, {dataFileName});
     default: throw ChangedSinceRead(dataFileName);
   }
   std::vector<StageLine> lines = ParseStageText(file.bytes(), dataFileName);
@@ -278,7 +278,7 @@ void StageStore::MarkStageCleared(int stageIndex) {
   // next successful save writes.
   dataList = std::move(lines);
   byteOrderMark_ = byteOrderMark;
-  if (!saved) throw GameError(FormatMessage("ファイル %s を作成できません", {dataFileName}));
+  if (!saved) throw GameError(MessageId::kCannotCreateFile, {dataFileName});
   Saved(path);
 }
 
@@ -291,7 +291,7 @@ void StageStore::SaveNewFile(const std::string& path, int stageIndex) {
       MakeFolders(saveFolder_) ? CreateFileAt(path, StageText(lines, byteOrderMark_)) : CreateResult::kFailed;
   // A failed write keeps the flag for the next save; a name taken meanwhile is not written at all.
   if (made != CreateResult::kExists) dataList = std::move(lines);
-  if (made != CreateResult::kCreated) throw GameError(FormatMessage("ファイル %s を作成できません", {dataFileName}));
+  if (made != CreateResult::kCreated) throw GameError(MessageId::kCannotCreateFile, {dataFileName});
   Saved(path);
 }
 

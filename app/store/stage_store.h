@@ -41,12 +41,12 @@ class StageStore {
   StageStore(StorePlaces places, std::function<LocalTime()> now);
 
   // Reads the settings and fills dataList from the remembered stage file or the built-in stages.
-  // Returns the window position. Throws GameError "ファイル %s は開けません" for a file that cannot be read;
+  // Returns the window position. Throws GameError kCannotOpenFile for a file that cannot be read;
   // a remembered file that is gone falls back to the built-in stages and waits for ReportGoneFile.
   WindowPosition FormCreate();
-  // Throws GameError "ファイル %s は開けません" once when FormCreate did not find the remembered file.
+  // Throws GameError kCannotOpenFile once when FormCreate did not find the remembered file.
   void ReportGoneFile();
-  // Writes the settings, making their folder if needed; throws GameError "%s に書き込めません".
+  // Writes the settings, making their folder if needed; throws GameError kCannotWrite.
   // The stage file is remembered by bare name in the stage folder, by absolute path elsewhere, and
   // not at all while the list was never read from or saved to disk (unsaved built-in stages).
   // A settings file that is no regular file is neither read here nor written at close.
@@ -58,9 +58,8 @@ class StageStore {
   // saves it; dataList becomes what was saved. Only the stage file: the records save on their own.
   // Refuses, writing nothing and leaving dataList as it was, when the path is no longer the player's
   // own regular file (a link put in its place, another user's file, no regular file), the stage's
-  // line is gone, or the file is read-only ("ファイル %s は読み込んだ後に変更されたため、保存しません
-  // でした", "ファイル %s は読み取り専用のため、保存しませんでした"). A failed write throws
-  // "ファイル %s を作成できません", leaves the old file whole and keeps the flag for the next save.
+  // line is gone, or the file is read-only (GameError kChangedSinceRead, kReadOnly). A failed write
+  // throws kCannotCreateFile, leaves the old file whole and keeps the flag for the next save.
   void MarkStageCleared(int stageIndex);
 
   // The stage to select when the current file comes on the list: the one last played in it, else

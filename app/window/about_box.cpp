@@ -25,7 +25,7 @@ AboutBox::AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void()> 
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       fonts_(fonts),
       openLink_(std::move(openLink)) {
-  setWindowTitle(QStringLiteral("バージョン情報"));
+  setWindowTitle(tr("バージョン情報"));
   setFixedSize(298, 169);
   setFont(fonts_.Proportional(12));
   setModal(false);
@@ -35,6 +35,7 @@ AboutBox::AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void()> 
 
 void AboutBox::BuildControls() {
   Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
   // The logotype painted for the screen's scale, at its 1x size in the box.
   const QPixmap logo = ZoomedPicture(assets::kLogo, 1, devicePixelRatioF());
   Image1->setPixmap(logo);
@@ -43,23 +44,27 @@ void AboutBox::BuildControls() {
   // The version and the credit keep their laid-out right edges, the version level with the logo's
   // foot; a wider fallback face grows them to the left, never past those edges.
   constexpr int kVersionRight = 198 + 62, kCreditRight = 145 + 116;
-  Label1 = new QLabel(QStringLiteral("Ver. ") + QLatin1String(build::kVersion), this);
+  Label1 = new QLabel(tr("Ver. ") + QLatin1String(build::kVersion), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setFont(fonts_.Proportional(16));
   Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   const int versionWidth = std::max(62, Label1->sizeHint().width());
   Label1->setGeometry(kVersionRight - versionWidth, 55, versionWidth, std::max(16, Label1->sizeHint().height()));
 
-  Label2 = new QLabel(QStringLiteral("By suispo project"), this);
+  Label2 = new QLabel(tr("By suispo project"), this);
+  Label2->setObjectName(QStringLiteral("Label2"));
   Label2->setFont(fonts_.Proportional(16));
   Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   const int creditWidth = std::max(116, Label2->sizeHint().width());
   Label2->setGeometry(kCreditRight - creditWidth, 77, creditWidth, std::max(16, Label2->sizeHint().height()));
 
   // The box's own 12 px face, underlined by the link label.
-  Label3 = new LinkLabel(kAboutLinkText, this, [this] { Label3Click(); });
+  Label3 = new LinkLabel(AboutLinkText(), this, [this] { Label3Click(); });
+  Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setGeometry(35, 111, 230, 12);
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton = new QPushButton(tr("OK"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setGeometry(108, 130, 75, 25);
   OKButton->setDefault(true);
   OKButton->setAutoDefault(true);

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QUrl>
 
@@ -16,9 +17,11 @@ class QPushButton;
 namespace suispo {
 
 // The project has no web page of its own: the link leads to the help page shipped with the game.
-inline const QString kAboutLinkText = QStringLiteral("遊び方とルール（ヘルプ）");
+inline QString AboutLinkText() { return QCoreApplication::translate("suispo::AboutBox", "遊び方とルール（ヘルプ）"); }
 
 class AboutBox : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(AboutBox)
+
  public:
   // openLink: what Label3Click does, the help page opened as Help > 目次 does.
   AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void()> openLink);
@@ -26,6 +29,7 @@ class AboutBox : public QDialog {
   // About1Click: places the box centred over the game's window and brings it to the front.
   void PlaceAndShow();
 
+ private:
   // Made at the first showing: the box is created hidden at start and most runs never open it,
   // so its logo and faces are not loaded before then.
   QLabel* Image1 = nullptr;  // the logotype
@@ -34,7 +38,6 @@ class AboutBox : public QDialog {
   QLabel* Label3 = nullptr;  // the link to the help page
   QPushButton* OKButton = nullptr;
 
- private:
   void BuildControls();
   void Label3Click();
   void OKButtonClick();

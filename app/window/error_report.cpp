@@ -4,6 +4,7 @@
 #include "app/window/error_report.h"
 
 #include "app/platform/application_title.h"
+#include "view/message_text.h"
 
 #include <exception>
 
@@ -24,13 +25,15 @@ bool RunReportingErrors(Dialogs& dialogs, const std::function<void()>& handler) 
   try {
     handler();
     return true;
+  } catch (const GameError& error) {
+    message = MessageText(error);
   } catch (const std::exception& error) {
     message = QString::fromUtf8(error.what());
   } catch (...) {
-    message = QStringLiteral("予期しないエラーが発生しました");
+    message = QCoreApplication::translate("suispo::ErrorReport", "予期しないエラーが発生しました");
   }
   // Shown outside the catch so that a nested report cannot meet a half-unwound exception.
-  dialogs.ShowError(kApplicationTitle, ErrorReportText(message));
+  dialogs.ShowError(ApplicationTitle(), ErrorReportText(message));
   return false;
 }
 

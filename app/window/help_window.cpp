@@ -30,6 +30,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   // Closing the main window ends the program even while the help is open.
   setAttribute(Qt::WA_QuitOnClose, false);
   browser = new QTextBrowser(this);
+  browser->setObjectName(QStringLiteral("browser"));
   browser->setOpenExternalLinks(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -44,9 +45,9 @@ void HelpWindow::ShowPage(const QUrl& page) {
   if (QFileInfo(page.toLocalFile()).isFile()) {
     browser->setSource(page);
   } else {
-    browser->setPlainText(QStringLiteral("ヘルプのページ %1 が見つかりません。").arg(page.toLocalFile()));
+    browser->setPlainText(tr("ヘルプのページ %1 が見つかりません。").arg(page.toLocalFile()));
   }
-  setWindowTitle(QStringLiteral("すいすいぽ。 ヘルプ"));
+  setWindowTitle(tr("すいすいぽ。 ヘルプ"));
   // As wide as the page's widest line needs (within the screen), so no horizontal scroll bar
   // shows without need.
   const int needed = static_cast<int>(std::ceil(browser->document()->idealWidth())) + 2 * browser->frameWidth() +

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QUrl>
+#include <QCoreApplication>
 #include <QWidget>
 
 class QTextBrowser;
@@ -16,6 +17,8 @@ namespace suispo {
 QString HelpPagePath(const QString& shippedPage);
 
 class HelpWindow : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(HelpWindow)
+
  public:
   explicit HelpWindow(QWidget* parent);
 
@@ -23,6 +26,7 @@ class HelpWindow : public QWidget {
   // there is named in the window instead.
   void ShowPage(const QUrl& page);
 
+ private:
   QTextBrowser* browser = nullptr;
 };
 

@@ -1,34 +1,26 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// MainForm's handlers: the two screens, the game buttons, the questions, the menu, start and close.
+// MainForm's handlers: start and close, the file menu items, the zoom, the pace, help and About.
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
-#include <QMenuBar>
 
-#include <algorithm>
-#include <cstdio>
-#include <exception>
 #include <random>
 
+#include "app/platform/window_placement.h"
 #include "app/window/about_box.h"
 #include "app/window/animation_pace.h"
 #include "app/window/error_report.h"
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
 #include "app/window/new_stages_progress.h"
-#include "app/window/play_surface.h"
-#include "app/platform/window_placement.h"
+#include "app/window/play_screen.h"
+#include "app/window/stage_select_screen.h"
 #include "app/window/window_zoom.h"
 #include "core/text/game_error.h"
 
@@ -48,8 +40,8 @@ void MainForm::FormCreate() {
   }
   SetZoom(store_.zoom);
   SetAnimationSpeed(store_.animationSpeed);
-  game_->stageIndex = store_.StartingStage();
-  ShowStageSelect();
+  play_->game().stageIndex = store_.StartingStage();
+  select_->ShowStageSelect();
   store_.ReportGoneFile();
 }
 
@@ -69,37 +61,8 @@ void MainForm::showEvent(QShowEvent* event) {
 
 void MainForm::closeEvent(QCloseEvent* event) {
   // A settings file that cannot be written is reported; the window closes all the same.
-  RunHandler(&MainForm::FormClose);
+  RunReportingErrors(dialogs_, [this] { FormClose(); });
   event->accept();
-}
-
-void MainForm::ShowStageSelect() {
-  StageList->clear();
-  for (const std::string& line : StageListLines(store_.dataList, &store_.records)) {
-    new QListWidgetItem(QString::fromStdString(line), StageList);
-  }
-  SizeListRows();
-  TitleImage->show();
-  const int index = game_->stageIndex;
-  if (index >= 0 && index < StageList->count()) {
-    StageList->setCurrentRow(index);
-    StageList->scrollToItem(StageList->item(index));
-  }
-  FillShelf();
-  selectGroup->show();
-  EnableFileMenus(true);
-  if (completedNow_) TellCompleted();
-  // The list has the keyboard, so ↑ and ↓ choose a stage at once (also after タイトル).
-  StageList->setFocus();
-}
-
-void MainForm::SizeListRows() {
-  // Rows of 13 pixels at 100 %, or as tall as the fallback font needs so that no glyph is cut off.
-  const int lineHeight = std::max(Zoomed(13, zoom_ / 100.0), StageList->fontMetrics().height());
-  for (int row = 0; row < StageList->count(); ++row) {
-    QListWidgetItem* item = StageList->item(row);
-    item->setSizeHint({StageList->fontMetrics().horizontalAdvance(item->text()) + 4, lineHeight});
-  }
 }
 
 void MainForm::SetZoom(int percent) {
@@ -110,74 +73,6 @@ void MainForm::SetZoom(int percent) {
   zoom_ = FittingZoom(percent, room, QSize(layout::kClientWidth, layout::kClientHeight + menuBar()->sizeHint().height()));
   for (std::size_t i = 0; i < zoomMenu.size(); ++i) zoomMenu[i]->setChecked(kZoomSteps[i] == zoom_);
   ApplyZoom();
-  // The board is drawn at the new scale from the next stage start; a board on screen is shown scaled.
-  if (MainImage->isHidden()) boardView_->SetScale(PaintedScale());
-}
-
-void MainForm::ChoiseButtomClick() {
-  const QList<QListWidgetItem*> selected = StageList->selectedItems();
-  if (selected.isEmpty()) return;  // nothing chosen: nothing to start
-  // The stage is built before the screen changes, so a line that fails to start leaves the
-  // stage select screen as it was.
-  boardView_->SetScale(PaintedScale());
-  game_->ChooseStage(StageList->row(selected.first()));
-  store_.RememberStage(game_->stageIndex);
-  progressNote->hide();
-  // The play searches its own par; the preview's search would only hold a worker the hint may need.
-  previewSolve_.Cancel();
-  StartRecord();
-  ReadGlyphs();
-  TitleImage->hide();
-  selectGroup->hide();
-  hintMenu->setEnabled(true);
-  EnableFileMenus(false);
-  MainImage->show();
-  for (QWidget* control : PlayControls()) control->show();
-  game_->inputReady = 1;
-}
-
-// Each operation starts by dropping the hint of the position it leaves.
-void MainForm::Move(int dx, int dy, int direction) {
-  DropHint();
-  const auto ended = qScopeGuard([this] { pace_->MoveEnded(); });
-  game_->Slide(dx, dy, direction);
-}
-
-void MainForm::NMoveButtonClick() { Move(0, -1, kNorth); }
-void MainForm::EMoveButtonClick() { Move(1, 0, kEast); }
-void MainForm::SMoveButtonClick() { Move(0, 1, kSouth); }
-void MainForm::WMoveButtonClick() { Move(-1, 0, kWest); }
-void MainForm::NWallButtonClick() { BuildWall(kNorth); }
-void MainForm::EWallButtonClick() { BuildWall(kEast); }
-void MainForm::SWallButtonClick() { BuildWall(kSouth); }
-void MainForm::WWallButtonClick() { BuildWall(kWest); }
-
-void MainForm::BuildWall(int direction) {
-  DropHint();
-  game_->PlaceWall(direction);
-}
-
-void MainForm::undoButtonClick() {
-  DropHint();
-  game_->Undo();
-}
-
-void MainForm::resetButtonClick() {
-  if (game_->inputReady != 1) return;
-  if (dialogs_.AskYesNo(this, QStringLiteral("やり直し"),
-                        QStringLiteral("このステージを最初からやり直します。よろしいですか？"))) {
-    DropHint();
-    game_->StartStage();
-  }
-}
-
-void MainForm::giveupButtonClick() {
-  if (game_->inputReady != 1) return;
-  if (dialogs_.AskYesNo(this, QStringLiteral("ステージ選択"),
-                        QStringLiteral("ステージ選択画面に戻ります。よろしいですか？"))) {
-    HidePlayScreen();
-    ShowStageSelect();
-  }
 }
 
 void MainForm::loadMenuClick() {
@@ -185,28 +80,7 @@ void MainForm::loadMenuClick() {
   if (path) OpenStageFile(*path);
 }
 
-void MainForm::OpenStageFile(const QString& path) {
-  store_.LoadFile(QFile::encodeName(path).toStdString());
-  // Back where the player left this file, or at its first stage not yet cleared.
-  game_->stageIndex = store_.StartingStage();
-  ShowStageSelect();
-}
-
-void MainForm::EnableFileMenus(bool enabled) {
-  loadMenu->setEnabled(enabled);
-  chapterMenu->setEnabled(enabled && !chapterMenu->isEmpty());
-  newStageMenu->setEnabled(enabled);
-}
-
-void MainForm::OpenChapter(const Chapter& chapter) {
-  const ChapterCopy copy = PlayerCopyOfChapter(chapter, store_.StageFolder());
-  try {
-    OpenStageFile(QFile::decodeName(copy.path.c_str()));
-  } catch (...) {
-    if (copy.made) std::remove(copy.path.c_str());  // a copy that does not open is not kept
-    throw;
-  }
-}
+void MainForm::OpenStageFile(const QString& path) { select_->OpenStageFile(path); }
 
 void MainForm::newStageMenuClick() {
   const std::optional<StagePreset> preset = dialogs_.ChoosePreset(this);
@@ -233,28 +107,13 @@ void MainForm::Help1Click() {
 }
 
 void MainForm::ShowHelpWindow(const QUrl& page) {
-  if (helpWindow == nullptr) helpWindow = new HelpWindow(this);
+  if (helpWindow == nullptr) {
+    helpWindow = new HelpWindow(this);
+    helpWindow->setObjectName(QStringLiteral("helpWindow"));
+  }
   helpWindow->ShowPage(page);
 }
 
 void MainForm::About1Click() { dialogForm->PlaceAndShow(); }
-
-void MainForm::SetUndoEnabled(bool enabled) { undoButton->setEnabled(enabled); }
-
-void MainForm::MarkStageCleared(int stageIndex) {
-  const bool openBefore = !ProgressOf(store_.dataList, store_.records).Complete();
-  store_.MarkStageCleared(stageIndex);
-  // The stage select screen tells it when this clear left no stage of the file open.
-  completedNow_ = openBefore && ProgressOf(store_.dataList, store_.records).Complete();
-}
-
-void MainForm::HidePlayScreen() {
-  // A par or a hint still searched for belongs to the play that ends here.
-  EndRecord();
-  hintMenu->setEnabled(false);
-  hintMark->hide();
-  MainImage->hide();
-  for (QWidget* control : PlayControls()) control->hide();
-}
 
 }  // namespace suispo

@@ -3,6 +3,7 @@
 // The progress dialog of new stages and the worker thread behind it.
 #include "app/window/new_stages_progress.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -32,7 +33,8 @@ struct Told {
 
 // The stage being made (from 1) of those wanted, and the seconds so far.
 QString ProgressText(int made, int wanted, qint64 seconds) {
-  return QStringLiteral("新しいステージを作っています… %1 / %2 ステージ目（%3 秒）")
+  return QCoreApplication::translate("suispo::NewStagesProgress",
+                                     "新しいステージを作っています… %1 / %2 ステージ目（%3 秒）")
       .arg(std::min(made + 1, wanted))
       .arg(wanted)
       .arg(seconds);
@@ -42,9 +44,10 @@ QString ProgressText(int made, int wanted, qint64 seconds) {
 
 std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset preset, std::uint32_t seed,
                                                   const std::string& folder, const LocalTime& time) {
-  QProgressDialog progress(ProgressText(0, kNewStageCount, 0), QStringLiteral("キャンセル"), 0,
+  QProgressDialog progress(ProgressText(0, kNewStageCount, 0),
+                           QCoreApplication::translate("suispo::NewStagesProgress", "キャンセル"), 0,
                            kNewStageCount * kBarPerStage, parent);
-  progress.setWindowTitle(QStringLiteral("新しいステージを作る"));
+  progress.setWindowTitle(QCoreApplication::translate("suispo::NewStagesProgress", "新しいステージを作る"));
   // Wide enough for the whole title in the frame, not only for the label and the bar.
   progress.setMinimumWidth(360);
   progress.setWindowModality(Qt::WindowModal);

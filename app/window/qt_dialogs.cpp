@@ -3,6 +3,7 @@
 // QMessageBox questions and errors, and the stage file chooser, with the captions and filter the game uses.
 #include "app/window/qt_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -21,7 +22,7 @@ std::optional<QString> QtDialogs::ChooseStageFile(QWidget* parent) {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // A typed name need not exist: opening it then reports that it cannot be opened.
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(QStringLiteral("ステージデータ (*.ssp)"));
+  dialog.setNameFilter(QCoreApplication::translate("suispo::QtDialogs", "ステージデータ (*.ssp)"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
 }
@@ -33,10 +34,11 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& caption, const QStri
 
 std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
   QStringList names;
-  for (const PresetEntry& preset : kPresets) names.append(QString::fromUtf8(preset.label));
+  for (const PresetEntry& preset : kPresets) names.append(QCoreApplication::translate("Preset", preset.label));
   bool chosen = false;
-  const QString name = QInputDialog::getItem(parent, QStringLiteral("新しいステージを作る"),
-                                             QStringLiteral("むずかしさ:"), names, 1, false, &chosen);
+  const QString name =
+      QInputDialog::getItem(parent, QCoreApplication::translate("suispo::QtDialogs", "新しいステージを作る"),
+                            QCoreApplication::translate("suispo::QtDialogs", "むずかしさ:"), names, 1, false, &chosen);
   if (!chosen) return std::nullopt;
   return static_cast<StagePreset>(names.indexOf(name));
 }

@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The background painted: marble, then a bevelled recess for each panel and box, captions and crystals.
+// The background painted: marble, then a bevelled recess for each panel and box, and crystals.
 #include "assets/generator/play_background.h"
 
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <utility>
 
@@ -38,25 +36,6 @@ void Recess(QPainter& p, const QRectF& area, double radius, const QColor& floor 
   p.drawRoundedRect(area.adjusted(1, 1, -1, -1), radius, radius);
 }
 
-void Caption(QPainter& p, const QRectF& box, const QString& text, int pixelSize = 13) {
-  QFont font("IPAPGothic");
-  font.setPixelSize(pixelSize);
-  font.setBold(true);
-  QPainterPath path;
-  path.addText(0, 0, font, text);
-  const QRectF b = path.boundingRect();
-  path.translate(box.center() - b.center());
-  p.setPen(QPen(QColor(60, 24, 0), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(path);
-  p.setPen(Qt::NoPen);
-  QLinearGradient g(0, box.top(), 0, box.bottom());
-  g.setColorAt(0, QColor(255, 200, 80));
-  g.setColorAt(1, QColor(255, 130, 20));
-  p.setBrush(g);
-  p.drawPath(path);
-}
-
 // A faint six-armed ice crystal, set in the empty middle of the move-button cross.
 void Crystal(QPainter& p, QPointF centre, double r) {
   p.save();
@@ -83,14 +62,12 @@ QImage PlayBackground(int scale) {
   Recess(p, Around(atlas::kBannerSlot, 3), 2);
   Recess(p, Around(atlas::kBoardSlot, 4), 3);
 
-  // Right: the title, then the panels of the buttons, and each figure's caption and dark box.
+  // Right: the title, then the panels of the buttons, and each figure's dark box. The captions are
+  // left to the view, which letters them in the player's language (view/figure_captions.h).
   PaintLettering(p, QRectF(328, 2, 172, 50));
   for (const layout::Panel& panel : layout::kPanels) Recess(p, Around(panel.area, 0), panel.radius);
   Crystal(p, QPointF(layout::kCrystalX, layout::kCrystalY), 14);
   for (const layout::Figure& figure : layout::kFigures) {
-    if (figure.caption[0] != '\0') {
-      Caption(p, Around(figure.captionBox, 0), QString::fromUtf8(figure.caption), figure.captionPixels);
-    }
     Recess(p, Around(figure.digits, layout::kFigureFrame), 4, QColor(14, 16, 22));  // white digits go here
   }
   return surface;

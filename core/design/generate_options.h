@@ -11,6 +11,7 @@
 
 #include "core/design/mechanics.h"
 #include "core/files/stage_file.h"
+#include "core/text/translatable.h"
 
 namespace suispo {
 
@@ -60,7 +61,7 @@ enum class StagePreset { kBeginner, kNormal, kHard, kExpert };
 struct PresetEntry {
   StagePreset preset;
   const char* name;   // on the command line and in a new stage file's name
-  const char* label;  // in the game's menu and before each stage's name (UTF-8)
+  const char* label;  // in the game's menu (translated, context "Preset") and before each stage's name (UTF-8)
   int minPar, maxPar, maxKeys, maxWallPoints;
   std::array<unsigned, 6> mechanicSets;  // the first setCount
   int setCount;
@@ -73,11 +74,11 @@ struct PresetEntry {
 };
 // The presets, easiest first.
 inline constexpr std::array<PresetEntry, 4> kPresets{{
-    {StagePreset::kBeginner, "beginner", "入門", 5, 10, 2, 1, {0, kHoles, 0, kArrows}, 4, false, 0, 60},
-    {StagePreset::kNormal, "normal", "ふつう", 10, 16, 2, 2, {0, kHoles, kArrows, kWarps, kMarkedEdges}, 5, false, 90, 300},
-    {StagePreset::kHard, "hard", "むずかしい", 15, 22, 3, 3,
+    {StagePreset::kBeginner, "beginner", SUISPO_TR_NOOP("Preset", "入門"), 5, 10, 2, 1, {0, kHoles, 0, kArrows}, 4, false, 0, 60},
+    {StagePreset::kNormal, "normal", SUISPO_TR_NOOP("Preset", "ふつう"), 10, 16, 2, 2, {0, kHoles, kArrows, kWarps, kMarkedEdges}, 5, false, 90, 300},
+    {StagePreset::kHard, "hard", SUISPO_TR_NOOP("Preset", "むずかしい"), 15, 22, 3, 3,
      {kHoles | kArrows, kWarps | kMarkedEdges, kArrows | kWarps, kHoles | kMarkedEdges, kArrows, kWarps}, 6, true, 450, 1200},
-    {StagePreset::kExpert, "expert", "達人", 20, 24, 3, 3,
+    {StagePreset::kExpert, "expert", SUISPO_TR_NOOP("Preset", "達人"), 20, 24, 3, 3,
      {kHoles | kArrows, kArrows | kWarps, kWarps | kMarkedEdges, kHoles | kMarkedEdges, kArrows | kMarkedEdges,
       kHoles | kWarps},
      6, true, 900, 0},

@@ -24,6 +24,7 @@
 #include "core/design/repair.h"
 #include "core/rules/play_state.h"
 #include "core/text/shift_jis_text.h"
+#include "core/text/translatable.h"
 
 namespace suispo {
 
@@ -703,20 +704,22 @@ void MakeSlots(std::vector<Slot>& slots, const GenerateOptions& o, int budget, S
 }
 
 // A name short enough for the stage list: the stage's mechanics, or its walls' look when it has none.
-// The keys and the wall points are for the preview to tell.
+// The keys and the wall points are for the preview to tell. The name is written into the stage file
+// in Japanese; its words are marked so that a translator sees them.
 std::string NameOf(const Made& made) {
   std::string look;
   const Board& b = made.draft.board;
   int edges = 0;
   WallGroupMean(b, &edges);
-  if (edges == 0) look = "広い氷";
-  else if (WallSymmetry(b) >= 0.99) look = "鏡の壁";
-  else if (WallSymmetry(b) >= kSymmetricLook) look = "揃った壁";
-  else look = "曲がる壁";
-  static const char* kWords[] = {"穴", "矢印", "ワープ", "市松の辺"};
+  if (edges == 0) look = SUISPO_TR_NOOP("StageName", "広い氷");
+  else if (WallSymmetry(b) >= 0.99) look = SUISPO_TR_NOOP("StageName", "鏡の壁");
+  else if (WallSymmetry(b) >= kSymmetricLook) look = SUISPO_TR_NOOP("StageName", "揃った壁");
+  else look = SUISPO_TR_NOOP("StageName", "曲がる壁");
+  static const char* kWords[] = {SUISPO_TR_NOOP("StageName", "穴"), SUISPO_TR_NOOP("StageName", "矢印"),
+                                 SUISPO_TR_NOOP("StageName", "ワープ"), SUISPO_TR_NOOP("StageName", "市松の辺")};
   std::string pieces;
   for (int i = 0; i < 4; ++i) {
-    if (made.mechanics >> i & 1) pieces += (pieces.empty() ? "" : "・") + std::string(kWords[i]);
+    if (made.mechanics >> i & 1) pieces += (pieces.empty() ? "" : SUISPO_TR_NOOP("StageName", "・")) + std::string(kWords[i]);
   }
   return pieces.empty() ? look : pieces;
 }

@@ -13,15 +13,20 @@ namespace {
 
 using Problem = StageFileError::Problem;
 
-std::string ProblemText(Problem problem, std::string_view path, std::size_t line) {
+MessageId MessageOf(Problem problem) {
   switch (problem) {
-    case Problem::kCannotOpen: return FormatMessage("ファイル %s は開けません", {path});
-    case Problem::kTooLarge: return FormatMessage("ファイル %s は大きすぎます", {path});
-    case Problem::kNotText: return FormatMessage("ファイル %s はテキストファイルではありません", {path});
-    case Problem::kLineTooLong: return FormatMessage("ファイル %s の %d 行目が長すぎます", {path, std::to_string(line)});
-    case Problem::kTooManyLines: return FormatMessage("ファイル %s は行が多すぎます", {path});
+    case Problem::kCannotOpen: return MessageId::kCannotOpenFile;
+    case Problem::kTooLarge: return MessageId::kFileTooLarge;
+    case Problem::kNotText: return MessageId::kNotTextFile;
+    case Problem::kLineTooLong: return MessageId::kLineTooLong;
+    case Problem::kTooManyLines: return MessageId::kTooManyLines;
   }
-  return std::string(path);
+  return MessageId::kCannotOpenFile;
+}
+
+std::vector<std::string> ArgsOf(Problem problem, std::string_view path, std::size_t line) {
+  if (problem == Problem::kLineTooLong) return {std::string(path), std::to_string(line)};
+  return {std::string(path)};
 }
 
 StageFileError TooLarge(std::string_view name) { return StageFileError(Problem::kTooLarge, name); }
@@ -45,7 +50,7 @@ void ForEachLine(std::string_view bytes, F f) {
 }  // namespace
 
 StageFileError::StageFileError(Problem problem, std::string_view path, std::size_t line)
-    : GameError(ProblemText(problem, path, line)), problem(problem), path(path), line(line) {}
+    : GameError(MessageOf(problem), ArgsOf(problem, path, line)), problem(problem), path(path), line(line) {}
 
 bool StartsWithByteOrderMark(std::string_view bytes) { return bytes.starts_with(kByteOrderMark); }
 

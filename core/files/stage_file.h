@@ -20,8 +20,7 @@ inline constexpr std::size_t kMaxStageLines = 10000;
 // What some editors put before the first line of a UTF-8 file.
 inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Why a stage file was refused, for a program that words it in its own language; what() is the
-// game's Japanese text.
+// Why a stage file was refused, for a program that words it in its own language.
 class StageFileError : public GameError {
  public:
   enum class Problem { kCannotOpen, kTooLarge, kNotText, kLineTooLong, kTooManyLines };
@@ -44,8 +43,8 @@ struct StageFileText {
   std::vector<StageLine> lines;
   bool byteOrderMark = false;
 };
-// Reads and parses a stage file; throws StageFileError "ファイル %s は開けません" (%s = path) when it
-// cannot be read, "ファイル %s は大きすぎます" when it is larger than kMaxFileBytes.
+// Reads and parses a stage file; throws StageFileError kCannotOpen (with the path) when it cannot be
+// read, kTooLarge when it is larger than kMaxFileBytes.
 StageFileText ReadStageFileText(const std::string& path);
 // As ReadStageFileText, but only when path still names that file (a link only if it was one);
 // nothing otherwise, or when it cannot be read.

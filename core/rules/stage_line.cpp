@@ -67,7 +67,7 @@ int WallPoints(std::string_view line) {
   int value = 0;
   while (i < field.size() && field[i] >= '0' && field[i] <= '9') value = value * 10 + (field[i++] - '0');
   if (i == digitsFrom || i != field.size()) {
-    throw GameError(FormatMessage("'%s' は整数ではありません", {DisplayText(field)}));
+    throw GameError(MessageId::kNotAnInteger, {DisplayText(field)});
   }
   return negative ? -value : value;
 }

@@ -25,7 +25,7 @@ void WallsOfCode(char code, int& east, int& south);
 char CodeOfCellKind(int kind);
 char CodeOfWalls(int east, int south);
 
-// The wall points of a line; throws GameError "'%s' は整数ではありません" unless the field is an integer.
+// The wall points of a line; throws GameError kNotAnInteger unless the field is an integer.
 int WallPoints(std::string_view line);
 // Listed as cleared unless position 75 holds "0" (a line without a flag counts as cleared).
 bool IsCleared(std::string_view line);

@@ -1,11 +1,38 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// Message texts with their blanks filled in.
+// Message texts with their blanks filled in, and the English log line of an error.
 #include "core/text/game_error.h"
 
 namespace suispo {
+namespace {
 
-std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args) {
+// For logs and debuggers only: the player reads the wording of view/message_text.cpp.
+const char* LogPattern(MessageId id) {
+  switch (id) {
+    case MessageId::kCannotOpenFile: return "cannot open file %s";
+    case MessageId::kFileTooLarge: return "file %s is too large";
+    case MessageId::kNotTextFile: return "file %s is no text file";
+    case MessageId::kLineTooLong: return "file %s: line %d is too long";
+    case MessageId::kTooManyLines: return "file %s has too many lines";
+    case MessageId::kNotAnInteger: return "'%s' is no integer";
+    case MessageId::kCannotWrite: return "cannot write %s";
+    case MessageId::kCannotCreateFile: return "cannot create file %s";
+    case MessageId::kChangedSinceRead: return "file %s changed since it was read: not saved";
+    case MessageId::kReadOnly: return "file %s is read-only: not saved";
+    case MessageId::kRecordsChangedSinceRead: return "file %s changed since it was read: records not saved";
+    case MessageId::kRecordsReadOnly: return "file %s is read-only: records not saved";
+    case MessageId::kRecordsUnreadable: return "cannot read file %s: records not saved";
+    case MessageId::kCannotReadPicture: return "cannot read picture %s (%s)";
+  }
+  return "error";
+}
+
+}  // namespace
+
+GameError::GameError(MessageId id, std::vector<std::string> args)
+    : std::runtime_error(FormatMessage(LogPattern(id), args)), id(id), args(std::move(args)) {}
+
+std::string FormatMessage(std::string_view pattern, const std::vector<std::string>& args) {
   std::string text;
   auto next = args.begin();
   for (std::size_t i = 0; i < pattern.size(); ++i) {

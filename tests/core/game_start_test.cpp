@@ -7,6 +7,7 @@
 
 #include "core/text/game_error.h"
 #include "tests/core/stage_fixture.h"
+#include "tests/support/worded_error.h"
 
 namespace suispo::test {
 namespace {
@@ -143,7 +144,7 @@ TEST(StartStage, AShortLineIsFloorWithoutWallsUntilItsWallPointsFail) {
     game.StartStage();
     FAIL() << "no error";
   } catch (const GameError& e) {
-    EXPECT_STREQ(e.what(), "'' は整数ではありません");
+    EXPECT_EQ(Worded(e), "'' は整数ではありません");
   }
   EXPECT_EQ(game.keysLeft, 1);
   EXPECT_EQ(game.board.eastWalls, (std::array<int, kCellCount>{}));

@@ -10,6 +10,7 @@
 
 #include "core/text/game_error.h"
 #include "core/files/stage_file.h"
+#include "tests/support/worded_error.h"
 
 namespace suispo {
 namespace {
@@ -41,7 +42,7 @@ std::string ErrorOf(std::string_view bytes) {
   try {
     ParseStageText(bytes, "s.ssp");
   } catch (const GameError& e) {
-    return e.what();
+    return test::Worded(e);
   }
   return "no error";
 }
@@ -66,7 +67,7 @@ std::string ReadError(const std::string& path) {
   try {
     ReadStageFile(path);
   } catch (const GameError& e) {
-    return e.what();
+    return test::Worded(e);
   }
   return "no error";
 }

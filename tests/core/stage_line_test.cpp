@@ -9,6 +9,7 @@
 #include "core/text/game_error.h"
 #include "core/rules/stage_line.h"
 #include "core/rules/stage_play.h"
+#include "tests/support/worded_error.h"
 
 namespace suispo {
 namespace {
@@ -51,7 +52,7 @@ TEST(StageLine, WallPointsThatAreNoIntegerNameTheTwoCharactersRead) {
     try {
       WallPoints(line);
     } catch (const GameError& e) {
-      return std::string(e.what());
+      return test::Worded(e);
     }
     return std::string("no error");
   };

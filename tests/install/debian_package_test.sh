@@ -44,6 +44,7 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6multimedia6 libc6 qt6
 done
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/games/suispo ./usr/games/suispo-stage ./usr/share/games/suispo/help/help.htm \
+            ./usr/share/games/suispo/help/help_en.htm ./usr/share/games/suispo/stages/names_en.tsv \
             ./usr/share/applications/org.example.suispo.desktop ./usr/share/man/man6/suispo-stage.6.gz \
             ./usr/share/man/man6/suispo.6.gz ./usr/share/icons/hicolor/256x256/apps/suispo.png \
             ./usr/share/mime/packages/org.example.suispo.xml ./usr/share/metainfo/org.example.suispo.metainfo.xml \

@@ -18,6 +18,10 @@ share=$prefix/share
 [ -x "$prefix/games/suispo" ] && [ -x "$prefix/games/suispo-stage" ] || fail "the programs are not in games/"
 [ -f "$share/games/suispo/help/help.htm" ] || fail "no help page"
 [ -f "$share/games/suispo/help/screen_play.png" ] || fail "no screenshot beside the help page"
+[ -f "$share/games/suispo/help/help_en.htm" ] || fail "no English help page"
+for table in names_en.tsv chapters_en.tsv; do
+  [ -f "$share/games/suispo/stages/$table" ] || fail "no English names $table beside the stages"
+done
 [ "$(ls "$share/games/suispo/stages/"*.ssp | wc -l)" -eq 6 ] || fail "not six chapter files of stages"
 [ -n "$(find "$prefix/lib" -path '*/suispo/suispo-sound.so')" ] || fail "no sound module in the library folder"
 [ -f "$share/doc/suispo/copyright" ] || fail "no copyright file"

@@ -4,6 +4,7 @@
 #include "tests/model/game_run.h"
 
 #include "core/text/game_error.h"
+#include "tests/support/worded_error.h"
 
 namespace suispo::model {
 
@@ -17,7 +18,7 @@ std::optional<std::string> GameRun::Start(int stage) {
   try {
     game_.ChooseStage(stage);
   } catch (const GameError& error) {
-    return error.what();
+    return test::Worded(error);
   }
   game_.inputReady = 1;
   return std::nullopt;

@@ -73,7 +73,7 @@ class RecordingWindow : public GameWindow {
   }
   void MarkStageCleared(int stageIndex) override {
     calls.push_back("MarkStageCleared(" + std::to_string(stageIndex) + ")");
-    if (failSave) throw GameError("ファイル x.ssp を作成できません");
+    if (failSave) throw GameError(MessageId::kCannotCreateFile, {"x.ssp"});
   }
   void SaveRecords() override { calls.push_back("SaveRecords"); }
   void HidePlayScreen() override { calls.push_back("HidePlayScreen"); }

@@ -6,11 +6,13 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <string>
 
 #include "core/rules/builtin_stages.h"
+#include "core/rules/same_stage.h"
 #include "tests/app/store/temp_folder.h"
 #include "tests/support/stage_file_text.h"
 
@@ -125,6 +127,21 @@ TEST(ListCommandTest, ControlCharactersInNamesNeverReachTheTerminal) {
   EXPECT_NE(RunTool(folder, "check --json " + file).out.find(
                 ",\"name\":\"\\u001b]0;owned\\u0007\\u001b[31mred\","),
             std::string::npos);
+}
+
+TEST(KeysCommandTest, EachStagesPuzzleKeyAndNameTheBuiltInOnesWithoutAFile) {
+  TempFolder folder;
+  const std::vector<StageLine> builtin = BuiltinStages();
+  const ToolRun run = RunTool(folder, "keys");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), *PuzzleKey(builtin[0]) + "\t練習ステージ");
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 5);
+
+  StageLine noStart = builtin[1];
+  noStart[noStart.find('C')] = '0';
+  WriteBytes(folder / "stages.ssp", test::StageFileText({MarkedCleared(builtin[4]), noStart}));
+  EXPECT_EQ(RunTool(folder, "keys '" + folder / "stages.ssp" + "'").out,
+            *PuzzleKey(builtin[4]) + "\t「惑う」かな？\n-\t矢印地獄\n");
 }
 
 TEST(StageToolProgramTest, AnOperationAfterTheClearExitsWithOneInEveryCommand) {

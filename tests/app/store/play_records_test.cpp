@@ -7,11 +7,13 @@
 
 #include "app/store/play_records.h"
 #include "app/store/stage_store.h"
+#include "app/window/verdict_text.h"
 #include "core/rules/builtin_stages.h"
 #include "core/rules/same_stage.h"
 #include "core/files/regular_file.h"
 #include "core/text/game_error.h"
 #include "tests/app/store/temp_folder.h"
+#include "tests/support/worded_error.h"
 
 namespace suispo::test {
 namespace {
@@ -36,7 +38,7 @@ class RecordsTest : public ::testing::Test {
     try {
       records.Save();
     } catch (const GameError& error) {
-      return error.what();
+      return Worded(error);
     }
     return "";
   }
@@ -47,10 +49,10 @@ TEST_F(RecordsTest, TheStarNeedsAKnownParAndNoHintAndOnceEarnedStays) {
   PlayRecords records = Game();
   const ClearVerdict hinted = records.Note(kOne, 7, 7, true);
   EXPECT_TRUE(hinted.hintWithheldStar);
-  EXPECT_EQ(hinted.Text(), "7手でクリア ヒントを使ったので★はつきません 新記録！");  // says why, in place of the par
+  EXPECT_EQ(VerdictText(hinted).toStdString(), "7手でクリア ヒントを使ったので★はつきません 新記録！");  // says why, in place of the par
   EXPECT_FALSE(records.Note(kOne, 7, std::nullopt, false).star);  // cleared before the par was known
   EXPECT_FALSE(records.Note(kOne, 8, 7, false).star);
-  EXPECT_EQ(records.Note(kOne, 6, 6, false).Text(), "6手でクリア（最短 6手）★ 新記録！");
+  EXPECT_EQ(VerdictText(records.Note(kOne, 6, 6, false)).toStdString(), "6手でクリア（最短 6手）★ 新記録！");
   const ClearVerdict later = records.Note(kOne, 12, 7, true);
   EXPECT_EQ(later.record, (StageRecord{6, true}));
   EXPECT_FALSE(later.newBest);

@@ -14,6 +14,7 @@
 #include "core/rules/stage_line.h"
 #include "tests/app/store/store_fixture.h"
 #include "tests/support/stage_file_text.h"
+#include "tests/support/worded_error.h"
 
 namespace suispo {
 namespace {
@@ -154,7 +155,7 @@ TEST_F(StoreTest, AFailedSaveReportsItAndLeavesTheOldFileWhole) {
       store.MarkStageCleared(1);
       ADD_FAILURE() << "the failed save was not reported";
     } catch (const GameError& error) {
-      EXPECT_STREQ(error.what(), "ファイル mine.ssp を作成できません");
+      EXPECT_EQ(test::Worded(error), "ファイル mine.ssp を作成できません");
     }
   }
   EXPECT_EQ(ReadBytes(program / "mine.ssp"), old);
@@ -189,7 +190,7 @@ TEST_F(StoreTest, AFailedSettingsWriteIsReportedWithItsPath) {
     store.FormClose({1, 2});
     ADD_FAILURE() << "the failed write was not reported";
   } catch (const GameError& error) {
-    EXPECT_STREQ(error.what(), (program / "suispo.ini" + " に書き込めません").c_str());
+    EXPECT_EQ(test::Worded(error), program / "suispo.ini" + " に書き込めません");
   }
   std::filesystem::remove(program / "suispo.ini");
 
@@ -218,7 +219,7 @@ class ClearSaveTest : public StoreTest {
       store.MarkStageCleared(stageIndex);
       ADD_FAILURE() << "the save was not refused";
     } catch (const GameError& error) {
-      EXPECT_EQ(error.what(), "ファイル mine.ssp は" + reason + "、保存しませんでした");
+      EXPECT_EQ(test::Worded(error), "ファイル mine.ssp は" + reason + "、保存しませんでした");
     }
     EXPECT_EQ(store.dataList, before);
   }

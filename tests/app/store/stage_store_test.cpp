@@ -12,6 +12,7 @@
 #include "app/store/file_paths.h"
 #include "tests/app/store/store_fixture.h"
 #include "tests/support/stage_file_text.h"
+#include "tests/support/worded_error.h"
 
 namespace suispo {
 namespace {
@@ -237,7 +238,7 @@ TEST_F(StoreTest, AGoneRememberedFileIsReportedOnceAndTheBuiltinStagesAreUsed) {
       store.ReportGoneFile();
       ADD_FAILURE() << "not reported: " << remembered;
     } catch (const GameError& error) {
-      EXPECT_EQ(error.what(), "ファイル " + path + " は開けません");
+      EXPECT_EQ(test::Worded(error), "ファイル " + path + " は開けません");
     }
     EXPECT_NO_THROW(store.ReportGoneFile());
     store.FormClose({0, 0});
@@ -262,7 +263,7 @@ TEST_F(StoreTest, AFileThatCannotBeOpenedChangesNothing) {
     store.LoadFile(elsewhere / "none.ssp");
     ADD_FAILURE() << "a missing file was opened";
   } catch (const GameError& error) {
-    EXPECT_STREQ(error.what(), ("ファイル " + elsewhere / "none.ssp" + " は開けません").c_str());
+    EXPECT_EQ(test::Worded(error), "ファイル " + elsewhere / "none.ssp" + " は開けません");
   }
   for (const std::string& path : {elsewhere / "nul.ssp", elsewhere / "long.ssp", elsewhere / "big.ssp",
                                   elsewhere / "fifo.ssp", elsewhere.path()}) {
@@ -285,7 +286,7 @@ TEST_F(StoreTest, ASettingsFileThatIsNoRegularFileIsIgnoredAtStartAndNotWrittenA
     store.FormClose({5, 6});
     ADD_FAILURE() << "the settings were not reported unwritten";
   } catch (const GameError& error) {
-    EXPECT_STREQ(error.what(), (program / "suispo.ini" + " に書き込めません").c_str());
+    EXPECT_EQ(test::Worded(error), program / "suispo.ini" + " に書き込めません");
   }
   EXPECT_TRUE(std::filesystem::is_fifo(program / "suispo.ini"));
 }

@@ -16,6 +16,12 @@
 namespace suispo::test {
 namespace {
 
+class HelpTest : public WindowTest {
+ protected:
+  // The page as the game's own help window shows it.
+  QTextBrowser* Browser() { return ControlOf<QTextBrowser>(*Control<HelpWindow>("helpWindow"), "browser"); }
+};
+
 TEST(CentredOver, PutsTheBoxsMiddleOverTheWindowsMiddle) {
   EXPECT_EQ(CentredOver(QRect(100, 50, 520, 406), QSize(306, 196)), QPoint(207, 155));
   EXPECT_EQ(CentredOver(QRect(0, 0, 200, 100), QSize(306, 196)), QPoint(-53, -48));
@@ -23,22 +29,22 @@ TEST(CentredOver, PutsTheBoxsMiddleOverTheWindowsMiddle) {
 
 TEST_F(WindowTest, AboutShowsOneModelessBoxPlacedAgainAndEnterHidesIt) {
   Start();
-  form->About1->trigger();
-  AboutBox* box = form->dialogForm;
+  Control<QAction>("About1")->trigger();
+  AboutBox* box = Control<AboutBox>("dialogForm");
   ASSERT_TRUE(box->isVisible());
   EXPECT_FALSE(box->isModal());
   EXPECT_EQ(box->windowTitle(), QStringLiteral("バージョン情報"));
   EXPECT_EQ(box->size(), QSize(298, 169));
-  EXPECT_EQ(box->Label3->text(), kAboutLinkText);
-  EXPECT_TRUE(box->Label2->text().startsWith(QStringLiteral("By ")));
+  EXPECT_EQ(ControlOf<QLabel>(*box, "Label3")->text(), AboutLinkText());
+  EXPECT_TRUE(ControlOf<QLabel>(*box, "Label2")->text().startsWith(QStringLiteral("By ")));
 
   box->move(5, 5);
-  form->About1->trigger();
+  Control<QAction>("About1")->trigger();
   EXPECT_EQ(form->findChildren<AboutBox*>().size(), 1);
   EXPECT_EQ(box->pos(), CentredOver(form->frameGeometry(), box->frameGeometry().size()));
   // The version and the credit end where the layout puts their right edges.
-  EXPECT_EQ(box->Label1->geometry().right() + 1, 260);
-  EXPECT_EQ(box->Label2->geometry().right() + 1, 261);
+  EXPECT_EQ(ControlOf<QLabel>(*box, "Label1")->geometry().right() + 1, 260);
+  EXPECT_EQ(ControlOf<QLabel>(*box, "Label2")->geometry().right() + 1, 261);
 
   ASSERT_TRUE(QTest::qWaitForWindowActive(box));
   QTest::keyClick(box, Qt::Key_Return);
@@ -50,9 +56,9 @@ TEST_F(WindowTest, ClosingTheWindowEndsTheProgramAfterTheAboutBoxWasShown) {
   Start();
   bool timedOut = false;
   QTimer::singleShot(0, form.get(), [this] {
-    form->About1->trigger();
-    QTest::keyClick(form->dialogForm, Qt::Key_Return);
-    form->ExitMenu->trigger();
+    Control<QAction>("About1")->trigger();
+    QTest::keyClick(Control<AboutBox>("dialogForm"), Qt::Key_Return);
+    Control<QAction>("ExitMenu")->trigger();
   });
   QTimer watchdog;  // ends the loop if the program would not
   watchdog.setSingleShot(true);
@@ -67,8 +73,8 @@ TEST_F(WindowTest, ClosingTheWindowEndsTheProgramAfterTheAboutBoxWasShown) {
 
 TEST_F(WindowTest, TheLinkOpensTheHelpPage) {
   Start();
-  form->About1->trigger();
-  QTest::mouseClick(form->dialogForm->Label3, Qt::LeftButton);
+  Control<QAction>("About1")->trigger();
+  QTest::mouseClick(ControlOf<QLabel>(*Control<AboutBox>("dialogForm"), "Label3"), Qt::LeftButton);
   ASSERT_EQ(openedUrls.size(), 1u);
   EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(HelpPagePath(folder.path() + "/help/help.htm")));
 }
@@ -77,21 +83,21 @@ TEST_F(WindowTest, HelpLooksBelowTheCurrentDirectoryFirstThenBesideTheProgram) {
   Start();
   ASSERT_TRUE(QDir(folder.path()).mkpath("elsewhere/help"));
   QDir::setCurrent(folder.path() + "/elsewhere");
-  form->Help1->trigger();  // nowhere: the page below the current directory, without a message
+  Control<QAction>("Help1")->trigger();  // nowhere: the page below the current directory, without a message
   ASSERT_TRUE(QDir(folder.path()).mkdir("help"));
   WriteFile("help/help.htm", "<html></html>");
-  form->Help1->trigger();  // beside the program only
+  Control<QAction>("Help1")->trigger();  // beside the program only
   WriteFile("elsewhere/help/help.htm", "<html></html>");
-  form->Help1->trigger();
+  Control<QAction>("Help1")->trigger();
   ASSERT_EQ(openedUrls.size(), 3u);
   EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(folder.path() + "/elsewhere/help/help.htm"));
   EXPECT_EQ(openedUrls[1], QUrl::fromLocalFile(folder.path() + "/help/help.htm"));
   EXPECT_EQ(openedUrls[2], QUrl::fromLocalFile(folder.path() + "/elsewhere/help/help.htm"));
   EXPECT_TRUE(dialogs().errors.empty());
-  EXPECT_EQ(form->helpWindow, nullptr);  // the desktop opened it
+  EXPECT_EQ(form->findChild<HelpWindow*>("helpWindow"), nullptr);  // the desktop opened it
 }
 
-TEST_F(WindowTest, TheGamesOwnHelpWindowShowsThePageWithItsPicturesWhenTheDesktopCannot) {
+TEST_F(HelpTest, TheGamesOwnHelpWindowShowsThePageWithItsPicturesWhenTheDesktopCannot) {
   Start();
   openFails = true;
   ASSERT_TRUE(QDir(folder.path()).mkdir("help"));
@@ -101,41 +107,41 @@ TEST_F(WindowTest, TheGamesOwnHelpWindowShowsThePageWithItsPicturesWhenTheDeskto
   WriteFile("help/help.htm",
             "<html><head><meta charset=\"UTF-8\"><title>すいすいぽ。 ヘルプ</title></head>"
             "<body><h1>遊び方</h1><img src=\"screen.png\"></body></html>");
-  form->Help1->trigger();
-  HelpWindow* const help = form->helpWindow;
+  Control<QAction>("Help1")->trigger();
+  HelpWindow* const help = form->findChild<HelpWindow*>("helpWindow");
   ASSERT_NE(help, nullptr);
-  EXPECT_TRUE(form->helpWindow->isVisible());
-  EXPECT_FALSE(form->helpWindow->isModal());
-  EXPECT_EQ(form->helpWindow->windowTitle(), QStringLiteral("すいすいぽ。 ヘルプ"));
-  EXPECT_EQ(form->helpWindow->browser->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-  EXPECT_GE(form->helpWindow->browser->viewport()->width(), form->helpWindow->browser->document()->idealWidth());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form->helpWindow));
-  QTest::keyClick(form->helpWindow, Qt::Key_Escape);
-  EXPECT_FALSE(form->helpWindow->isVisible());
-  EXPECT_TRUE(form->helpWindow->browser->toPlainText().contains(QStringLiteral("遊び方")));
-  const QVariant shown = form->helpWindow->browser->loadResource(QTextDocument::ImageResource, QUrl("screen.png"));
+  EXPECT_TRUE(form->findChild<HelpWindow*>("helpWindow")->isVisible());
+  EXPECT_FALSE(form->findChild<HelpWindow*>("helpWindow")->isModal());
+  EXPECT_EQ(form->findChild<HelpWindow*>("helpWindow")->windowTitle(), QStringLiteral("すいすいぽ。 ヘルプ"));
+  EXPECT_EQ(Browser()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  EXPECT_GE(Browser()->viewport()->width(), Browser()->document()->idealWidth());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form->findChild<HelpWindow*>("helpWindow")));
+  QTest::keyClick(form->findChild<HelpWindow*>("helpWindow"), Qt::Key_Escape);
+  EXPECT_FALSE(form->findChild<HelpWindow*>("helpWindow")->isVisible());
+  EXPECT_TRUE(Browser()->toPlainText().contains(QStringLiteral("遊び方")));
+  const QVariant shown = Browser()->loadResource(QTextDocument::ImageResource, QUrl("screen.png"));
   EXPECT_EQ(QImage::fromData(shown.toByteArray()).pixelColor(0, 0), QColor(Qt::blue));
 
   QFile::remove(folder.path() + "/help/help.htm");  // a page that is gone is named
-  form->Help1->trigger();
-  EXPECT_EQ(form->helpWindow, help);  // one help window, shown again
-  EXPECT_TRUE(form->helpWindow->browser->toPlainText().contains(folder.path() + "/help/help.htm"));
+  Control<QAction>("Help1")->trigger();
+  EXPECT_EQ(form->findChild<HelpWindow*>("helpWindow"), help);  // one help window, shown again
+  EXPECT_TRUE(Browser()->toPlainText().contains(folder.path() + "/help/help.htm"));
   EXPECT_TRUE(dialogs().errors.empty());
 }
 
 TEST_F(WindowTest, GameKeysDoNothingWhileTheAboutBoxHasTheFocus) {
   Start();
   Choose(0);
-  form->About1->trigger();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form->dialogForm));
+  Control<QAction>("About1")->trigger();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Control<AboutBox>("dialogForm")));
   Type(Qt::Key_Left);
   Type(Qt::Key_Left, Qt::ShiftModifier);
-  EXPECT_EQ(form->game().playerX, 2);
-  EXPECT_EQ(form->game().mp, 1);
-  form->dialogForm->hide();
+  EXPECT_EQ(Play().game().playerX, 2);
+  EXPECT_EQ(Play().game().mp, 1);
+  Control<AboutBox>("dialogForm")->hide();
   QApplication::setActiveWindow(form.get());
   Type(Qt::Key_Left, Qt::ShiftModifier);
-  EXPECT_EQ(form->game().mp, 0);
+  EXPECT_EQ(Play().game().mp, 0);
 }
 
 TEST(TransparentGround, LeavesOutTheBottomLeftColourOnly) {

@@ -25,9 +25,9 @@ class AnimationPaceTest : public WindowTest {
     Start();
     Choose(0);
     // The par decides the star the records keep: both clears are made knowing it.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->par() != MainForm::kParPending; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Play().par() != PuzzleFacts::kPending; }, 10000));
     if (press) clock.duringNextSleep = [] { QTest::mouseClick(QApplication::activeWindow(), Qt::LeftButton); };
-    Click(form->EMoveButton);
+    Click(Control<QPushButton>("EMoveButton"));
     Outcome outcome{ReadFile("test.ssp"), ReadFile("suispo-records.txt"), {}, SelectedRow(), clock.sleptMs};
     EXPECT_TRUE(OnStageSelect());
     form->close();
@@ -56,17 +56,17 @@ TEST_F(AnimationPaceTest, AKeyEndsTheFallAndTheStageStartsAgainAsAfterTheWholeFa
   Choose(0);
   QString countDuringFall;
   clock.duringNextSleep = [&] {
-    countDuringFall = form->moveText->text();
+    countDuringFall = Control<QLabel>("moveText")->text();
     Type(Qt::Key_Space);
   };
-  Click(form->EMoveButton);
+  Click(Control<QPushButton>("EMoveButton"));
   const int skippedMs = clock.sleptMs;
   EXPECT_LT(skippedMs, 100);
   EXPECT_TRUE(OnPlayScreen());
   EXPECT_EQ(countDuringFall, QStringLiteral("1"));  // the falling move counts until the restart shows
-  EXPECT_EQ(form->moveText->text(), QStringLiteral("0"));
-  EXPECT_EQ(form->game().playerX, 0);
-  Click(form->EMoveButton);  // the next fall is whole again: the press ended only its own
+  EXPECT_EQ(Control<QLabel>("moveText")->text(), QStringLiteral("0"));
+  EXPECT_EQ(Play().game().playerX, 0);
+  Click(Control<QPushButton>("EMoveButton"));  // the next fall is whole again: the press ended only its own
   EXPECT_EQ(clock.sleptMs, skippedMs + 2270);
 }
 
@@ -75,15 +75,15 @@ TEST_F(AnimationPaceTest, TheMenusSpeedHalvesOrDropsTheHoldsAndIsKept) {
   for (const auto& [choice, held] : speeds) {
     UseStageFile({EastClearLine("one")});
     Start();
-    form->speedMenu[static_cast<std::size_t>(choice)]->trigger();
+    Control<QAction>(QStringLiteral("speedMenu%1").arg(static_cast<int>(choice)))->trigger();
     Choose(0);
     clock.sleptMs = 0;
-    Click(form->EMoveButton);
+    Click(Control<QPushButton>("EMoveButton"));
     EXPECT_EQ(clock.sleptMs, held) << choice;
     form->close();
     form.reset();
     Start();
-    EXPECT_TRUE(form->speedMenu[static_cast<std::size_t>(choice)]->isChecked()) << choice;
+    EXPECT_TRUE(Control<QAction>(QStringLiteral("speedMenu%1").arg(static_cast<int>(choice)))->isChecked()) << choice;
     form.reset();
   }
 }

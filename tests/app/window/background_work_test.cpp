@@ -41,19 +41,19 @@ TEST_F(BackgroundWorkTest, AParArrivingAfterItsStageWasLeftIsDropped) {
   Start();
   Choose(4);
   dialogs().answers = {true};
-  Click(form->giveupButton);
+  Click(Control<QPushButton>("giveupButton"));
   FinishBackgroundWork();
-  EXPECT_EQ(form->par(), MainForm::kParPending);
+  EXPECT_EQ(Play().par(), PuzzleFacts::kPending);
   Choose(0);  // the next stage's own par is searched for and shown
   FinishBackgroundWork();
-  EXPECT_EQ(form->par(), 7);
+  EXPECT_EQ(Play().par(), 7);
 }
 
 TEST_F(BackgroundWorkTest, AWindowClosedWhileItsSearchesRunLeavesNothingBehind) {
   UseStageFile({EastClearLine("a")});
   Start();
   Choose(0);
-  form->hintMenu->trigger();
+  Control<QAction>("hintMenu")->trigger();
   form->close();
   form.reset();
   FinishBackgroundWork();
@@ -64,13 +64,13 @@ TEST_F(BackgroundWorkTest, AWindowClosedWhileItsSearchesRunLeavesNothingBehind) 
 TEST_F(BackgroundWorkTest, AClearBeforeTheParIsKnownKeepsItsBestAndEarnsNoStarLater) {
   UseStageFile({EastClearLine("a")});
   Start();
-  form->StageList->setCurrentRow(0);
-  form->ChoiseButtomClick();
+  Control<QListWidget>("StageList")->setCurrentRow(0);
+  Select().ChoiseButtomClick();
   // The clear is noted before any event is handled, so before the par's answer can arrive.
-  EXPECT_EQ(form->RecordClear(0, 1, false), "1手でクリア 新記録！");
+  EXPECT_EQ(Play().RecordClear(0, 1, false), "1手でクリア 新記録！");
   FinishBackgroundWork();
-  EXPECT_EQ(form->par(), 1);
-  form->SaveRecords();
+  EXPECT_EQ(Play().par(), 1);
+  Play().SaveRecords();
   EXPECT_EQ(RecordOf(EastClearLine("a")), (StageRecord{1, false}));
 }
 
@@ -81,10 +81,10 @@ TEST_F(BackgroundWorkTest, TwoGamesOnOneStageFileAndRecordsFileKeepBothClears) {
   std::unique_ptr<MainForm> first = std::move(form);
   Start();
   Choose(1);
-  Click(form->EMoveButton);
+  Click(Control<QPushButton>("EMoveButton"));
   std::swap(form, first);
   Choose(0);
-  Click(form->EMoveButton);
+  Click(Control<QPushButton>("EMoveButton"));
   form->close();
   first->close();
   EXPECT_TRUE(dialogs().errors.empty());
@@ -101,7 +101,7 @@ TEST_F(BackgroundWorkTest, ALinkPutAtTheRecordsFilesPathIsNeverWrittenThrough) {
   QFile::link(QString::fromStdString(Path("victim")), QString::fromStdString(Path("suispo-records.txt")));
   for (int stage : {0, 1}) {
     Choose(stage);
-    Click(form->EMoveButton);
+    Click(Control<QPushButton>("EMoveButton"));
   }
   EXPECT_EQ(ReadFile("victim"), "the player's own file\n");
   // Told once, in the records' own words; the stage file still took both clears.

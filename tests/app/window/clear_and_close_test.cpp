@@ -12,23 +12,23 @@ namespace {
 
 // Built-in stage 1: a wall east of the start, then north, east, south, west, north, west.
 void ClearStageOne(MainForm& form) {
-  for (QAbstractButton* button :
-       {form.EWallButton, form.NMoveButton, form.EMoveButton, form.SMoveButton, form.WMoveButton, form.NMoveButton,
-        form.WMoveButton}) {
-    QTest::mouseClick(button, Qt::LeftButton);
+  for (const char* button :
+       {"EWallButton", "NMoveButton", "EMoveButton", "SMoveButton", "WMoveButton", "NMoveButton", "WMoveButton"}) {
+    QTest::mouseClick(ControlOf<QPushButton>(form, button), Qt::LeftButton);
   }
 }
 
 TEST_F(WindowTest, ClearingBuiltInStageOneSavesItsFlagAndSelectsTheNextStage) {
   Start();
   Choose(0);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->par() == 7; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Play().par() == 7; }));
   ClearStageOne(*form);
   EXPECT_TRUE(dialogs().errors.empty());
   EXPECT_TRUE(OnStageSelect());
   EXPECT_EQ(SelectedRow(), 1);
-  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("★ 練習ステージ"));  // at par, without a hint
-  EXPECT_EQ(form->game().inputReady, 1);
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(0)->text(),
+            QStringLiteral("★ 練習ステージ"));  // at par, without a hint
+  EXPECT_EQ(Play().game().inputReady, 1);
 
   std::vector<StageLine> expected = BuiltinStages();
   expected[0][74] = '1';
@@ -40,11 +40,11 @@ TEST_F(WindowTest, ClearingTheLastStageKeepsItSelected) {
   Start();
   Choose(1);
   WaitForPar();
-  Click(form->EMoveButton);
+  Click(Control<QPushButton>("EMoveButton"));
   EXPECT_TRUE(OnStageSelect());
   EXPECT_EQ(SelectedRow(), 1);
-  EXPECT_EQ(form->game().stageIndex, 1);
-  EXPECT_EQ(form->StageList->item(1)->text(), QStringLiteral("★ last"));
+  EXPECT_EQ(Play().game().stageIndex, 1);
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(1)->text(), QStringLiteral("★ last"));
   EXPECT_EQ(ReadFile("test.ssp"),
             test::StageFileText({EastClearLine("first"), EastClearLine("last").replace(74, 1, "1")}));
 }
@@ -61,8 +61,8 @@ TEST_F(WindowTest, AFailedSaveIsReportedAndTheClearStillEnds) {
   // Everything works again: the next stage can be chosen and played.
   Choose(1);
   ASSERT_TRUE(OnPlayScreen());
-  Click(form->EMoveButton);
-  EXPECT_EQ(form->game().undo.undoCount, 1);
+  Click(Control<QPushButton>("EMoveButton"));
+  EXPECT_EQ(Play().game().undo.undoCount, 1);
 }
 
 TEST_F(WindowTest, ExitWritesTheWindowPositionAndTheStageFileName) {
@@ -70,7 +70,7 @@ TEST_F(WindowTest, ExitWritesTheWindowPositionAndTheStageFileName) {
   WriteFile("suispo.ini", "[Position]\r\nxpos=100\r\nypos=200\r\n[FileName]\r\ndatafile=test.ssp\r\n");
   Start();
   EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(200, 100));  // xpos is the top, ypos the left
-  form->ExitMenu->trigger();
+  Control<QAction>("ExitMenu")->trigger();
   EXPECT_FALSE(form->isVisible());
   const std::string ini = ReadFile("suispo.ini");
   EXPECT_NE(ini.find("xpos=100"), std::string::npos) << ini;

@@ -33,7 +33,7 @@ TEST(RunReportingErrors, ShowsTheErrorUnderTheTitleAndGoesOn) {
   dialogs.Reset();
   bool after = false;
   EXPECT_FALSE(RunReportingErrors(dialogs, [&] {
-    throw GameError("ファイル x.ssp は開けません");
+    throw GameError(MessageId::kCannotOpenFile, {"x.ssp"});
     after = true;
   }));
   EXPECT_FALSE(after);
@@ -49,7 +49,7 @@ TEST(RunReportingErrors, ShowsTheErrorUnderTheTitleAndGoesOn) {
 class FailingObject : public QObject {
  public:
   bool event(QEvent* event) override {
-    if (event->type() == QEvent::User) throw GameError("だめ");
+    if (event->type() == QEvent::User) throw GameError(MessageId::kCannotOpenFile, {"y.ssp"});
     return QObject::event(event);
   }
 };
@@ -61,7 +61,7 @@ TEST(ErrorReportingApplication, ReportsAnErrorEscapingAnEventAndKeepsDispatching
   QEvent failing(QEvent::User);
   QCoreApplication::sendEvent(&object, &failing);
   ASSERT_EQ(dialogs.errors.size(), 1u);
-  EXPECT_EQ(dialogs.errors[0].text, QStringLiteral("だめ."));
+  EXPECT_EQ(dialogs.errors[0].text, QStringLiteral("ファイル y.ssp は開けません."));
 
   QEvent fine(QEvent::DynamicPropertyChange);
   EXPECT_NO_THROW(QCoreApplication::sendEvent(&object, &fine));

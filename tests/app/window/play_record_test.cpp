@@ -15,8 +15,10 @@ namespace {
 class PlayRecordTest : public WindowTest {
  protected:
   std::vector<QPushButton*> GameButtons() const {
-    return {form->NWallButton, form->EWallButton, form->SWallButton, form->WWallButton,
-            form->NMoveButton, form->EMoveButton, form->SMoveButton, form->WMoveButton};
+    return {Control<QPushButton>("NWallButton"), Control<QPushButton>("EWallButton"),
+            Control<QPushButton>("SWallButton"), Control<QPushButton>("WWallButton"),
+            Control<QPushButton>("NMoveButton"), Control<QPushButton>("EMoveButton"),
+            Control<QPushButton>("SMoveButton"), Control<QPushButton>("WMoveButton")};
   }
   // The button the hint lit, once the search has answered; none when it did not.
   QPushButton* LitButton(int waitMs = 30000) {
@@ -30,64 +32,65 @@ class PlayRecordTest : public WindowTest {
     return lit;
   }
   void WaitForRating() {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->rating() != MainForm::kParPending; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Play().rating() != PuzzleFacts::kPending; }, 10000));
   }
 };
 
 TEST_F(PlayRecordTest, CounterParAndRecordOfAClearAtParEarnTheStar) {
   Start();
   Choose(0);
-  EXPECT_EQ(form->moveText->text(), QStringLiteral("0"));
-  EXPECT_EQ(form->bestText->text(), QStringLiteral("—"));
+  EXPECT_EQ(Control<QLabel>("moveText")->text(), QStringLiteral("0"));
+  EXPECT_EQ(Control<QLabel>("bestText")->text(), QStringLiteral("—"));
   WaitForPar();
-  EXPECT_EQ(form->parText->text(), QStringLiteral("7"));
+  EXPECT_EQ(Control<QLabel>("parText")->text(), QStringLiteral("7"));
   // +E N E S W N W: stage 1 in seven operations.
-  Click(form->EWallButton);
-  Click(form->NMoveButton);
-  EXPECT_EQ(form->moveText->text(), QStringLiteral("2"));
-  Click(form->undoButton);
-  EXPECT_EQ(form->moveText->text(), QStringLiteral("1"));
-  for (QPushButton* move : {form->NMoveButton, form->EMoveButton, form->SMoveButton, form->WMoveButton,
-                            form->NMoveButton, form->WMoveButton}) {
+  Click(Control<QPushButton>("EWallButton"));
+  Click(Control<QPushButton>("NMoveButton"));
+  EXPECT_EQ(Control<QLabel>("moveText")->text(), QStringLiteral("2"));
+  Click(Control<QPushButton>("undoButton"));
+  EXPECT_EQ(Control<QLabel>("moveText")->text(), QStringLiteral("1"));
+  for (QPushButton* move : {Control<QPushButton>("NMoveButton"), Control<QPushButton>("EMoveButton"),
+                            Control<QPushButton>("SMoveButton"), Control<QPushButton>("WMoveButton"),
+                            Control<QPushButton>("NMoveButton"), Control<QPushButton>("WMoveButton")}) {
     Click(move);
   }
   ASSERT_TRUE(OnStageSelect());
-  EXPECT_TRUE(form->StageList->item(0)->text().startsWith(QStringLiteral("★ ")));
+  EXPECT_TRUE(Control<QListWidget>("StageList")->item(0)->text().startsWith(QStringLiteral("★ ")));
   EXPECT_NE(ReadFile("suispo-records.txt").find("7 1 "), std::string::npos);  // saved at the clear
   Choose(0);
-  EXPECT_EQ(form->bestText->text(), QStringLiteral("7"));
+  EXPECT_EQ(Control<QLabel>("bestText")->text(), QStringLiteral("7"));
 }
 
 TEST_F(PlayRecordTest, TheHintsMarkStaysThroughARestartGoesWithANewChoiceAndTheClearSaysWhy) {
   Start();
   Choose(0);
   WaitForPar();
-  EXPECT_FALSE(form->hintMark->isVisible());
-  form->hintMenu->trigger();
+  EXPECT_FALSE(Control<QLabel>("hintMark")->isVisible());
+  Control<QAction>("hintMenu")->trigger();
   ASSERT_NE(LitButton(), nullptr);  // the play is marked once the hint shows
-  EXPECT_TRUE(form->hintMark->isVisible());
-  EXPECT_FALSE(form->hintMark->toolTip().isEmpty());
+  EXPECT_TRUE(Control<QLabel>("hintMark")->isVisible());
+  EXPECT_FALSE(Control<QLabel>("hintMark")->toolTip().isEmpty());
   dialogs().answers = {true};
-  Click(form->resetButton);
-  EXPECT_TRUE(form->hintMark->isVisible());
-  EXPECT_EQ(form->RecordClear(0, 7, true), "7手でクリア ヒントを使ったので★はつきません 新記録！");
-  EXPECT_EQ(form->bestText->text(), QStringLiteral("7"));  // the new best, while the plate says so
+  Click(Control<QPushButton>("resetButton"));
+  EXPECT_TRUE(Control<QLabel>("hintMark")->isVisible());
+  EXPECT_EQ(Play().RecordClear(0, 7, true), "7手でクリア ヒントを使ったので★はつきません 新記録！");
+  EXPECT_EQ(Control<QLabel>("bestText")->text(), QStringLiteral("7"));  // the new best, while the plate says so
   dialogs().answers = {true};
-  Click(form->giveupButton);
-  EXPECT_FALSE(form->hintMark->isVisible());
+  Click(Control<QPushButton>("giveupButton"));
+  EXPECT_FALSE(Control<QLabel>("hintMark")->isVisible());
   Choose(0);
-  EXPECT_FALSE(form->hintMark->isVisible());
+  EXPECT_FALSE(Control<QLabel>("hintMark")->isVisible());
 }
 
 TEST_F(PlayRecordTest, FollowingTheHintClearsStageFiveAndNeverEarnsTheStar) {
   Start();
   Choose(4);
   WaitForPar();
-  const int par = form->par();
+  const int par = Play().par();
   ASSERT_GT(par, 0);
   int presses = 0;
   while (OnPlayScreen() && presses < par) {
-    form->hintMenu->trigger();
+    Control<QAction>("hintMenu")->trigger();
     QPushButton* lit = LitButton();
     ASSERT_NE(lit, nullptr) << "after " << presses << " operations";
     Click(lit);
@@ -96,7 +99,7 @@ TEST_F(PlayRecordTest, FollowingTheHintClearsStageFiveAndNeverEarnsTheStar) {
   EXPECT_EQ(presses, par);
   EXPECT_TRUE(OnStageSelect());
   EXPECT_TRUE(dialogs().messages.empty());
-  EXPECT_TRUE(form->StageList->item(4)->text().startsWith(QStringLiteral("☆ ")));
+  EXPECT_TRUE(Control<QListWidget>("StageList")->item(4)->text().startsWith(QStringLiteral("☆ ")));
   EXPECT_EQ(form->store().records.Find(PuzzleKey(form->store().dataList[4]))->best, par);
 }
 
@@ -105,15 +108,15 @@ TEST_F(PlayRecordTest, AnOperationDuringTheHintsSearchDropsTheHintWhichThenCosts
   Start();
   Choose(0);
   WaitForPar();
-  form->hintMenu->trigger();
-  EXPECT_TRUE(form->HintPending());
-  Click(form->WMoveButton);  // answered at once, whatever the search is doing
-  EXPECT_EQ(form->moveText->text(), QStringLiteral("1"));
-  EXPECT_FALSE(form->HintPending());
+  Control<QAction>("hintMenu")->trigger();
+  EXPECT_TRUE(Play().HintPending());
+  Click(Control<QPushButton>("WMoveButton"));  // answered at once, whatever the search is doing
+  EXPECT_EQ(Control<QLabel>("moveText")->text(), QStringLiteral("1"));
+  EXPECT_FALSE(Play().HintPending());
   EXPECT_EQ(LitButton(500), nullptr);
-  Click(form->undoButton);
-  Click(form->EMoveButton);  // at par: the hint was never shown
-  EXPECT_TRUE(form->StageList->item(0)->text().startsWith(QStringLiteral("★ ")));
+  Click(Control<QPushButton>("undoButton"));
+  Click(Control<QPushButton>("EMoveButton"));  // at par: the hint was never shown
+  EXPECT_TRUE(Control<QListWidget>("StageList")->item(0)->text().startsWith(QStringLiteral("★ ")));
 }
 
 TEST_F(PlayRecordTest, AHintWhereNoClearIsLeftSaysSo) {
@@ -123,8 +126,8 @@ TEST_F(PlayRecordTest, AHintWhereNoClearIsLeftSaysSo) {
   Start();
   Choose(0);
   WaitForPar();
-  EXPECT_EQ(form->parText->text(), QStringLiteral("—"));
-  form->hintMenu->trigger();
+  EXPECT_EQ(Control<QLabel>("parText")->text(), QStringLiteral("—"));
+  Control<QAction>("hintMenu")->trigger();
   EXPECT_EQ(LitButton(), nullptr);
   ASSERT_EQ(dialogs().messages.size(), 1u);
   EXPECT_EQ(dialogs().messages[0].text,
@@ -137,9 +140,9 @@ TEST_F(PlayRecordTest, EveryPlayControlHasAJapaneseNameAndTheCountersReadTheirNu
   WaitForPar();
   // Stage 1's search finds the clear at its 27th position: the easiest rating, one round mark.
   WaitForRating();
-  EXPECT_EQ(form->ratingText->text(), QStringLiteral("●"));
+  EXPECT_EQ(Control<QLabel>("ratingText")->text(), QStringLiteral("●"));
   QStringList names;
-  for (QWidget* control : form->PlayControls()) {
+  for (QWidget* control : PlayControls()) {
     if (control->isVisible()) names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
   }
   EXPECT_EQ(names, QStringList({"のこりの壁 1", "上に壁を置く", "左に壁を置く", "下に壁を置く", "右に壁を置く",

@@ -21,16 +21,20 @@ class PlayScreenTest : public WindowTest, public ::testing::WithParamInterface<P
  protected:
   void Press(QPushButton* button) {
     const std::pair<QPushButton*, QKeyCombination> keys[] = {
-        {form->NMoveButton, Qt::Key_Up},           {form->EMoveButton, Qt::Key_Right},
-        {form->SMoveButton, Qt::Key_Down},         {form->WMoveButton, Qt::Key_Left},
-        {form->NWallButton, Qt::SHIFT | Qt::Key_Up}, {form->EWallButton, Qt::SHIFT | Qt::Key_Right},
-        {form->SWallButton, Qt::SHIFT | Qt::Key_Down}, {form->WWallButton, Qt::SHIFT | Qt::Key_Left},
-        {form->undoButton, undoByCtrlZ ? Qt::CTRL | Qt::Key_Z : QKeyCombination(Qt::Key_Backspace)}};
+        {Control<QPushButton>("NMoveButton"), Qt::Key_Up},
+        {Control<QPushButton>("EMoveButton"), Qt::Key_Right},
+        {Control<QPushButton>("SMoveButton"), Qt::Key_Down},
+        {Control<QPushButton>("WMoveButton"), Qt::Key_Left},
+        {Control<QPushButton>("NWallButton"), Qt::SHIFT | Qt::Key_Up},
+        {Control<QPushButton>("EWallButton"), Qt::SHIFT | Qt::Key_Right},
+        {Control<QPushButton>("SWallButton"), Qt::SHIFT | Qt::Key_Down},
+        {Control<QPushButton>("WWallButton"), Qt::SHIFT | Qt::Key_Left},
+        {Control<QPushButton>("undoButton"), undoByCtrlZ ? Qt::CTRL | Qt::Key_Z : QKeyCombination(Qt::Key_Backspace)}};
     if (GetParam() == PressBy::kKey) {
       for (const auto& [keyed, key] : keys) {
         if (keyed != button) continue;
         Type(key.key(), key.keyboardModifiers());
-        if (button == form->undoButton) undoByCtrlZ = !undoByCtrlZ;  // both undo keys in turn
+        if (button == Control<QPushButton>("undoButton")) undoByCtrlZ = !undoByCtrlZ;  // both undo keys in turn
         return;
       }
     }
@@ -46,43 +50,43 @@ INSTANTIATE_TEST_SUITE_P(ByMouseAndKeyboard, PlayScreenTest, ::testing::Values(P
 TEST_P(PlayScreenTest, MovesWallsAndUndo) {
   Start();
   Choose(0);  // built-in stage 1: start at column 2 row 5 with one wall point
-  Game& game = form->game();
-  Press(form->WWallButton);
+  Game& game = Play().game();
+  Press(Control<QPushButton>("WWallButton"));
   EXPECT_EQ(game.board.eastWalls[CellIndex(1, 5)], kSolidWall);
-  EXPECT_EQ(form->mpText->text(), QStringLiteral("0"));
-  EXPECT_TRUE(form->undoButton->isEnabled());
+  EXPECT_EQ(Control<QLabel>("mpText")->text(), QStringLiteral("0"));
+  EXPECT_TRUE(Control<QPushButton>("undoButton")->isEnabled());
 
-  Press(form->WMoveButton);  // stopped by the wall just built
+  Press(Control<QPushButton>("WMoveButton"));  // stopped by the wall just built
   EXPECT_EQ(game.playerX, 2);
-  Press(form->EMoveButton);  // over the key to the east border, the key stays
+  Press(Control<QPushButton>("EMoveButton"));  // over the key to the east border, the key stays
   EXPECT_EQ(game.playerX, 5);
   EXPECT_EQ(game.keysLeft, 1);
   EXPECT_GT(clock.frames, 0);
 
-  Press(form->undoButton);
-  Press(form->undoButton);
+  Press(Control<QPushButton>("undoButton"));
+  Press(Control<QPushButton>("undoButton"));
   EXPECT_EQ(game.playerX, 2);
-  EXPECT_EQ(form->mpText->text(), QStringLiteral("0"));
-  Press(form->undoButton);
-  EXPECT_EQ(form->mpText->text(), QStringLiteral("1"));
+  EXPECT_EQ(Control<QLabel>("mpText")->text(), QStringLiteral("0"));
+  Press(Control<QPushButton>("undoButton"));
+  EXPECT_EQ(Control<QLabel>("mpText")->text(), QStringLiteral("1"));
   EXPECT_EQ(game.board.eastWalls[CellIndex(1, 5)], kNoWall);
-  EXPECT_FALSE(form->undoButton->isEnabled());
+  EXPECT_FALSE(Control<QPushButton>("undoButton")->isEnabled());
 
-  Press(form->NMoveButton);  // up column 2 to the top, and back down
+  Press(Control<QPushButton>("NMoveButton"));  // up column 2 to the top, and back down
   EXPECT_EQ(game.playerY, 0);
-  Press(form->SMoveButton);
+  Press(Control<QPushButton>("SMoveButton"));
   EXPECT_EQ(game.playerY, 5);
-  Press(form->NWallButton);
-  Press(form->SWallButton);  // the board's edge takes no wall
+  Press(Control<QPushButton>("NWallButton"));
+  Press(Control<QPushButton>("SWallButton"));  // the board's edge takes no wall
   EXPECT_EQ(game.mp, 0);
   EXPECT_EQ(game.board.southWalls[CellIndex(2, 4)], kSolidWall);
 
-  Press(form->undoButton);
-  Press(form->WMoveButton);  // into the hole: missed, and the stage starts again
+  Press(Control<QPushButton>("undoButton"));
+  Press(Control<QPushButton>("WMoveButton"));  // into the hole: missed, and the stage starts again
   EXPECT_GT(clock.sleptMs, 0);
   EXPECT_EQ(game.playerX, 2);
   EXPECT_EQ(game.playerY, 5);
-  EXPECT_FALSE(form->undoButton->isEnabled());
+  EXPECT_FALSE(Control<QPushButton>("undoButton")->isEnabled());
   EXPECT_TRUE(OnPlayScreen());
 }
 
@@ -91,15 +95,17 @@ TEST_P(PlayScreenTest, PressesDuringAMoveDoNothing) {
   Choose(0);
   bool pressed = false;
   clock.duringNextFrame = [&] {
-    for (QPushButton* button : {form->WMoveButton, form->NMoveButton, form->NWallButton, form->WWallButton,
-                                form->undoButton, form->undoButton, form->resetButton, form->giveupButton}) {
+    for (QPushButton* button :
+         {Control<QPushButton>("WMoveButton"), Control<QPushButton>("NMoveButton"), Control<QPushButton>("NWallButton"),
+          Control<QPushButton>("WWallButton"), Control<QPushButton>("undoButton"), Control<QPushButton>("undoButton"),
+          Control<QPushButton>("resetButton"), Control<QPushButton>("giveupButton")}) {
       Press(button);
     }
     pressed = true;
   };
-  Press(form->EMoveButton);
+  Press(Control<QPushButton>("EMoveButton"));
   ASSERT_TRUE(pressed);
-  Game& game = form->game();
+  Game& game = Play().game();
   EXPECT_EQ(game.playerX, 5);
   EXPECT_EQ(game.playerY, 5);
   EXPECT_EQ(game.mp, 1);
@@ -112,20 +118,20 @@ TEST_P(PlayScreenTest, PressesDuringAMoveDoNothing) {
 TEST_F(WindowTest, RestartAsksAndOnlyYesStartsTheStageAgain) {
   Start();
   Choose(0);
-  Click(form->WWallButton);
+  Click(Control<QPushButton>("WWallButton"));
   dialogs().answers = {false};
-  Click(form->resetButton);
+  Click(Control<QPushButton>("resetButton"));
   ASSERT_EQ(dialogs().questions.size(), 1u);
   EXPECT_EQ(dialogs().questions[0].caption, QStringLiteral("やり直し"));
   EXPECT_EQ(dialogs().questions[0].text, QStringLiteral("このステージを最初からやり直します。よろしいですか？"));
-  EXPECT_EQ(form->mpText->text(), QStringLiteral("0"));
-  EXPECT_TRUE(form->undoButton->isEnabled());
+  EXPECT_EQ(Control<QLabel>("mpText")->text(), QStringLiteral("0"));
+  EXPECT_TRUE(Control<QPushButton>("undoButton")->isEnabled());
 
   dialogs().answers = {true};
-  Click(form->resetButton);
-  EXPECT_EQ(form->mpText->text(), QStringLiteral("1"));
-  EXPECT_EQ(form->game().board.eastWalls[CellIndex(1, 5)], kNoWall);
-  EXPECT_FALSE(form->undoButton->isEnabled());
+  Click(Control<QPushButton>("resetButton"));
+  EXPECT_EQ(Control<QLabel>("mpText")->text(), QStringLiteral("1"));
+  EXPECT_EQ(Play().game().board.eastWalls[CellIndex(1, 5)], kNoWall);
+  EXPECT_FALSE(Control<QPushButton>("undoButton")->isEnabled());
   EXPECT_TRUE(OnPlayScreen());
 }
 
@@ -133,31 +139,31 @@ TEST_F(WindowTest, TitleAsksAndYesReturnsWithTheStageJustLeftSelected) {
   Start();
   Choose(3);
   dialogs().answers = {false};
-  Click(form->giveupButton);
+  Click(Control<QPushButton>("giveupButton"));
   ASSERT_EQ(dialogs().questions.size(), 1u);
   EXPECT_EQ(dialogs().questions[0].caption, QStringLiteral("ステージ選択"));
   EXPECT_EQ(dialogs().questions[0].text, QStringLiteral("ステージ選択画面に戻ります。よろしいですか？"));
   EXPECT_TRUE(OnPlayScreen());
 
   dialogs().answers = {true};
-  Click(form->giveupButton);
+  Click(Control<QPushButton>("giveupButton"));
   EXPECT_TRUE(OnStageSelect());
-  for (QWidget* control : form->PlayControls()) EXPECT_FALSE(control->isVisible());
+  for (QWidget* control : PlayControls()) EXPECT_FALSE(control->isVisible());
   EXPECT_EQ(SelectedRow(), 3);
-  EXPECT_EQ(form->game().inputReady, 1);
+  EXPECT_EQ(Play().game().inputReady, 1);
 }
 
 TEST_F(WindowTest, EscAndF5OrRAskAsTheTitleAndRestartButtonsDo) {
   Start();
-  EXPECT_EQ(QApplication::focusWidget(), form->StageList);
+  EXPECT_EQ(QApplication::focusWidget(), Control<QListWidget>("StageList"));
   Choose(0);
-  Click(form->WWallButton);
+  Click(Control<QPushButton>("WWallButton"));
   dialogs().answers = {false, false, true};
   Type(Qt::Key_F5);
   Type(Qt::Key_R);
-  EXPECT_EQ(form->mpText->text(), QStringLiteral("0"));  // both asked, both answered No
+  EXPECT_EQ(Control<QLabel>("mpText")->text(), QStringLiteral("0"));  // both asked, both answered No
   Type(Qt::Key_R);
-  EXPECT_EQ(form->mpText->text(), QStringLiteral("1"));
+  EXPECT_EQ(Control<QLabel>("mpText")->text(), QStringLiteral("1"));
   ASSERT_EQ(dialogs().questions.size(), 3u);
   EXPECT_EQ(dialogs().questions[2].caption, QStringLiteral("やり直し"));
 
@@ -167,7 +173,7 @@ TEST_F(WindowTest, EscAndF5OrRAskAsTheTitleAndRestartButtonsDo) {
   EXPECT_EQ(dialogs().questions[3].caption, QStringLiteral("ステージ選択"));
   EXPECT_TRUE(OnStageSelect());
   // Back on the stage select screen the list has the keyboard: the first ↓ chooses the next stage.
-  EXPECT_EQ(QApplication::focusWidget(), form->StageList);
+  EXPECT_EQ(QApplication::focusWidget(), Control<QListWidget>("StageList"));
   Type(Qt::Key_Down);
   EXPECT_EQ(SelectedRow(), 1);
   Type(Qt::Key_Escape);  // nothing to leave here
@@ -200,8 +206,8 @@ TEST_F(WindowTest, QuestionsReadHaiAndIieAndTheGameKeysWaitForTheAnswer) {
   EXPECT_EQ(text, QStringLiteral("やり直し|よろしいですか？"));
   EXPECT_EQ(icon, QMessageBox::NoIcon);
   EXPECT_TRUE(defaultYes);
-  EXPECT_EQ(form->game().playerX, 2);
-  EXPECT_EQ(form->game().mp, 1);
+  EXPECT_EQ(Play().game().playerX, 2);
+  EXPECT_EQ(Play().game().mp, 1);
 }
 
 }  // namespace

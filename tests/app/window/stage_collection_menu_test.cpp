@@ -9,7 +9,7 @@ namespace suispo::test {
 namespace {
 
 QAction* ChapterAction(MainForm& form, const QString& label) {
-  for (QAction* action : form.chapterMenu->actions()) {
+  for (QAction* action : ControlOf<QMenu>(form, "chapterMenu")->actions()) {
     if (action->text() == label) return action;
   }
   return nullptr;
@@ -22,33 +22,33 @@ TEST_F(WindowTest, AChapterOpensAsThePlayersCopyWhichKeepsItsStarAfterARestart) 
   QAction* chapter = ChapterAction(*form, QStringLiteral("第1章 壁"));
   ASSERT_NE(chapter, nullptr);
   chapter->trigger();
-  ASSERT_EQ(form->StageList->count(), 2);
-  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("　 first"));
+  ASSERT_EQ(Control<QListWidget>("StageList")->count(), 2);
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(0)->text(), QStringLiteral("　 first"));
   Choose(0);
-  EXPECT_FALSE(form->chapterMenu->isEnabled() || form->newStageMenu->isEnabled());
+  EXPECT_FALSE(Control<QMenu>("chapterMenu")->isEnabled() || Control<QAction>("newStageMenu")->isEnabled());
   WaitForPar();
-  Click(form->EMoveButton);
+  Click(Control<QPushButton>("EMoveButton"));
   EXPECT_TRUE(OnStageSelect());
-  EXPECT_TRUE(form->chapterMenu->isEnabled() && form->newStageMenu->isEnabled());
+  EXPECT_TRUE(Control<QMenu>("chapterMenu")->isEnabled() && Control<QAction>("newStageMenu")->isEnabled());
   EXPECT_EQ(ReadFile("shipped/1-walls.ssp"), test::StageFileText({EastClearLine("first"), EastClearLine("second")}));
 
   form->close();
   form.reset();
   Start();
-  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("★ first"));
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(0)->text(), QStringLiteral("★ first"));
   ChapterAction(*form, QStringLiteral("第1章 壁"))->trigger();
-  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("★ first"));
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(0)->text(), QStringLiteral("★ first"));
   EXPECT_TRUE(dialogs().errors.empty());
 }
 
 TEST_F(WindowTest, NewStagesAreMadeForTheChosenPresetIntoANewFileThatIsShown) {
   Start();
-  EXPECT_FALSE(form->chapterMenu->isEnabled());  // no chapters shipped in this folder
-  form->newStageMenu->trigger();                 // the preset dialog cancelled
-  EXPECT_EQ(form->StageList->count(), 5);
+  EXPECT_FALSE(Control<QMenu>("chapterMenu")->isEnabled());  // no chapters shipped in this folder
+  Control<QAction>("newStageMenu")->trigger();               // the preset dialog cancelled
+  EXPECT_EQ(Control<QListWidget>("StageList")->count(), 5);
   dialogs().preset = StagePreset::kBeginner;
-  form->newStageMenu->trigger();
-  EXPECT_EQ(form->StageList->count(), 10);
+  Control<QAction>("newStageMenu")->trigger();
+  EXPECT_EQ(Control<QListWidget>("StageList")->count(), 10);
   const QStringList made = QDir(folder.path()).entryList({QStringLiteral("beginner 20060121 093015 seed *.ssp")});
   EXPECT_EQ(made.size(), 1);
   EXPECT_TRUE(dialogs().errors.empty());
@@ -65,20 +65,20 @@ TEST_F(WindowTest, AChapterOpensAtItsFirstOpenStageAndItsLastClearLeadsToTheNext
   Start();
   ChapterAction(*form, QStringLiteral("第1章 壁"))->trigger();
   EXPECT_EQ(SelectedRow(), 1);
-  EXPECT_EQ(form->fileChooser->text(), QStringLiteral("1 壁 ★0 ☆1/2 ▾"));
+  EXPECT_EQ(Control<QPushButton>("fileChooser")->text(), QStringLiteral("1 壁 ★0 ☆1/2 ▾"));
   Choose(1);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->par() != MainForm::kParPending; }, 10000));
-  Click(form->EMoveButton);  // the last open stage, at par
-  EXPECT_TRUE(form->progressNote->isVisible());
-  EXPECT_TRUE(form->progressNote->text().startsWith(QStringLiteral("「第1章 壁」をすべてクリア！ ★1/2")));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Play().par() != PuzzleFacts::kPending; }, 10000));
+  Click(Control<QPushButton>("EMoveButton"));  // the last open stage, at par
+  EXPECT_TRUE(Control<QLabel>("progressNote")->isVisible());
+  EXPECT_TRUE(Control<QLabel>("progressNote")->text().startsWith(QStringLiteral("「第1章 壁」をすべてクリア！ ★1/2")));
   EXPECT_EQ(form->store().dataFileName, "2-holes.ssp");
-  EXPECT_EQ(form->fileChooser->text(), QStringLiteral("2 穴 ★0 ☆0/1 ▾"));
-  emit form->chapterMenu->aboutToShow();
+  EXPECT_EQ(Control<QPushButton>("fileChooser")->text(), QStringLiteral("2 穴 ★0 ☆0/1 ▾"));
+  emit Control<QMenu>("chapterMenu")->aboutToShow();
   EXPECT_NE(ChapterAction(*form, QStringLiteral("第1章 壁 ★1 ☆2/2")), nullptr);
 
-  form->fileChooser->menu()->actions().first()->trigger();  // the built-in stages, from the chooser
-  EXPECT_EQ(form->StageList->count(), 5);
-  EXPECT_FALSE(form->progressNote->isVisible());
+  Control<QPushButton>("fileChooser")->menu()->actions().first()->trigger();  // the built-in stages, from the chooser
+  EXPECT_EQ(Control<QListWidget>("StageList")->count(), 5);
+  EXPECT_FALSE(Control<QLabel>("progressNote")->isVisible());
   EXPECT_TRUE(dialogs().errors.empty());
 }
 

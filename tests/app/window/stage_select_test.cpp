@@ -18,12 +18,12 @@ TEST_F(WindowTest, StartsOnTheStageSelectScreenWithTheFirstBuiltInStageSelected)
   Start();
   EXPECT_TRUE(dialogs().errors.empty());
   EXPECT_TRUE(OnStageSelect());
-  for (QWidget* control : form->PlayControls()) EXPECT_FALSE(control->isVisible());
-  ASSERT_EQ(form->StageList->count(), 5);
-  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("　 練習ステージ"));
-  EXPECT_EQ(form->StageList->item(4)->text(), QStringLiteral("　 「惑う」かな？"));
+  for (QWidget* control : PlayControls()) EXPECT_FALSE(control->isVisible());
+  ASSERT_EQ(Control<QListWidget>("StageList")->count(), 5);
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(0)->text(), QStringLiteral("　 練習ステージ"));
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(4)->text(), QStringLiteral("　 「惑う」かな？"));
   EXPECT_EQ(SelectedRow(), 0);
-  EXPECT_EQ(form->game().inputReady, 0);
+  EXPECT_EQ(Play().game().inputReady, 0);
   // No file is written before a clear or the close.
   EXPECT_FALSE(QFile::exists(QString::fromStdString(Path(kGeneratedName))));
 }
@@ -34,84 +34,86 @@ TEST_F(WindowTest, WindowIsFixedWithItsCaptionAndGameButtonsTakeNoFocus) {
   EXPECT_EQ(form->centralWidget()->size(), QSize(512, 352));
   EXPECT_EQ(form->minimumSize(), form->maximumSize());
   EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(form->NMoveButton->geometry(), QRect(396, 188, 33, 33));
-  EXPECT_EQ(form->EMoveButton->geometry(), QRect(430, 224, 33, 33));
-  EXPECT_EQ(form->ChoiseButtom->mapTo(form->centralWidget(), QPoint(0, 0)), QPoint(36 + 341, 161 + 161));
-  for (QWidget* control : form->PlayControls()) {
-    if (control != form->undoButton && control != form->mpText) {
+  EXPECT_EQ(Control<QPushButton>("NMoveButton")->geometry(), QRect(396, 188, 33, 33));
+  EXPECT_EQ(Control<QPushButton>("EMoveButton")->geometry(), QRect(430, 224, 33, 33));
+  EXPECT_EQ(Control<QPushButton>("ChoiseButtom")->mapTo(form->centralWidget(), QPoint(0, 0)),
+            QPoint(36 + 341, 161 + 161));
+  for (QWidget* control : PlayControls()) {
+    if (control != Control<QPushButton>("undoButton") && control != Control<QLabel>("mpText")) {
       EXPECT_EQ(control->focusPolicy(), Qt::NoFocus);
     }
   }
   // The group's caption and button are bold; its list of stages is not.
-  EXPECT_TRUE(form->ChoiseButtom->font().bold());
-  EXPECT_FALSE(form->StageList->font().bold());
-  EXPECT_TRUE(form->StageList->font().fixedPitch());
-  EXPECT_TRUE(form->StageList->focusPolicy() & Qt::TabFocus);
+  EXPECT_TRUE(Control<QPushButton>("ChoiseButtom")->font().bold());
+  EXPECT_FALSE(Control<QListWidget>("StageList")->font().bold());
+  EXPECT_TRUE(Control<QListWidget>("StageList")->font().fixedPitch());
+  EXPECT_TRUE(Control<QListWidget>("StageList")->focusPolicy() & Qt::TabFocus);
   QApplication::setActiveWindow(form.get());
-  form->StageList->setFocus();
-  QTest::keyClick(form->StageList, Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), form->ChoiseButtom);
+  Control<QListWidget>("StageList")->setFocus();
+  QTest::keyClick(Control<QListWidget>("StageList"), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>("ChoiseButtom"));
 }
 
 TEST_F(WindowTest, ListsClearedMarksAndLinesOf75BytesAndShorter) {
   UseStageFile({kCells + "000not yet", kCells + "011done", kCells + "01x" + "other mark", kCells + "010",
                 kCells + "01", ""});
   Start();
-  ASSERT_EQ(form->StageList->count(), 6);
-  EXPECT_EQ(form->StageList->item(0)->text(), QStringLiteral("　 not yet"));
-  EXPECT_EQ(form->StageList->item(1)->text(), QStringLiteral("☆ done"));
-  EXPECT_EQ(form->StageList->item(2)->text(), QStringLiteral("☆ other mark"));
-  EXPECT_EQ(form->StageList->item(3)->text(), QStringLiteral("　 "));  // exactly 75 bytes: the mark alone
-  EXPECT_EQ(form->StageList->item(4)->text(), QStringLiteral("☆ "));   // shorter: listed as cleared
-  EXPECT_EQ(form->StageList->item(5)->text(), QStringLiteral("☆ "));
+  ASSERT_EQ(Control<QListWidget>("StageList")->count(), 6);
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(0)->text(), QStringLiteral("　 not yet"));
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(1)->text(), QStringLiteral("☆ done"));
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(2)->text(), QStringLiteral("☆ other mark"));
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(3)->text(),
+            QStringLiteral("　 "));  // exactly 75 bytes: the mark alone
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(4)->text(), QStringLiteral("☆ "));  // shorter: listed as cleared
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(5)->text(), QStringLiteral("☆ "));
 }
 
 TEST_F(WindowTest, ChoosingAStageShowsThePlayScreenWithItsPicture) {
   Start();
   Choose(1);
   EXPECT_TRUE(OnPlayScreen());
-  for (QWidget* control : form->PlayControls()) EXPECT_TRUE(control->isVisible());
-  EXPECT_FALSE(form->TitleImage->isVisible());
-  EXPECT_FALSE(form->loadMenu->isEnabled());
-  EXPECT_EQ(form->game().stageIndex, 1);
-  EXPECT_EQ(form->game().inputReady, 1);
-  EXPECT_EQ(form->mpText->text(), QStringLiteral("2"));
-  EXPECT_FALSE(form->undoButton->isEnabled());
+  for (QWidget* control : PlayControls()) EXPECT_TRUE(control->isVisible());
+  EXPECT_FALSE(Control<QLabel>("TitleImage")->isVisible());
+  EXPECT_FALSE(Control<QAction>("loadMenu")->isEnabled());
+  EXPECT_EQ(Play().game().stageIndex, 1);
+  EXPECT_EQ(Play().game().inputReady, 1);
+  EXPECT_EQ(Control<QLabel>("mpText")->text(), QStringLiteral("2"));
+  EXPECT_FALSE(Control<QPushButton>("undoButton")->isEnabled());
   // The surface widget shows the view's play surface as drawn.
-  const QImage shown = form->MainImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(shown, form->view().surface().convertToFormat(QImage::Format_RGB32));
+  const QImage shown = Control<PlaySurface>("MainImage")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown, Play().view().surface().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(WindowTest, EnterAndADoubleClickOnALineStartTheSelectedStage) {
   Start();
-  form->StageList->setFocus();
+  Control<QListWidget>("StageList")->setFocus();
   Type(Qt::Key_Down);
   Type(Qt::Key_Down);
   Type(Qt::Key_Return);
   EXPECT_TRUE(OnPlayScreen());
-  EXPECT_EQ(form->game().stageIndex, 2);
+  EXPECT_EQ(Play().game().stageIndex, 2);
   Type(Qt::Key_Return);  // on the play screen Enter does nothing
   EXPECT_TRUE(dialogs().questions.empty());
 
   dialogs().answers = {true};
-  Click(form->giveupButton);
+  Click(Control<QPushButton>("giveupButton"));
   ASSERT_TRUE(OnStageSelect());
-  const QRect line = form->StageList->visualItemRect(form->StageList->item(4));
-  QTest::mouseClick(form->StageList->viewport(), Qt::LeftButton, {}, line.center());
+  const QRect line = Control<QListWidget>("StageList")->visualItemRect(Control<QListWidget>("StageList")->item(4));
+  QTest::mouseClick(Control<QListWidget>("StageList")->viewport(), Qt::LeftButton, {}, line.center());
   EXPECT_TRUE(OnStageSelect());  // one click only selects
-  QTest::mouseDClick(form->StageList->viewport(), Qt::LeftButton, {}, line.center());
+  QTest::mouseDClick(Control<QListWidget>("StageList")->viewport(), Qt::LeftButton, {}, line.center());
   EXPECT_TRUE(OnPlayScreen());
-  EXPECT_EQ(form->game().stageIndex, 4);
+  EXPECT_EQ(Play().game().stageIndex, 4);
 }
 
 TEST_F(WindowTest, ChoosingWithNoSelectedLineDoesNothing) {
   UseStageFile({EastClearLine("one"), EastClearLine("two")});
   Start();
-  ASSERT_EQ(form->StageList->count(), 2);
-  form->StageList->clearSelection();
-  Click(form->ChoiseButtom);
+  ASSERT_EQ(Control<QListWidget>("StageList")->count(), 2);
+  Control<QListWidget>("StageList")->clearSelection();
+  Click(Control<QPushButton>("ChoiseButtom"));
   EXPECT_TRUE(OnStageSelect());
-  EXPECT_EQ(form->game().inputReady, 0);
+  EXPECT_EQ(Play().game().inputReady, 0);
   EXPECT_TRUE(dialogs().errors.empty());
 }
 
@@ -122,7 +124,7 @@ TEST_F(WindowTest, AStageThatFailsToStartLeavesTheStageSelectScreenUsable) {
   ASSERT_EQ(dialogs().errors.size(), 1u);
   EXPECT_EQ(dialogs().errors[0].text, QStringLiteral("'x1' は整数ではありません."));
   EXPECT_TRUE(OnStageSelect());
-  EXPECT_FALSE(form->undoButton->isVisible());
+  EXPECT_FALSE(Control<QPushButton>("undoButton")->isVisible());
   Choose(1);
   EXPECT_TRUE(OnPlayScreen());
 }
@@ -131,11 +133,11 @@ TEST_F(WindowTest, AStageFileRefusedAtStartLeavesGameOpenAvailable) {
   UseStageFile({std::string(5000, '0')});  // a line longer than any stage line can be
   Start();
   ASSERT_EQ(dialogs().errors.size(), 1u);
-  EXPECT_FALSE(form->selectGroup->isVisible());
-  EXPECT_TRUE(form->loadMenu->isEnabled());
+  EXPECT_FALSE(Control<QGroupBox>("selectGroup")->isVisible());
+  EXPECT_TRUE(Control<QAction>("loadMenu")->isEnabled());
   WriteFile("good.ssp", test::StageFileText({EastClearLine("good")}));
   dialogs().chosenFile = QString::fromStdString(Path("good.ssp"));
-  form->loadMenu->trigger();
+  Control<QAction>("loadMenu")->trigger();
   EXPECT_TRUE(OnStageSelect());
   EXPECT_EQ(SelectedRow(), 0);
 }
@@ -146,21 +148,21 @@ TEST_F(WindowTest, AGoneRememberedFileIsReportedOverTheBuiltInStages) {
   ASSERT_EQ(dialogs().errors.size(), 1u);
   EXPECT_EQ(dialogs().errors[0].text, QStringLiteral("ファイル /no/such/folder/mine.ssp は開けません."));
   EXPECT_TRUE(OnStageSelect());
-  EXPECT_EQ(form->StageList->count(), 5);
+  EXPECT_EQ(Control<QListWidget>("StageList")->count(), 5);
   EXPECT_EQ(SelectedRow(), 0);
 }
 
 TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerLeftEachFile) {
   Start();
   Choose(2);
-  EXPECT_FALSE(form->loadMenu->isEnabled());
+  EXPECT_FALSE(Control<QAction>("loadMenu")->isEnabled());
   dialogs().answers = {true};
-  Click(form->giveupButton);
+  Click(Control<QPushButton>("giveupButton"));
   ASSERT_TRUE(OnStageSelect());
 
   dialogs().chosenFile = std::nullopt;  // cancelled: nothing changes
-  form->loadMenu->trigger();
-  EXPECT_EQ(form->StageList->count(), 5);
+  Control<QAction>("loadMenu")->trigger();
+  EXPECT_EQ(Control<QListWidget>("StageList")->count(), 5);
   EXPECT_EQ(SelectedRow(), 2);
 
   std::vector<std::string> four;
@@ -168,22 +170,22 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerL
   four[0] = MarkedCleared(four[0]);
   WriteFile("four.ssp", test::StageFileText(four));
   dialogs().chosenFile = QString::fromStdString(Path("four.ssp"));
-  form->loadMenu->trigger();
-  ASSERT_EQ(form->StageList->count(), 4);
-  EXPECT_EQ(form->StageList->item(2)->text(), QStringLiteral("　 four 2"));
+  Control<QAction>("loadMenu")->trigger();
+  ASSERT_EQ(Control<QListWidget>("StageList")->count(), 4);
+  EXPECT_EQ(Control<QListWidget>("StageList")->item(2)->text(), QStringLiteral("　 four 2"));
   EXPECT_EQ(SelectedRow(), 1);  // opened for the first time: its first stage not cleared
   Choose(3);
   dialogs().answers = {true};
-  Click(form->giveupButton);
+  Click(Control<QPushButton>("giveupButton"));
   EXPECT_EQ(form->store().dataFileName, "four.ssp");
 
   WriteFile("two.ssp", test::StageFileText({EastClearLine("a"), EastClearLine("b")}));
   dialogs().chosenFile = QString::fromStdString(Path("two.ssp"));
-  form->loadMenu->trigger();
-  EXPECT_EQ(form->StageList->count(), 2);
+  Control<QAction>("loadMenu")->trigger();
+  EXPECT_EQ(Control<QListWidget>("StageList")->count(), 2);
   EXPECT_EQ(SelectedRow(), 0);
   dialogs().chosenFile = QString::fromStdString(Path("four.ssp"));
-  form->loadMenu->trigger();
+  Control<QAction>("loadMenu")->trigger();
   EXPECT_EQ(SelectedRow(), 3);  // the stage last played there
   EXPECT_EQ(dialogs().fileChoices, 4);
   EXPECT_TRUE(dialogs().errors.empty());
@@ -191,24 +193,26 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerL
 
 TEST_F(WindowTest, ThePreviewShowsTheSelectedStageItsParAndRatingComeWithoutHoldingTheList) {
   Start();
-  EXPECT_EQ(form->fileChooser->accessibleName(), QStringLiteral("ステージ集"));
-  form->StageList->setCurrentRow(4);
+  EXPECT_EQ(Control<QPushButton>("fileChooser")->accessibleName(), QStringLiteral("ステージ集"));
+  Control<QListWidget>("StageList")->setCurrentRow(4);
   // Stage 5 is searched on a worker: the list has its answer later, and moves on meanwhile.
-  EXPECT_EQ(form->previewPar(), MainForm::kParPending);
-  EXPECT_EQ(form->previewParText->text(), QStringLiteral("…"));
-  form->StageList->setCurrentRow(0);
+  EXPECT_EQ(Select().previewPar(), PuzzleFacts::kPending);
+  EXPECT_EQ(Control<QLineEdit>("previewParText")->text(), QStringLiteral("…"));
+  Control<QListWidget>("StageList")->setCurrentRow(0);
   EXPECT_EQ(SelectedRow(), 0);
-  EXPECT_FALSE(form->previewImage->pixmap().isNull());
-  EXPECT_EQ(form->previewBestText->text(), QStringLiteral("—"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->previewParText->text() == QStringLiteral("7"); }, 10000));
+  EXPECT_FALSE(Control<QLabel>("previewImage")->pixmap().isNull());
+  EXPECT_EQ(Control<QLineEdit>("previewBestText")->text(), QStringLiteral("—"));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return Control<QLineEdit>("previewParText")->text() == QStringLiteral("7"); }, 10000));
   // The rating comes the same way, as round marks that no record's ★ looks like.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->previewRating() != MainForm::kParPending; }, 10000));
-  EXPECT_EQ(form->previewRatingText->text(), QString(form->previewRating(), QChar(0x25CF)));
-  EXPECT_EQ(form->previewRatingText->accessibleDescription(), QString::number(form->previewRating()));
-  const int rating = form->previewRating();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Select().previewRating() != PuzzleFacts::kPending; }, 10000));
+  EXPECT_EQ(Control<QLineEdit>("previewRatingText")->text(), QString(Select().previewRating(), QChar(0x25CF)));
+  EXPECT_EQ(Control<QLineEdit>("previewRatingText")->accessibleDescription(),
+            QString::number(Select().previewRating()));
+  const int rating = Select().previewRating();
   Choose(0);
-  EXPECT_EQ(form->parText->text(), QStringLiteral("7"));  // known already: no second search
-  EXPECT_EQ(form->rating(), rating);
+  EXPECT_EQ(Control<QLabel>("parText")->text(), QStringLiteral("7"));  // known already: no second search
+  EXPECT_EQ(Play().rating(), rating);
 }
 
 TEST_F(WindowTest, ThePreviewsTooltipCountsTheStagesPiecesThenItsKeysAndWallPoints) {
@@ -228,25 +232,28 @@ TEST_F(WindowTest, ThePreviewsTooltipCountsTheStagesPiecesThenItsKeysAndWallPoin
     +---+---+---+---+---+---+)",
                         "02")});
   Start();
-  EXPECT_EQ(form->previewImage->toolTip(), QStringLiteral("穴 1・矢印 2・市松の辺 1、鍵 1、置ける壁 2"));
+  EXPECT_EQ(Control<QLabel>("previewImage")->toolTip(), QStringLiteral("穴 1・矢印 2・市松の辺 1、鍵 1、置ける壁 2"));
 }
 
 TEST_F(WindowTest, EveryButtonOfBothScreensTellsItsKeys) {
   Start();
-  for (QPushButton* button : {form->NWallButton, form->EWallButton, form->SWallButton, form->WWallButton,
-                              form->NMoveButton, form->EMoveButton, form->SMoveButton, form->WMoveButton,
-                              form->undoButton, form->resetButton, form->giveupButton, form->ChoiseButtom}) {
+  for (QPushButton* button :
+       {Control<QPushButton>("NWallButton"), Control<QPushButton>("EWallButton"), Control<QPushButton>("SWallButton"),
+        Control<QPushButton>("WWallButton"), Control<QPushButton>("NMoveButton"), Control<QPushButton>("EMoveButton"),
+        Control<QPushButton>("SMoveButton"), Control<QPushButton>("WMoveButton"), Control<QPushButton>("undoButton"),
+        Control<QPushButton>("resetButton"), Control<QPushButton>("giveupButton"),
+        Control<QPushButton>("ChoiseButtom")}) {
     const QString name = button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
     EXPECT_TRUE(button->toolTip().startsWith(name + QStringLiteral(" ("))) << button->toolTip().toStdString();
     EXPECT_TRUE(button->toolTip().endsWith(QLatin1Char(')'))) << button->toolTip().toStdString();
   }
-  EXPECT_EQ(form->EWallButton->toolTip(), QStringLiteral("右に壁を置く (Shift+→)"));
-  EXPECT_EQ(form->undoButton->toolTip(), QStringLiteral("１手戻す (Backspace, Ctrl+Z)"));
-  EXPECT_FALSE(form->fileChooser->toolTip().isEmpty());
-  ASSERT_TRUE(form->StageList->hasFocus());
+  EXPECT_EQ(Control<QPushButton>("EWallButton")->toolTip(), QStringLiteral("右に壁を置く (Shift+→)"));
+  EXPECT_EQ(Control<QPushButton>("undoButton")->toolTip(), QStringLiteral("１手戻す (Backspace, Ctrl+Z)"));
+  EXPECT_FALSE(Control<QPushButton>("fileChooser")->toolTip().isEmpty());
+  ASSERT_TRUE(Control<QListWidget>("StageList")->hasFocus());
   Type(Qt::Key_Tab);
   Type(Qt::Key_Tab);
-  EXPECT_TRUE(form->fileChooser->hasFocus());  // the list, ステージ決定, then the chooser
+  EXPECT_TRUE(Control<QPushButton>("fileChooser")->hasFocus());  // the list, ステージ決定, then the chooser
 }
 
 }  // namespace

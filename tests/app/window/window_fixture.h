@@ -23,7 +23,9 @@
 
 #include "app/window/error_report.h"
 #include "app/window/main_form.h"
+#include "app/window/play_screen.h"
 #include "app/window/play_surface.h"
+#include "app/window/stage_select_screen.h"
 #include "tests/app/window/fake_dialogs.h"
 #include "tests/app/window/fake_frame_clock.h"
 #include "tests/support/stage_builder.h"
@@ -37,6 +39,14 @@ inline const char* const kGeneratedName = "20060121 093015.ssp";
 // A stage whose door lies east of the start with no key: one move east clears it.
 inline std::string EastClearLine(const std::string& name) {
   return Stage({"C00002", "000000", "000000", "000000", "000000", "000000"}, kNoWalls, "00", name);
+}
+
+// The control of that name (its objectName: the name the game calls it by) under root.
+template <typename Widget>
+Widget* ControlOf(const QObject& root, const QString& name) {
+  Widget* control = root.findChild<Widget*>(name);
+  EXPECT_NE(control, nullptr) << "no control " << name.toStdString();
+  return control;
 }
 
 class WindowTest : public ::testing::Test {
@@ -90,28 +100,47 @@ class WindowTest : public ::testing::Test {
     QApplication::setActiveWindow(form.get());
   }
 
+  template <typename Widget>
+  Widget* Control(const QString& name) const {
+    return ControlOf<Widget>(*form, name);
+  }
+  PlayScreen& Play() const { return *ControlOf<PlayScreen>(*form, "PlayScreen"); }
+  StageSelectScreen& Select() const { return *ControlOf<StageSelectScreen>(*form, "StageSelectScreen"); }
+  // The play controls in the order they are shown and hidden.
+  std::vector<QWidget*> PlayControls() const {
+    std::vector<QWidget*> controls;
+    for (const char* name : {"mpText", "NWallButton", "WWallButton", "SWallButton", "EWallButton", "NMoveButton",
+                             "WMoveButton", "SMoveButton", "EMoveButton", "undoButton", "resetButton", "giveupButton",
+                             "moveText", "parText", "bestText", "ratingText"}) {
+      controls.push_back(Control<QWidget>(name));
+    }
+    return controls;
+  }
+
   static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
   // A key as the player types it: to the focus widget of the active window.
   static void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
   }
   void Choose(int row) {
-    form->StageList->setCurrentRow(row);
-    Click(form->ChoiseButtom);
+    Control<QListWidget>("StageList")->setCurrentRow(row);
+    Click(Control<QPushButton>("ChoiseButtom"));
   }
   void WaitForPar() {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->par() != MainForm::kParPending; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Play().par() != PuzzleFacts::kPending; }, 10000));
   }
   bool OnPlayScreen() const {
-    return form->MainImage->isVisible() && form->NMoveButton->isVisible() && !form->selectGroup->isVisible();
+    return Control<PlaySurface>("MainImage")->isVisible() && Control<QPushButton>("NMoveButton")->isVisible() &&
+           !Control<QGroupBox>("selectGroup")->isVisible();
   }
   bool OnStageSelect() const {
-    return form->selectGroup->isVisible() && form->TitleImage->isVisible() && !form->MainImage->isVisible() &&
-           !form->undoButton->isVisible() && form->loadMenu->isEnabled();
+    return Control<QGroupBox>("selectGroup")->isVisible() && Control<QLabel>("TitleImage")->isVisible() &&
+           !Control<PlaySurface>("MainImage")->isVisible() && !Control<QPushButton>("undoButton")->isVisible() &&
+           Control<QAction>("loadMenu")->isEnabled();
   }
   int SelectedRow() const {
-    const auto selected = form->StageList->selectedItems();
-    return selected.isEmpty() ? -1 : form->StageList->row(selected.first());
+    const auto selected = Control<QListWidget>("StageList")->selectedItems();
+    return selected.isEmpty() ? -1 : Control<QListWidget>("StageList")->row(selected.first());
   }
 
   QTemporaryDir folder;

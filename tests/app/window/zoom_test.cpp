@@ -13,7 +13,7 @@ namespace {
 
 // The board as the play surface shows it, in the screen's pixels.
 QImage BoardOnScreen(MainForm& form) {
-  const QPixmap shown = form.MainImage->grab();
+  const QPixmap shown = ControlOf<PlaySurface>(form, "MainImage")->grab();
   const double perUnit = shown.devicePixelRatio() * form.zoom() / 100.0;
   const QRect slot(atlas::kBoardSlot.left, atlas::kBoardSlot.top, atlas::kBoardSlot.width(), atlas::kBoardSlot.height());
   return shown.toImage().copy(QRectF(QPointF(slot.topLeft()) * perUnit, QSizeF(slot.size()) * perUnit).toRect());
@@ -32,35 +32,35 @@ TEST(WindowZoom, AWindowThatWouldNotFitTakesTheLargestZoomThatDoes) {
   EXPECT_EQ(FittingZoom(200, {700, 500}, window), 100);  // not even 100 % fits: 100 all the same
 }
 
-// Run by ctest on a 2560 x 1600 screen (window_zoom_large_screen); skipped on a smaller one.
+// Run by ctest on a 2560 x 1600 screen (window_zoom_large_screen) only.
 TEST_F(WindowTest, ZoomTwoHundredFromTheSettingsDoublesTheWindowAndDrawsTheBoardSharp) {
-  if (!ScreenHolds(1100, 800)) GTEST_SKIP() << "the screen is too small for 200 %";
+  ASSERT_TRUE(ScreenHolds(1100, 800)) << "the screen is too small for 200 %";
   WriteFile("suispo.ini", "[View]\r\nzoom=200\r\n");
   Start();
   ASSERT_EQ(form->zoom(), 200);
   EXPECT_EQ(form->centralWidget()->size(), QSize(1024, 704));
-  EXPECT_EQ(form->StageList->geometry(), QRect(30, 34, 618, 338));
-  EXPECT_EQ(form->StageList->font().pixelSize(), 26);
+  EXPECT_EQ(Control<QListWidget>("StageList")->geometry(), QRect(30, 34, 618, 338));
+  EXPECT_EQ(Control<QListWidget>("StageList")->font().pixelSize(), 26);
   Choose(0);
   ASSERT_TRUE(OnPlayScreen());
-  EXPECT_EQ(form->undoButton->geometry(), QRect(706, 618, 138, 56));
-  EXPECT_EQ(form->view().surface().devicePixelRatio(), 2);
+  EXPECT_EQ(Control<QPushButton>("undoButton")->geometry(), QRect(706, 618, 138, 56));
+  EXPECT_EQ(Play().view().surface().devicePixelRatio(), 2);
   EXPECT_LT(UniformBlockShare(BoardOnScreen(*form)), 0.6);
 
   // Chosen from the menu, the zoom resizes the window at once and is kept.
-  form->zoomMenu[1]->trigger();
+  Control<QAction>("zoomMenu1")->trigger();
   EXPECT_EQ(form->centralWidget()->size(), QSize(768, 528));
   EXPECT_EQ(form->store().zoom, 150);
 }
 
-// Run by ctest with QT_SCALE_FACTOR=2 (window_desktop_scale_2); skipped at another scale.
+// Run by ctest with QT_SCALE_FACTOR=2 (window_desktop_scale_2) only.
 TEST_F(WindowTest, OnADesktopScaledByTwoTheBoardIsDrawnAtTheScreensPixels) {
   Start();
-  if (form->devicePixelRatioF() != 2) GTEST_SKIP() << "the desktop is not scaled by 2";
+  ASSERT_EQ(form->devicePixelRatioF(), 2) << "the desktop is not scaled by 2";
   Choose(0);
   ASSERT_TRUE(OnPlayScreen());
   EXPECT_EQ(form->zoom(), 100);
-  EXPECT_EQ(form->view().surface().devicePixelRatio(), 2);
+  EXPECT_EQ(Play().view().surface().devicePixelRatio(), 2);
   const QImage board = BoardOnScreen(*form);
   EXPECT_EQ(board.size(), QSize(592, 592));
   EXPECT_LT(UniformBlockShare(board), 0.6);

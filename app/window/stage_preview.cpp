@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// The selected stage's preview: its board, what it is made of, its figures.
+#include "app/window/stage_preview.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "core/design/mechanics.h"
+#include "core/game/board_build.h"
+#include "core/rules/same_stage.h"
+#include "core/rules/stage_play.h"
+#include "core/rules/stage_line.h"
+#include "core/text/game_error.h"
+
+namespace suispo {
+
+namespace {
+
+QLabel* SmallLabel(QWidget* parent, const QString& text) { return new QLabel(text, parent); }
+
+// A number a screen reader reads as text under its name; it looks like a label and takes no focus.
+QLineEdit* NumberField(QWidget* parent, const char* objectName, const QString& name) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(objectName));
+  field->setReadOnly(true);
+  field->setFrame(false);
+  field->setFocusPolicy(Qt::NoFocus);
+  field->setAttribute(Qt::WA_TransparentForMouseEvents);
+  field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+  field->setAccessibleName(name);
+  return field;
+}
+
+// What the stage is made of, for the preview's tooltip: "穴 2・矢印 3、鍵 1、置ける壁 2".
+QString MadeOf(const rules::StagePlay& play) {
+  const auto word = [](const char* w) { return QCoreApplication::translate("CellKind", w); };
+  QStringList pieces;
+  for (const PieceCount& p : PiecesOn(play.board)) pieces << QStringLiteral("%1 %2").arg(word(p.word)).arg(p.count);
+  QStringList parts;
+  if (!pieces.isEmpty()) parts << pieces.join(QCoreApplication::translate("suispo::StagePreview", "・"));
+  parts << QStringLiteral("%1 %2").arg(word(kCellKinds[kKey].word)).arg(std::ranges::count(play.board.cells, kKey))
+        << QCoreApplication::translate("suispo::StagePreview", "置ける壁 %1").arg(play.mp);
+  return parts.join(QCoreApplication::translate("suispo::StagePreview", "、"));
+}
+
+}  // namespace
+
+StagePreview::StagePreview(QWidget* group, ControlPlaces& places, const StageStore& store, PuzzleFacts& facts,
+                           int paintedScale)
+    : store_(store), facts_(facts), view_(std::make_unique<BoardView>(noWait_, noScreen_, paintedScale)) {
+  previewImage = new QLabel(group);
+  previewImage->setObjectName(QStringLiteral("previewImage"));
+  places.Place(previewImage, layout::kPreviewImage);
+  previewImage->setAccessibleName(tr("盤面"));
+  places.Place(SmallLabel(group, tr("最短")), layout::kPreviewParCaption, {12});
+  previewParText = NumberField(group, "previewParText", tr("最短"));
+  places.Place(previewParText, layout::kPreviewPar, {12, true});
+  places.Place(SmallLabel(group, tr("記録")), layout::kPreviewBestCaption, {12});
+  previewBestText = NumberField(group, "previewBestText", tr("記録"));
+  places.Place(previewBestText, layout::kPreviewBest, {12, true});
+  previewMark = SmallLabel(group, QString());
+  previewMark->setObjectName(QStringLiteral("previewMark"));
+  places.Place(previewMark, layout::kPreviewMark, {20});
+  previewMark->setAlignment(Qt::AlignCenter);
+  previewMark->setAccessibleName(tr("しるし"));
+  previewMark->setToolTip(tr("☆ クリアした　★ 最短手数でヒントなしにクリアした"));
+  places.Place(SmallLabel(group, tr("むずかしさ")), layout::kPreviewRatingCaption, {10});
+  previewRatingText = NumberField(group, "previewRatingText", tr("むずかしさ"));
+  places.Place(previewRatingText, layout::kPreviewRating, {10, true});
+  previewRatingText->setToolTip(tr("●が多いほど、解き方を見つけにくいステージ（1〜5）"));
+}
+
+StagePreview::~StagePreview() = default;
+
+void StagePreview::Show(int row) {
+  search_.Cancel();
+  ratingWork_.Cancel();
+  previewImage->clear();
+  previewImage->setToolTip(QString());
+  previewParText->clear();
+  previewBestText->clear();
+  previewMark->clear();
+  previewRatingText->clear();
+  previewRatingText->setAccessibleDescription(QString());
+  if (row < 0 || static_cast<std::size_t>(row) >= store_.dataList.size()) return;
+  const StageLine& line = store_.dataList[static_cast<std::size_t>(row)];
+  rules::StagePlay play;
+  try {
+    play.StartStage(line);
+  } catch (const GameError&) {
+    return;  // a line that does not start has nothing to show; choosing it reports why
+  }
+  view_->Load();
+  BuildBoard(play.board, *view_);
+  view_->DrawCharacter(play.playerX, play.playerY, play.facing);
+  previewImage->setToolTip(MadeOf(play));
+  previewImage->setAccessibleDescription(previewImage->toolTip());
+  // The preview's place grows with the zoom; its pixels follow the screen's.
+  const qreal ratio = previewImage->devicePixelRatioF();
+  QPixmap preview = QPixmap::fromImage(view_->workingBoard().scaled(qRound(previewImage->width() * ratio),
+                                                                    qRound(previewImage->height() * ratio),
+                                                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  preview.setDevicePixelRatio(ratio);
+  previewImage->setPixmap(preview);
+  const std::optional<StageRecord> record = store_.records.Find(PuzzleKey(line));
+  previewBestText->setText(record ? QString::number(record->best) : QStringLiteral("—"));
+  previewMark->setText(record && record->star ? tr("★") : IsCleared(line) ? tr("☆") : QString());
+  // The facts are kept by the puzzle as the preview starts it, the play's start included.
+  const std::optional<std::string> key = PuzzleKey(line, play.StartedAt());
+  facts_.FindPar(search_, key, play, [this](int par) {
+    par_ = par;
+    previewParText->setText(ParShown(par_));
+  });
+  facts_.FindRating(ratingWork_, key, play, [this](int rating) { ShowRating(rating); });
+}
+
+void StagePreview::ShowRating(int rating) {
+  rating_ = rating;
+  previewRatingText->setText(RatingShown(rating));
+  // A screen reader reads the number, not the marks.
+  previewRatingText->setAccessibleDescription(rating == PuzzleFacts::kPending ? QString() : QString::number(rating));
+}
+
+}  // namespace suispo

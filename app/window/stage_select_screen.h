@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// StageSelectScreen: the title lettering, the stage list and ステージ決定, ステージ集 with each file's
+// progress, the selected stage's preview and the note of a completed file; the files it opens.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QCoreApplication>
+
+#include "app/window/screen.h"
+#include "app/window/stage_preview.h"
+#include "app/window/stage_shelf.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace suispo {
+
+class PlayScreen;
+
+class StageSelectScreen : public Screen {
+  Q_DECLARE_TR_FUNCTIONS(StageSelectScreen)
+
+ public:
+  // play: the screen ステージ決定 starts the chosen stage on. chapterFolder: the chapters shipped.
+  StageSelectScreen(const ScreenParts& parts, PlayScreen& play, std::string chapterFolder);
+  ~StageSelectScreen() override;
+
+  MenuUse menus() const override { return {.files = true, .hint = false}; }
+
+  // The list of the stage file, the stage to play next selected; the list has the keyboard.
+  void ShowStageSelect();
+  // ステージ決定: the selected stage on the play screen. Throws GameError for a line that does not
+  // start, and then this screen stays as it was.
+  void ChoiseButtomClick();
+  // A clear: the line marked in the stage file, which is saved; may throw a GameError.
+  void MarkStageCleared(int stageIndex);
+  // Game > Open after the choice: the file's stages replace the list. Throws GameError when the
+  // file cannot be read, and then nothing changes.
+  void OpenStageFile(const QString& path);
+  // Game > a chapter: the player's copy of it (made the first time) replaces the list.
+  void OpenChapter(const Chapter& chapter);
+  // ステージ集: the chosen file's stages replace the list.
+  void OpenShelfEntry(const ShelfEntry& entry);
+  // Game > ステージ集 as it opens: each chapter with its progress.
+  void LabelChapters(QMenu& chapterMenu) const;
+
+  // The files ステージ集 offers, in its order.
+  const std::vector<ShelfEntry>& shelf() const { return shelf_; }
+  // The par and rating of the stage the preview shows.
+  int previewPar() const { return preview_->par(); }
+  int previewRating() const { return preview_->rating(); }
+
+ protected:
+  void ZoomChanged() override;
+
+ private:
+  void BuildControls();
+  void FillShelf();
+  // The stage list's rows, as tall as the zoomed font.
+  void SizeListRows();
+  // After a clear that left no stage open: the note, and the next chapter on the list.
+  void TellCompleted();
+
+  PlayScreen& play_;
+  std::string chapterFolder_;
+  QLabel* TitleImage = nullptr;  // the title lettering
+  QGroupBox* selectGroup = nullptr;
+  QListWidget* StageList = nullptr;
+  QPushButton* ChoiseButtom = nullptr;  // starts the chosen stage
+  QPushButton* fileChooser = nullptr;   // ステージ集: the stage file shown, and the others in its menu
+  QLabel* progressNote = nullptr;       // tells that a clear completed the file
+  std::unique_ptr<StagePreview> preview_;
+  std::vector<ShelfEntry> shelf_;
+  bool completedNow_ = false;  // the clear being shown left no stage of its file open
+};
+
+}  // namespace suispo

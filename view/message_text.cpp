@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The suispo developers
+// SPDX-License-Identifier: MIT
+// One row per message: its Japanese text with its blanks, read by lupdate in the context "Message".
+#include "view/message_text.h"
+
+#include <QCoreApplication>
+
+namespace suispo {
+namespace {
+
+constexpr const char* kContext = "Message";
+
+// A translation keeps the blanks (%s, %d) in the same order.
+const char* Pattern(MessageId id) {
+  switch (id) {
+    case MessageId::kCannotOpenFile: return QT_TRANSLATE_NOOP("Message", "ファイル %s は開けません");
+    case MessageId::kFileTooLarge: return QT_TRANSLATE_NOOP("Message", "ファイル %s は大きすぎます");
+    case MessageId::kNotTextFile: return QT_TRANSLATE_NOOP("Message", "ファイル %s はテキストファイルではありません");
+    case MessageId::kLineTooLong: return QT_TRANSLATE_NOOP("Message", "ファイル %s の %d 行目が長すぎます");
+    case MessageId::kTooManyLines: return QT_TRANSLATE_NOOP("Message", "ファイル %s は行が多すぎます");
+    case MessageId::kNotAnInteger: return QT_TRANSLATE_NOOP("Message", "'%s' は整数ではありません");
+    case MessageId::kCannotWrite: return QT_TRANSLATE_NOOP("Message", "%s に書き込めません");
+    case MessageId::kCannotCreateFile: return QT_TRANSLATE_NOOP("Message", "ファイル %s を作成できません");
+    case MessageId::kChangedSinceRead:
+      return QT_TRANSLATE_NOOP("Message", "ファイル %s は読み込んだ後に変更されたため、保存しませんでした");
+    case MessageId::kReadOnly: return QT_TRANSLATE_NOOP("Message", "ファイル %s は読み取り専用のため、保存しませんでした");
+    case MessageId::kRecordsChangedSinceRead:
+      return QT_TRANSLATE_NOOP("Message", "ファイル %s は読み込んだ後に変更されたため、記録を保存しませんでした");
+    case MessageId::kRecordsReadOnly:
+      return QT_TRANSLATE_NOOP("Message", "ファイル %s は読み取り専用のため、記録を保存しませんでした");
+    case MessageId::kRecordsUnreadable:
+      return QT_TRANSLATE_NOOP("Message", "ファイル %s を読めないため、記録を保存しませんでした");
+    case MessageId::kCannotReadPicture: return QT_TRANSLATE_NOOP("Message", "画像 %s を読み込めません (%s)");
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QString MessageText(const GameError& error) {
+  const char* pattern = Pattern(error.id);
+  if (pattern == nullptr) return QString::fromUtf8(error.what());
+  const QString worded = QCoreApplication::translate(kContext, pattern);
+  return QString::fromStdString(FormatMessage(worded.toStdString(), error.args));
+}
+
+}  // namespace suispo
