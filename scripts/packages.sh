@@ -7,9 +7,9 @@
 # lupdate and lrelease, which make the game's texts), libxcb (the window's frame on X), a Japanese font,
 # and Qt Multimedia for the sound effects (qt6-multimedia-dev brings libqt6multimedia6, which plays them
 # through the desktop's PulseAudio or PipeWire server with libpulse0, and Qt's media plugins, which the
-# effects do not need).
+# effects do not need; libpulse-dev to ask first whether that server answers at all).
 play_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev qt6-qpa-plugins
-               qt6-translations-l10n fonts-ipafont-gothic qt6-multimedia-dev)
+               qt6-translations-l10n fonts-ipafont-gothic qt6-multimedia-dev libpulse-dev)
 
 # Added for the tests, benchmarks, sanitizers and fuzzers, the real window under Xvfb and under
 # Weston's headless Wayland compositor (with Qt's Wayland plugin), the installed files' validators,

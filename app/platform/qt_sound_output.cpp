@@ -2,6 +2,11 @@
 // SPDX-License-Identifier: MIT
 // The sound module: the effects through Qt Multimedia's QSoundEffect, two voices each, on a thread of
 // their own.
+#include <pulse/pulseaudio.h>
+
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
@@ -17,12 +22,43 @@ namespace {
 
 // How long closing waits for the sound thread; a thread held by a server that never answers is left.
 constexpr int kEndWaitMs = 500;
+// How long a sound server has to answer before the game stays silent.
+constexpr int kServerAnswerMs = 2000;
+
+// Whether a PulseAudio (or PipeWire) server answers in time: Qt Multimedia waits for one that never
+// does, and holds the program's end while it waits. Asked with a loop of our own, which gives up.
+bool ServerAnswers() {
+  pa_mainloop* loop = pa_mainloop_new();
+  pa_context* context = pa_context_new(pa_mainloop_get_api(loop), "suispo");
+  bool ready = false;
+  if (context != nullptr && pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < kServerAnswerMs) {
+      const pa_context_state_t state = pa_context_get_state(context);
+      ready = state == PA_CONTEXT_READY;
+      if (ready || !PA_CONTEXT_IS_GOOD(state)) break;
+      pa_mainloop_prepare(loop, 10000);  // a wait of at most 10 ms
+      pa_mainloop_poll(loop);
+      pa_mainloop_dispatch(loop);
+    }
+  }
+  if (context != nullptr) {
+    pa_context_disconnect(context);
+    pa_context_unref(context);
+  }
+  pa_mainloop_free(loop);
+  return ready;
+}
 
 // Every effect, two voices each so an effect can sound again while it rings. Lives on the sound
 // thread: made, played and destroyed there.
 class Voices {
  public:
   Voices() {
+    // Qt reaches the sound server at the first question about its devices: asked now, here, and
+    // not when the first effect plays.
+    QMediaDevices::defaultAudioOutput();
     for (std::size_t i = 0; i < voices_.size(); ++i) {
       const QUrl source(QString("qrc:/sounds/") + assets::kSoundFiles[i]);
       for (auto& voice : voices_[i]) {
@@ -62,7 +98,9 @@ class QtSoundOutput : public SoundOutput {
   QtSoundOutput() : thread_(new QThread), context_(new QObject) {
     context_->moveToThread(thread_);
     thread_->start();
-    Post([voices = voices_] { *voices = std::make_unique<Voices>(); });
+    Post([voices = voices_] {
+      if (ServerAnswers()) *voices = std::make_unique<Voices>();
+    });
   }
 
   ~QtSoundOutput() override {

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Plays built-in stage 1 with the real program under Xvfb while a PulseAudio null sink's monitor is
 # recorded: the effects are heard, at half the amplitude at volume 50, and not at all with
-# [Sound] on=0; the window closes cleanly after sounding. Prints how long keys take to sound.
+# [Sound] on=0; the window closes cleanly after sounding; a server that never answers neither holds
+# the game nor its end. Prints how long keys take to sound.
 # Usage: sound_test.sh PATH_TO_SUISPO PATH_TO_SOUND_MODULE. Exits 77 (skipped) without Xvfb,
 # xdotool, import, pulseaudio, parec or python3.
 set -eu
@@ -17,7 +18,8 @@ done
 # A sound server of the test's own: a null sink, reached by its socket alone.
 pulse_pid=""
 parec_pid=""
-trap '[ -n "$parec_pid" ] && kill "$parec_pid" 2>/dev/null; [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null; cleanup' EXIT
+dead_pid=""
+trap 'for pid in $parec_pid $pulse_pid $dead_pid; do kill "$pid" 2>/dev/null; done; cleanup' EXIT
 mkdir -m 700 "$work/pulse"
 export XDG_RUNTIME_DIR="$work/pulse" PULSE_SERVER="unix:$work/pulse/native"
 HOME="$work/pulse" pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
@@ -61,7 +63,7 @@ with open(sys.argv[1], "wb") as raw, open(sys.argv[2], "w") as times:
   clear_builtin_stage_one_by_keys
   sleep 0.5
   exit_by_menu
-  pkill -P "$parec_pid" parec 2>/dev/null || true
+  kill "$parec_pid"  # parec ends at its next write into the closed pipe
   wait "$parec_pid" 2>/dev/null || true
   parec_pid=""
 }
@@ -111,4 +113,34 @@ ratio=$((half * 100 / loud))
 record_play off '[Sound]\r\non=0\r\n'
 set -- $(measure off); silent=$1
 [ "$silent" -lt 100 ] || fail "with on=0 the game still sounded (peak $silent)"
-echo "sound: peak $loud at volume 100, $half at 50 ($ratio %), $silent when off; the first key sounded after about $first_delay ms, the others after $delay ms"
+# A server that takes the connection and never answers: the game plays on, silent, and ends at once.
+python3 -c '
+import socket, sys, time
+server = socket.socket(socket.AF_UNIX)
+server.bind(sys.argv[1])
+server.listen(8)
+server.settimeout(1)
+held = []
+while time.time() < float(sys.argv[2]):
+    try:
+        held.append(server.accept()[0])
+    except OSError:
+        pass
+' "$work/dead.sock" $(($(date +%s) + 120)) &
+dead_pid=$!
+wait_for test -S "$work/dead.sock" || fail "the silent server did not start"
+rm -f suispo.ini ./*.ssp
+animations_off
+start_game env PULSE_SERVER="unix:$work/dead.sock" ./suispo
+choose_selected_stage
+focus_window
+presses=/dev/null
+clear_builtin_stage_one_by_keys
+closing=$(milliseconds)
+exit_by_menu
+closed_in=$(($(milliseconds) - closing))
+kill "$dead_pid"
+dead_pid=""
+[ "$closed_in" -lt 3000 ] || fail "with a server that never answers the game took $closed_in ms to end"
+
+echo "sound: peak $loud at volume 100, $half at 50 ($ratio %), $silent when off; the first key sounded after about $first_delay ms, the others after $delay ms; with a server that never answers the game played silent and ended in $closed_in ms"
