@@ -64,6 +64,10 @@ class Voices {
       for (auto& voice : voices_[i]) {
         voice = std::make_unique<QSoundEffect>();
         voice->setSource(source);
+        // A voice's first play opens its stream, which on some servers makes it sound over half a
+        // second late: each plays once now, silent, so the first cue is on time.
+        voice->setVolume(0.0F);
+        voice->play();
       }
     }
   }

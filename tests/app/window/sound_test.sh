@@ -104,6 +104,8 @@ PY
 record_play on '[Sound]\r\nvolume=100\r\n'
 set -- $(measure on); loud=$1; first_delay=$2; delay=$3
 [ "$loud" -gt 3000 ] || fail "no effect was heard (peak $loud)"
+# A voice's first play opens its stream: primed at load, the first key is not half a second late.
+[ "$first_delay" -ge 0 ] && [ "$first_delay" -lt 400 ] || fail "the first key sounded after $first_delay ms"
 
 record_play half '[Sound]\r\nvolume=50\r\n'
 set -- $(measure half); half=$1
