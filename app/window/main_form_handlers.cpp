@@ -55,7 +55,7 @@ void MainForm::FormClose() {
 
 void MainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  sound_->WindowShown(play_->game());
+  sound_->WindowShown(play_->game(), *select_);
   if (watchingScreen_ || windowHandle() == nullptr) return;
   watchingScreen_ = true;
   connect(windowHandle(), &QWindow::screenChanged, this, [this] {

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/platform/sound_player.h"
+#include "app/window/stage_select_screen.h"
 #include "core/game/game.h"
 
 namespace suispo {
@@ -34,12 +35,13 @@ void SoundMenu::ShowSettings() {
   SetVolume(store_.soundVolume);
 }
 
-void SoundMenu::WindowShown(Game& game) {
+void SoundMenu::WindowShown(Game& game, StageSelectScreen& select) {
   if (player_ != nullptr) return;
   player_ = new SoundPlayer(SoundModulePlaces(), this);
   ShowSettings();
   SetAnimationSpeed(speed_);
   game.SetSoundCues(*player_);
+  select.SetSoundCues(*player_);
   QTimer::singleShot(0, player_, &SoundPlayer::Load);
 }
 

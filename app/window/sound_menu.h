@@ -17,6 +17,7 @@ namespace suispo {
 
 class Game;
 class SoundPlayer;
+class StageSelectScreen;
 
 class SoundMenu : public QObject {
   Q_DECLARE_TR_FUNCTIONS(SoundMenu)
@@ -27,9 +28,10 @@ class SoundMenu : public QObject {
 
   // The items show the settings as the store read them.
   void ShowSettings();
-  // Once the window shows: the player is made, handed to the game, and loads after this returns,
+  // Once the window shows: the player is made, handed to the game and the stage select screen
+  // (its clicks), and loads after this returns,
   // so the sound library never slows the start.
-  void WindowShown(Game& game);
+  void WindowShown(Game& game, StageSelectScreen& select);
   // At the animation speed なし the player spaces the cues of an operation itself.
   void SetAnimationSpeed(AnimationSpeed speed);
 
