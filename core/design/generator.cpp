@@ -525,7 +525,8 @@ bool InEffortBand(const StageDraft& d, const GenerateOptions& o) {
 }
 
 // The climbed draft made a stage: pruned, repaired, and kept only when it passes every gate asked
-// where it stands, the cheap checks first.
+// where it stands, the cheap checks first. What a repair finds of the draft it keeps is not searched
+// again.
 std::optional<Made> Finish(StageDraft d, int par, const GenerateOptions& o, const Plan& plan) {
   // From here on the searches have the draft limit again.
   ParMemo checked(t.draftStates);
@@ -533,31 +534,34 @@ std::optional<Made> Finish(StageDraft d, int par, const GenerateOptions& o, cons
   if ((MechanicsOn(d.board) & plan.mechanics) != plan.mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) {
     return std::nullopt;
   }
-  for (int round = 0; round < t.repairRounds; ++round) {
-    const Ideas ideas = CountIdeas(d, par, kIdeaCap, t.draftStates);
-    if (ideas.count == 1) break;
-    if (ideas.count < 1 || !RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, t.draftStates)) {
-      return std::nullopt;
-    }
+  Ideas ideas = CountIdeas(d, par, kIdeaCap, t.draftStates);
+  for (int round = 0; round < t.repairRounds && ideas.count != 1; ++round) {
+    if (ideas.count < 1) return std::nullopt;
+    std::optional<Ideas> fewer = RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, t.draftStates);
+    if (!fewer) return std::nullopt;
+    ideas = std::move(*fewer);
   }
   // The cheaper checks before the forcing repair, the dearest step; it changes the draft, so they are
   // made again after it.
   if (!InEffortBand(d, o)) return std::nullopt;
   if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, kEveryStage)) return std::nullopt;
+  KnownMeasures known{.everyStageGates = true};
   if (Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], o.gateScope)) {
-    const StageDraft unforced = d;
-    for (int round = 0; round < t.nearParRepairRounds; ++round) {
-      const NearParClears near = ClearsNearPar(d, par, kNearParCap, t.draftStates);
-      if (near.count >= 1 && near.count <= kMostNearParClears) break;
+    NearParClears near = ClearsNearPar(d, par, kNearParCap, t.draftStates);
+    for (int round = 0; round < t.nearParRepairRounds && (near.count < 1 || near.count > kMostNearParClears); ++round) {
+      if (near.count < 1) return std::nullopt;
       const SolveResult best = SolveDraft(d, t.draftStates);
-      if (near.count < 1 || !RepairNearPar(d, par, best.ops, near, plan.mechanics, plan.symmetry, t.draftStates)) {
-        return std::nullopt;
-      }
+      std::optional<NearParClears> fewer =
+          RepairNearPar(d, par, best.ops, near, plan.mechanics, plan.symmetry, t.draftStates);
+      if (!fewer) return std::nullopt;
+      near = std::move(*fewer);
+      known.everyStageGates = false;
     }
-    if (d != unforced && !InEffortBand(d, o)) return std::nullopt;
+    if (!known.everyStageGates && !InEffortBand(d, o)) return std::nullopt;
+    known.nearParClears = near.count;
   }
   // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
-  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope)) return std::nullopt;
+  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope, known)) return std::nullopt;
   return Made{par, d, plan.mechanics};
 }
 
