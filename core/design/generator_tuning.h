@@ -72,10 +72,20 @@ struct GeneratorTuning {
   // The demanding presets' gates (forcing above all) turn most long drafts away: their stages may take
   // this many times as many.
   int demandingCandidateFactor = 3;
+  // A stage's first candidates meet the preset's effort band; those after these many meet one widened
+  // by a halving and a doubling. Most stages are made well within them: the rest, a few a set, would
+  // otherwise take several times as long as all the others.
+  int candidatesInEffortBand = 20;
   // After this many candidates of one stage without one, every climb's par more than `reach` below
   // the minimum says the band is out of reach.
   int giveUpTries = 20;
   int reach = 15;
+
+  // The states a candidate's searches may hold in all (the climb's pars and efforts, the repairs, the
+  // gates) before it stops climbing and repairing: past it, the draft in hand goes on to the gates if it
+  // is ready, or the next candidate starts from a new skeleton. Counted in states, never in time, so
+  // that a set is the same on any number of threads.
+  long long candidateStates = 3'000'000;
 
   // Progress is reported after this many climb steps, besides each stage made.
   int stepsPerReport = 32;
