@@ -666,20 +666,12 @@ struct Slot {
   }
 };
 
-// The options with the effort band widened by a halving below and a doubling above: the band a stage
-// that its first candidates could not make meets, so that no stage runs on far longer than the rest.
-GenerateOptions WidenedEffort(GenerateOptions o) {
-  o.minEffort /= 2;
-  o.maxEffort *= 2;
-  return o;
-}
-
 // Hands out the set's candidates to the threads: the next of the open stage with the fewest issued,
 // so every stage moves on and a hard one gets every thread at the end.
 class Dealer {
  public:
   Dealer(std::vector<Slot>& slots, const GenerateOptions& o, int budget, SetWork& work)
-      : slots_(slots), o_(o), widened_(WidenedEffort(o)), budget_(budget), work_(work) {}
+      : slots_(slots), o_(o), budget_(budget), work_(work) {}
 
   void Run() {
     for (;;) {
@@ -692,10 +684,7 @@ class Dealer {
       work_.Candidate();
       Dice dice(StageSeed(slots_[slot].seed, k));
       CandidateEnd end;
-      // A stage's candidates past the first few meet a wider effort band: which band a candidate meets
-      // follows from its number alone, so the set stays the same on any number of threads.
-      const GenerateOptions& o = k < t.candidatesInEffortBand ? o_ : widened_;
-      std::optional<Made> made = OneStage(o, slots_[slot].mechanics, dice, end, work_);
+      std::optional<Made> made = OneStage(o_, slots_[slot].mechanics, dice, end, work_);
       std::lock_guard lock(mutex_);
       Finish(slot, k, end, std::move(made));
     }
@@ -737,7 +726,6 @@ class Dealer {
 
   std::vector<Slot>& slots_;
   const GenerateOptions& o_;
-  const GenerateOptions widened_;
   int budget_;
   SetWork& work_;
   std::mutex mutex_;
@@ -811,7 +799,6 @@ GenerateReport GenerateStages(const GenerateOptions& o, const GenerateHooks& hoo
     report.accepted += static_cast<int>(slot.passed.size());
     for (int par : slot.highest) report.highestPar = std::max(report.highestPar, par);
     report.overBudget += slot.overBudget;
-    if (const std::optional<int> k = slot.ChosenNumber()) report.widened += *k >= t.candidatesInEffortBand;
     if (const Made* chosen = slot.Chosen()) made.push_back(*chosen);
   }
   report.gaveUp = work.GaveUp();

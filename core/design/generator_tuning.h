@@ -72,10 +72,6 @@ struct GeneratorTuning {
   // The demanding presets' gates (forcing above all) turn most long drafts away: their stages may take
   // this many times as many.
   int demandingCandidateFactor = 3;
-  // A stage's first candidates meet the preset's effort band; those after these many meet one widened
-  // by a halving and a doubling. Most stages are made well within them: the rest, a few a set, would
-  // otherwise take several times as long as all the others.
-  int candidatesInEffortBand = 20;
   // After this many candidates of one stage without one, every climb's par more than `reach` below
   // the minimum says the band is out of reach.
   int giveUpTries = 20;
