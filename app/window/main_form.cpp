@@ -91,7 +91,9 @@ void MainForm::BuildMenu() {
   const std::pair<AnimationSpeed, QString> choices[] = {{AnimationSpeed::kNormal, tr("ふつう")},
                                                         {AnimationSpeed::kFast, tr("はやい")},
                                                         {AnimationSpeed::kNone, tr("なし")}};
-  for (const auto& [pace, caption] : choices) {
+  for (const auto& choiceRow : choices) {
+    const AnimationSpeed pace = choiceRow.first;  // a plain copy: clang 14 cannot capture a binding
+    const QString& caption = choiceRow.second;
     const std::size_t i = static_cast<std::size_t>(pace);
     QAction* choice = speedMenu.at(i) = speed->addAction(caption);
     choice->setObjectName(QStringLiteral("speedMenu%1").arg(i));
