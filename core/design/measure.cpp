@@ -340,7 +340,7 @@ class MeasureRun {
   bool freeKinds_;
   unsigned where_;
   StageMeasures& m_;
-  const KnownMeasures& known_;
+  const KnownMeasures known_;  // a copy: the default argument is a temporary
   PlayState start_;
   SolveResult best_;
   std::set<int> traps_;
