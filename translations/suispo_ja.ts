@@ -457,10 +457,6 @@
 <context>
     <name>Verdict</name>
     <message>
-        <source>%1手でクリア</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> 新記録！</source>
         <translation type="unfinished"></translation>
     </message>
@@ -471,6 +467,12 @@
     <message>
         <source>（最短 %1手）</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n手でクリア</source>
+        <translation>
+            <numerusform>%n手でクリア</numerusform>
+        </translation>
     </message>
 </context>
 <context>
