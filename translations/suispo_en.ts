@@ -90,6 +90,37 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>言語 (Language)(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>次に起動したときから日本語で表示します。
+The game will be in Japanese from the next start.</source>
+        <translation>次に起動したときから日本語で表示します。
+The game will be in Japanese from the next start.</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>次に起動したときから英語で表示します。
+The game will be in English from the next start.</source>
+        <translation>次に起動したときから英語で表示します。
+The game will be in English from the next start.</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Language</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>ゲーム(&amp;G)</source>

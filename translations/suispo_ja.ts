@@ -90,6 +90,35 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>言語 (Language)(&amp;L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次に起動したときから日本語で表示します。
+The game will be in Japanese from the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次に起動したときから英語で表示します。
+The game will be in English from the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>ゲーム(&amp;G)</source>
