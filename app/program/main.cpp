@@ -34,7 +34,9 @@ int main(int argc, char** argv) {
   // The texts are chosen before the window is built: a language chosen in the menu holds from the next start.
   QTranslator qtTexts;
   QTranslator gameTexts;
-  suispo::InstallTexts(suispo::StageStore::LanguageAtStart(places.store), qtTexts, gameTexts);
+  const suispo::Language language = suispo::StageStore::LanguageAtStart(places.store);
+  suispo::InstallTexts(language, qtTexts, gameTexts);
+  const QString helpPage = QFile::decodeName(suispo::HelpPageIn(places.helpPage, language).c_str());
 
   suispo::SteadyFrameClock clock;
   std::unique_ptr<suispo::MainForm> form;
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
   // still leaves the window up, with Game > Open to choose another.
   suispo::RunReportingErrors(dialogs, [&] {
     form = std::make_unique<suispo::MainForm>(suispo::MainFormParts{
-        places.store, QFile::decodeName(places.helpPage.c_str()), suispo::CurrentLocalTime, &dialogs, &clock,
+        places.store, helpPage, suispo::CurrentLocalTime, &dialogs, &clock,
         suispo::OpenWithDesktop, places.chapterFolder});
     form->FormCreate();
   });
