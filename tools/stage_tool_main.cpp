@@ -16,7 +16,7 @@ constexpr const char* kUsage =
     "       suispo-stage check [--json] FILE\n"
     "       suispo-stage keys [FILE]\n"
     "       suispo-stage generate [--preset NAME [--demanding 0]] [--count N] [--seed S] [--min-par P]\n"
-    "                            [--max-par Q] -o FILE\n"
+    "                            [--max-par Q] [--threads T] -o FILE\n"
     "       suispo-stage --help | --version\n";
 
 void PrintHelp() {

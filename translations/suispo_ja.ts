@@ -90,6 +90,35 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>言語 (Language)(&amp;L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次に起動したときから日本語で表示します。
+The game will be in Japanese from the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次に起動したときから英語で表示します。
+The game will be in English from the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>ゲーム(&amp;G)</source>
@@ -468,10 +497,6 @@
 <context>
     <name>Verdict</name>
     <message>
-        <source>%1手でクリア</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> 新記録！</source>
         <translation type="unfinished"></translation>
     </message>
@@ -482,6 +507,12 @@
     <message>
         <source>（最短 %1手）</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n手でクリア</source>
+        <translation>
+            <numerusform>%n手でクリア</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// qtbase_ja loaded from Qt's translations folder, the game's own from its resources, installed on the
-// application.
+// qtbase_ja loaded from Qt's translations folder, the game's own texts from its resources, installed
+// on the application by the language setting.
 #include "app/platform/qt_japanese.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 namespace suispo {
@@ -16,9 +15,14 @@ bool InstallQtJapanese(QTranslator& translator) {
          QCoreApplication::installTranslator(&translator);
 }
 
-bool InstallGameTexts(QTranslator& translator) {
-  return translator.load(QLocale(), QStringLiteral("suispo"), QStringLiteral("_"), QStringLiteral(":/i18n")) &&
-         QCoreApplication::installTranslator(&translator);
+bool InstallGameTexts(Language language, QTranslator& translator) {
+  const QString file = language == Language::kEnglish ? QStringLiteral("suispo_en") : QStringLiteral("suispo_ja");
+  return translator.load(file, QStringLiteral(":/i18n")) && QCoreApplication::installTranslator(&translator);
+}
+
+void InstallTexts(Language language, QTranslator& qtTexts, QTranslator& gameTexts) {
+  if (language == Language::kJapanese) InstallQtJapanese(qtTexts);
+  InstallGameTexts(language, gameTexts);
 }
 
 }  // namespace suispo

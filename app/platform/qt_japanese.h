@@ -4,6 +4,8 @@
 // the player's language.
 #pragma once
 
+#include "app/store/language.h"
+
 class QTranslator;
 
 namespace suispo {
@@ -13,9 +15,13 @@ namespace suispo {
 // texts stay Qt's English ones; false then.
 bool InstallQtJapanese(QTranslator& translator);
 
-// Loads the game's translation for the player's language (translations/, embedded under :/i18n/)
-// into `translator` and installs it in the application. The texts are written in Japanese: without
-// a translation for the language, or for a text, it reads as written; false when there is none.
-bool InstallGameTexts(QTranslator& translator);
+// Loads the game's translation for language (translations/, embedded under :/i18n/) into
+// `translator` and installs it in the application. The texts are written in Japanese: without a
+// translation for a text, it reads as written; false when there is no translation at all.
+bool InstallGameTexts(Language language, QTranslator& translator);
+
+// The texts of the language the player chose, installed before any window is built: the game's
+// (gameTexts), and for Japanese Qt's own Japanese ones (qtTexts); in English Qt's stay its own.
+void InstallTexts(Language language, QTranslator& qtTexts, QTranslator& gameTexts);
 
 }  // namespace suispo

@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "app/store/program_places.h"
+#include "app/store/stage_store.h"
 #include "app/program/command_line.h"
 #include "app/platform/desktop_opener.h"
 #include "app/window/error_report.h"
@@ -29,19 +30,21 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   suispo::QtDialogs dialogs;
   suispo::ErrorReportingApplication app(qtArgc, argv, dialogs);
-  QTranslator japanese;
-  suispo::InstallQtJapanese(japanese);
-  QTranslator gameTexts;
-  suispo::InstallGameTexts(gameTexts);
-
   const suispo::ProgramPlaces places = suispo::PlacesOfThisProgram();
+  // The texts are chosen before the window is built: a language chosen in the menu holds from the next start.
+  QTranslator qtTexts;
+  QTranslator gameTexts;
+  const suispo::Language language = suispo::StageStore::LanguageAtStart(places.store);
+  suispo::InstallTexts(language, qtTexts, gameTexts);
+  const QString helpPage = QFile::decodeName(suispo::HelpPageIn(places.helpPage, language).c_str());
+
   suispo::SteadyFrameClock clock;
   std::unique_ptr<suispo::MainForm> form;
   // Start-up runs under the same report as the handlers; a stage file that cannot be read
   // still leaves the window up, with Game > Open to choose another.
   suispo::RunReportingErrors(dialogs, [&] {
     form = std::make_unique<suispo::MainForm>(suispo::MainFormParts{
-        places.store, QFile::decodeName(places.helpPage.c_str()), suispo::CurrentLocalTime, &dialogs, &clock,
+        places.store, helpPage, suispo::CurrentLocalTime, &dialogs, &clock,
         suispo::OpenWithDesktop, places.chapterFolder});
     form->FormCreate();
   });

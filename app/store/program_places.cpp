@@ -63,4 +63,9 @@ ProgramPlaces PlacesOfThisProgram() {
   return PlacesFor(ProgramDirectory(), std::getenv("XDG_CONFIG_HOME"), std::getenv("XDG_DATA_HOME"), HomeFolder());
 }
 
+std::string HelpPageIn(const std::string& page, Language language) {
+  if (language == Language::kJapanese || !page.ends_with(".htm")) return page;
+  return page.substr(0, page.size() - 4) + "_en.htm";
+}
+
 }  // namespace suispo

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "app/store/language.h"
+
 namespace suispo {
 
 // The settings file, and the folder of the stage file that start-up generates or remembers by bare
@@ -39,5 +41,8 @@ ProgramPlaces PlacesFor(const std::string& programDir, const char* xdgConfigHome
                         const std::string& home);
 // The places of the running program, from its own path and the environment.
 ProgramPlaces PlacesOfThisProgram();
+
+// The help page (help.htm) in language: the English one, help_en.htm, lies beside it.
+std::string HelpPageIn(const std::string& page, Language language);
 
 }  // namespace suispo

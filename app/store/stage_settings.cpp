@@ -19,11 +19,19 @@ std::vector<Setting> StageStore::SettingRows() {
       {"FileName", "datafile", "", kFileName, Written::kAlways, datafile_},
       // Only the digits of a step: " 0x96" is no zoom of 150.
       {"View", "zoom", "100", NumberWords(kZoomSteps), Written::kOnceChanged, zoom},
+      // In the order of Language.
+      {"View", "language", "ja", Words{{"ja", "en"}}, Written::kOnceChanged, language},
       // In the order of AnimationSpeed.
       {"Animation", "speed", "normal", Words{{"normal", "fast", "none"}}, Written::kOnceChanged, animationSpeed},
       {"Sound", "on", "1", Words{{"0", "1"}}, Written::kOnceChanged, soundOn},
       {"Sound", "volume", "60", IntegerRange{0, 100}, Written::kOnceChanged, soundVolume},
   };
+}
+
+Language StageStore::LanguageAtStart(const StorePlaces& places) {
+  StageStore settings(places, nullptr);
+  ReadSettings(places.settingsFile, settings.SettingRows());
+  return settings.language;
 }
 
 }  // namespace suispo

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/store/language.h"
 #include "app/store/local_time.h"
 #include "app/store/play_records.h"
 #include "app/store/program_places.h"
@@ -39,6 +40,9 @@ class StageStore {
  public:
   // places: where the settings and the stage files live. now: the local date and time.
   StageStore(StorePlaces places, std::function<LocalTime()> now);
+
+  // The language setting alone, read before the window is built: its texts are chosen by it.
+  static Language LanguageAtStart(const StorePlaces& places);
 
   // Reads the settings and fills dataList from the remembered stage file or the built-in stages.
   // Returns the window position. Throws GameError kCannotOpenFile for a file that cannot be read;
@@ -100,6 +104,8 @@ class StageStore {
   // The sound effects: 1 played, 0 muted; their volume in percent.
   int soundOn = 1;
   int soundVolume = 60;
+  // The language of the next start: the texts of this run were chosen by LanguageAtStart.
+  Language language = Language::kJapanese;
 
  private:
   // The settings of suispo.ini bound to their fields, a row each, in the order a new file lists them.

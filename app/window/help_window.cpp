@@ -22,7 +22,9 @@ constexpr int kWidth = 720;
 }  // namespace
 
 QString HelpPagePath(const QString& shippedPage) {
-  const QString here = QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral("./help/help.htm")));
+  // The page of the same name: help.htm, or the English help_en.htm.
+  const QString here =
+      QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral("./help/") + QFileInfo(shippedPage).fileName()));
   return !QFileInfo(here).isFile() && QFileInfo(shippedPage).isFile() ? QDir::cleanPath(shippedPage) : here;
 }
 

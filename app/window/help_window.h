@@ -11,7 +11,8 @@ class QTextBrowser;
 
 namespace suispo {
 
-// Where the help page is: "./help/help.htm" below the current directory when it is there, else
+// Where the help page is: "./help/help.htm" (or the shipped page's own name, help_en.htm) below
+// the current directory when it is there, else
 // the page shipped with the program (beside it, or in an installed game's data folder), so a game
 // started from elsewhere still finds it. When neither exists, the first.
 QString HelpPagePath(const QString& shippedPage);

@@ -15,6 +15,7 @@
 #include "app/window/about_box.h"
 #include "app/window/animation_pace.h"
 #include "app/window/error_report.h"
+#include "app/window/language_menu.h"
 #include "app/window/play_screen.h"
 #include "app/window/sound_menu.h"
 #include "app/window/stage_select_screen.h"
@@ -92,7 +93,9 @@ void MainForm::BuildMenu() {
   const std::pair<AnimationSpeed, QString> choices[] = {{AnimationSpeed::kNormal, tr("ふつう")},
                                                         {AnimationSpeed::kFast, tr("はやい")},
                                                         {AnimationSpeed::kNone, tr("なし")}};
-  for (const auto& [pace, caption] : choices) {
+  for (const auto& choiceRow : choices) {
+    const AnimationSpeed pace = choiceRow.first;  // a plain copy: clang 14 cannot capture a binding
+    const QString& caption = choiceRow.second;
     const std::size_t i = static_cast<std::size_t>(pace);
     QAction* choice = speedMenu.at(i) = speed->addAction(caption);
     choice->setObjectName(QStringLiteral("speedMenu%1").arg(i));
@@ -104,7 +107,8 @@ void MainForm::BuildMenu() {
   sound_ = new SoundMenu(*gameMenu, store_, this);
   gameMenu->addSeparator();
   MenuItem(gameMenu, "ExitMenu", tr("終了(&X)"), [this] { ExitMenuClick(); });
-  QMenu* zoomMenuList = menuBar()->addMenu(tr("表示(&V)"))->addMenu(tr("拡大(&Z)"));
+  QMenu* viewMenu = menuBar()->addMenu(tr("表示(&V)"));
+  QMenu* zoomMenuList = viewMenu->addMenu(tr("拡大(&Z)"));
   auto* zooms = new QActionGroup(this);
   for (std::size_t i = 0; i < zoomMenu.size(); ++i) {
     const int percent = kZoomSteps[i];
@@ -115,6 +119,7 @@ void MainForm::BuildMenu() {
     zoomMenu[i]->setChecked(percent == zoom_);
     zooms->addAction(zoomMenu[i]);
   }
+  LanguageMenu::Add(viewMenu, store_, dialogs_, this);
   QMenu* helpMenu = menuBar()->addMenu(tr("ヘルプ(&H)"));
   MenuItem(helpMenu, "Help1", tr("目次(&C)"), [this] { Help1Click(); });
   helpMenu->addSeparator();

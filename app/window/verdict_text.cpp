@@ -13,7 +13,8 @@ QString Worded(const char* text) { return QCoreApplication::translate("Verdict",
 }  // namespace
 
 QString VerdictText(const ClearVerdict& verdict) {
-  QString text = Worded(QT_TRANSLATE_NOOP("Verdict", "%1手でクリア")).arg(verdict.moves);
+  // The count in the words of its language: "1 move", "7 moves" in English, one form in Japanese.
+  QString text = QCoreApplication::translate("Verdict", "%n手でクリア", nullptr, verdict.moves);
   const QString newBest = verdict.newBest ? Worded(QT_TRANSLATE_NOOP("Verdict", " 新記録！")) : QString();
   if (verdict.hintWithheldStar) return text + Worded(QT_TRANSLATE_NOOP("Verdict", " ヒントを使ったので★はつきません")) + newBest;
   if (verdict.par) text += Worded(QT_TRANSLATE_NOOP("Verdict", "（最短 %1手）")).arg(*verdict.par);

@@ -22,6 +22,7 @@
 #include "core/design/generator_tuning.h"
 #include "core/design/measure.h"
 #include "core/design/repair.h"
+#include "core/design/work_budget.h"
 #include "core/rules/play_state.h"
 #include "core/text/shift_jis_text.h"
 #include "core/text/translatable.h"
@@ -161,7 +162,7 @@ class ParMemo {
   // What Of says when the par is more than the most asked for, or there is none.
   static constexpr int kBeyond = -2;
 
-  explicit ParMemo(std::size_t stateLimit) : stateLimit_(stateLimit) {}
+  ParMemo(std::size_t stateLimit, WorkBudget& budget) : stateLimit_(stateLimit), budget_(budget) {}
 
   // The par (-1 for none within the state limit); with `most` above 0, kBeyond instead of any par
   // above it, found without searching further.
@@ -171,6 +172,7 @@ class ParMemo {
     // The search is breadth first: a bound changes nothing about a clear found within it, nor about a
     // search that stops at its state limit on the way.
     const SolveResult r = SolveDraft(d, stateLimit_, most);
+    budget_.Spend(r.states);
     if (r.outcome == SolveOutcome::kSolved) {
       known.par = static_cast<int>(r.ops.size());
       const Padding padding = PaddingOf(d, r.ops);
@@ -187,7 +189,10 @@ class ParMemo {
   // The effort (core/design/effort.h) found within `limit` positions; -1 past it.
   long EffortOf(const StageDraft& d, std::size_t limit) {
     Known& known = KnownOf(d);
-    if (!known.effort) known.effort = SearchEffort(d, limit);
+    if (!known.effort) {
+      known.effort = SearchEffort(d, limit);
+      budget_.Spend(*known.effort < 0 ? limit : static_cast<std::size_t>(*known.effort));
+    }
     return *known.effort;
   }
 
@@ -212,6 +217,7 @@ class ParMemo {
   }
 
   std::size_t stateLimit_;
+  WorkBudget& budget_;
   std::unordered_map<std::string, Known> pars_;
 };
 
@@ -374,7 +380,7 @@ StageDraft Mutate(const StageDraft& from, const Plan& plan, const GenerateOption
 }
 
 // Takes away every piece whose removal keeps the par, and the wall points not needed.
-void Prune(StageDraft& d, int par, ParMemo& pars) {
+void Prune(StageDraft& d, int par, ParMemo& pars, WorkBudget& budget) {
   auto tryWithout = [&](auto change) {
     StageDraft without = d;
     change(without);
@@ -391,6 +397,7 @@ void Prune(StageDraft& d, int par, ParMemo& pars) {
     if (EdgeKind(d.board, InnerEdge(e)) == kMarkedEdge) tryWithout([&](StageDraft& w) { EdgeKind(w.board, InnerEdge(e)) = kNoWall; });
   }
   const SolveResult r = SolveDraft(d, t.draftStates);
+  budget.Spend(r.states);
   if (r.outcome == SolveOutcome::kSolved) d.mp = std::min(d.mp, r.walls);
   while (d.mp > 0) {
     StageDraft fewer = d;
@@ -447,23 +454,25 @@ class SetWork {
 // A climb: small edits to a draft, each kept when the score does not fall.
 class Climb {
  public:
-  Climb(const GenerateOptions& o, const Plan& plan, Dice& dice, SetWork& work, const StageDraft& from)
-      : o_(o), plan_(plan), dice_(dice), work_(work), pars_(t.climbStates), d_(from) {
+  Climb(const GenerateOptions& o, const Plan& plan, Dice& dice, SetWork& work, WorkBudget& budget, const StageDraft& from)
+      : o_(o), plan_(plan), dice_(dice), work_(work), budget_(budget), pars_(t.climbStates, budget), d_(from) {
     par_ = pars_.Of(d_);
     looks_ = LooksOf(d_, plan_);
     score_ = Score(d_, looks_, plan_, o_, par_, pars_);
   }
 
-  // Up to `steps` edits. In the band at or past the target, with every kind of the plan needed and the
-  // effort in its band (the score is all its ceiling), is enough after `least` of them; with `drop`, a
-  // climb nowhere near the band by half way is dropped.
+  // Up to `steps` edits, none once the candidate's budget is spent (the draft in hand is the best the
+  // climb found). In the band at or past the target, with every kind of the plan needed and the effort
+  // in its band (the score is all its ceiling), is enough after `least` of them; with `drop`, a climb
+  // nowhere near the band by half way is dropped.
   void Run(int steps, int least, bool drop) {
-    for (int step = 0; step < steps && !work_.Stopped(); ++step) {
+    for (int step = 0; step < steps && !work_.Stopped() && !budget_.Spent(); ++step) {
       work_.ClimbStep();
       if (step >= least && Good()) return;
       if (drop && step == steps / 2 && par_ < o_.minPar - t.dropBelowBand) return;
       if (!builtKnown_ && (plan_.mechanics & kMarkedEdges)) {
         const SolveResult r = SolveDraft(d_, t.climbStates);
+        budget_.Spend(r.states);
         built_ = r.outcome == SolveOutcome::kSolved ? WallsBuilt(d_, r.ops) : std::vector<int>{};
         builtKnown_ = true;
       }
@@ -509,6 +518,7 @@ class Climb {
   const Plan& plan_;
   Dice& dice_;
   SetWork& work_;
+  WorkBudget& budget_;
   ParMemo pars_;
   StageDraft d_;
   int par_ = -1;
@@ -519,51 +529,73 @@ class Climb {
 };
 
 // The effort band: a search stopped past the band's top says the draft is beyond it.
-bool InEffortBand(const StageDraft& d, const GenerateOptions& o) {
+bool InEffortBand(const StageDraft& d, const GenerateOptions& o, WorkBudget& budget) {
   if (o.minEffort <= 0 && o.maxEffort <= 0) return true;
-  const long effort = SearchEffort(d, o.maxEffort > 0 ? static_cast<std::size_t>(o.maxEffort) : kEffortLimit);
+  const std::size_t limit = o.maxEffort > 0 ? static_cast<std::size_t>(o.maxEffort) : kEffortLimit;
+  const long effort = SearchEffort(d, limit);
+  budget.Spend(effort < 0 ? limit : static_cast<std::size_t>(effort));
   return effort >= 0 && effort >= o.minEffort;
 }
 
 // The climbed draft made a stage: pruned, repaired, and kept only when it passes every gate asked
-// where it stands, the cheap checks first.
-std::optional<Made> Finish(StageDraft d, int par, const GenerateOptions& o, const Plan& plan) {
+// where it stands, the cheap checks first. What a repair finds of the draft it keeps is not searched
+// again, and a repair gives up once the candidate's budget is spent.
+std::optional<Made> Finish(StageDraft d, int par, const GenerateOptions& o, const Plan& plan, WorkBudget& budget) {
   // From here on the searches have the draft limit again.
-  ParMemo checked(t.draftStates);
-  Prune(d, par, checked);
+  ParMemo checked(t.draftStates, budget);
+  Prune(d, par, checked, budget);
   if ((MechanicsOn(d.board) & plan.mechanics) != plan.mechanics || KeysOn(d.board) == 0 || HasArrowLoop(d.board)) {
     return std::nullopt;
   }
-  for (int round = 0; round < t.repairRounds; ++round) {
-    const Ideas ideas = CountIdeas(d, par, kIdeaCap, t.draftStates);
-    if (ideas.count == 1) break;
-    if (ideas.count < 1 || !RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, t.draftStates)) {
-      return std::nullopt;
-    }
+  Ideas ideas = CountIdeas(d, par, kIdeaCap, t.draftStates);
+  budget.Spend(ideas.states);
+  for (int round = 0; round < t.repairRounds && ideas.count != 1; ++round) {
+    if (ideas.count < 1) return std::nullopt;
+    std::optional<Ideas> fewer = RepairIdeas(d, par, ideas, plan.mechanics, plan.symmetry, t.draftStates, &budget);
+    if (!fewer) return std::nullopt;
+    ideas = std::move(*fewer);
   }
   // The cheaper checks before the forcing repair, the dearest step; it changes the draft, so they are
   // made again after it.
-  if (!InEffortBand(d, o)) return std::nullopt;
-  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, kEveryStage)) return std::nullopt;
+  if (!InEffortBand(d, o, budget)) return std::nullopt;
+  std::size_t searched = 0;
+  const bool everyStage = PassesGates(d, par, o.freeKinds, kMeasureStateLimit, kEveryStage, {}, &searched);
+  budget.Spend(searched);
+  if (!everyStage) return std::nullopt;
+  KnownMeasures known{.everyStageGates = true};
   if (Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], o.gateScope)) {
-    const StageDraft unforced = d;
-    for (int round = 0; round < t.nearParRepairRounds; ++round) {
-      const NearParClears near = ClearsNearPar(d, par, kNearParCap, t.draftStates);
-      if (near.count >= 1 && near.count <= kMostNearParClears) break;
+    NearParClears near = ClearsNearPar(d, par, kNearParCap, t.draftStates);
+    budget.Spend(near.states);
+    for (int round = 0; round < t.nearParRepairRounds && (near.count < 1 || near.count > kMostNearParClears); ++round) {
+      if (near.count < 1) return std::nullopt;
       const SolveResult best = SolveDraft(d, t.draftStates);
-      if (near.count < 1 || !RepairNearPar(d, par, best.ops, near, plan.mechanics, plan.symmetry, t.draftStates)) {
-        return std::nullopt;
-      }
+      budget.Spend(best.states);
+      std::optional<NearParClears> fewer =
+          RepairNearPar(d, par, best.ops, near, plan.mechanics, plan.symmetry, t.draftStates, &budget);
+      if (!fewer) return std::nullopt;
+      near = std::move(*fewer);
+      known.everyStageGates = false;
     }
-    if (d != unforced && !InEffortBand(d, o)) return std::nullopt;
+    if (!known.everyStageGates && !InEffortBand(d, o, budget)) return std::nullopt;
+    known.nearParClears = near.count;
   }
   // Its mechanics are on the board (above), and every gate asks each mechanic on it to be needed.
-  if (!PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope)) return std::nullopt;
+  searched = 0;
+  const bool passes = PassesGates(d, par, o.freeKinds, kMeasureStateLimit, o.gateScope, known, &searched);
+  budget.Spend(searched);
+  if (!passes) return std::nullopt;
   return Made{par, d, plan.mechanics};
 }
 
 // One stage for the plan, or nothing after this candidate.
-std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice, int& highest, SetWork& work) {
+// What a candidate tells besides its stage: the highest par its climb reached, and whether it ran out of
+// its budget.
+struct CandidateEnd {
+  int highest = 0;
+  bool overBudget = false;
+};
+
+std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice& dice, CandidateEnd& end, SetWork& work) {
   Plan plan{mechanics, dice.Between(o.minPar, o.maxPar), 0};
   constexpr int kSymmetries[] = {2, 4, 5, 6, 1, 2, 4};
   if (dice.Chance(t.symmetricPercent)) plan.symmetry = kSymmetries[dice.Below(7)];
@@ -579,19 +611,22 @@ std::optional<Made> OneStage(const GenerateOptions& o, unsigned mechanics, Dice&
     d = skeleton;
     if (AddPieces(d, o, mechanics, dice) && ChooseStart(d, plan, dice)) break;
   }
-  Climb climb(o, plan, dice, work, d);
+  WorkBudget budget(t.candidateStates);
+  Climb climb(o, plan, dice, work, budget, d);
   const int steps = t.climbSteps + t.stepsPerLongerPar * std::clamp(o.maxPar - t.longerParFrom, 0, t.longerParMost);
   climb.Run(steps, steps / 4, true);
-  highest = std::max(highest, climb.Par());
+  end.highest = std::max(end.highest, climb.Par());
   // A climbed draft that fails a gate is a good place to walk on from: a few edits more give another
   // draft in the band for far less than a new climb.
   for (int walk = 0;; ++walk) {
     if (climb.Ready()) {
-      if (std::optional<Made> made = Finish(climb.Draft(), climb.Par(), o, plan)) return made;
+      if (std::optional<Made> made = Finish(climb.Draft(), climb.Par(), o, plan, budget)) return made;
     } else if (walk == 0 && !climb.InBand()) {
+      end.overBudget = budget.Spent();
       return std::nullopt;
     }
-    if (walk == t.walksOn || work.Stopped()) return std::nullopt;
+    end.overBudget = budget.Spent();
+    if (walk == t.walksOn || work.Stopped() || budget.Spent()) return std::nullopt;
     climb.Run(t.walkSteps, t.walkSteps, false);
   }
 }
@@ -607,6 +642,7 @@ struct Slot {
   std::vector<int> highest{};     // the par each finished candidate reached, by number (-1 while running)
   std::map<int, Made> passed{};   // the candidates that passed, by number
   std::set<int> repeats{};        // candidates that repeat a stage before this one in the set
+  int overBudget = 0;             // finished candidates that ran out of their budget
   bool told = false;              // counted in the progress as made
 
   // The number of the candidate the stage is, once every candidate before it has finished; none yet.
@@ -648,10 +684,10 @@ class Dealer {
       }
       work_.Candidate();
       Dice dice(StageSeed(slots_[slot].seed, k));
-      int highest = 0;
-      std::optional<Made> made = OneStage(o_, slots_[slot].mechanics, dice, highest, work_);
+      CandidateEnd end;
+      std::optional<Made> made = OneStage(o_, slots_[slot].mechanics, dice, end, work_);
       std::lock_guard lock(mutex_);
-      Finish(slot, k, std::max(highest, 0), std::move(made));
+      Finish(slot, k, end, std::move(made));
     }
   }
 
@@ -670,9 +706,10 @@ class Dealer {
     return true;
   }
 
-  void Finish(std::size_t slot, int k, int highest, std::optional<Made> made) {
+  void Finish(std::size_t slot, int k, const CandidateEnd& end, std::optional<Made> made) {
     Slot& s = slots_[slot];
-    s.highest[static_cast<std::size_t>(k)] = highest;
+    s.highest[static_cast<std::size_t>(k)] = std::max(end.highest, 0);
+    s.overBudget += end.overBudget;
     ++s.finished;
     if (made) s.passed.emplace(k, std::move(*made));
     if (!s.told && s.Chosen()) {
@@ -764,6 +801,7 @@ GenerateReport GenerateStages(const GenerateOptions& o, const GenerateHooks& hoo
     report.tried += slot.finished;
     report.accepted += static_cast<int>(slot.passed.size());
     for (int par : slot.highest) report.highestPar = std::max(report.highestPar, par);
+    report.overBudget += slot.overBudget;
     if (const Made* chosen = slot.Chosen()) made.push_back(*chosen);
   }
   report.gaveUp = work.GaveUp();

@@ -40,6 +40,8 @@ struct GenerateReport {
   // The candidates never came near the minimum par: the highest par any climb reached was far below.
   bool gaveUp = false;
   int highestPar = 0;
+  // Candidates that ran out of their work budget (GeneratorTuning::candidateStates).
+  int overBudget = 0;
 };
 
 // Stage `index` of a set is made from this seed alone, so a set is the same for any number of threads.

@@ -77,6 +77,12 @@ struct GeneratorTuning {
   int giveUpTries = 20;
   int reach = 15;
 
+  // The states a candidate's searches may hold in all (the climb's pars and efforts, the repairs, the
+  // gates) before it stops climbing and repairing: past it, the draft in hand goes on to the gates if it
+  // is ready, or the next candidate starts from a new skeleton. Counted in states, never in time, so
+  // that a set is the same on any number of threads.
+  long long candidateStates = 3'000'000;
+
   // Progress is reported after this many climb steps, besides each stage made.
   int stepsPerReport = 32;
 };

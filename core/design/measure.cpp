@@ -74,6 +74,7 @@ Ideas CountIdeas(const StageDraft& draft, int par, int cap, std::size_t stateLim
       }
       if (depthOf.size() > stateLimit) {
         ideas.count = -1;
+        ideas.states = depthOf.size();
         return ideas;
       }
     }
@@ -121,6 +122,7 @@ Ideas CountIdeas(const StageDraft& draft, int par, int cap, std::size_t stateLim
   };
   walk(search.Start(), 0);
   ideas.count = static_cast<int>(found.size());
+  ideas.states = depthOf.size();
   return ideas;
 }
 
@@ -168,8 +170,10 @@ namespace {
 // runs but the search for the par, without which nothing else is measured.
 class MeasureRun {
  public:
-  MeasureRun(const StageDraft& draft, std::size_t limit, bool stop, bool freeKinds, unsigned where, StageMeasures& m)
-      : draft_(draft), limit_(limit), stop_(stop), freeKinds_(freeKinds), where_(where), m_(m), start_(StartOf(draft)) {}
+  MeasureRun(const StageDraft& draft, std::size_t limit, bool stop, bool freeKinds, unsigned where, StageMeasures& m,
+             const KnownMeasures& known = {})
+      : draft_(draft), limit_(limit), stop_(stop), freeKinds_(freeKinds), where_(where), m_(m), known_(known),
+        start_(StartOf(draft)) {}
 
   // Kinds, warp colours and the walls' groups and symmetry: G4 and G5, no search.
   bool Layout() {
@@ -186,6 +190,7 @@ class MeasureRun {
   // The shortest clear. More wall points than it builds fail G6 at once; one more comes last.
   bool Solution() {
     best_ = Solve(start_, {.stateLimit = limit_});
+    searched_ += best_.states;
     if (best_.outcome != SolveOutcome::kSolved) return false;
     m_.par = static_cast<int>(best_.ops.size());
     m_.wallPointsExact = draft_.mp <= best_.walls;
@@ -193,7 +198,9 @@ class MeasureRun {
   }
 
   bool OptimalIdeas() {
-    m_.ideas = CountIdeas(draft_, m_.par, kIdeaCap, std::min(limit_, kMeasureStateLimit)).count;
+    const Ideas ideas = CountIdeas(draft_, m_.par, kIdeaCap, std::min(limit_, kMeasureStateLimit));
+    m_.ideas = ideas.count;
+    searched_ += ideas.states;
     return Kept(Passes(Gate::kOneIdea));
   }
 
@@ -211,7 +218,13 @@ class MeasureRun {
       if (!Kept(Passes(Gate::kNotTrivial))) return false;
     }
     if (!stop_ || Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], where_)) {
-      m_.nearParClears = ClearsNearPar(draft_, m_.par, kNearParCap, std::min(limit_, kMeasureStateLimit)).count;
+      if (known_.nearParClears > 0) {
+        m_.nearParClears = known_.nearParClears;
+      } else {
+        const NearParClears near = ClearsNearPar(draft_, m_.par, kNearParCap, std::min(limit_, kMeasureStateLimit));
+        m_.nearParClears = near.count;
+        searched_ += near.states;
+      }
       if (!Kept(Passes(Gate::kForcing))) return false;
     }
     // The caller's bound on searches bounds this one too: the stage tool's default is the effort's own.
@@ -289,6 +302,7 @@ class MeasureRun {
     PlayState more = start_;
     ++more.mp;
     const SolveResult withMore = Solve(more, {.stateLimit = limit_, .maxOps = m_.par - 1});
+    searched_ += withMore.states;
     m_.wallPointsExact = m_.wallPointsExact && withMore.outcome == SolveOutcome::kNoSolution;
   }
 
@@ -296,11 +310,20 @@ class MeasureRun {
   bool Passes(Gate gate) const { return suispo::Passes(gate, m_, freeKinds_); }
   bool Kept(bool pass) const { return !stop_ || pass; }
 
+ public:
+  std::size_t Searched() const { return searched_; }
+
+ private:
+
   // Each change asks only whether the par stays: a search bounded by it says as much. A piece alone
   // of its kind is asked twice (its kind taken away, then the piece): asked once.
   int ParOf(const PlayState& s) {
     const auto [at, fresh] = pars_.try_emplace({s.board, s.mp}, 0);
-    if (fresh) at->second = Par(s, limit_, m_.par);
+    if (fresh) {
+      const SolveResult r = Solve(s, {.stateLimit = limit_, .maxOps = m_.par});
+      at->second = r.outcome == SolveOutcome::kSolved ? static_cast<int>(r.ops.size()) : -1;
+      searched_ += r.states;
+    }
     return at->second;
   }
   template <class Change>
@@ -317,15 +340,15 @@ class MeasureRun {
   bool freeKinds_;
   unsigned where_;
   StageMeasures& m_;
+  const KnownMeasures known_;  // a copy: the default argument is a temporary
   PlayState start_;
   SolveResult best_;
   std::set<int> traps_;
   std::map<std::pair<Board, int>, int, BoardOrder> pars_;
+  std::size_t searched_ = 0;
 };
 
-bool MeasureSteps(const StageDraft& draft, std::size_t limit, bool stop, bool freeKinds, unsigned where,
-                  StageMeasures& m) {
-  MeasureRun run(draft, limit, stop, freeKinds, where, m);
+bool MeasureSteps(MeasureRun& run, bool freeKinds, unsigned where, StageMeasures& m) {
   if (!run.Layout() || !run.Solution() || !run.Repeats() || !run.OptimalIdeas()) return false;
   run.TrapHoles();
   if (!run.KindsNeeded() || !run.WallPointsNeeded() || !run.InertPieces()) return false;
@@ -338,13 +361,25 @@ bool MeasureSteps(const StageDraft& draft, std::size_t limit, bool stop, bool fr
 
 StageMeasures Measure(const StageDraft& draft, std::size_t limit) {
   StageMeasures m;
-  MeasureSteps(draft, limit, false, false, kEveryStage, m);
+  MeasureRun run(draft, limit, false, false, kEveryStage, m);
+  MeasureSteps(run, false, kEveryStage, m);
   return m;
 }
 
-bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit, unsigned where) {
+bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit, unsigned where,
+                 const KnownMeasures& known, std::size_t* searched) {
   StageMeasures m;
-  return MeasureSteps(draft, limit, true, freeKinds, where, m) && m.par == par;
+  MeasureRun run(draft, limit, true, freeKinds, where, m, known);
+  bool passes = false;
+  if (known.everyStageGates) {
+    // The gates asked of every stage passed on this very draft: only those asked here besides are left.
+    m.par = par;
+    passes = run.Demanding();
+  } else {
+    passes = MeasureSteps(run, freeKinds, where, m) && m.par == par;
+  }
+  if (searched != nullptr) *searched += run.Searched();
+  return passes;
 }
 
 }  // namespace suispo

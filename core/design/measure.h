@@ -28,6 +28,7 @@ std::optional<std::array<int, kCellCount>> ParFromEachCell(const StageDraft& dra
 struct Ideas {
   int count = 0;                             // capped; -1 when not decided within the state limit
   std::vector<std::vector<SolverOp>> first;  // one solution of each idea found, at most two
+  std::size_t states = 0;                    // the states the search held
 };
 Ideas CountIdeas(const StageDraft& draft, int par, int cap, std::size_t stateLimit);
 
@@ -61,11 +62,17 @@ inline constexpr std::size_t kMeasureStateLimit = 400'000;
 // kEffortLimit); the idea search at most kMeasureStateLimit.
 StageMeasures Measure(const StageDraft& draft, std::size_t stateLimit = kMeasureStateLimit);
 
+// What a caller already knows of a draft, so that the gates do not search it again.
+struct KnownMeasures {
+  bool everyStageGates = false;  // it passes every gate asked of every stage
+  int nearParClears = 0;         // above 0: its clears near par, counted
+};
+
 // Whether a draft of this par passes every gate of core/design/gates.h asked `where` (GateScope bits),
 // cheap checks first and none after the first that fails: GatesOf(Measure(draft), freeKinds).All(where)
-// at a fraction of the cost.
+// at a fraction of the cost. `searched` (when given) grows by the states the searches held.
 bool PassesGates(const StageDraft& draft, int par, bool freeKinds, std::size_t limit = kMeasureStateLimit,
-                 unsigned where = 0);
+                 unsigned where = 0, const KnownMeasures& known = {}, std::size_t* searched = nullptr);
 
 // Wall layout alone, cheap enough to score every draft.
 double WallGroupMean(const Board& board, int* edges = nullptr);

@@ -37,6 +37,7 @@ NearParClears ClearsNearPar(const StageDraft& draft, int par, int cap, std::size
     }
     if (nodes.size() > stateLimit) {
       clears.count = -1;
+      clears.states = nodes.size();
       return clears;
     }
   }
@@ -86,6 +87,7 @@ NearParClears ClearsNearPar(const StageDraft& draft, int par, int cap, std::size
   };
   walk(0, 0);
   clears.count = static_cast<int>(found.size());
+  clears.states = nodes.size();
   return clears;
 }
 

@@ -19,6 +19,7 @@ inline constexpr int kMostNearParClears = 4;
 struct NearParClears {
   int count = 0;  // up to the cap; -1 when the search holds more than its state limit
   std::vector<std::vector<SolverOp>> first;  // one clear of each found, at most kNearParExamples
+  std::size_t states = 0;                    // the states the search held
 };
 inline constexpr std::size_t kNearParExamples = 8;
 NearParClears ClearsNearPar(const StageDraft& draft, int par, int cap, std::size_t stateLimit);

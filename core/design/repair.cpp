@@ -79,34 +79,52 @@ bool ChangeWhereTheyPart(StageDraft& d, const std::vector<SolverOp>& mine, const
   return false;
 }
 
-}  // namespace
 
-bool RepairIdeas(StageDraft& d, int par, const Ideas& ideas, unsigned mechanics, int symmetry,
-                 std::size_t stateLimit) {
-  if (ideas.first.size() < 2) return false;
-  const int before = std::max(ideas.count, 2);
-  auto fewer = [&](const StageDraft& tried) {
-    if (ParOf(tried, stateLimit) != par) return false;
-    const Ideas now = CountIdeas(tried, par, kIdeaCap, stateLimit);
-    return now.count >= 1 && now.count < before;
-  };
-  for (std::size_t side = 0; side < 2; ++side) {
-    if (ChangeWhereTheyPart(d, ideas.first[side], ideas.first[1 - side], mechanics, symmetry, fewer)) return true;
-  }
-  return false;
+// Whether the changed draft keeps the par: a search bounded by it says as much, and stops far sooner
+// than one that goes on to a longer clear. Nothing is searched once the budget is spent.
+bool KeepsPar(const StageDraft& tried, int par, std::size_t stateLimit, WorkBudget* budget) {
+  if (budget != nullptr && budget->Spent()) return false;
+  const SolveResult r = SolveDraft(tried, stateLimit, par);
+  SpendOn(budget, r.states);
+  return r.outcome == SolveOutcome::kSolved && static_cast<int>(r.ops.size()) == par;
 }
 
-bool RepairNearPar(StageDraft& d, int par, const std::vector<SolverOp>& best, const NearParClears& near,
-                   unsigned mechanics, int symmetry, std::size_t stateLimit) {
+}  // namespace
+
+std::optional<Ideas> RepairIdeas(StageDraft& d, int par, const Ideas& ideas, unsigned mechanics, int symmetry,
+                                 std::size_t stateLimit, WorkBudget* budget) {
+  if (ideas.first.size() < 2) return std::nullopt;
+  const int before = std::max(ideas.count, 2);
+  Ideas kept;
   auto fewer = [&](const StageDraft& tried) {
-    if (ParOf(tried, stateLimit) != par || CountIdeas(tried, par, kIdeaCap, stateLimit).count != 1) return false;
-    const int now = ClearsNearPar(tried, par, kNearParCap, stateLimit).count;
-    return now >= 1 && now < near.count;
+    if (!KeepsPar(tried, par, stateLimit, budget)) return false;
+    kept = CountIdeas(tried, par, kIdeaCap, stateLimit);
+    SpendOn(budget, kept.states);
+    return kept.count >= 1 && kept.count < before;
+  };
+  for (std::size_t side = 0; side < 2; ++side) {
+    if (ChangeWhereTheyPart(d, ideas.first[side], ideas.first[1 - side], mechanics, symmetry, fewer)) return kept;
+  }
+  return std::nullopt;
+}
+
+std::optional<NearParClears> RepairNearPar(StageDraft& d, int par, const std::vector<SolverOp>& best,
+                                           const NearParClears& near, unsigned mechanics, int symmetry,
+                                           std::size_t stateLimit, WorkBudget* budget) {
+  NearParClears kept;
+  auto fewer = [&](const StageDraft& tried) {
+    if (!KeepsPar(tried, par, stateLimit, budget)) return false;
+    const Ideas ideas = CountIdeas(tried, par, kIdeaCap, stateLimit);
+    SpendOn(budget, ideas.states);
+    if (ideas.count != 1) return false;
+    kept = ClearsNearPar(tried, par, kNearParCap, stateLimit);
+    SpendOn(budget, kept.states);
+    return kept.count >= 1 && kept.count < near.count;
   };
   for (const std::vector<SolverOp>& clear : near.first) {
-    if (clear != best && ChangeWhereTheyPart(d, clear, best, mechanics, symmetry, fewer)) return true;
+    if (clear != best && ChangeWhereTheyPart(d, clear, best, mechanics, symmetry, fewer)) return kept;
   }
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace suispo

@@ -182,6 +182,20 @@ TEST(GenerateStages, AHardPresetsStagesPassTheDemandingGatesWithinItsEffortBand)
   }
 }
 
+TEST(GenerateStages, AStagePastItsBudgetStillPassesItsGatesAndIsTheSameBytesOnAnyThreads) {
+  // Warps with marked edges: some of this seed's candidates run out of their work budget on the way.
+  GenerateOptions options = PresetOptions(StagePreset::kHard, 1, 2);
+  options.mechanicSets = {kWarps | kMarkedEdges};
+  const GenerateReport report = GenerateStages(options, {.threads = 1});
+  ASSERT_EQ(report.lines.size(), 1u);
+  EXPECT_GE(report.overBudget, 1);
+  const StageMeasures m = Measure(DraftOfLine(report.lines[0]), kDefaultStateLimit);
+  EXPECT_TRUE(GatesOf(m).All(kDemandingPreset)) << report.lines[0];
+  EXPECT_EQ(m.present, kWarps | kMarkedEdges);
+  EXPECT_TRUE(m.effort >= options.minEffort && m.effort <= options.maxEffort) << m.effort;
+  EXPECT_EQ(GenerateStages(options, {.threads = 3}).lines, report.lines);
+}
+
 TEST(GenerateStages, ACancelStopsWithNoStages) {
   std::atomic<bool> cancel = true;
   const GenerateReport report = GenerateStages(PresetOptions(StagePreset::kNormal, 10, 1), {.cancel = &cancel});

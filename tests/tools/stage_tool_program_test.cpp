@@ -117,6 +117,17 @@ TEST(ListCommandTest, AnImpossibleOrUnreachableSetEndsSoonWithStatusTwo) {
   EXPECT_TRUE(run.err.starts_with("suispo-stage: no stage came near a par of 60")) << run.err;
 }
 
+TEST(ListCommandTest, GenerateThreadsChangeTheTimeNeverTheStages) {
+  TempFolder folder;
+  for (const char* threads : {"1", "3"}) {
+    const std::string made = folder / (std::string("made") + threads + ".ssp");
+    ASSERT_EQ(RunTool(folder, std::string("generate --preset beginner --count 3 --threads ") + threads + " -o '" + made + "'").status, 0);
+  }
+  EXPECT_EQ(ReadBytes(folder / "made1.ssp"), ReadBytes(folder / "made3.ssp"));
+  EXPECT_EQ(RunTool(folder, "generate --threads 0 -o '" + folder / "x.ssp" + "'").err,
+            "suispo-stage: --threads takes 1 to 64, not 0\n");
+}
+
 TEST(ListCommandTest, ControlCharactersInNamesNeverReachTheTerminal) {
   TempFolder folder;
   const std::string board = "C" + std::string(74, '0');

@@ -51,6 +51,8 @@ TEST(InstallPrefix, IsFoundOnlyForTheGamesFolderBesideTheInstalledHelpPage) {
   const ProgramPlaces portable = PlacesFor(prefix / "bin/", nullptr, nullptr, "/home/p");
   EXPECT_EQ(portable.store.stageFolder, prefix / "bin/");
   EXPECT_EQ(portable.helpPage, prefix / "bin/help/help.htm");
+  EXPECT_EQ(HelpPageIn(portable.helpPage, Language::kEnglish), prefix / "bin/help/help_en.htm");  // beside it
+  EXPECT_EQ(HelpPageIn(portable.helpPage, Language::kJapanese), portable.helpPage);
 }
 
 TEST(InstalledStore, MakesTheXdgFoldersWhenFirstWritingAndRemembersItsOwnFilesByBareName) {

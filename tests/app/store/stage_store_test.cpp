@@ -59,6 +59,21 @@ TEST_F(StoreTest, ZoomIsReadAsAnOfferedStepAndWrittenBack) {
   EXPECT_EQ(next.zoom, 150);
 }
 
+// The language is read before the window and its texts exist: a chosen one comes back at the next
+// start, and any word but "ja" or "en" is Japanese.
+TEST_F(StoreTest, TheChosenLanguageIsKnownBeforeTheWindowIsBuilt) {
+  const StorePlaces places = PortablePlaces(program.path());
+  EXPECT_EQ(StageStore::LanguageAtStart(places), Language::kJapanese);
+  StageStore store = MakeStore();
+  store.FormCreate();
+  store.language = Language::kEnglish;
+  store.FormClose({0, 0});
+  EXPECT_NE(ReadBytes(program / "suispo.ini").find("[View]\r\nlanguage=en\r\n"), std::string::npos);
+  EXPECT_EQ(StageStore::LanguageAtStart(places), Language::kEnglish);
+  WriteSettings("[View]\r\nlanguage=fr\r\n");
+  EXPECT_EQ(StageStore::LanguageAtStart(places), Language::kJapanese);
+}
+
 // The speed is one of the menu's words, matched exactly; any other is the usual pace.
 TEST_F(StoreTest, AWordThatIsNoSpeedIsTheUsualPace) {
   for (const auto& [stored, speed] : std::vector<std::pair<std::string, AnimationSpeed>>{

@@ -97,6 +97,18 @@ TEST_F(WindowTest, HelpLooksBelowTheCurrentDirectoryFirstThenBesideTheProgram) {
   EXPECT_EQ(form->findChild<HelpWindow*>("helpWindow"), nullptr);  // the desktop opened it
 }
 
+// The English page is looked for by its own name, below the current directory first.
+TEST(HelpPage, TheEnglishPageIsLookedForByItsOwnName) {
+  QTemporaryDir here;
+  const QString old = QDir::currentPath();
+  QDir::setCurrent(here.path());
+  ASSERT_TRUE(QDir(here.path()).mkdir("help"));
+  QFile page(here.path() + "/help/help_en.htm");
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  EXPECT_EQ(HelpPagePath(QStringLiteral("/shipped/help/help_en.htm")), here.path() + "/help/help_en.htm");
+  QDir::setCurrent(old);
+}
+
 TEST_F(HelpTest, TheGamesOwnHelpWindowShowsThePageWithItsPicturesWhenTheDesktopCannot) {
   Start();
   openFails = true;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTranslator>
 
 #include "app/window/verdict_text.h"
 #include "tests/support/bracketing_translator.h"
@@ -24,6 +25,22 @@ TEST(VerdictText, EveryPieceIsTranslatedAndTheStarIsAMark) {
   BracketingTranslator bracketing;
   EXPECT_EQ(VerdictText(atPar), QStringLiteral("<6手でクリア><（最短 6手）>★< 新記録！>"));
   EXPECT_EQ(VerdictText(hinted), QStringLiteral("<6手でクリア>< ヒントを使ったので★はつきません>< 新記録！>"));
+}
+
+TEST(VerdictText, InEnglishAMoveCountTakesItsPlural) {
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/suispo_en.qm")));
+  QCoreApplication::installTranslator(&english);
+  ClearVerdict one;
+  one.moves = 1;
+  one.par = 1;
+  one.star = true;
+  ClearVerdict seven;
+  seven.moves = 7;
+  seven.par = 5;
+  EXPECT_EQ(VerdictText(one), QStringLiteral("Cleared in 1 move (par 1)★"));
+  EXPECT_EQ(VerdictText(seven), QStringLiteral("Cleared in 7 moves (par 5)"));
+  QCoreApplication::removeTranslator(&english);
 }
 
 TEST(GameTexts, TheTranslationsAreCompiledIntoTheProgram) {

@@ -13,7 +13,12 @@ work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
 cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  # A game told to end still writes its settings as it closes: the folder goes once it has ended.
+  if [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null; then
+    tries=0
+    while kill -0 "$game_pid" 2>/dev/null && [ "$tries" -lt 100 ]; do sleep 0.05; tries=$((tries + 1)); done
+    kill -9 "$game_pid" 2>/dev/null && sleep 0.1 || true  # one held by a message box
+  fi
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
