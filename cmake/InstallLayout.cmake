@@ -8,6 +8,8 @@ include(GNUInstallDirs)
 set(SUISPO_INSTALL_GAMESDIR "games" CACHE STRING "Folder of the two programs, relative to the prefix")
 set(SUISPO_INSTALL_GAMEDATADIR "${CMAKE_INSTALL_DATADIR}/games/suispo" CACHE STRING
     "Folder of the help page, relative to the prefix")
+set(SUISPO_INSTALL_MODULEDIR "${CMAKE_INSTALL_LIBDIR}/suispo" CACHE STRING
+    "Folder of the sound module, relative to the prefix")
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/build_info.h.in ${PROJECT_BINARY_DIR}/generated/suispo/build_info.h @ONLY)
 add_library(suispo_build_info INTERFACE)

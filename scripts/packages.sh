@@ -4,18 +4,22 @@
 
 # Building and running the game: compiler, CMake, Qt (with its window-system plugins and its own
 # Japanese texts), Qt's translation tools (qt6-tools-dev for CMake's LinguistTools, qt6-l10n-tools for
-# lupdate and lrelease, which make the game's texts), libxcb (the window's frame on X) and a Japanese font.
+# lupdate and lrelease, which make the game's texts), libxcb (the window's frame on X), a Japanese font,
+# and Qt Multimedia for the sound effects (qt6-multimedia-dev brings libqt6multimedia6, which plays them
+# through the desktop's PulseAudio or PipeWire server with libpulse0, and Qt's media plugins, which the
+# effects do not need; libpulse-dev to ask first whether that server answers at all).
 play_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev qt6-qpa-plugins
-               qt6-translations-l10n fonts-ipafont-gothic)
+               qt6-translations-l10n fonts-ipafont-gothic qt6-multimedia-dev libpulse-dev)
 
 # Added for the tests, benchmarks, sanitizers and fuzzers, the real window under Xvfb and under
 # Weston's headless Wayland compositor (with Qt's Wayland plugin), the installed files' validators,
 # the Debian package (debhelper, lintian), the licence check (reuse), the stage gates script
-# (python3), and Ninja (the build is also tried with it).
+# (python3), Ninja (the build is also tried with it), and a PulseAudio server with a null sink whose
+# monitor parec records (the sound test).
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick
                weston qt6-wayland
                dpkg-dev debhelper file lintian desktop-file-utils appstream mandoc shared-mime-info
-               clang libclang-rt-dev reuse git python3 ninja-build)
+               clang libclang-rt-dev reuse git python3 ninja-build pulseaudio pulseaudio-utils)
 
 # Installs those of the given packages that are missing (as root, or through sudo).
 install_missing() {

@@ -377,6 +377,17 @@ The game will be in English from the next start.</translation>
     </message>
 </context>
 <context>
+    <name>SoundMenu</name>
+    <message>
+        <source>効果音(&amp;E)</source>
+        <translation>Sound &amp;effects</translation>
+    </message>
+    <message>
+        <source>音量(&amp;L)</source>
+        <translation>Vo&amp;lume</translation>
+    </message>
+</context>
+<context>
     <name>StageName</name>
     <message>
         <source>広い氷</source>
@@ -527,11 +538,12 @@ The game will be in English from the next start.</translation>
         <source>A sliding puzzle on ice, in Japanese, played in one window. Without FILE.ssp the
 stage file of the last run is opened, or the five built-in stages.
 Menus: ゲーム (Game): 読み込み (Open), ステージ集 (Chapters), 新しいステージを作る
-(New stages), ヒント (Hint), アニメーションの速さ (Animation speed), 終了 (Exit);
-表示 (View): 拡大 (Zoom) 100/150/200/300 %, kept in suispo.ini; ヘルプ (Help):
-目次 (Contents), バージョン情報 (About). Keys: arrows slide, Shift+arrows build a
-wall, Backspace or Ctrl+Z undo, F5 or R restart (やり直し), Esc back to the title
-(タイトル), H lights the next operation of a shortest clear (ヒント), Enter starts
+(New stages), ヒント (Hint), アニメーションの速さ (Animation speed), 効果音 (Sound
+effects), 音量 (Volume), 終了 (Exit); 表示 (View): 拡大 (Zoom) 100/150/200/300 %,
+kept in suispo.ini; ヘルプ (Help): 目次 (Contents), バージョン情報 (About). Keys:
+arrows slide, Shift+arrows build a wall, Backspace or Ctrl+Z undo, F5 or R restart
+(やり直し), Esc back to the title (タイトル), H lights the next operation of a
+shortest clear (ヒント), M turns the sound effects off or on (効果音), Enter starts
 the selected stage, Tab reaches the stage file chooser (ステージ集), any key or a
 click ends the victory or the fall.
 
@@ -542,11 +554,12 @@ click ends the victory or the fall.
         <translation>A sliding puzzle on ice, in Japanese, played in one window. Without FILE.ssp the
 stage file of the last run is opened, or the five built-in stages.
 Menus: ゲーム (Game): 読み込み (Open), ステージ集 (Chapters), 新しいステージを作る
-(New stages), ヒント (Hint), アニメーションの速さ (Animation speed), 終了 (Exit);
-表示 (View): 拡大 (Zoom) 100/150/200/300 %, kept in suispo.ini; ヘルプ (Help):
-目次 (Contents), バージョン情報 (About). Keys: arrows slide, Shift+arrows build a
-wall, Backspace or Ctrl+Z undo, F5 or R restart (やり直し), Esc back to the title
-(タイトル), H lights the next operation of a shortest clear (ヒント), Enter starts
+(New stages), ヒント (Hint), アニメーションの速さ (Animation speed), 効果音 (Sound
+effects), 音量 (Volume), 終了 (Exit); 表示 (View): 拡大 (Zoom) 100/150/200/300 %,
+kept in suispo.ini; ヘルプ (Help): 目次 (Contents), バージョン情報 (About). Keys:
+arrows slide, Shift+arrows build a wall, Backspace or Ctrl+Z undo, F5 or R restart
+(やり直し), Esc back to the title (タイトル), H lights the next operation of a
+shortest clear (ヒント), M turns the sound effects off or on (効果音), Enter starts
 the selected stage, Tab reaches the stage file chooser (ステージ集), any key or a
 click ends the victory or the fall.
 

@@ -23,6 +23,8 @@ std::vector<Setting> StageStore::SettingRows() {
       {"View", "language", "ja", Words{{"ja", "en"}}, Written::kOnceChanged, language},
       // In the order of AnimationSpeed.
       {"Animation", "speed", "normal", Words{{"normal", "fast", "none"}}, Written::kOnceChanged, animationSpeed},
+      {"Sound", "on", "1", Words{{"0", "1"}}, Written::kOnceChanged, soundOn},
+      {"Sound", "volume", "60", IntegerRange{0, 100}, Written::kOnceChanged, soundVolume},
   };
 }
 

@@ -31,6 +31,9 @@ struct WindowPosition {
 // The zooms the window offers, in percent of its size at a desktop scale of 1.
 inline constexpr int kZoomSteps[] = {100, 150, 200, 300};
 
+// The volumes the menu offers, in percent of the effects as made; the file may hold any of 0 to 100.
+inline constexpr int kVolumeSteps[] = {20, 40, 60, 80, 100};
+
 struct Setting;  // a row of the settings table (app/store/setting_table.h)
 
 class StageStore {
@@ -98,6 +101,9 @@ class StageStore {
   // The window's zoom in percent, one of kZoomSteps.
   int zoom = 100;
   AnimationSpeed animationSpeed = AnimationSpeed::kNormal;
+  // The sound effects: 1 played, 0 muted; their volume in percent.
+  int soundOn = 1;
+  int soundVolume = 60;
   // The language of the next start: the texts of this run were chosen by LanguageAtStart.
   Language language = Language::kJapanese;
 

@@ -17,6 +17,7 @@
 #include "app/window/error_report.h"
 #include "app/window/language_menu.h"
 #include "app/window/play_screen.h"
+#include "app/window/sound_menu.h"
 #include "app/window/stage_select_screen.h"
 #include "app/window/window_zoom.h"
 #include "assets/pictures.h"
@@ -103,6 +104,7 @@ void MainForm::BuildMenu() {
     connect(choice, &QAction::triggered, this, [this, pace] { SetAnimationSpeed(pace); });
   }
   speedMenu[0]->setChecked(true);
+  sound_ = new SoundMenu(*gameMenu, store_, this);
   gameMenu->addSeparator();
   MenuItem(gameMenu, "ExitMenu", tr("終了(&X)"), [this] { ExitMenuClick(); });
   QMenu* viewMenu = menuBar()->addMenu(tr("表示(&V)"));

@@ -31,6 +31,7 @@ class AboutBox;
 class AnimationPace;
 class HelpWindow;
 class PlayScreen;
+class SoundMenu;
 class Screen;
 class StageSelectScreen;
 class WindowPlacement;
@@ -119,6 +120,7 @@ class MainForm : public QMainWindow, public ScreenShell {
   WindowPlacement* placement_ = nullptr;  // the frame at the stored position
   int zoom_ = 100;
   bool watchingScreen_ = false;
+  SoundMenu* sound_ = nullptr;            // Game > 効果音 and 音量, and the player once the window shows
 };
 
 }  // namespace suispo

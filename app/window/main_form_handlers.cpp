@@ -20,6 +20,7 @@
 #include "app/window/main_form.h"
 #include "app/window/new_stages_progress.h"
 #include "app/window/play_screen.h"
+#include "app/window/sound_menu.h"
 #include "app/window/stage_select_screen.h"
 #include "app/window/window_zoom.h"
 #include "core/text/game_error.h"
@@ -36,10 +37,12 @@ void MainForm::FormCreate() {
     // Read before the stage file: the window keeps its size and pace all the same.
     SetZoom(store_.zoom);
     SetAnimationSpeed(store_.animationSpeed);
+    sound_->ShowSettings();
     throw;
   }
   SetZoom(store_.zoom);
   SetAnimationSpeed(store_.animationSpeed);
+  sound_->ShowSettings();
   play_->game().stageIndex = store_.StartingStage();
   select_->ShowStageSelect();
   store_.ReportGoneFile();
@@ -52,6 +55,7 @@ void MainForm::FormClose() {
 
 void MainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  sound_->WindowShown(play_->game(), *select_);
   if (watchingScreen_ || windowHandle() == nullptr) return;
   watchingScreen_ = true;
   connect(windowHandle(), &QWindow::screenChanged, this, [this] {
@@ -95,6 +99,7 @@ void MainForm::ExitMenuClick() { close(); }
 void MainForm::SetAnimationSpeed(AnimationSpeed speed) {
   store_.animationSpeed = speed;
   pace_->SetSpeed(speed);
+  sound_->SetAnimationSpeed(speed);
   speedMenu.at(static_cast<std::size_t>(speed))->setChecked(true);
 }
 

@@ -41,6 +41,7 @@ void StageSelectScreen::ShowStageSelect() {
 void StageSelectScreen::ChoiseButtomClick() {
   const QList<QListWidgetItem*> selected = StageList->selectedItems();
   if (selected.isEmpty()) return;  // nothing chosen: nothing to start
+  cues_->Play(Cue::kSelect);
   // The stage is built before the screen changes, so a line that fails to start leaves this
   // screen as it was.
   play_.ChooseStage(StageList->row(selected.first()));

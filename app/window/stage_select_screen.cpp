@@ -77,7 +77,11 @@ void StageSelectScreen::BuildControls() {
   OnClick(ChoiseButtom, dialogs_, [this] { ChoiseButtomClick(); });
   PressOnKeys(ChoiseButtom, {Qt::Key_Return, Qt::Key_Enter});
   connect(StageList, &QListWidget::itemDoubleClicked, ChoiseButtom, &QAbstractButton::click);
-  connect(StageList, &QListWidget::currentRowChanged, this, [this](int row) { preview_->Show(row); });
+  connect(StageList, &QListWidget::currentRowChanged, this, [this](int row) {
+    preview_->Show(row);
+    // The player's choice clicks; the row the screen selects as it fills the list does not.
+    if (row >= 0 && StageList->hasFocus()) cues_->Play(Cue::kSelect);
+  });
 }
 
 void StageSelectScreen::ZoomChanged() {

@@ -12,6 +12,7 @@
 #include "app/window/screen.h"
 #include "app/window/stage_preview.h"
 #include "app/window/stage_shelf.h"
+#include "core/game/sound_cues.h"
 
 class QGroupBox;
 class QLabel;
@@ -50,6 +51,10 @@ class StageSelectScreen : public Screen {
   // Game > ステージ集 as it opens: each chapter with its progress.
   void LabelChapters(QMenu& chapterMenu) const;
 
+  // The soft click of a choice (a stage selected in the list by the player, ステージ決定) from now on;
+  // silent until set. cues must outlive the screen.
+  void SetSoundCues(SoundCues& cues) { cues_ = &cues; }
+
   // The files ステージ集 offers, in its order.
   const std::vector<ShelfEntry>& shelf() const { return shelf_; }
   // The par and rating of the stage the preview shows.
@@ -78,6 +83,8 @@ class StageSelectScreen : public Screen {
   std::unique_ptr<StagePreview> preview_;
   std::vector<ShelfEntry> shelf_;
   bool completedNow_ = false;  // the clear being shown left no stage of its file open
+  SilentCues silent_;
+  SoundCues* cues_ = &silent_;
 };
 
 }  // namespace suispo

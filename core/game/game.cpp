@@ -35,7 +35,8 @@ void Game::LoadBoard(std::string_view text) {
 
 void Game::StartStage() {
   // Restarts go back to where this stage's play began; another stage begins a new play.
-  if (stageIndex != playedStage_) {
+  const bool restart = stageIndex == playedStage_;
+  if (!restart) {
     NewPlay();
     playedStage_ = stageIndex;
   }
@@ -48,6 +49,7 @@ void Game::StartStage() {
     BuildBoard(board, painter_);
     throw;
   }
+  if (restart) cues_->Play(Cue::kRestart);
   ShowStart();
 }
 
@@ -87,16 +89,21 @@ Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direct
   ShowFirstSnapshot(first);
   // A miss has already started the play again; the count goes to 0 only when the new start shows.
   window_.ShowMoveCount(move.landing == Landing::kMissed ? countBefore + 1 : moveCount);
+  if (move.path.stepCount == 0) cues_->Play(Cue::kTurn);
   ShowTurn(from, direction);
 
   Cell at = from;
   int heading = direction;
   for (int i = 0; i < move.path.stepCount; ++i) {
     const SlideStep& step = move.path.steps[static_cast<std::size_t>(i)];
+    if (i == 0) cues_->Play(Cue::kSlide);
     painter_.AnimateStep(at.x, at.y, kStepX[heading], kStepY[heading], heading);
     at = step.cell;
     heading = step.direction;
   }
+  // The character rests where it stands, unless it falls or sinks into a pad.
+  const bool rests = move.landing != Landing::kMissed && move.landing != Landing::kWarp;
+  if (move.path.stepCount > 0 && rests) cues_->Play(Cue::kStop);
   switch (move.landing) {
     case Landing::kKey: CollectKey(); break;
     case Landing::kCleared: StageCleared(); break;
@@ -108,6 +115,7 @@ Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direct
 }
 
 void Game::CollectKey() {
+  cues_->Play(Cue::kKey);
   painter_.EraseCell(playerX, playerY);
   painter_.RestoreCell(playerX, playerY);
   painter_.DrawCharacter(playerX, playerY, facing);
@@ -116,6 +124,7 @@ void Game::CollectKey() {
 
 void Game::StageCleared() {
   const std::string verdict = window_.RecordClear(stageIndex, moveCount, hinted);
+  cues_->Play(Cue::kClear);
   painter_.AnimateClear(playerX, playerY, verdict);
   // A clear whose files could not be saved still ends: the player is told of the first failure, and
   // the game goes on. Each file is saved whatever became of the other.
@@ -138,12 +147,14 @@ void Game::StageCleared() {
 
 // The play has already started again: the fall is shown at the hole, then the new start.
 void Game::StageMissed(Cell hole) {
+  cues_->Play(Cue::kFall);
   painter_.AnimateMiss(hole.x, hole.y);
   window_.SetUndoEnabled(false);
   ShowStart();
 }
 
 void Game::Warp(Cell pad) {
+  cues_->Play(Cue::kWarp);
   painter_.AnimateSink(pad.x, pad.y);
   painter_.AnimateRise(playerX, playerY, facing);
 }
@@ -158,6 +169,7 @@ bool Game::PlaceWall(int direction) {
   ShowTurn(at, direction);
   if (!hadPoints) return false;
   if (placed) {
+    cues_->Play(Cue::kWall);
     const Edge edge = *EdgeBeside(at, direction);
     painter_.DrawWall(edge.owner.x, edge.owner.y, edge.south, false);
     painter_.PresentBoard();
@@ -175,6 +187,7 @@ void Game::PushUndo() {
 bool Game::Undo() {
   // The button is disabled with an empty history; a stray call changes nothing.
   if (inputReady != 1 || !StagePlay::Undo()) return false;
+  cues_->Play(Cue::kUndo);
   // The whole board is drawn again, walls placed before the snapshot included.
   BuildBoard(board, painter_);
   painter_.DrawCharacter(playerX, playerY, facing);

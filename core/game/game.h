@@ -8,6 +8,7 @@
 
 #include "core/game/board_painter.h"
 #include "core/game/game_window.h"
+#include "core/game/sound_cues.h"
 #include "core/rules/stage_line.h"
 #include "core/rules/stage_play.h"
 
@@ -19,6 +20,9 @@ class Game : public rules::StagePlay {
  public:
   // dataList: the stage lines, owned by the caller and read at each StartStage.
   Game(const std::vector<StageLine>& dataList, BoardPainter& painter, GameWindow& window);
+
+  // The sounds of the operations from now on; silent until set. cues must outlive the game.
+  void SetSoundCues(SoundCues& cues) { cues_ = &cues; }
 
   // Fills the board from a board text (positions 1 to 72) and builds both board images.
   void LoadBoard(std::string_view text);
@@ -51,6 +55,8 @@ class Game : public rules::StagePlay {
   const std::vector<StageLine>& dataList_;
   BoardPainter& painter_;
   GameWindow& window_;
+  SilentCues silent_;
+  SoundCues* cues_ = &silent_;
 };
 
 }  // namespace suispo

@@ -8,6 +8,7 @@
 
 #include "core/rules/builtin_stages.h"
 #include "core/game/game.h"
+#include "tests/support/recording_cues.h"
 #include "tests/support/recording_painter.h"
 #include "tests/support/stage_builder.h"
 
@@ -18,14 +19,17 @@ struct Play {
   std::vector<StageLine> lines;
   RecordingPainter painter;
   RecordingWindow window;
+  RecordingCues sound{painter.calls};
   Game game{lines, painter, window};
 
   explicit Play(std::vector<StageLine> stageLines, int stage = 0) : lines(std::move(stageLines)) {
+    game.SetSoundCues(sound);
     game.stageIndex = stage;
     game.StartStage();
     game.inputReady = 1;
     painter.calls.clear();
     window.calls.clear();
+    sound.Clear();
   }
 
   Landing N() { return game.Slide(0, -1, kNorth); }

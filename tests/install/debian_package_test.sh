@@ -39,7 +39,7 @@ grep -v 'running with root privileges' "$work/lintian.log" || true
 [ $status -eq 0 ] || fail "lintian reports errors or warnings"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins fonts-ipafont-gothic; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6multimedia6 libc6 qt6-qpa-plugins fonts-ipafont-gothic; do
   echo "$depends" | grep -q "$library" || fail "Depends lacks $library: $depends"
 done
 contents=$(dpkg-deb -c "$deb")
@@ -48,7 +48,8 @@ for path in ./usr/games/suispo ./usr/games/suispo-stage ./usr/share/games/suispo
             ./usr/share/applications/org.example.suispo.desktop ./usr/share/man/man6/suispo-stage.6.gz \
             ./usr/share/man/man6/suispo.6.gz ./usr/share/icons/hicolor/256x256/apps/suispo.png \
             ./usr/share/mime/packages/org.example.suispo.xml ./usr/share/metainfo/org.example.suispo.metainfo.xml \
-            ./usr/share/doc/suispo/copyright ./usr/share/doc/suispo/changelog.Debian.gz; do
+            ./usr/share/doc/suispo/copyright ./usr/share/doc/suispo/changelog.Debian.gz \
+            "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/suispo/suispo-sound.so"; do
   echo "$contents" | grep -q " $path\$" || fail "the package lacks $path"
 done
 # apt resolves every dependency from the archive without installing anything.

@@ -23,6 +23,7 @@ for table in names_en.tsv chapters_en.tsv; do
   [ -f "$share/games/suispo/stages/$table" ] || fail "no English names $table beside the stages"
 done
 [ "$(ls "$share/games/suispo/stages/"*.ssp | wc -l)" -eq 6 ] || fail "not six chapter files of stages"
+[ -n "$(find "$prefix/lib" -path '*/suispo/suispo-sound.so')" ] || fail "no sound module in the library folder"
 [ -f "$share/doc/suispo/copyright" ] || fail "no copyright file"
 [ -f "$share/doc/suispo/changelog.gz" ] || fail "no changelog"
 
