@@ -88,13 +88,13 @@ TEST_F(StoreTest, AWordThatIsNoSpeedIsTheUsualPace) {
 
 // Keys and sections the game does not know stay where they are beside the settings it writes.
 TEST_F(StoreTest, UnknownKeysAndSectionsAreKept) {
-  WriteSettings("[View]\r\ntheme=dark\r\nzoom=150\r\n[Sound]\r\nvolume=80\r\n");
+  WriteSettings("[View]\r\ntheme=dark\r\nzoom=150\r\n[Weather]\r\nrain=80\r\n");
   StageStore store = MakeStore();
   store.FormCreate();
   store.zoom = 200;
   store.FormClose({0, 0});
   EXPECT_EQ(ReadBytes(program / "suispo.ini"),
-            "[View]\r\ntheme=dark\r\nzoom=200\r\n[Sound]\r\nvolume=80\r\n"
+            "[View]\r\ntheme=dark\r\nzoom=200\r\n[Weather]\r\nrain=80\r\n"
             "[Position]\r\nxpos=0\r\nypos=0\r\n[FileName]\r\ndatafile=\r\n");
 }
 
