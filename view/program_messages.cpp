@@ -13,8 +13,9 @@ namespace {
 
 const char* prefix_ = "";  // set once, before Qt prints anything
 
-void PrintPrefixed(QtMsgType, const QMessageLogContext&, const QString& message) {
-  const QByteArray text = message.toLocal8Bit();
+void PrintPrefixed(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  // Formatted as Qt would (QT_MESSAGE_PATTERN, when set, still holds), then named.
+  const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
   std::fprintf(stderr, "%s%s\n", prefix_, text.constData());
   std::fflush(stderr);
 }

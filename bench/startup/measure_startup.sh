@@ -63,7 +63,8 @@ measure_once() {
     if [ $tries -gt 100 ]; then kill "$pid"; echo "no paint from $1" >&2; exit 1; fi
     sleep 0.1
   done
-  painted=$(grep -m 1 "$painted_mark" "$log" | cut -d'|' -f1)
+  # The stamp alone: the game puts its name before each of Qt's messages.
+  painted=$(grep -m 1 "$painted_mark" "$log" | grep -o -m 1 '[0-9]\{4\}-[0-9-]*T[0-9:.]*' | head -n 1)
   peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
