@@ -95,9 +95,8 @@ void MainForm::BuildMenu() {
                                                         {AnimationSpeed::kNone, tr("なし")}};
   for (const auto& choiceRow : choices) {
     const AnimationSpeed pace = choiceRow.first;  // a plain copy: clang 14 cannot capture a binding
-    const QString& caption = choiceRow.second;
     const std::size_t i = static_cast<std::size_t>(pace);
-    QAction* choice = speedMenu.at(i) = speed->addAction(caption);
+    QAction* choice = speedMenu.at(i) = speed->addAction(choiceRow.second);
     choice->setObjectName(QStringLiteral("speedMenu%1").arg(i));
     choice->setCheckable(true);
     speeds->addAction(choice);
