@@ -15,11 +15,13 @@ play_packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools l
 # Weston's headless Wayland compositor (with Qt's Wayland plugin), the installed files' validators,
 # the Debian package (debhelper, lintian), the licence check (reuse), the stage gates script
 # (python3), Ninja (the build is also tried with it), and a PulseAudio server with a null sink whose
-# monitor parec records (the sound test).
+# monitor parec records (the sound test), and a session bus with the accessibility bus and its Python
+# client (the tests that read the window as a screen reader does).
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick
                weston qt6-wayland
                dpkg-dev debhelper file lintian desktop-file-utils appstream mandoc shared-mime-info
-               clang libclang-rt-dev reuse git python3 ninja-build pulseaudio pulseaudio-utils)
+               clang libclang-rt-dev reuse git python3 ninja-build pulseaudio pulseaudio-utils
+               dbus at-spi2-core python3-pyatspi)
 
 # Installs those of the given packages that are missing (as root, or through sudo).
 install_missing() {

@@ -10,6 +10,7 @@ for tool in Xvfb xdotool import; do
 done
 
 work=$(mktemp -d)
+test_folder=$(cd "$(dirname "$0")" && pwd)   # before a test changes folder
 xvfb_pid=""
 game_pid=""
 cleanup() {
@@ -171,3 +172,34 @@ exit_by_menu() {
 
 # The stage list's pixels as raw RGB into a file, to compare what two runs show.
 stage_list_pixels() { import -window root -crop "$list" +repage rgb:"$1"; }
+
+# Runs the calling test again inside a session bus of its own, on which the accessibility bus
+# starts, with Qt's accessibility on: what a screen reader reads is then asked with read_screen.
+# Call it first, with the test's arguments. Exits 77 without dbus-run-session or pyatspi.
+with_accessibility_bus() {
+  command -v dbus-run-session >/dev/null 2>&1 || { echo "dbus-run-session is not installed"; exit 77; }
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "python3-pyatspi is not installed"; exit 77; }
+  if [ -z "${SUISPO_OWN_SESSION_BUS:-}" ]; then
+    SUISPO_OWN_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
+  fi
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# What a screen reader reads of the game now, one JSON object a line, into $work/screen.json.
+read_screen() {
+  /usr/bin/python3 "$test_folder/accessible_tree.py" suispo >"$work/screen.json" 2>>"$work/suispo.log"
+}
+
+# The text of the first showing field named $1 (a label's or button's name when it has no text).
+screen_text() {
+  /usr/bin/python3 - "$work/screen.json" "$1" <<'PY'
+import json, sys
+rows = [json.loads(line) for line in open(sys.argv[1], encoding="utf-8")]
+named = [row for row in rows if row["name"] == sys.argv[2]]
+texts = [row["text"] for row in named if row["text"]] or [row["name"] for row in named]
+print(texts[0] if texts else "")
+PY
+}
+
+# Succeeds when a showing field named $1 reads $2 (a part of its text) now.
+screen_reads() { read_screen && case "$(screen_text "$1")" in *"$2"*) true ;; *) false ;; esac; }
