@@ -93,8 +93,9 @@ read_geometry() {
 # Sets window to the game's window once it shows. Asked again and again rather than with --sync:
 # xdotool's search ends with an error when a window it looks at goes away meanwhile (a frame of
 # the window manager's, say).
+window_title='すいすいぽ。'   # "Suisuipo" in English
 find_window() {
-  window=$(xdotool search --onlyvisible --name 'すいすいぽ。' 2>/dev/null | head -n 1)
+  window=$(xdotool search --onlyvisible --name "$window_title" 2>/dev/null | head -n 1)
   [ -n "$window" ]
 }
 
@@ -111,7 +112,7 @@ start_game() {
 
 # Fails unless the game shows its main window alone: no error box (captioned like the window).
 only_the_main_window() {
-  [ "$(xdotool search --onlyvisible --name 'すいすいぽ。' | wc -l)" -eq 1 ] || fail "a message box is open: $1"
+  [ "$(xdotool search --onlyvisible --name "$window_title" | wc -l)" -eq 1 ] || fail "a message box is open: $1"
 }
 
 # Gives the window the keyboard (without a window manager it gets it only so).
@@ -203,3 +204,16 @@ PY
 
 # Succeeds when a showing field named $1 reads $2 (a part of its text) now.
 screen_reads() { read_screen && case "$(screen_text "$1")" in *"$2"*) true ;; *) false ;; esac; }
+
+# Clicks the middle of the first showing object named $1 as the last read_screen placed it.
+click_named() {
+  place=$(/usr/bin/python3 - "$work/screen.json" "$1" <<'PY'
+import json, sys
+rows = [json.loads(line) for line in open(sys.argv[1], encoding="utf-8")]
+boxes = [row["extents"] for row in rows if row["name"] == sys.argv[2] and row["extents"]]
+print(f"{boxes[0][0] + boxes[0][2] // 2} {boxes[0][1] + boxes[0][3] // 2}" if boxes else "")
+PY
+)
+  [ -n "$place" ] || fail "nothing named $1 shows"
+  xdotool mousemove $place click 1
+}
