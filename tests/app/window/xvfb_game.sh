@@ -202,6 +202,16 @@ print(texts[0] if texts else "")
 PY
 }
 
+# The size (WIDTHxHEIGHT) of the first showing object named $1 as the last read_screen placed it.
+screen_size() {
+  /usr/bin/python3 - "$work/screen.json" "$1" <<'PY'
+import json, sys
+rows = [json.loads(line) for line in open(sys.argv[1], encoding="utf-8")]
+boxes = [row["extents"] for row in rows if row["name"] == sys.argv[2] and row["extents"]]
+print(f"{boxes[0][2]}x{boxes[0][3]}" if boxes else "0x0")
+PY
+}
+
 # Succeeds when a showing field named $1 reads $2 (a part of its text) now.
 screen_reads() { read_screen && case "$(screen_text "$1")" in *"$2"*) true ;; *) false ;; esac; }
 
