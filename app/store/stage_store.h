@@ -16,6 +16,7 @@
 #include "core/files/file_replacement.h"
 #include "core/files/stage_file.h"
 #include "core/rules/stage_line.h"
+#include "core/rules/undo_depth.h"
 
 namespace suispo {
 
@@ -104,6 +105,10 @@ class StageStore {
   // The sound effects: 1 played, 0 muted; their volume in percent.
   int soundOn = 1;
   int soundVolume = 60;
+  // How far undo reaches (Game > 戻せる回数), and whether a press during a move is kept for after
+  // it (Game > 先行入力): 1 kept, 0 lost as the game always did.
+  UndoDepth undoDepth = UndoDepth::kFive;
+  int typeAhead = 0;
   // The language of the next start: the texts of this run were chosen by LanguageAtStart.
   Language language = Language::kJapanese;
 

@@ -16,6 +16,7 @@
 #include "app/window/animation_pace.h"
 #include "app/window/error_report.h"
 #include "app/window/language_menu.h"
+#include "app/window/play_rules_menu.h"
 #include "app/window/play_screen.h"
 #include "app/window/sound_menu.h"
 #include "app/window/stage_select_screen.h"
@@ -104,6 +105,7 @@ void MainForm::BuildMenu() {
   }
   speedMenu[0]->setChecked(true);
   sound_ = new SoundMenu(*gameMenu, store_, this);
+  PlayRulesMenu::Add(*gameMenu, store_, play_->game());
   gameMenu->addSeparator();
   MenuItem(gameMenu, "ExitMenu", tr("終了(&X)"), [this] { ExitMenuClick(); });
   QMenu* viewMenu = menuBar()->addMenu(tr("表示(&V)"));
