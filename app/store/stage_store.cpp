@@ -217,7 +217,8 @@ int StageStore::StartingStage() const {
   } else if (UsableAsKey(key)) {
     stage = ProfileInteger(ReadProfileString(places_.settingsFile, kLastStageSection, key, ""));
   }
-  if (stage >= 1 && static_cast<std::size_t>(stage) <= dataList.size()) return stage - 1;
+  // A stage cleared when the program last closed gives way to the next one still open.
+  if (stage >= 1 && static_cast<std::size_t>(stage) <= dataList.size()) return StageToGoOn(dataList, stage - 1);
   return FirstUnclearedStage(dataList);
 }
 
