@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   suispo::RunReportingErrors(dialogs, [&] {
     form = std::make_unique<suispo::MainForm>(suispo::MainFormParts{
         places.store, helpPage, suispo::CurrentLocalTime, &dialogs, &clock,
-        suispo::OpenWithDesktop, places.chapterFolder});
+        suispo::OpenWithDesktop, places.chapterFolder, language});
     form->FormCreate();
   });
   // A file named on the command line replaces the remembered one, as Game > Open would.

@@ -35,6 +35,8 @@ MainForm::MainForm(const MainFormParts& parts)
       now_(parts.now),
       store_(parts.places, parts.now),
       pace_(std::make_unique<AnimationPace>(*parts.frameClock)) {
+  // The English names of the stages lie beside the collection; Japanese reads the files' own.
+  if (parts.language == Language::kEnglish) store_.stageNames = ReadNameTable(chapterFolder_ + "names_en.tsv");
   setWindowTitle(ApplicationTitle());
   QIcon icon;
   for (const assets::Picture& size : assets::kIcons) icon.addPixmap(QPixmap::fromImage(assets::ReadPicture(size)));

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/game/board_build.h"
+#include "core/text/shift_jis_text.h"
 
 namespace suispo {
 
@@ -73,7 +74,9 @@ void Game::ShowStart() {
   window_.ShowMoveCount(moveCount);
   painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
-  painter_.DrawStageName(StageName(line()));
+  // The plate takes the name as a stage file holds it; a name of the table is written so.
+  const std::optional<std::string> named = stageNames != nullptr ? TableStageName(*stageNames, line()) : std::nullopt;
+  painter_.DrawStageName(named ? ShiftJisText(*named) : StageName(line()));
 }
 
 void Game::ChooseStage(int index) {

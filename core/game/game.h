@@ -9,6 +9,7 @@
 
 #include "core/game/board_painter.h"
 #include "core/game/game_window.h"
+#include "core/files/stage_names.h"
 #include "core/game/sound_cues.h"
 #include "core/rules/stage_line.h"
 #include "core/rules/stage_play.h"
@@ -47,6 +48,8 @@ class Game : public rules::StagePlay {
   // that move's animation has ended; a restart, a miss or a clear drops it. Off: the press is lost,
   // the game's own rule.
   bool typeAhead = false;
+  // The names shown on the name plate by puzzle, owned by the caller; none: the stage file's names.
+  const NameTable* stageNames = nullptr;
 
  private:
   // What each outcome shows, once the state has changed.
