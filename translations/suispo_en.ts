@@ -243,6 +243,21 @@ The game will be in English from the next start.</translation>
     </message>
 </context>
 <context>
+    <name>PlayRulesMenu</name>
+    <message>
+        <source>戻せる回数(&amp;U)</source>
+        <translation>&amp;Undo depth</translation>
+    </message>
+    <message>
+        <source>無制限</source>
+        <translation>Unlimited</translation>
+    </message>
+    <message>
+        <source>先行入力(&amp;T)</source>
+        <translation>&amp;Type-ahead</translation>
+    </message>
+</context>
+<context>
     <name>PlayScreen</name>
     <message>
         <source>のこりの壁</source>
@@ -334,7 +349,7 @@ The game will be in English from the next start.</translation>
     </message>
     <message>
         <source>ヒ</source>
-        <translation>ヒ</translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>ヒント使用</source>
@@ -423,7 +438,7 @@ The game will be in English from the next start.</translation>
     </message>
     <message>
         <source>・</source>
-        <translation> · </translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -539,8 +554,10 @@ The game will be in English from the next start.</translation>
 stage file of the last run is opened, or the five built-in stages.
 Menus: ゲーム (Game): 読み込み (Open), ステージ集 (Chapters), 新しいステージを作る
 (New stages), ヒント (Hint), アニメーションの速さ (Animation speed), 効果音 (Sound
-effects), 音量 (Volume), 終了 (Exit); 表示 (View): 拡大 (Zoom) 100/150/200/300 %,
-kept in suispo.ini; ヘルプ (Help): 目次 (Contents), バージョン情報 (About). Keys:
+effects), 音量 (Volume), 戻せる回数 (Undo depth) 5 or 無制限 (unlimited: a fall
+too), 先行入力 (Type-ahead: a key pressed during a slide is played after it), 終了
+(Exit); 表示 (View): 拡大 (Zoom) 100/150/200/300 %, 言語 (Language); all kept in
+suispo.ini; ヘルプ (Help): 目次 (Contents), バージョン情報 (About). Keys:
 arrows slide, Shift+arrows build a wall, Backspace or Ctrl+Z undo, F5 or R restart
 (やり直し), Esc back to the title (タイトル), H lights the next operation of a
 shortest clear (ヒント), M turns the sound effects off or on (効果音), Enter starts
@@ -551,19 +568,19 @@ click ends the victory or the fall.
   --help     print this help and exit
   --version  print the version and exit
 </source>
-        <translation>A sliding puzzle on ice, in Japanese, played in one window. Without FILE.ssp the
-stage file of the last run is opened, or the five built-in stages.
-Menus: ゲーム (Game): 読み込み (Open), ステージ集 (Chapters), 新しいステージを作る
-(New stages), ヒント (Hint), アニメーションの速さ (Animation speed), 効果音 (Sound
-effects), 音量 (Volume), 終了 (Exit); 表示 (View): 拡大 (Zoom) 100/150/200/300 %,
-kept in suispo.ini; ヘルプ (Help): 目次 (Contents), バージョン情報 (About). Keys:
-arrows slide, Shift+arrows build a wall, Backspace or Ctrl+Z undo, F5 or R restart
-(やり直し), Esc back to the title (タイトル), H lights the next operation of a
-shortest clear (ヒント), M turns the sound effects off or on (効果音), Enter starts
-the selected stage, Tab reaches the stage file chooser (ステージ集), any key or a
-click ends the victory or the fall.
+        <translation>A sliding puzzle on ice, played in one window. Without FILE.ssp the stage file
+of the last run is opened, or the five built-in stages.
+Menus: Game: Open, Chapters, New stages, Hint, Animation speed, Sound effects,
+Volume, Undo depth (5, or Unlimited: every operation and a fall too), Type-ahead
+(a key pressed during a slide is played after it), Exit; View: Zoom
+100/150/200/300 %, Language (日本語 or English); all kept in suispo.ini; Help:
+Contents, About. Keys: arrows slide, Shift+arrows build a wall, Backspace or
+Ctrl+Z undo, F5 or R restart, Esc back to the title, H lights the next operation
+of a shortest clear (Hint), M turns the sound effects off or on, Enter starts the
+selected stage, Tab reaches the stage file chooser, any key or a click ends the
+victory or the fall.
 
-  FILE.ssp   open this stage file at start, as ゲーム &gt; 読み込み (Game &gt; Open) would
+  FILE.ssp   open this stage file at start, as Game &gt; Open would
   --help     print this help and exit
   --version  print the version and exit
 </translation>
@@ -590,6 +607,13 @@ click ends the victory or the fall.
         <source>新しいステージを作る</source>
         <translation>Make new stages</translation>
     </message>
+    <message numerus="yes">
+        <source>試した候補: %n</source>
+        <translation>
+            <numerusform>Candidates tried: %n</numerusform>
+            <numerusform>Candidates tried: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>suispo::QtDialogs</name>
@@ -605,12 +629,26 @@ click ends the victory or the fall.
         <source>むずかしさ:</source>
         <translation>Difficulty:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1（約 %n 秒）</source>
+        <translation>
+            <numerusform>%1 (about %n second)</numerusform>
+            <numerusform>%1 (about %n seconds)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 個のステージを作ります。</source>
+        <translation>
+            <numerusform>Makes %n new stage.</numerusform>
+            <numerusform>Makes %n new stages.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>suispo::StagePreview</name>
     <message>
         <source>・</source>
-        <translation> · </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>置ける壁 %1</source>

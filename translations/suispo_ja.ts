@@ -241,6 +241,21 @@ The game will be in English from the next start.</source>
     </message>
 </context>
 <context>
+    <name>PlayRulesMenu</name>
+    <message>
+        <source>戻せる回数(&amp;U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>無制限</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先行入力(&amp;T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlayScreen</name>
     <message>
         <source>のこりの壁</source>
@@ -536,8 +551,10 @@ The game will be in English from the next start.</source>
 stage file of the last run is opened, or the five built-in stages.
 Menus: ゲーム (Game): 読み込み (Open), ステージ集 (Chapters), 新しいステージを作る
 (New stages), ヒント (Hint), アニメーションの速さ (Animation speed), 効果音 (Sound
-effects), 音量 (Volume), 終了 (Exit); 表示 (View): 拡大 (Zoom) 100/150/200/300 %,
-kept in suispo.ini; ヘルプ (Help): 目次 (Contents), バージョン情報 (About). Keys:
+effects), 音量 (Volume), 戻せる回数 (Undo depth) 5 or 無制限 (unlimited: a fall
+too), 先行入力 (Type-ahead: a key pressed during a slide is played after it), 終了
+(Exit); 表示 (View): 拡大 (Zoom) 100/150/200/300 %, 言語 (Language); all kept in
+suispo.ini; ヘルプ (Help): 目次 (Contents), バージョン情報 (About). Keys:
 arrows slide, Shift+arrows build a wall, Backspace or Ctrl+Z undo, F5 or R restart
 (やり直し), Esc back to the title (タイトル), H lights the next operation of a
 shortest clear (ヒント), M turns the sound effects off or on (効果音), Enter starts
@@ -572,6 +589,12 @@ click ends the victory or the fall.
         <source>新しいステージを作る</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>試した候補: %n</source>
+        <translation>
+            <numerusform>試した候補: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>suispo::QtDialogs</name>
@@ -586,6 +609,18 @@ click ends the victory or the fall.
     <message>
         <source>むずかしさ:</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1（約 %n 秒）</source>
+        <translation>
+            <numerusform>%1（約 %n 秒）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 個のステージを作ります。</source>
+        <translation>
+            <numerusform>%n 個のステージを作ります。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

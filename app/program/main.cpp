@@ -4,6 +4,7 @@
 // report, the loop.
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTranslator>
 
@@ -24,7 +25,14 @@ int main(int argc, char** argv) {
   // The command line is answered before Qt starts, so --help, --version and a wrong command line
   // need no display; Qt gets no arguments of its own (its QT_* variables still work).
   const suispo::CommandLine line = suispo::ParseCommandLine(suispo::ArgumentsOf(argc, argv));
-  if (line.action != suispo::CommandLine::Action::kRun) return suispo::AnswerWithoutWindow(line);
+  if (line.action != suispo::CommandLine::Action::kRun) {
+    // --help in the language of the settings: a core application (no display) carries its texts.
+    int coreArgc = 1;
+    const QCoreApplication core(coreArgc, argv);
+    QTranslator texts;
+    suispo::InstallGameTexts(suispo::StageStore::LanguageAtStart(suispo::PlacesOfThisProgram().store), texts);
+    return suispo::AnswerWithoutWindow(line);
+  }
   // Qt's warnings (a missing XDG_RUNTIME_DIR, a library's complaint) say whose they are.
   suispo::PrefixQtMessages("suispo: ");
   int qtArgc = 1;
@@ -45,7 +53,7 @@ int main(int argc, char** argv) {
   suispo::RunReportingErrors(dialogs, [&] {
     form = std::make_unique<suispo::MainForm>(suispo::MainFormParts{
         places.store, helpPage, suispo::CurrentLocalTime, &dialogs, &clock,
-        suispo::OpenWithDesktop, places.chapterFolder});
+        suispo::OpenWithDesktop, places.chapterFolder, language});
     form->FormCreate();
   });
   // A file named on the command line replaces the remembered one, as Game > Open would.

@@ -84,20 +84,24 @@ ChapterCopy PlayerCopyOfChapter(const Chapter& chapter, const std::string& stage
   return {copy, false};
 }
 
-std::string NewStageFileName(StagePreset preset, const LocalTime& t, std::uint32_t seed) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%s %04d%02d%02d %02d%02d%02d seed %u.ssp", PresetOf(preset).name, t.year,
-                t.month, t.day, t.hour, t.minute, t.second, seed);
-  return text;
+std::string NewStageFileName(const std::string& presetLabel, const LocalTime& t, std::uint32_t seed) {
+  char text[64];
+  std::snprintf(text, sizeof text, " %04d%02d%02d %02d%02d%02d seed %u.ssp", t.year, t.month, t.day, t.hour,
+                t.minute, t.second, seed);
+  return presetLabel + text;
 }
 
 std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t seed, const std::string& folder,
                                             const LocalTime& time, const std::atomic<bool>* cancel,
-                                            std::function<void(const GenerateProgress&)> progress) {
-  const GenerateReport report = GenerateStages(PresetOptions(preset, kNewStageCount, seed),
-                                               {.cancel = cancel, .progress = std::move(progress)});
+                                            std::function<void(const GenerateProgress&)> progress,
+                                            const NewStageNaming& naming) {
+  const std::string label = naming.presetLabel.empty() ? PresetOf(preset).label : naming.presetLabel;
+  GenerateOptions options = PresetOptions(preset, kNewStageCount, seed);
+  options.namePrefix = label + " ";
+  const GenerateReport report =
+      GenerateStages(options, {.cancel = cancel, .progress = std::move(progress), .nameWord = naming.word});
   if (report.cancelled || report.lines.empty()) return std::nullopt;
-  const std::string name = NewStageFileName(preset, time, seed);
+  const std::string name = NewStageFileName(label, time, seed);
   if (!MakeFolders(folder)) throw CannotCreate(name);
   // A new set never replaces anything: a name already taken (by a file, a link, anything) gets a number.
   for (int n = 1; n <= kNameTries; ++n) {

@@ -38,17 +38,27 @@ ChapterCopy PlayerCopyOfChapter(const Chapter& chapter, const std::string& stage
 // How many stages a new stage file holds.
 inline constexpr int kNewStageCount = 10;
 
-// "beginner 20261208 093015 seed 42.ssp": the preset, the date and time, and the seed.
-std::string NewStageFileName(StagePreset preset, const LocalTime& time, std::uint32_t seed);
+// How a new stage file and its stages are named, in the language the player reads: the preset as the
+// dialog shows it, and the words of the stages' names (GenerateHooks::nameWord). Empty: Japanese, as
+// the words are written.
+struct NewStageNaming {
+  std::string presetLabel;
+  std::function<std::string(const char*)> word;
+};
+
+// "入門 20261208 093015 seed 42.ssp": the preset as the player reads it, the date and time, and the seed.
+std::string NewStageFileName(const std::string& presetLabel, const LocalTime& time, std::uint32_t seed);
 
 // Makes kNewStageCount stages of the preset and writes them as a new stage file in the folder, never
 // over anything already there (a taken name gets " (2)", " (3)"… before ".ssp"); the path, or
 // nothing when cancelled (and then no file, not even part of one, is left). Meant for a worker
-// thread: progress is called on the generating threads, one call at a time. The preset's name and
-// the seed in the file's name make the same stages again: `suispo-stage generate --preset NAME
-// --seed SEED`. Throws GameError kCannotCreateFile.
+// thread: progress is called on the generating threads, one call at a time. The file and its stages
+// are named by naming, the stages after the preset ("入門 1 穴"). The preset and the seed in the file's
+// name make the same stages again: `suispo-stage generate --preset beginner --seed SEED` (with
+// `--name "Beginner "` for a set named in English). Throws GameError kCannotCreateFile.
 std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t seed, const std::string& folder,
                                             const LocalTime& time, const std::atomic<bool>* cancel,
-                                            std::function<void(const GenerateProgress&)> progress);
+                                            std::function<void(const GenerateProgress&)> progress,
+                                            const NewStageNaming& naming = {});
 
 }  // namespace suispo

@@ -25,6 +25,15 @@ int FirstUnclearedStage(const std::vector<StageLine>& lines) {
   return open == lines.end() ? 0 : static_cast<int>(open - lines.begin());
 }
 
+int StageToGoOn(const std::vector<StageLine>& lines, int played) {
+  const int count = static_cast<int>(lines.size());
+  for (int step = 0; step < count; ++step) {
+    const int stage = (played + step) % count;
+    if (!IsCleared(lines[static_cast<std::size_t>(stage)])) return stage;
+  }
+  return played;
+}
+
 std::string WithProgress(const std::string& label, const StageProgress& progress) {
   return label + " ★" + std::to_string(progress.stars) + " ☆" + std::to_string(progress.cleared) + "/" +
          std::to_string(progress.total);

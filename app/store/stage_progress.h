@@ -23,6 +23,9 @@ StageProgress ProgressOf(const std::vector<StageLine>& lines, const PlayRecords&
 
 // The first stage not yet cleared; the first stage when every one is (0 for an empty list).
 int FirstUnclearedStage(const std::vector<StageLine>& lines);
+// The stage to go on with after stage played: itself while not cleared, else the next one not yet
+// cleared after it, else the first not cleared before it, else itself (every stage cleared).
+int StageToGoOn(const std::vector<StageLine>& lines, int played);
 
 // "第1章 壁 ★3 ☆7/10": a label (UTF-8) with its progress.
 std::string WithProgress(const std::string& label, const StageProgress& progress);

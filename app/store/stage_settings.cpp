@@ -25,6 +25,9 @@ std::vector<Setting> StageStore::SettingRows() {
       {"Animation", "speed", "normal", Words{{"normal", "fast", "none"}}, Written::kOnceChanged, animationSpeed},
       {"Sound", "on", "1", Words{{"0", "1"}}, Written::kOnceChanged, soundOn},
       {"Sound", "volume", "60", IntegerRange{0, 100}, Written::kOnceChanged, soundVolume},
+      // In the order of UndoDepth.
+      {"Play", "undo", "5", Words{{"5", "unlimited"}}, Written::kOnceChanged, undoDepth},
+      {"Play", "typeahead", "0", Words{{"0", "1"}}, Written::kOnceChanged, typeAhead},
   };
 }
 

@@ -17,6 +17,7 @@
 #include "app/store/setting_table.h"
 #include "app/store/stage_file_name.h"
 #include "app/store/stage_progress.h"
+#include "core/files/stage_names.h"
 #include "core/files/file_replacement.h"
 #include "core/rules/builtin_stages.h"
 #include "core/text/display_text.h"
@@ -217,7 +218,8 @@ int StageStore::StartingStage() const {
   } else if (UsableAsKey(key)) {
     stage = ProfileInteger(ReadProfileString(places_.settingsFile, kLastStageSection, key, ""));
   }
-  if (stage >= 1 && static_cast<std::size_t>(stage) <= dataList.size()) return stage - 1;
+  // A stage cleared when the program last closed gives way to the next one still open.
+  if (stage >= 1 && static_cast<std::size_t>(stage) <= dataList.size()) return StageToGoOn(dataList, stage - 1);
   return FirstUnclearedStage(dataList);
 }
 
@@ -302,13 +304,14 @@ void StageStore::Saved(const std::string& path) {
   if (closedAt_) FormClose(*closedAt_);
 }
 
-std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList, const PlayRecords* records) {
+std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList, const PlayRecords* records,
+                                        const NameTable* names) {
   std::vector<std::string> lines;
   lines.reserve(dataList.size());
   for (const StageLine& line : dataList) {
     const std::optional<StageRecord> record = records != nullptr ? records->Find(PuzzleKey(line)) : std::nullopt;
     const char* mark = record && record->star ? "★ " : IsCleared(line) ? "☆ " : "\u3000 ";
-    lines.push_back(mark + DisplayText(StageName(line)));
+    lines.push_back(mark + ShownStageName(names, line));
   }
   return lines;
 }

@@ -15,7 +15,9 @@
 #include "app/store/program_places.h"
 #include "core/files/file_replacement.h"
 #include "core/files/stage_file.h"
+#include "core/files/stage_names.h"
 #include "core/rules/stage_line.h"
+#include "core/rules/undo_depth.h"
 
 namespace suispo {
 
@@ -104,8 +106,15 @@ class StageStore {
   // The sound effects: 1 played, 0 muted; their volume in percent.
   int soundOn = 1;
   int soundVolume = 60;
+  // How far undo reaches (Game > 戻せる回数), and whether a press during a move is kept for after
+  // it (Game > 先行入力): 1 kept, 0 lost as the game always did.
+  UndoDepth undoDepth = UndoDepth::kFive;
+  int typeAhead = 0;
   // The language of the next start: the texts of this run were chosen by LanguageAtStart.
   Language language = Language::kJapanese;
+  // The stage names in the language of this run's texts, by puzzle (core/files/stage_names.h); empty
+  // in Japanese, where every stage shows the name its file gives it.
+  NameTable stageNames;
 
  private:
   // The settings of suispo.ini bound to their fields, a row each, in the order a new file lists them.
@@ -158,7 +167,8 @@ class StageStore {
 };
 
 // The stage list's lines in UTF-8: "　 " (not cleared), "☆ " (cleared) or "★ " (its record has the
-// star), then the name.
-std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList, const PlayRecords* records = nullptr);
+// star), then the name (ShownStageName: from names when they know the puzzle).
+std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList, const PlayRecords* records = nullptr,
+                                        const NameTable* names = nullptr);
 
 }  // namespace suispo

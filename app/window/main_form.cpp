@@ -16,6 +16,7 @@
 #include "app/window/animation_pace.h"
 #include "app/window/error_report.h"
 #include "app/window/language_menu.h"
+#include "app/window/play_rules_menu.h"
 #include "app/window/play_screen.h"
 #include "app/window/sound_menu.h"
 #include "app/window/stage_select_screen.h"
@@ -34,6 +35,8 @@ MainForm::MainForm(const MainFormParts& parts)
       now_(parts.now),
       store_(parts.places, parts.now),
       pace_(std::make_unique<AnimationPace>(*parts.frameClock)) {
+  // The English names of the stages lie beside the collection; Japanese reads the files' own.
+  if (parts.language == Language::kEnglish) store_.stageNames = ReadNameTable(chapterFolder_ + "names_en.tsv");
   setWindowTitle(ApplicationTitle());
   QIcon icon;
   for (const assets::Picture& size : assets::kIcons) icon.addPixmap(QPixmap::fromImage(assets::ReadPicture(size)));
@@ -104,6 +107,7 @@ void MainForm::BuildMenu() {
   }
   speedMenu[0]->setChecked(true);
   sound_ = new SoundMenu(*gameMenu, store_, this);
+  PlayRulesMenu::Add(*gameMenu, store_, play_->game());
   gameMenu->addSeparator();
   MenuItem(gameMenu, "ExitMenu", tr("終了(&X)"), [this] { ExitMenuClick(); });
   QMenu* viewMenu = menuBar()->addMenu(tr("表示(&V)"));

@@ -45,6 +45,7 @@ struct MainFormParts {
   FrameClock* frameClock = nullptr;          // paces the animations
   OpenDocument openUrl;                      // the desktop's open-document action
   std::string chapterFolder;                 // the stage collection shipped with the program
+  Language language = Language::kJapanese;   // the language of this run's texts
 };
 
 class MainForm : public QMainWindow, public ScreenShell {

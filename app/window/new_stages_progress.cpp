@@ -25,26 +25,35 @@ namespace {
 constexpr int kBarPerStage = 100;
 constexpr double kStepsForHalfAStage = 2000;
 
+// A candidate counts as this many climb steps on the bar: its repairs and gates take no climb step.
+constexpr long long kStepsPerCandidate = 100;
+
 // What the generating threads last told, read by the dialog's clock on the interface thread.
 struct Told {
   std::atomic<int> made = 0;
+  std::atomic<int> candidates = 0;
   std::atomic<long long> climbSteps = 0;
 };
 
-// The stage being made (from 1) of those wanted, and the seconds so far.
-QString ProgressText(int made, int wanted, qint64 seconds) {
-  return QCoreApplication::translate("suispo::NewStagesProgress",
-                                     "新しいステージを作っています… %1 / %2 ステージ目（%3 秒）")
-      .arg(std::min(made + 1, wanted))
-      .arg(wanted)
-      .arg(seconds);
+// The stage being made (from 1) of those wanted, and the seconds so far; below, the candidates tried
+// since the last stage was made, so the text moves on within a long stage too.
+QString ProgressText(int made, int wanted, qint64 seconds, int candidates) {
+  const QString stage = QCoreApplication::translate("suispo::NewStagesProgress",
+                                                    "新しいステージを作っています… %1 / %2 ステージ目（%3 秒）")
+                            .arg(std::min(made + 1, wanted))
+                            .arg(wanted)
+                            .arg(seconds);
+  return stage + QLatin1Char('\n') +
+         QCoreApplication::translate("suispo::NewStagesProgress", "試した候補: %n", nullptr, candidates);
 }
 
 }  // namespace
 
+QString PresetLabel(StagePreset preset) { return QCoreApplication::translate("Preset", PresetOf(preset).label); }
+
 std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset preset, std::uint32_t seed,
                                                   const std::string& folder, const LocalTime& time) {
-  QProgressDialog progress(ProgressText(0, kNewStageCount, 0),
+  QProgressDialog progress(ProgressText(0, kNewStageCount, 0, 0),
                            QCoreApplication::translate("suispo::NewStagesProgress", "キャンセル"), 0,
                            kNewStageCount * kBarPerStage, parent);
   progress.setWindowTitle(QCoreApplication::translate("suispo::NewStagesProgress", "新しいステージを作る"));
@@ -57,6 +66,11 @@ std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset p
   progress.setValue(0);
   std::atomic<bool> cancel = false;
   QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel = true; });
+  // Named as the dialog showed the preset, in the player's language (translated on the worker too:
+  // Qt's translation may be asked from any thread).
+  const NewStageNaming naming{PresetLabel(preset).toStdString(), [](const char* word) {
+                                return QCoreApplication::translate("StageName", word).toStdString();
+                              }};
 
   // The clock shows the stage and the time so far at least every second, whatever the threads tell.
   Told told;
@@ -64,19 +78,23 @@ std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset p
   since.start();
   int lastMade = 0;
   long long stepsAtLastMade = 0;
+  int candidatesAtLastMade = 0;
   QTimer clock;
   clock.setInterval(250);
   QObject::connect(&clock, &QTimer::timeout, [&] {
     const int made = told.made;
     const long long steps = told.climbSteps;
+    const int candidates = told.candidates;
     if (made != lastMade) {
       lastMade = made;
       stepsAtLastMade = steps;
+      candidatesAtLastMade = candidates;
     }
-    const double within = static_cast<double>(steps - stepsAtLastMade);
+    const int tried = candidates - candidatesAtLastMade;
+    const double within = static_cast<double>(steps - stepsAtLastMade + kStepsPerCandidate * tried);
     const int creep = static_cast<int>((kBarPerStage - 1) * within / (within + kStepsForHalfAStage));
     progress.setValue(std::min(made * kBarPerStage + creep, kNewStageCount * kBarPerStage));
-    progress.setLabelText(ProgressText(made, kNewStageCount, since.elapsed() / 1000));
+    progress.setLabelText(ProgressText(made, kNewStageCount, since.elapsed() / 1000, tried));
   });
   clock.start();
 
@@ -87,10 +105,14 @@ std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset p
   // and what the threads tell outlive the worker, which is joined below.
   std::thread worker([&] {
     try {
-      path = MakeNewStageFile(preset, seed, folder, time, &cancel, [&told](const GenerateProgress& p) {
-        told.made = p.made;
-        told.climbSteps = p.climbSteps;
-      });
+      path = MakeNewStageFile(
+          preset, seed, folder, time, &cancel,
+          [&told](const GenerateProgress& p) {
+            told.made = p.made;
+            told.candidates = p.candidates;
+            told.climbSteps = p.climbSteps;
+          },
+          naming);
     } catch (...) {
       failure = std::current_exception();
     }

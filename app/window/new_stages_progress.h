@@ -10,9 +10,14 @@
 #include "app/store/local_time.h"
 #include "core/design/generator.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace suispo {
+
+// The preset's name as the new-stages dialog shows it, in the player's language.
+QString PresetLabel(StagePreset preset);
 
 // The new file's path, or nothing when the player cancelled (no file is left then). The window stays
 // responsive: events are handled while the worker runs. Rethrows the worker's GameError.

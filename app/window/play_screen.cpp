@@ -50,6 +50,7 @@ PlayScreen::PlayScreen(const ScreenParts& parts, AnimationPace& pace, Exits exit
   boardView_ = std::make_unique<BoardView>(pace_, *MainImage, PaintedScale());
   MainImage->SetSurface(&boardView_->surface());
   game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
+  game_->stageNames = &store_.stageNames;
 }
 
 PlayScreen::~PlayScreen() = default;

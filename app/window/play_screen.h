@@ -103,6 +103,8 @@ class PlayScreen : public Screen, public GameWindow {
   void Move(int dx, int dy, int direction);
   // A wall built on the character's side: the hint of the position it leaves goes first.
   void BuildWall(int direction);
+  // Game > 戻せる回数 and 先行入力 for the play that starts.
+  void ReadPlayChoices();
 
   // The play record (play_record.cpp): the par and the rating searched anew, the record shown.
   void StartRecord();

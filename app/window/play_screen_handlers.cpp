@@ -11,8 +11,15 @@
 
 namespace suispo {
 
+// The choices of Game > 戻せる回数 and 先行入力 as the store holds them, for the play that starts.
+void PlayScreen::ReadPlayChoices() {
+  game_->undoDepth = store_.undoDepth;
+  game_->typeAhead = store_.typeAhead != 0;
+}
+
 void PlayScreen::ChooseStage(int row) {
   boardView_->SetScale(PaintedScale());
+  ReadPlayChoices();
   game_->ChooseStage(row);
   store_.RememberStage(game_->stageIndex);
 }
@@ -54,6 +61,7 @@ void PlayScreen::resetButtonClick() {
   if (game_->inputReady != 1) return;
   if (dialogs_.AskYesNo(window(), tr("やり直し"), tr("このステージを最初からやり直します。よろしいですか？"))) {
     DropHint();
+    ReadPlayChoices();
     game_->StartStage();
   }
 }

@@ -22,7 +22,7 @@ namespace suispo {
 
 void StageSelectScreen::ShowStageSelect() {
   StageList->clear();
-  for (const std::string& line : StageListLines(store_.dataList, &store_.records)) {
+  for (const std::string& line : StageListLines(store_.dataList, &store_.records, &store_.stageNames)) {
     new QListWidgetItem(QString::fromStdString(line), StageList);
   }
   SizeListRows();

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <filesystem>
@@ -22,13 +23,16 @@ bool SameFile(const std::string& a, const std::string& b) {
   return !a.empty() && !b.empty() && (a == b || std::filesystem::equivalent(a, b, error));
 }
 
-// "第1章 壁" is "1 壁" in the chooser, which is narrow; other names stay as they are.
+// "第1章 壁" is "1 壁" in the chooser, which is narrow, and "Chapter 1: Walls" "1 Walls"; other
+// names stay as they are.
 QString ShortLabel(const std::string& label) {
   QString text = QString::fromStdString(label);
   const QString chapterMark = QString(QChar(0x7AE0)) + QLatin1Char(' ');  // 章 and a space
   if (text.startsWith(QChar(0x7B2C)) && text.contains(chapterMark)) {     // 第
     text = text.mid(1).replace(chapterMark, QStringLiteral(" "));
   }
+  static const QRegularExpression english(QStringLiteral("^Chapter (\\d+): "));
+  text.replace(english, QStringLiteral("\\1 "));
   return text;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The content shapes (key, arched door, hole, arrow, star pad) painted on the plain ice square.
+// The content shapes (key, arched door, hole, arrow, the pads with their symbols) painted on the plain ice square.
 #include "assets/generator/content_tiles.h"
 
 #include <QLinearGradient>
@@ -61,6 +61,21 @@ QPolygonF SixPointedStar(QPointF c, double r) {
     star << QPointF(c.x() + radius * std::cos(angle), c.y() + radius * std::sin(angle));
   }
   return star;
+}
+
+// Each pair of pads has a shape of its own besides its colour, so a player who cannot tell the colours
+// apart tells the pairs: red a star, blue a diamond, green a triangle, orange a cross.
+QPolygonF PadSymbol(int colour, QPointF c) {
+  const double x = c.x(), y = c.y();
+  switch (colour) {
+    case 1: return QPolygonF{{{x, y - 11.5}, {x + 10, y}, {x, y + 11.5}, {x - 10, y}}};
+    case 2: return QPolygonF{{{x, y - 11}, {x + 11, y + 8}, {x - 11, y + 8}}};
+    case 3:
+      return QPolygonF{{{x - 3.5, y - 11}, {x + 3.5, y - 11}, {x + 3.5, y - 3.5}, {x + 11, y - 3.5},
+                        {x + 11, y + 3.5}, {x + 3.5, y + 3.5}, {x + 3.5, y + 11}, {x - 3.5, y + 11},
+                        {x - 3.5, y + 3.5}, {x - 11, y + 3.5}, {x - 11, y - 3.5}, {x - 3.5, y - 3.5}}};
+    default: return SixPointedStar(c, 11);
+  }
 }
 
 }  // namespace
@@ -153,7 +168,7 @@ QImage ArrowTile(int direction, int scale) {
 QImage WarpTile(int colour, int scale) {
   static const QColor kPads[4] = {{222, 40, 40}, {40, 96, 230}, {36, 168, 60}, {246, 140, 20}};
   const QColor pad = kPads[colour];
-  return OnIce(scale, [pad](QPainter& p) {
+  return OnIce(scale, [pad, colour](QPainter& p) {
     const QPointF c(20, 20);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 60, 120, 60));
@@ -173,7 +188,7 @@ QImage WarpTile(int colour, int scale) {
     s.setColorAt(1, QColor(150, 150, 162));
     p.setPen(Outline(QColor(70, 70, 84), 1.0));
     p.setBrush(s);
-    p.drawPolygon(SixPointedStar(c, 11));
+    p.drawPolygon(PadSymbol(colour, c));
   });
 }
 

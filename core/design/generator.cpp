@@ -426,7 +426,9 @@ class SetWork {
   void GiveUp() { gaveUp_ = true; }
   bool GaveUp() const { return gaveUp_; }
 
-  void Candidate() { Tell([](GenerateProgress& p) { ++p.candidates; return false; }); }
+  // Each candidate is told: a stage's last candidates may spend long in their repairs and gates,
+  // where no climb step is counted.
+  void Candidate() { Tell([](GenerateProgress& p) { ++p.candidates; return true; }); }
   void ClimbStep() {
     Tell([](GenerateProgress& p) { return ++p.climbSteps % t.stepsPerReport == 0; });
   }
@@ -742,21 +744,22 @@ void MakeSlots(std::vector<Slot>& slots, const GenerateOptions& o, int budget, S
 
 // A name short enough for the stage list: the stage's mechanics, or its walls' look when it has none.
 // The keys and the wall points are for the preview to tell. The name is written into the stage file
-// in Japanese; its words are marked so that a translator sees them.
-std::string NameOf(const Made& made) {
+// in the player's language (nameWord), Japanese when none; its words are marked for the translator.
+std::string NameOf(const Made& made, const std::function<std::string(const char*)>& nameWord) {
+  const auto word = [&nameWord](const char* japanese) { return nameWord ? nameWord(japanese) : std::string(japanese); };
   std::string look;
   const Board& b = made.draft.board;
   int edges = 0;
   WallGroupMean(b, &edges);
-  if (edges == 0) look = SUISPO_TR_NOOP("StageName", "広い氷");
-  else if (WallSymmetry(b) >= 0.99) look = SUISPO_TR_NOOP("StageName", "鏡の壁");
-  else if (WallSymmetry(b) >= kSymmetricLook) look = SUISPO_TR_NOOP("StageName", "揃った壁");
-  else look = SUISPO_TR_NOOP("StageName", "曲がる壁");
+  if (edges == 0) look = word(SUISPO_TR_NOOP("StageName", "広い氷"));
+  else if (WallSymmetry(b) >= 0.99) look = word(SUISPO_TR_NOOP("StageName", "鏡の壁"));
+  else if (WallSymmetry(b) >= kSymmetricLook) look = word(SUISPO_TR_NOOP("StageName", "揃った壁"));
+  else look = word(SUISPO_TR_NOOP("StageName", "曲がる壁"));
   static const char* kWords[] = {SUISPO_TR_NOOP("StageName", "穴"), SUISPO_TR_NOOP("StageName", "矢印"),
                                  SUISPO_TR_NOOP("StageName", "ワープ"), SUISPO_TR_NOOP("StageName", "市松の辺")};
   std::string pieces;
   for (int i = 0; i < 4; ++i) {
-    if (made.mechanics >> i & 1) pieces += (pieces.empty() ? "" : SUISPO_TR_NOOP("StageName", "・")) + std::string(kWords[i]);
+    if (made.mechanics >> i & 1) pieces += (pieces.empty() ? "" : word(SUISPO_TR_NOOP("StageName", "・"))) + word(kWords[i]);
   }
   return pieces.empty() ? look : pieces;
 }
@@ -812,7 +815,7 @@ GenerateReport GenerateStages(const GenerateOptions& o, const GenerateHooks& hoo
   std::stable_sort(made.begin(), made.end(), [](const Made& a, const Made& b) { return a.par < b.par; });
   // Numbered, so that two stages of the same make still read apart in the list.
   for (std::size_t i = 0; i < made.size(); ++i) {
-    const std::string name = o.namePrefix + std::to_string(i + 1) + " " + NameOf(made[i]);
+    const std::string name = o.namePrefix + std::to_string(i + 1) + " " + NameOf(made[i], hooks.nameWord);
     report.lines.push_back(made[i].draft.Line(ShiftJisText(name)));
   }
   return report;

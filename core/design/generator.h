@@ -26,10 +26,13 @@ struct GenerateProgress {
 
 struct GenerateHooks {
   const std::atomic<bool>* cancel = nullptr;  // set from another thread to stop soon
-  // Called from the generating threads, one call at a time: after each stage made and every few climb
-  // steps between.
+  // Called from the generating threads, one call at a time: after each stage made, at each candidate
+  // begun and every few climb steps between.
   std::function<void(const GenerateProgress&)> progress{};
   int threads = 0;  // 0 for std::thread::hardware_concurrency()
+  // The words of the stages' names (marked "StageName") in the language the player reads; none: as
+  // written, in Japanese.
+  std::function<std::string(const char*)> nameWord{};
 };
 
 struct GenerateReport {

@@ -5,6 +5,8 @@
 
 #include "core/files/regular_file.h"
 #include "core/rules/same_stage.h"
+#include "core/rules/stage_line.h"
+#include "core/text/display_text.h"
 
 namespace suispo {
 
@@ -33,6 +35,13 @@ std::optional<std::string> TableStageName(const NameTable& table, std::string_vi
   const auto row = table.find(*key);
   if (row == table.end()) return std::nullopt;
   return row->second;
+}
+
+std::string ShownStageName(const NameTable* table, std::string_view line) {
+  if (table != nullptr) {
+    if (std::optional<std::string> name = TableStageName(*table, line)) return *name;
+  }
+  return DisplayText(StageName(line));
 }
 
 }  // namespace suispo

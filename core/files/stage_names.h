@@ -23,5 +23,8 @@ NameTable ReadNameTable(const std::string& path);
 // The table's name of the stage on line; nothing when the table has no row for its puzzle, or when
 // the line names no start (its puzzle is known only in play).
 std::optional<std::string> TableStageName(const NameTable& table, std::string_view line);
+// The name the player reads for the stage on line, in UTF-8: the table's (when there is a table) if
+// it knows the puzzle, else the stage file's own.
+std::string ShownStageName(const NameTable* table, std::string_view line);
 
 }  // namespace suispo

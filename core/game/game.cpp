@@ -4,8 +4,10 @@
 #include "core/game/game.h"
 
 #include <exception>
+#include <utility>
 
 #include "core/game/board_build.h"
+#include "core/text/shift_jis_text.h"
 
 namespace suispo {
 
@@ -23,6 +25,18 @@ class InputReadyAgain {
   int& inputReady_;
 };
 
+// While a move is shown, to its end or its error.
+class Showing {
+ public:
+  explicit Showing(bool& sliding) : sliding_(sliding) { sliding_ = true; }
+  ~Showing() { sliding_ = false; }
+  Showing(const Showing&) = delete;
+  Showing& operator=(const Showing&) = delete;
+
+ private:
+  bool& sliding_;
+};
+
 }  // namespace
 
 Game::Game(const std::vector<StageLine>& dataList, BoardPainter& painter, GameWindow& window)
@@ -36,6 +50,7 @@ void Game::LoadBoard(std::string_view text) {
 void Game::StartStage() {
   // Restarts go back to where this stage's play began; another stage begins a new play.
   const bool restart = stageIndex == playedStage_;
+  kept_.reset();
   if (!restart) {
     NewPlay();
     playedStage_ = stageIndex;
@@ -59,7 +74,9 @@ void Game::ShowStart() {
   window_.ShowMoveCount(moveCount);
   painter_.DrawCharacter(playerX, playerY, facing);
   painter_.PresentBoard();
-  painter_.DrawStageName(StageName(line()));
+  // The plate takes the name as a stage file holds it; a name of the table is written so.
+  const std::optional<std::string> named = stageNames != nullptr ? TableStageName(*stageNames, line()) : std::nullopt;
+  painter_.DrawStageName(named ? ShiftJisText(*named) : StageName(line()));
 }
 
 void Game::ChooseStage(int index) {
@@ -80,10 +97,35 @@ void Game::ShowFirstSnapshot(bool first) {
 
 // dx and dy are the step of direction, as the move buttons give them; the rules follow direction.
 Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direction) {
-  if (inputReady != 1) return Landing::kNone;
+  if (inputReady != 1) {
+    Keep(false, direction);
+    return Landing::kNone;
+  }
+  const Landing landing = SlideOnce(direction);
+  PlayKept();
+  return landing;
+}
+
+void Game::Keep(bool wall, int direction) {
+  if (typeAhead && sliding_) kept_ = KeptPress{wall, direction};  // a later press replaces an earlier one
+}
+
+// Played after the move has returned, when its animation said it ended: no clock decides it.
+void Game::PlayKept() {
+  while (kept_) {
+    const KeptPress press = *std::exchange(kept_, std::nullopt);
+    if (press.wall) {
+      PlaceWall(press.direction);
+    } else {
+      SlideOnce(press.direction);
+    }
+  }
+}
+
+Landing Game::SlideOnce(int direction) {
   InputReadyAgain ready(inputReady);
   const Cell from = Position();
-  const bool first = undo.undoCount < 1;
+  const bool first = UndoLeft() < 1;
   const int countBefore = moveCount;
   const MoveResult move = StagePlay::Slide(direction);
   ShowFirstSnapshot(first);
@@ -94,6 +136,7 @@ Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direct
 
   Cell at = from;
   int heading = direction;
+  const Showing showing(sliding_);
   for (int i = 0; i < move.path.stepCount; ++i) {
     const SlideStep& step = move.path.steps[static_cast<std::size_t>(i)];
     if (i == 0) cues_->Play(Cue::kSlide);
@@ -111,6 +154,8 @@ Landing Game::Slide([[maybe_unused]] int dx, [[maybe_unused]] int dy, int direct
     case Landing::kWarp: Warp(move.warpedFrom); break;
     case Landing::kNone: break;
   }
+  // A press kept for this play is lost with it.
+  if (move.landing == Landing::kMissed || move.landing == Landing::kCleared) kept_.reset();
   return move.landing;
 }
 
@@ -145,11 +190,12 @@ void Game::StageCleared() {
   if (saveError) std::rethrow_exception(saveError);
 }
 
-// The play has already started again: the fall is shown at the hole, then the new start.
+// The play has already started again: the fall is shown at the hole, then the new start. Undo stays
+// enabled where the history kept the falling move (UndoDepth::kUnlimited).
 void Game::StageMissed(Cell hole) {
   cues_->Play(Cue::kFall);
   painter_.AnimateMiss(hole.x, hole.y);
-  window_.SetUndoEnabled(false);
+  window_.SetUndoEnabled(UndoLeft() > 0);
   ShowStart();
 }
 
@@ -160,9 +206,12 @@ void Game::Warp(Cell pad) {
 }
 
 bool Game::PlaceWall(int direction) {
-  if (inputReady != 1) return false;
+  if (inputReady != 1) {
+    Keep(true, direction);
+    return false;
+  }
   const Cell at = Position();
-  const bool first = undo.undoCount < 1;
+  const bool first = UndoLeft() < 1;
   const bool hadPoints = mp > 0;
   const bool placed = StagePlay::PlaceWall(direction);
   ShowFirstSnapshot(first);
@@ -180,7 +229,7 @@ bool Game::PlaceWall(int direction) {
 }
 
 void Game::PushUndo() {
-  ShowFirstSnapshot(undo.undoCount < 1);
+  ShowFirstSnapshot(UndoLeft() < 1);
   StagePlay::PushUndo();
 }
 
@@ -194,7 +243,7 @@ bool Game::Undo() {
   painter_.PresentBoard();
   window_.ShowMp(mp);
   window_.ShowMoveCount(moveCount);
-  if (undo.undoCount == 0) window_.SetUndoEnabled(false);
+  if (UndoLeft() == 0) window_.SetUndoEnabled(false);
   return true;
 }
 

@@ -3,11 +3,13 @@
 // The stage on the play screen: the game's operations, played by the rules and shown on the board and window.
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "core/game/board_painter.h"
 #include "core/game/game_window.h"
+#include "core/files/stage_names.h"
 #include "core/game/sound_cues.h"
 #include "core/rules/stage_line.h"
 #include "core/rules/stage_play.h"
@@ -30,9 +32,11 @@ class Game : public rules::StagePlay {
   void StartStage();
   // A stage chosen on the stage select screen: a new play of dataList[index] starts.
   void ChooseStage(int index);
-  // A move button: does nothing unless inputReady is 1.
+  // A move button: does nothing unless inputReady is 1, but for a press kept by typeAhead. Returns
+  // the landing of this move, not of a kept one played after it.
   Landing Slide(int dx, int dy, int direction);
-  // A wall button: does nothing unless inputReady is 1. True when a wall was placed.
+  // A wall button: does nothing unless inputReady is 1, but for a press kept by typeAhead. True when
+  // a wall was placed.
   bool PlaceWall(int direction);
   void PushUndo();
   // The undo button: does nothing unless inputReady is 1 and a snapshot is held. True when one was restored.
@@ -40,6 +44,12 @@ class Game : public rules::StagePlay {
 
   int stageIndex = 0;
   int inputReady = 0;  // 1 when a game button may start an operation
+  // A move or wall pressed while a move is shown is kept (the newest only) and played as soon as
+  // that move's animation has ended; a restart, a miss or a clear drops it. Off: the press is lost,
+  // the game's own rule.
+  bool typeAhead = false;
+  // The names shown on the name plate by puzzle, owned by the caller; none: the stage file's names.
+  const NameTable* stageNames = nullptr;
 
  private:
   // What each outcome shows, once the state has changed.
@@ -50,6 +60,20 @@ class Game : public rules::StagePlay {
   void StageMissed(Cell hole);
   void Warp(Cell pad);
   void ShowFirstSnapshot(bool first);
+  // The move itself, drawn to its end.
+  Landing SlideOnce(int direction);
+  // A press while a move is shown (its slide, warp, fall or clear): kept when typeAhead is on.
+  void Keep(bool wall, int direction);
+  // The kept presses, each once the move before it has ended.
+  void PlayKept();
+
+  // A press kept by typeAhead: a wall or a move, and its direction.
+  struct KeptPress {
+    bool wall = false;
+    int direction = kNorth;
+  };
+  std::optional<KeptPress> kept_;
+  bool sliding_ = false;  // a move's animation is being shown
 
   int playedStage_ = -1;  // the stage whose play StagePlay remembers the start of
   const std::vector<StageLine>& dataList_;

@@ -9,6 +9,7 @@
 #include "core/files/stage_file.h"
 #include "core/files/stage_names.h"
 #include "core/rules/builtin_stages.h"
+#include "tests/core/stage_fixture.h"
 
 namespace suispo {
 namespace {
@@ -40,6 +41,16 @@ TEST(StageNamesTable, AnUnknownStageHasNoName) {
   StageLine noStart = BuiltinStages()[0];
   noStart[noStart.find('C')] = '0';
   EXPECT_EQ(TableStageName(EnglishStageNames(), noStart), std::nullopt);
+  const NameTable names = EnglishStageNames();
+  EXPECT_EQ(ShownStageName(&names, changed), "練習ステージ");  // its own name, as its file gives it
+}
+
+TEST(StageNamesTable, TheNamePlateShowsTheTablesNameOfTheStage) {
+  const NameTable names = EnglishStageNames();
+  test::Play play(BuiltinStages());
+  play.game.stageNames = &names;
+  play.game.StartStage();
+  EXPECT_EQ(play.painter.calls.back(), "DrawStageName(Practice Stage)");
 }
 
 TEST(StageNamesTable, RowsAreKeyTabNameAfterCommentsInAnyLineEnd) {

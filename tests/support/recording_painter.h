@@ -3,6 +3,7 @@
 // Fakes for the tests of the game: a painter and a window that write down every call in order.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +18,7 @@ class RecordingPainter : public BoardPainter {
  public:
   std::vector<std::string> calls;
   std::string verdict;  // the name plate's text at the last clear
+  std::function<void()> duringStep;  // called at each step of a slide, as a press between frames
 
   void DrawFloor(int x, int y) override { Add("DrawFloor", {x, y}); }
   void DrawTile(int x, int y, int kind) override { Add("DrawTile", {x, y, kind}); }
@@ -28,7 +30,10 @@ class RecordingPainter : public BoardPainter {
   void PresentBoard() override { Add("PresentBoard", {}); }
   void EraseCell(int x, int y) override { Add("EraseCell", {x, y}); }
   void DrawStageName(const std::string& name) override { calls.push_back("DrawStageName(" + name + ")"); }
-  void AnimateStep(int x, int y, int dx, int dy, int facing) override { Add("AnimateStep", {x, y, dx, dy, facing}); }
+  void AnimateStep(int x, int y, int dx, int dy, int facing) override {
+    Add("AnimateStep", {x, y, dx, dy, facing});
+    if (duringStep) duringStep();
+  }
   void AnimateClear(int x, int y, const std::string& verdict) override {
     Add("AnimateClear", {x, y});
     this->verdict = verdict;

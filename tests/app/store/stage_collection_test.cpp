@@ -3,7 +3,9 @@
 // The shipped chapters copied once into the player's folder, and new stage files written whole or not at all.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <map>
 #include <filesystem>
 
 #include "app/store/stage_collection.h"
@@ -65,9 +67,9 @@ TEST(StageCollection, ANewStageFileIsNamedByPresetDateAndSeedAndTheToolMakesItAg
   const std::optional<std::string> path = MakeNewStageFile(StagePreset::kBeginner, 3456789012u, player.path(), kTime,
                                                            nullptr, [&](const GenerateProgress& p) { made = p.made; });
   ASSERT_TRUE(path);
-  EXPECT_EQ(*path, player / "beginner 20261208 093015 seed 3456789012.ssp");
+  EXPECT_EQ(*path, player / "入門 20261208 093015 seed 3456789012.ssp");
   EXPECT_EQ(made, 10);
-  EXPECT_EQ(player.Names(), std::set<std::string>{"beginner 20261208 093015 seed 3456789012.ssp"});
+  EXPECT_EQ(player.Names(), std::set<std::string>{"入門 20261208 093015 seed 3456789012.ssp"});
   // The preset and the seed as the name gives them, read as the stage tool reads its options.
   const GenerateOptions again = ReadOptions({"--preset", "beginner", "--seed", "3456789012"});
   EXPECT_EQ(ReadBytes(*path), StageText(GenerateStages(again).lines));
@@ -77,8 +79,29 @@ TEST(StageCollection, ANewStageFileIsNamedByPresetDateAndSeedAndTheToolMakesItAg
   std::filesystem::create_symlink(player / "elsewhere", *path);
   const std::string before = ReadBytes(player / "elsewhere");
   EXPECT_EQ(MakeNewStageFile(StagePreset::kBeginner, 3456789012u, player.path(), kTime, nullptr, nullptr),
-            player / "beginner 20261208 093015 seed 3456789012 (2).ssp");
+            player / "入門 20261208 093015 seed 3456789012 (2).ssp");
   EXPECT_EQ(ReadBytes(player / "elsewhere"), before);
+}
+
+// In English the file and its stages carry the preset and the words as the player reads them.
+TEST(StageCollection, ANewStageFileIsNamedInThePlayersLanguageWithItsSeed) {
+  TempFolder player;
+  const std::map<std::string, std::string> english{{"穴", "Holes"}, {"矢印", "Arrows"}, {"・", ", "},
+                                                   {"広い氷", "Open Ice"}, {"鏡の壁", "Mirrored Walls"},
+                                                   {"揃った壁", "Even Walls"}, {"曲がる壁", "Winding Walls"}};
+  const NewStageNaming naming{"Beginner", [&english](const char* word) { return english.at(word); }};
+  const std::optional<std::string> path =
+      MakeNewStageFile(StagePreset::kBeginner, 7, player.path(), kTime, nullptr, nullptr, naming);
+  ASSERT_TRUE(path);
+  EXPECT_EQ(*path, player / "Beginner 20261208 093015 seed 7.ssp");
+  const std::vector<StageLine> stages = ReadStageFile(*path);
+  ASSERT_EQ(stages.size(), 10u);
+  for (std::size_t i = 0; i < stages.size(); ++i) {
+    const std::string name = StageName(stages[i]);
+    EXPECT_EQ(name.rfind("Beginner " + std::to_string(i + 1) + " ", 0), 0u) << name;
+    const bool english = std::all_of(name.begin(), name.end(), [](char c) { return c > 0 && c != '?'; });
+    EXPECT_TRUE(english) << name;  // no Japanese byte, nothing the encoding lost
+  }
 }
 
 TEST(StageCollection, ACancelledNewStageFileLeavesNoFile) {

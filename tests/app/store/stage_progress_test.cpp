@@ -38,6 +38,14 @@ TEST_F(StoreTest, EachFileStartsAtTheStageLastPlayedThereElseAtItsFirstStageNotC
   EXPECT_EQ(next.StartingStage(), 1);
 }
 
+TEST_F(StoreTest, AfterARestartAClearedLastStageGivesWayToTheNextStageNotCleared) {
+  WriteBytes(program / "a.ssp", StageFileText({Line('0'), Line('1'), Line('1'), Line('0')}));
+  WriteSettings("[FileName]\r\ndatafile=a.ssp\r\n[LastStage]\r\na.ssp=2\r\n");
+  StageStore store = MakeStore();
+  store.FormCreate();
+  EXPECT_EQ(store.StartingStage(), 3);
+}
+
 TEST_F(StoreTest, TheBuiltinStagesNeverSavedKeepTheStageLastPlayed) {
   {
     StageStore store = MakeStore();

@@ -49,7 +49,7 @@ TEST_F(WindowTest, NewStagesAreMadeForTheChosenPresetIntoANewFileThatIsShown) {
   dialogs().preset = StagePreset::kBeginner;
   Control<QAction>("newStageMenu")->trigger();
   EXPECT_EQ(Control<QListWidget>("StageList")->count(), 10);
-  const QStringList made = QDir(folder.path()).entryList({QStringLiteral("beginner 20060121 093015 seed *.ssp")});
+  const QStringList made = QDir(folder.path()).entryList({QStringLiteral("入門 20060121 093015 seed *.ssp")});
   EXPECT_EQ(made.size(), 1);
   EXPECT_TRUE(dialogs().errors.empty());
 }
