@@ -461,7 +461,7 @@ The game will be in English from the next start.</translation>
     </message>
     <message>
         <source>☆ クリアした&#x3000;★ 最短手数でヒントなしにクリアした</source>
-        <translation>☆ cleared&#x3000;★ cleared in par without a hint</translation>
+        <translation>☆ cleared, ★ cleared in par without a hint</translation>
     </message>
     <message>
         <source>むずかしさ</source>

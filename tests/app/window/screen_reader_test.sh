@@ -52,11 +52,12 @@ if [ "$language" = ja ]; then
 fi
 
 printf '[View]\r\nlanguage=en\r\n' >>suispo.ini
-# Prints what shows with a Japanese character (kana, kanji, full-width forms), the game's name aside.
+# Prints what shows with a Japanese character (kana, kanji, full-width forms; the ideographic space
+# that lines up the list's marks reads as nothing), the game's name aside.
 japanese_shown() {
   /usr/bin/python3 - "$work/screen.json" <<'PY'
 import json, re, sys
-japanese = re.compile("[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]")
+japanese = re.compile("[\u3001-\u30ff\u3400-\u9fff\uff00-\uffef]")
 for line in open(sys.argv[1], encoding="utf-8"):
     row = json.loads(line)
     for field in ("name", "description", "text"):
