@@ -115,6 +115,15 @@ only_the_main_window() {
   [ "$(xdotool search --onlyvisible --name "$window_title" | wc -l)" -eq 1 ] || fail "a message box is open: $1"
 }
 
+# Answers the question box the last key opened with its default, Yes (Enter), once it shows.
+answer_yes() {
+  a_question_shows() { [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -ge 2 ]; }
+  wait_for a_question_shows || fail "no question shows"
+  xdotool key Return
+  wait_for eval '! a_question_shows' || fail "the question stays"
+  board_shown=""
+}
+
 # Gives the window the keyboard (without a window manager it gets it only so).
 focus_window() {
   xdotool windowfocus --sync "$window"
@@ -191,13 +200,16 @@ read_screen() {
   /usr/bin/python3 "$test_folder/accessible_tree.py" suispo >"$work/screen.json" 2>>"$work/suispo.log"
 }
 
-# The text of the first showing field named $1 (a label's or button's name when it has no text).
+# The text of the first showing field named $1 (a label's or button's name when it has no text); a
+# figure named with its value ("手数 0") reads as the value.
 screen_text() {
   /usr/bin/python3 - "$work/screen.json" "$1" <<'PY'
 import json, sys
 rows = [json.loads(line) for line in open(sys.argv[1], encoding="utf-8")]
-named = [row for row in rows if row["name"] == sys.argv[2]]
+name = sys.argv[2]
+named = [row for row in rows if row["name"] == name]
 texts = [row["text"] for row in named if row["text"]] or [row["name"] for row in named]
+texts += [row["name"][len(name) + 1:] for row in rows if row["name"].startswith(name + " ")]
 print(texts[0] if texts else "")
 PY
 }
