@@ -49,7 +49,7 @@ QString Figure(Gate gate, const StageMeasures& m) {
       return m.wallPointsExact ? Tr(QT_TRANSLATE_NOOP("EditorGates", "壁ポイントちょうど"))
                                : Tr(QT_TRANSLATE_NOOP("EditorGates", "壁ポイントが多すぎるか足りない"));
     case Gate::kNoPadding:
-      return Tr(QT_TRANSLATE_NOOP("EditorGates", "同じ動きのくり返し %1 %、連続 %2"))
+      return Tr(QT_TRANSLATE_NOOP("EditorGates", "くり返し %1 %、連続 %2"))
           .arg(Percent(m.padding.Share()))
           .arg(m.padding.longestRun);
     case Gate::kForcing:
