@@ -32,6 +32,7 @@ QLabel* Figure(QWidget* parent, ControlPlaces& places, const char* name, const Q
 
 EditorFeedback::EditorFeedback(QWidget* parent, ControlPlaces& places, std::function<void()> answered)
     : answered_(std::move(answered)) {
+  gatePool_.setMaxThreadCount(1);
   Caption(parent, places, tr("最短"), editor::kParCaption);
   // A field a screen reader finds by its name, 最短, and reads the par from.
   parText = new QLineEdit(parent);

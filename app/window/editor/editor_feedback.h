@@ -9,6 +9,7 @@
 #include <optional>
 
 #include <QCoreApplication>
+#include <QThreadPool>
 
 #include "app/window/background_solve.h"
 #include "app/window/control_places.h"
@@ -50,8 +51,11 @@ class EditorFeedback {
   QLabel* missingText = nullptr;     // what the stage lacks
   QLabel* gatesText = nullptr;       // each gate passed or failed
   QLabel* revisionText = nullptr;    // the edit the figures belong to
+  // The measures cannot stop halfway: they run one at a time on a thread of their own, so that an edit's
+  // par never waits behind the gates of an older one.
+  QThreadPool gatePool_;
   BackgroundWork<ParFeedback> parWork_;
-  BackgroundWork<GateFeedback> gateWork_;
+  BackgroundWork<GateFeedback> gateWork_{&gatePool_};
   std::optional<StageDraft> draft_;  // the newest edit's, for its gates
   int revision_ = 0;
   std::optional<ParFeedback> par_;
