@@ -26,14 +26,15 @@ void RefuseUnlessOpen(const OwnFile& file, const std::string& name) {
 
 }  // namespace
 
-void StageStore::ReplaceStage(int stageIndex, const StageLine& edited) {
-  if (stageIndex < 0 || static_cast<std::size_t>(stageIndex) >= dataList.size()) return;
+int StageStore::ReplaceStage(int stageIndex, const StageLine& edited) {
+  if (stageIndex < 0 || static_cast<std::size_t>(stageIndex) >= dataList.size()) return stageIndex;
   const auto index = static_cast<std::size_t>(stageIndex);
   const std::string path = saveFolder_ + dataFileName;
   if (!onDisk_) {
     std::vector<StageLine> lines = dataList;
     lines[index] = edited;
-    return SaveNewFile(path, std::move(lines));
+    SaveNewFile(path, std::move(lines));
+    return stageIndex;
   }
   // As a clear's save: the file as it is now, every other line as others left it.
   const OwnFile file(path, readFile_ && readFile_->link, false);
@@ -50,6 +51,7 @@ void StageStore::ReplaceStage(int stageIndex, const StageLine& edited) {
   dataList = std::move(lines);
   byteOrderMark_ = byteOrderMark;
   Saved(path);
+  return static_cast<int>(*at);
 }
 
 void AppendStage(const std::string& path, const StageLine& line) {

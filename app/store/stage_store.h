@@ -67,7 +67,8 @@ class StageStore {
   void MarkStageCleared(int stageIndex);
   // The stage editor's save: dataList[stageIndex]'s line in the stage file as it is now becomes
   // `edited`, by the same safe save and with the same refusals as MarkStageCleared (stage_edit_save.cpp).
-  void ReplaceStage(int stageIndex, const StageLine& edited);
+  // Returns where the stage stands in dataList now.
+  int ReplaceStage(int stageIndex, const StageLine& edited);
 
   // The stage to select when the current file comes on the list: the one last played in it, else
   // the first not yet cleared.

@@ -11,17 +11,19 @@ namespace suispo {
 
 void StageEditorScreen::SaveOver() {
   if (showing_) return;
+  TakeName();
   if (row_ < 0) {
     // A blank board has no line of its own yet.
     SaveNew();
     return;
   }
-  store_.ReplaceStage(row_, edit_.Line());
+  row_ = store_.ReplaceStage(row_, edit_.Line());
   Saved();
 }
 
 void StageEditorScreen::SaveAppended() {
   if (showing_) return;
+  TakeName();
   const std::optional<QString> path = dialogs_.ChooseStageFile(window());
   if (!path) return;
   const std::string file = QFile::encodeName(*path).toStdString();
@@ -33,6 +35,7 @@ void StageEditorScreen::SaveAppended() {
 
 void StageEditorScreen::SaveNew() {
   if (showing_) return;
+  TakeName();
   const std::string path = SaveStageInNewFile(store_.StageFolder(), now_(), edit_.Line());
   dialogs_.ShowMessage(window(), tr("保存"),
                        tr("新しいステージファイル「%1」に保存しました。").arg(QFile::decodeName(path.c_str())));

@@ -30,7 +30,7 @@ class EditSaveTest : public StoreTest {
 TEST_F(EditSaveTest, ASaveReplacesTheStagesLineInTheFileAsItIsNow) {
   // Another game added a stage before it since the file was read.
   WriteBytes(program / "mine.ssp", StageFileText({Line('0', "new"), Line('1', "a"), Line('0', "b")}));
-  store.ReplaceStage(0, edited);
+  EXPECT_EQ(store.ReplaceStage(0, edited), 1);
   const std::vector<StageLine> saved{Line('0', "new"), edited, Line('0', "b")};
   EXPECT_EQ(ReadBytes(program / "mine.ssp"), StageFileText(saved));
   EXPECT_EQ(store.dataList, saved);
