@@ -702,10 +702,6 @@ The game will be in English from the next start.</translation>
         <translation>Stage editor</translation>
     </message>
     <message>
-        <source>保存していない変更があります。保存せずにステージ選択に戻りますか？</source>
-        <translation>The stage has edits that are not saved. Go back to the stage select screen without saving them?</translation>
-    </message>
-    <message>
         <source>保存</source>
         <translation>Save</translation>
     </message>
@@ -784,6 +780,10 @@ The game will be in English from the next start.</translation>
     <message>
         <source>ステージ選択に戻る (Esc)</source>
         <translation>Back to the stage select screen (Esc)</translation>
+    </message>
+    <message>
+        <source>保存していない変更があります。保存せずにステージエディタを離れますか？</source>
+        <translation>The stage has edits that are not saved. Leave the stage editor without saving them?</translation>
     </message>
 </context>
 <context>

@@ -699,10 +699,6 @@ The game will be in English from the next start.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>保存していない変更があります。保存せずにステージ選択に戻りますか？</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>保存</source>
         <translation type="unfinished"></translation>
     </message>
@@ -780,6 +776,10 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>ステージ選択に戻る (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存していない変更があります。保存せずにステージエディタを離れますか？</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -65,6 +65,11 @@ void MainForm::showEvent(QShowEvent* event) {
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+  // An unsaved stage in the editor, or in its test play, is not lost unasked.
+  if ((editor_->isVisible() || editor_->trial().isVisible()) && !editor_->MayLeave()) {
+    event->ignore();
+    return;
+  }
   // A settings file that cannot be written is reported; the window closes all the same.
   RunReportingErrors(dialogs_, [this] { FormClose(); });
   event->accept();

@@ -107,6 +107,7 @@ void StageEditorScreen::MoveCursor(int direction) {
 
 void StageEditorScreen::tryButtonClick() {
   if (showing_) return;
+  TakeName();
   // A stage without a start or with wall points no number never starts: the figures say what is missing.
   if (!edit_.Start()) {
     dialogs_.ShowMessage(window(), tr("試す"), tr("スタートを置いてから試してください。"));
@@ -117,13 +118,15 @@ void StageEditorScreen::tryButtonClick() {
 }
 
 void StageEditorScreen::backButtonClick() {
-  if (showing_) return;
-  if (unsaved_ && !dialogs_.AskYesNo(window(), tr("ステージエディタ"),
-                                     tr("保存していない変更があります。保存せずにステージ選択に戻りますか？"))) {
-    return;
-  }
+  if (showing_ || !MayLeave()) return;
   feedback_->Stop();
   leave_();
+}
+
+bool StageEditorScreen::MayLeave() {
+  TakeName();
+  return !unsaved_ || dialogs_.AskYesNo(window(), tr("ステージエディタ"),
+                                        tr("保存していない変更があります。保存せずにステージエディタを離れますか？"));
 }
 
 }  // namespace suispo

@@ -84,13 +84,7 @@ void StageEditorScreen::BuildControls() {
   nameEdit->setMaxLength(200);
   PlaceControl(nameEdit, editor::kNameField, {editor::kFontPixels});
   nameCaption->setBuddy(nameEdit);
-  connect(nameEdit, &QLineEdit::editingFinished, this, [this] {
-    RunReportingErrors(dialogs_, [this] {
-      // The name's bytes stay as they were until the name shown is changed.
-      const std::string shown = nameEdit->text().toStdString();
-      if (shown != DisplayText(edit_.stage().name) && edit_.SetName(ShiftJisText(shown))) Edited();
-    });
-  });
+  connect(nameEdit, &QLineEdit::editingFinished, this, [this] { RunReportingErrors(dialogs_, [this] { TakeName(); }); });
 
   auto* pointsCaption = new QLabel(tr("壁ポイント"), this);
   PlaceControl(pointsCaption, editor::kWallPointsCaption, {editor::kFontPixels, true});
@@ -137,6 +131,12 @@ void StageEditorScreen::BuildControls() {
   OnClick(tryButton, dialogs_, [this] { tryButtonClick(); });
   OnClick(solutionButton, dialogs_, [this] { solutionButtonClick(); });
   OnClick(backButton, dialogs_, [this] { backButtonClick(); });
+}
+
+void StageEditorScreen::TakeName() {
+  // The name's bytes stay as they were until the name shown is changed.
+  const std::string shown = nameEdit->text().toStdString();
+  if (shown != DisplayText(edit_.stage().name) && edit_.SetName(ShiftJisText(shown))) Edited();
 }
 
 void StageEditorScreen::BuildPalette() {

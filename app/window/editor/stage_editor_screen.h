@@ -65,6 +65,9 @@ class StageEditorScreen : public Screen {
   void SaveNew();
   // 戻る (Esc): asks first when an edit is not saved.
   void backButtonClick();
+  // Whether the editor may be left (the window closed): yes unless an edit is unsaved and the player
+  // answers No.
+  bool MayLeave();
 
   const StageEdit& edit() const { return edit_; }
   bool Unsaved() const { return unsaved_; }
@@ -87,6 +90,8 @@ class StageEditorScreen : public Screen {
   void PaletteKey(std::size_t entry);
   void MoveCursor(int direction);
   void Saved();
+  // The name typed so far becomes the stage's, before it is tried or saved.
+  void TakeName();
   // The line of the stage as it will be tried or saved.
   std::vector<StageLine> trialLines_;
 

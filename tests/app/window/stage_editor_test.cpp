@@ -76,6 +76,19 @@ TEST_F(StageEditorTest, ATestPlayClearsTheEditedStageAndComesBackWithoutARecord)
   EXPECT_TRUE(Editor().isVisible());
 }
 
+TEST_F(StageEditorTest, CtrlSSavesTheEditIntoItsOwnLineAndTheStageStartsUncleared) {
+  const Rows cells = {"C00002", "000000", "000000", "000000", "000000", "000000"};
+  UseStageFile({Stage(cells, kNoWalls, "00", "a", '1'), EastClearLine("b")});
+  Start();
+  Control<QListWidget>("StageList")->setCurrentRow(0);
+  Type(Qt::Key_E, Qt::ControlModifier);
+  Type(Qt::Key_Right, Qt::ShiftModifier);  // a wall east of the start
+  Type(Qt::Key_S, Qt::ControlModifier);
+  const Rows walls = {"100000", "000000", "000000", "000000", "000000", "000000"};
+  EXPECT_EQ(ReadFile("test.ssp"), StageFileText({Stage(cells, walls, "00", "a", '0'), EastClearLine("b")}));
+  EXPECT_FALSE(Editor().Unsaved());
+}
+
 TEST_F(StageEditorTest, LeavingWithAnUnsavedEditAsksFirst) {
   Start();
   Type(Qt::Key_E, Qt::ControlModifier);
