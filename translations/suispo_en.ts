@@ -79,6 +79,183 @@
     </message>
 </context>
 <context>
+    <name>EditorFeedback</name>
+    <message>
+        <source>最短</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>むずかしさ</source>
+        <translation>Difficulty</translation>
+    </message>
+    <message>
+        <source>最短の解き方</source>
+        <translation>Shortest clears</translation>
+    </message>
+    <message>
+        <source>足りないもの</source>
+        <translation>Missing</translation>
+    </message>
+    <message>
+        <source>ゲート</source>
+        <translation>Gates</translation>
+    </message>
+    <message>
+        <source>結果の編集</source>
+        <translation>The edit the figures belong to</translation>
+    </message>
+    <message>
+        <source>編集 %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>the start</translation>
+    </message>
+    <message>
+        <source>扉</source>
+        <translation>a door</translation>
+    </message>
+    <message>
+        <source>赤のワープの相手</source>
+        <translation>the red warp pad&apos;s twin</translation>
+    </message>
+    <message>
+        <source>青のワープの相手</source>
+        <translation>the blue warp pad&apos;s twin</translation>
+    </message>
+    <message>
+        <source>緑のワープの相手</source>
+        <translation>the green warp pad&apos;s twin</translation>
+    </message>
+    <message>
+        <source>橙のワープの相手</source>
+        <translation>the orange warp pad&apos;s twin</translation>
+    </message>
+    <message>
+        <source>足りないもの: なし</source>
+        <translation>Missing: nothing</translation>
+    </message>
+    <message>
+        <source>足りないもの: %1</source>
+        <translation>Missing: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>クリアできません</source>
+        <translation>Cannot be cleared</translation>
+    </message>
+    <message>
+        <source>大きすぎて調べきれません</source>
+        <translation>Too large to search through</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>調べきれません</source>
+        <translation>Not decided</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 通り</source>
+        <translation>
+            <numerusform>%n clear</numerusform>
+            <numerusform>%n clears</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>以上</source>
+        <translation> or more</translation>
+    </message>
+</context>
+<context>
+    <name>EditorGates</name>
+    <message>
+        <source>穴</source>
+        <translation>holes</translation>
+    </message>
+    <message>
+        <source>矢印</source>
+        <translation>arrows</translation>
+    </message>
+    <message>
+        <source>ワープ</source>
+        <translation>warp pads</translation>
+    </message>
+    <message>
+        <source>市松の辺</source>
+        <translation>marked edges</translation>
+    </message>
+    <message>
+        <source>壁ポイント</source>
+        <translation>wall points</translation>
+    </message>
+    <message>
+        <source>すべて必要</source>
+        <translation>all needed</translation>
+    </message>
+    <message>
+        <source>不要: %1</source>
+        <translation>not needed: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>考え方 調べきれず</source>
+        <translation>ideas: not decided</translation>
+    </message>
+    <message>
+        <source>考え方 %n 通り</source>
+        <translation>ideas: %n</translation>
+    </message>
+    <message>
+        <source>働かない部品 %n 個</source>
+        <translation>inert pieces: %n</translation>
+    </message>
+    <message>
+        <source>壁のまとまり %1</source>
+        <translation>walls per group %1</translation>
+    </message>
+    <message>
+        <source>対称 %1 %</source>
+        <translation>symmetry %1 %</translation>
+    </message>
+    <message>
+        <source>仕掛け %1 種、ワープ %2 色</source>
+        <translation>%1 mechanics, %2 warp colours</translation>
+    </message>
+    <message>
+        <source>壁ポイントちょうど</source>
+        <translation>wall points exact</translation>
+    </message>
+    <message>
+        <source>壁ポイントが多すぎるか足りない</source>
+        <translation>wall points too many or too few</translation>
+    </message>
+    <message>
+        <source>最短+1 以内の解 調べきれず</source>
+        <translation>clears within par + 1: not decided</translation>
+    </message>
+    <message>
+        <source>最短+1 以内の解 %n 通り</source>
+        <translation>clears within par + 1: %n</translation>
+    </message>
+    <message>
+        <source>でたらめでクリア %1 %</source>
+        <translation>random runs clear %1 %</translation>
+    </message>
+    <message>
+        <source>くり返し %1 %、連続 %2</source>
+        <translation>repeated moves %1 %, run of %2</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>ヘルプのページ %1 が見つかりません。</source>
@@ -181,6 +358,14 @@ The game will be in English from the next start.</translation>
     <message>
         <source>バージョン情報(&amp;A)</source>
         <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>ステージを編集(&amp;E)…</source>
+        <translation>&amp;Edit stage…</translation>
+    </message>
+    <message>
+        <source>白紙のステージ(&amp;B)…</source>
+        <translation>&amp;Blank stage…</translation>
     </message>
 </context>
 <context>
@@ -371,6 +556,14 @@ The game will be in English from the next start.</translation>
         <source>ステージ選択画面に戻ります。よろしいですか？</source>
         <translation>Go back to the stage select screen?</translation>
     </message>
+    <message>
+        <source>エディタ</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>ステージエディタに戻る (Esc)</source>
+        <translation>Back to the stage editor (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
@@ -400,6 +593,212 @@ The game will be in English from the next start.</translation>
     <message>
         <source>音量(&amp;L)</source>
         <translation>Vo&amp;lume</translation>
+    </message>
+</context>
+<context>
+    <name>StageEditor</name>
+    <message>
+        <source>氷</source>
+        <translation>·</translation>
+    </message>
+    <message>
+        <source>氷（何もない床）</source>
+        <translation>Ice (an empty cell)</translation>
+    </message>
+    <message>
+        <source>穴</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>上向きの矢印</source>
+        <translation>Arrow up</translation>
+    </message>
+    <message>
+        <source>右向きの矢印</source>
+        <translation>Arrow right</translation>
+    </message>
+    <message>
+        <source>下向きの矢印</source>
+        <translation>Arrow down</translation>
+    </message>
+    <message>
+        <source>左向きの矢印</source>
+        <translation>Arrow left</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>赤のワープ</source>
+        <translation>Red warp pad</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>青のワープ</source>
+        <translation>Blue warp pad</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>緑のワープ</source>
+        <translation>Green warp pad</translation>
+    </message>
+    <message>
+        <source>橙</source>
+        <translation>o</translation>
+    </message>
+    <message>
+        <source>橙のワープ</source>
+        <translation>Orange warp pad</translation>
+    </message>
+    <message>
+        <source>鍵</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>扉</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>始</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>壁</source>
+        <translation>|</translation>
+    </message>
+    <message>
+        <source>壁（辺）</source>
+        <translation>Wall (an edge)</translation>
+    </message>
+    <message>
+        <source>市</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>市松の辺（すべれるが壁は置けない）</source>
+        <translation>Marked edge (a slide passes, no wall can be placed)</translation>
+    </message>
+    <message>
+        <source>無</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>辺なし</source>
+        <translation>No edge</translation>
+    </message>
+</context>
+<context>
+    <name>StageEditorScreen</name>
+    <message>
+        <source>新しいステージ</source>
+        <translation>New stage</translation>
+    </message>
+    <message>
+        <source>試す</source>
+        <translation>Try</translation>
+    </message>
+    <message>
+        <source>スタートを置いてから試してください。</source>
+        <translation>Place the start before you try the stage.</translation>
+    </message>
+    <message>
+        <source>ステージエディタ</source>
+        <translation>Stage editor</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>新しいステージファイル「%1」に保存しました。</source>
+        <translation>Saved as the new stage file “%1”.</translation>
+    </message>
+    <message>
+        <source>盤面</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>クリックかドラッグで塗る、右クリックで消す。矢印キーでカーソル、Shift+矢印で辺</source>
+        <translation>Click or drag to paint, right-click to clear. The arrow keys move the cursor, Shift+arrow sets an edge</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ステージの名前</source>
+        <translation>Stage name</translation>
+    </message>
+    <message>
+        <source>壁ポイント</source>
+        <translation>Wall points</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>元に戻す (Ctrl+Z)</source>
+        <translation>Undo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>やり直す</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>やり直す (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Redo (Ctrl+Shift+Z, Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>試す (Ctrl+T)</source>
+        <translation>Try the stage (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>解答を見る</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>解答を見る (Ctrl+A)</source>
+        <translation>Show a shortest clear (Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>保存 (Ctrl+S: 元のファイルへ)</source>
+        <translation>Save (Ctrl+S: into its own stage file)</translation>
+    </message>
+    <message>
+        <source>元のファイルに上書き保存</source>
+        <translation>Save into its own stage file</translation>
+    </message>
+    <message>
+        <source>ほかのステージファイルに追加…</source>
+        <translation>Add to another stage file…</translation>
+    </message>
+    <message>
+        <source>新しいステージファイルに保存</source>
+        <translation>Save as a new stage file</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>ステージ選択に戻る (Esc)</source>
+        <translation>Back to the stage select screen (Esc)</translation>
+    </message>
+    <message>
+        <source>保存していない変更があります。保存せずにステージエディタを離れますか？</source>
+        <translation>The stage has edits that are not saved. Leave the stage editor without saving them?</translation>
     </message>
 </context>
 <context>
@@ -509,6 +908,18 @@ The game will be in English from the next start.</translation>
     <message>
         <source>ステージ集：はじめの5ステージ、6つの章、自分のステージファイル (Tab, Space)</source>
         <translation>Stage collection: the first five stages, six chapters, your own stage files (Tab, Space)</translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>ステージを編集</source>
+        <translation>Edit stage</translation>
+    </message>
+    <message>
+        <source>選んだステージをステージエディタで開く (Ctrl+E)</source>
+        <translation>Open the selected stage in the stage editor (Ctrl+E)</translation>
     </message>
 </context>
 <context>

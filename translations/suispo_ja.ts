@@ -79,6 +79,182 @@
     </message>
 </context>
 <context>
+    <name>EditorFeedback</name>
+    <message>
+        <source>最短</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>むずかしさ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最短の解き方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>足りないもの</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ゲート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>結果の編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>編集 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>扉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>赤のワープの相手</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>青のワープの相手</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>緑のワープの相手</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>橙のワープの相手</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>足りないもの: なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>足りないもの: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリアできません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大きすぎて調べきれません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>調べきれません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 通り</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>以上</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditorGates</name>
+    <message>
+        <source>穴</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矢印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ワープ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>市松の辺</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>壁ポイント</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべて必要</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不要: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>考え方 調べきれず</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>考え方 %n 通り</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>働かない部品 %n 個</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>壁のまとまり %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>対称 %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>仕掛け %1 種、ワープ %2 色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>壁ポイントちょうど</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>壁ポイントが多すぎるか足りない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最短+1 以内の解 調べきれず</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最短+1 以内の解 %n 通り</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>でたらめでクリア %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>くり返し %1 %、連続 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>ヘルプのページ %1 が見つかりません。</source>
@@ -178,6 +354,14 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>バージョン情報(&amp;A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージを編集(&amp;E)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>白紙のステージ(&amp;B)…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -369,6 +553,14 @@ The game will be in English from the next start.</source>
         <source>ステージ選択画面に戻ります。よろしいですか？</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>エディタ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージエディタに戻る (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
@@ -397,6 +589,212 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>音量(&amp;L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StageEditor</name>
+    <message>
+        <source>氷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>氷（何もない床）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>穴</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上向きの矢印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右向きの矢印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下向きの矢印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左向きの矢印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>赤のワープ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>青のワープ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>緑のワープ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>橙</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>橙のワープ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>鍵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>扉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>壁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>壁（辺）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>市</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>市松の辺（すべれるが壁は置けない）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>無</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>辺なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StageEditorScreen</name>
+    <message>
+        <source>新しいステージ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スタートを置いてから試してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージエディタ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しいステージファイル「%1」に保存しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>盤面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリックかドラッグで塗る、右クリックで消す。矢印キーでカーソル、Shift+矢印で辺</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージの名前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>壁ポイント</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元に戻す (Ctrl+Z)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>やり直す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>やり直す (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試す (Ctrl+T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>解答を見る</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>解答を見る (Ctrl+A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存 (Ctrl+S: 元のファイルへ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元のファイルに上書き保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ほかのステージファイルに追加…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しいステージファイルに保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージ選択に戻る (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存していない変更があります。保存せずにステージエディタを離れますか？</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -506,6 +904,18 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>ステージ集：はじめの5ステージ、6つの章、自分のステージファイル (Tab, Space)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージを編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選んだステージをステージエディタで開く (Ctrl+E)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -16,6 +16,7 @@
 #include "app/store/profile_file.h"
 #include "app/store/setting_table.h"
 #include "app/store/stage_file_name.h"
+#include "app/store/stage_lines_found.h"
 #include "app/store/stage_progress.h"
 #include "core/files/stage_names.h"
 #include "core/files/file_replacement.h"
@@ -40,19 +41,6 @@ bool UsableAsKey(std::string_view name) {
 }
 
 bool HoldsLineBreak(std::string_view name) { return name.find_first_of("\r\n") != std::string_view::npos; }
-
-GameError ChangedSinceRead(std::string_view name) {
-  return GameError(MessageId::kChangedSinceRead, {std::string(name)});
-}
-
-// Where the stage of line lies in lines now: at its old index if it is still there, else its first
-// place; nothing when it is gone.
-std::optional<std::size_t> FindStage(const std::vector<StageLine>& lines, const StageLine& line, std::size_t oldIndex) {
-  if (oldIndex < lines.size() && SameStageLine(lines[oldIndex], line)) return oldIndex;
-  const auto found = std::find_if(lines.begin(), lines.end(), [&](const StageLine& l) { return SameStageLine(l, line); });
-  if (found == lines.end()) return std::nullopt;
-  return static_cast<std::size_t>(found - lines.begin());
-}
 
 // Lines of the built-in stages, whatever their cleared flags.
 bool HoldsTheBuiltinStages(const std::vector<StageLine>& lines) {
@@ -95,6 +83,17 @@ std::string NewestBuiltinStageFile(const std::string& folder) {
 }
 
 }  // namespace
+
+GameError ChangedSinceRead(std::string_view name) {
+  return GameError(MessageId::kChangedSinceRead, {std::string(name)});
+}
+
+std::optional<std::size_t> FindStage(const std::vector<StageLine>& lines, const StageLine& line, std::size_t oldIndex) {
+  if (oldIndex < lines.size() && SameStageLine(lines[oldIndex], line)) return oldIndex;
+  const auto found = std::find_if(lines.begin(), lines.end(), [&](const StageLine& l) { return SameStageLine(l, line); });
+  if (found == lines.end()) return std::nullopt;
+  return static_cast<std::size_t>(found - lines.begin());
+}
 
 StageStore::StageStore(StorePlaces places, std::function<LocalTime()> now)
     : records(RecordsFileBeside(places.settingsFile)),
@@ -255,7 +254,11 @@ void StageStore::ReadStages(const std::string& path) {
 void StageStore::MarkStageCleared(int stageIndex) {
   if (stageIndex < 0 || static_cast<std::size_t>(stageIndex) >= dataList.size()) return;
   const std::string path = saveFolder_ + dataFileName;
-  if (!onDisk_) return SaveNewFile(path, stageIndex);
+  if (!onDisk_) {
+    std::vector<StageLine> lines = dataList;
+    lines[static_cast<std::size_t>(stageIndex)] = MarkedCleared(lines[static_cast<std::size_t>(stageIndex)]);
+    return SaveNewFile(path, std::move(lines));
+  }
   const StageLine& cleared = dataList[static_cast<std::size_t>(stageIndex)];
   // The flag goes into the file as it is now: what another game or an editor wrote since it was
   // read stays, whether they wrote it in place or as a new file renamed over it. A link is followed
@@ -284,11 +287,9 @@ void StageStore::MarkStageCleared(int stageIndex) {
   Saved(path);
 }
 
-void StageStore::SaveNewFile(const std::string& path, int stageIndex) {
-  // The list of the built-in stages reaches the disk at its first clear, under a name nothing may
+void StageStore::SaveNewFile(const std::string& path, std::vector<StageLine> lines) {
+  // The list of the built-in stages reaches the disk at its first save, under a name nothing may
   // have taken meanwhile (not even a link).
-  std::vector<StageLine> lines = dataList;
-  lines[static_cast<std::size_t>(stageIndex)] = MarkedCleared(lines[static_cast<std::size_t>(stageIndex)]);
   const CreateResult made =
       MakeFolders(saveFolder_) ? CreateFileAt(path, StageText(lines, byteOrderMark_)) : CreateResult::kFailed;
   // A failed write keeps the flag for the next save; a name taken meanwhile is not written at all.

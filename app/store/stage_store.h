@@ -67,6 +67,10 @@ class StageStore {
   // line is gone, or the file is read-only (GameError kChangedSinceRead, kReadOnly). A failed write
   // throws kCannotCreateFile, leaves the old file whole and keeps the flag for the next save.
   void MarkStageCleared(int stageIndex);
+  // The stage editor's save: dataList[stageIndex]'s line in the stage file as it is now becomes
+  // `edited`, by the same safe save and with the same refusals as MarkStageCleared (stage_edit_save.cpp).
+  // Returns where the stage stands in dataList now.
+  int ReplaceStage(int stageIndex, const StageLine& edited);
 
   // The stage to select when the current file comes on the list: the one last played in it, else
   // the first not yet cleared.
@@ -127,7 +131,7 @@ class StageStore {
   // Replaces dataList with the stage file's lines; throws GameError and changes nothing on a failure.
   void ReadStages(const std::string& path);
   // The first save of a list not yet on disk (the built-in stages): a new file, never replacing one.
-  void SaveNewFile(const std::string& path, int stageIndex);
+  void SaveNewFile(const std::string& path, std::vector<StageLine> lines);
   // After a save: the file is the one read from now on.
   void Saved(const std::string& path);
   // Where the list of the built-in stages comes from: the newest stage file of the stage folder

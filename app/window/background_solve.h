@@ -20,6 +20,8 @@ template <typename Answer>
 class BackgroundWork {
  public:
   BackgroundWork() = default;
+  // Work run on a pool of its own (a slow search kept from holding up the quick ones); it must outlive this.
+  explicit BackgroundWork(QThreadPool* pool) : pool_(pool) {}
   BackgroundWork(const BackgroundWork&) = delete;
   BackgroundWork& operator=(const BackgroundWork&) = delete;
   ~BackgroundWork() { Cancel(); }
@@ -30,7 +32,7 @@ class BackgroundWork {
     Cancel();
     auto ticket = std::make_shared<std::atomic<bool>>(false);
     ticket_ = ticket;
-    QThreadPool::globalInstance()->start([ticket, work = std::move(work), done = std::move(done), this] {
+    pool_->start([ticket, work = std::move(work), done = std::move(done), this] {
       Answer answer = work(ticket.get());
       // The application object outlives every window: the answer is posted to it, and the ticket,
       // read on the interface thread, says whether anyone still waits for it.
@@ -56,6 +58,7 @@ class BackgroundWork {
   bool Running() const { return ticket_ != nullptr; }
 
  private:
+  QThreadPool* pool_ = QThreadPool::globalInstance();
   std::shared_ptr<std::atomic<bool>> ticket_;  // the newest work's; set when it was dropped
 };
 

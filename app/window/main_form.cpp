@@ -14,6 +14,7 @@
 #include "app/platform/window_placement.h"
 #include "app/window/about_box.h"
 #include "app/window/animation_pace.h"
+#include "app/window/editor/stage_editor_screen.h"
 #include "app/window/error_report.h"
 #include "app/window/language_menu.h"
 #include "app/window/play_rules_menu.h"
@@ -53,7 +54,9 @@ MainForm::MainForm(const MainFormParts& parts)
       screenParts, *pace_,
       {[this](int stageIndex) { select_->MarkStageCleared(stageIndex); }, [this] { select_->ShowStageSelect(); }});
   select_ = new StageSelectScreen(screenParts, *play_, chapterFolder_);
-  screens_ = {select_, play_};
+  editor_ = new StageEditorScreen(screenParts, *pace_, now_, [this] { select_->ShowStageSelect(); });
+  select_->SetEditStage([this](int row) { editor_->OpenStage(row); });
+  screens_ = {select_, play_, editor_, &editor_->trial()};
   BuildMenu();
   ApplyZoom();
   placement_ = new WindowPlacement(this);
@@ -63,6 +66,7 @@ MainForm::MainForm(const MainFormParts& parts)
 
 // The screens go first: they read the store and the facts to the end.
 MainForm::~MainForm() {
+  delete editor_;
   delete select_;
   delete play_;
 }
@@ -87,8 +91,14 @@ void MainForm::BuildMenu() {
   chapterMenu->setEnabled(!chapterMenu->isEmpty());
   connect(chapterMenu, &QMenu::aboutToShow, this, [this] { select_->LabelChapters(*chapterMenu); });
   newStageMenu = MenuItem(gameMenu, "newStageMenu", tr("新しいステージを作る(&N)…"), [this] { newStageMenuClick(); });
+  editStageMenu = MenuItem(gameMenu, "editStageMenu", tr("ステージを編集(&E)…"), [this] { editStageMenuClick(); });
+  editStageMenu->setShortcut(Qt::CTRL | Qt::Key_E);
+  blankStageMenu = MenuItem(gameMenu, "blankStageMenu", tr("白紙のステージ(&B)…"), [this] { blankStageMenuClick(); });
   gameMenu->addSeparator();
-  hintMenu = MenuItem(gameMenu, "hintMenu", tr("ヒント(&H)"), [this] { play_->hintMenuClick(); });
+  // The hint of the play in front: a stage's, or the stage editor's test play.
+  hintMenu = MenuItem(gameMenu, "hintMenu", tr("ヒント(&H)"), [this] {
+    (editor_->trial().isVisible() ? &editor_->trial() : play_)->hintMenuClick();
+  });
   hintMenu->setShortcut(Qt::Key_H);
   hintMenu->setEnabled(false);
   QMenu* speed = gameMenu->addMenu(tr("アニメーションの速さ(&A)"));
@@ -147,6 +157,8 @@ void MainForm::ShowScreen(Screen* shown) {
   loadMenu->setEnabled(use.files);
   chapterMenu->setEnabled(use.files && !chapterMenu->isEmpty());
   newStageMenu->setEnabled(use.files);
+  editStageMenu->setEnabled(use.files);
+  blankStageMenu->setEnabled(use.files);
   hintMenu->setEnabled(use.hint);
 }
 

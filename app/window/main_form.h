@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // MainForm: the game's one window: its menu, its place and zoom, and the stack of screens it shows
-// one at a time (the stage select screen, the play screen).
+// one at a time (the stage select screen, the play screen, the stage editor and its test play).
 #pragma once
 
 #include <array>
@@ -33,6 +33,7 @@ class HelpWindow;
 class PlayScreen;
 class SoundMenu;
 class Screen;
+class StageEditorScreen;
 class StageSelectScreen;
 class WindowPlacement;
 
@@ -67,6 +68,10 @@ class MainForm : public QMainWindow, public ScreenShell {
   // Game > 新しいステージを作る…: a preset, ten new stages made on a worker thread under a progress
   // bar that can cancel, a new stage file in the stage folder, and its stages on the list.
   void newStageMenuClick();
+  // ゲーム > ステージを編集… (Ctrl+E): the selected stage in the stage editor.
+  void editStageMenuClick();
+  // ゲーム > 白紙のステージ…: the stage editor on an empty board.
+  void blankStageMenuClick();
   void ExitMenuClick();
   // 表示 > 拡大: the window at percent (one of kZoomSteps) of its size, or the largest zoom below
   // that fits the screen; the choice is kept in the settings.
@@ -108,11 +113,14 @@ class MainForm : public QMainWindow, public ScreenShell {
   // The screens, one shown at a time; each is a child of the client area.
   StageSelectScreen* select_ = nullptr;
   PlayScreen* play_ = nullptr;
+  StageEditorScreen* editor_ = nullptr;
   std::vector<Screen*> screens_;
   // The menu items the screens enable (MenuUse), and the ones the window keeps in step.
   QAction* loadMenu = nullptr;            // Game > Open
   QMenu* chapterMenu = nullptr;           // Game > ステージ集: the installed chapters
   QAction* newStageMenu = nullptr;        // Game > 新しいステージを作る…
+  QAction* editStageMenu = nullptr;       // Game > ステージを編集…
+  QAction* blankStageMenu = nullptr;      // Game > 白紙のステージ…
   QAction* hintMenu = nullptr;            // Game > Hint, only on the play screen
   std::array<QAction*, 3> speedMenu{};    // Game > アニメーションの速さ: ふつう, はやい, なし
   std::array<QAction*, 4> zoomMenu{};     // 表示 > 拡大 > each of kZoomSteps

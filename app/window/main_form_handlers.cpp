@@ -15,6 +15,7 @@
 #include "app/platform/window_placement.h"
 #include "app/window/about_box.h"
 #include "app/window/animation_pace.h"
+#include "app/window/editor/stage_editor_screen.h"
 #include "app/window/error_report.h"
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
@@ -55,7 +56,7 @@ void MainForm::FormClose() {
 
 void MainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  sound_->WindowShown(play_->game(), *select_);
+  sound_->WindowShown({&play_->game(), &editor_->trial().game()}, *select_);
   if (watchingScreen_ || windowHandle() == nullptr) return;
   watchingScreen_ = true;
   connect(windowHandle(), &QWindow::screenChanged, this, [this] {
@@ -64,6 +65,11 @@ void MainForm::showEvent(QShowEvent* event) {
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+  // An unsaved stage in the editor, or in its test play, is not lost unasked.
+  if ((editor_->isVisible() || editor_->trial().isVisible()) && !editor_->MayLeave()) {
+    event->ignore();
+    return;
+  }
   // A settings file that cannot be written is reported; the window closes all the same.
   RunReportingErrors(dialogs_, [this] { FormClose(); });
   event->accept();
@@ -93,6 +99,10 @@ void MainForm::newStageMenuClick() {
       MakeStagesWithProgress(this, *preset, std::random_device{}(), store_.StageFolder(), now_());
   if (path) OpenStageFile(QFile::decodeName(path->c_str()));
 }
+
+void MainForm::editStageMenuClick() { select_->EditSelectedStage(); }
+
+void MainForm::blankStageMenuClick() { editor_->OpenBlank(); }
 
 void MainForm::ExitMenuClick() { close(); }
 

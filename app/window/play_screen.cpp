@@ -42,15 +42,20 @@ constexpr std::array<const char*, layout::kFigures.size()> kFigureNames = {"mpTe
 
 }  // namespace
 
-PlayScreen::PlayScreen(const ScreenParts& parts, AnimationPace& pace, Exits exits)
-    : Screen(parts), pace_(pace), exits_(std::move(exits)) {
-  setObjectName(QStringLiteral("PlayScreen"));
+PlayScreen::PlayScreen(const ScreenParts& parts, AnimationPace& pace, Exits exits,
+                       const std::vector<StageLine>* trialLines)
+    : Screen(parts), pace_(pace), exits_(std::move(exits)), trial_(trialLines != nullptr) {
+  setObjectName(trial_ ? QStringLiteral("TrialPlayScreen") : QStringLiteral("PlayScreen"));
   BuildControls();
   BindKeys();
   boardView_ = std::make_unique<BoardView>(pace_, *MainImage, PaintedScale());
   MainImage->SetSurface(&boardView_->surface());
-  game_ = std::make_unique<Game>(store_.dataList, *boardView_, *this);
+  game_ = std::make_unique<Game>(trial_ ? *trialLines : store_.dataList, *boardView_, *this);
   game_->stageNames = &store_.stageNames;
+  if (trial_) {
+    giveupButton->setText(tr("エディタ"));
+    giveupButton->setToolTip(tr("ステージエディタに戻る (Esc)"));
+  }
 }
 
 PlayScreen::~PlayScreen() = default;

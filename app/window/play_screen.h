@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -35,7 +36,10 @@ class PlayScreen : public Screen, public GameWindow {
     std::function<void(int stageIndex)> markStageCleared;
     std::function<void()> showStageSelect;
   };
-  PlayScreen(const ScreenParts& parts, AnimationPace& pace, Exits exits);
+  // trialLines: a test play of the stage editor's stage (trialLines[0]), which leaves the records and
+  // the stage file untouched and whose タイトル (Esc) goes back without asking.
+  PlayScreen(const ScreenParts& parts, AnimationPace& pace, Exits exits,
+             const std::vector<StageLine>* trialLines = nullptr);
   ~PlayScreen() override;
 
   MenuUse menus() const override { return {.files = false, .hint = true}; }
@@ -45,6 +49,8 @@ class PlayScreen : public Screen, public GameWindow {
   void ChooseStage(int row);
   // The chosen stage on screen, ready for the player's operations.
   void Enter();
+  // A test play: the trial line started and on screen.
+  void StartTrial();
 
   // Handlers of the buttons.
   void NMoveButtonClick();
@@ -122,6 +128,7 @@ class PlayScreen : public Screen, public GameWindow {
 
   AnimationPace& pace_;
   Exits exits_;
+  bool trial_ = false;  // a test play of the stage editor's stage
   // The controls, named as the game calls them; created in this order (later ones on top).
   PlaySurface* MainImage = nullptr;
   // The figures, by their rows in layout::kFigures; mpText is one of them.

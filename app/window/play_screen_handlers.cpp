@@ -24,6 +24,12 @@ void PlayScreen::ChooseStage(int row) {
   store_.RememberStage(game_->stageIndex);
 }
 
+void PlayScreen::StartTrial() {
+  boardView_->SetScale(PaintedScale());
+  game_->ChooseStage(0);
+  Enter();
+}
+
 void PlayScreen::Enter() {
   StartRecord();
   ReadGlyphs();
@@ -68,7 +74,8 @@ void PlayScreen::resetButtonClick() {
 
 void PlayScreen::giveupButtonClick() {
   if (game_->inputReady != 1) return;
-  if (dialogs_.AskYesNo(window(), tr("ステージ選択"), tr("ステージ選択画面に戻ります。よろしいですか？"))) {
+  // A test play loses nothing: the edit waits in the editor as it was.
+  if (trial_ || dialogs_.AskYesNo(window(), tr("ステージ選択"), tr("ステージ選択画面に戻ります。よろしいですか？"))) {
     HidePlayScreen();
     ShowStageSelect();
   }

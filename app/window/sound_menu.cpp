@@ -35,12 +35,12 @@ void SoundMenu::ShowSettings() {
   SetVolume(store_.soundVolume);
 }
 
-void SoundMenu::WindowShown(Game& game, StageSelectScreen& select) {
+void SoundMenu::WindowShown(std::initializer_list<Game*> games, StageSelectScreen& select) {
   if (player_ != nullptr) return;
   player_ = new SoundPlayer(SoundModulePlaces(), this);
   ShowSettings();
   SetAnimationSpeed(speed_);
-  game.SetSoundCues(*player_);
+  for (Game* game : games) game->SetSoundCues(*player_);
   select.SetSoundCues(*player_);
   QTimer::singleShot(0, player_, &SoundPlayer::Load);
 }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <array>
+#include <initializer_list>
 #include <iterator>
 
 #include "app/store/stage_store.h"
@@ -31,7 +32,8 @@ class SoundMenu : public QObject {
   // Once the window shows: the player is made, handed to the game and the stage select screen
   // (its clicks), and loads after this returns,
   // so the sound library never slows the start.
-  void WindowShown(Game& game, StageSelectScreen& select);
+  // games: the play's and the stage editor's test play.
+  void WindowShown(std::initializer_list<Game*> games, StageSelectScreen& select);
   // At the animation speed なし the player spaces the cues of an operation itself.
   void SetAnimationSpeed(AnimationSpeed speed);
 

@@ -50,6 +50,14 @@ void StageSelectScreen::ChoiseButtomClick() {
   play_.Enter();
 }
 
+void StageSelectScreen::EditSelectedStage() {
+  const QList<QListWidgetItem*> selected = StageList->selectedItems();
+  if (selected.isEmpty() || !editStage_) return;
+  progressNote->hide();
+  preview_->StopSearch();
+  editStage_(StageList->row(selected.first()));
+}
+
 void StageSelectScreen::MarkStageCleared(int stageIndex) {
   const bool openBefore = !ProgressOf(store_.dataList, store_.records).Complete();
   store_.MarkStageCleared(stageIndex);

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/platform/application_title.h"
+#include "app/window/editor/editor_layout.h"
 #include "app/window/handler_connection.h"
 #include "app/window/key_presses.h"
 #include "app/window/play_screen.h"
@@ -65,6 +66,14 @@ void StageSelectScreen::BuildControls() {
   // Tab goes from the list to ステージ決定, then to the chooser; Space opens it.
   setTabOrder(StageList, ChoiseButtom);
   setTabOrder(ChoiseButtom, fileChooser);
+
+  editButton = new QPushButton(tr("編集"), this);
+  editButton->setObjectName(QStringLiteral("editButton"));
+  editButton->setAccessibleName(tr("ステージを編集"));
+  editButton->setFocusPolicy(Qt::NoFocus);
+  editButton->setToolTip(tr("選んだステージをステージエディタで開く (Ctrl+E)"));
+  PlaceControl(editButton, editor::kEditButton, {11});
+  OnClick(editButton, dialogs_, [this] { EditSelectedStage(); });
 
   preview_ = std::make_unique<StagePreview>(selectGroup, places_, store_, facts_, PaintedScale());
 

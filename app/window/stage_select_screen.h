@@ -4,6 +4,7 @@
 // progress, the selected stage's preview and the note of a completed file; the files it opens.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ class StageSelectScreen : public Screen {
   // ステージ決定: the selected stage on the play screen. Throws GameError for a line that does not
   // start, and then this screen stays as it was.
   void ChoiseButtomClick();
+  // ステージを編集: the selected stage in the stage editor (SetEditStage); nothing when none is selected.
+  void EditSelectedStage();
+  void SetEditStage(std::function<void(int row)> editStage) { editStage_ = std::move(editStage); }
   // A clear: the line marked in the stage file, which is saved; may throw a GameError.
   void MarkStageCleared(int stageIndex);
   // Game > Open after the choice: the file's stages replace the list. Throws GameError when the
@@ -78,10 +82,12 @@ class StageSelectScreen : public Screen {
   QGroupBox* selectGroup = nullptr;
   QListWidget* StageList = nullptr;
   QPushButton* ChoiseButtom = nullptr;  // starts the chosen stage
+  QPushButton* editButton = nullptr;    // the selected stage in the stage editor
   QPushButton* fileChooser = nullptr;   // ステージ集: the stage file shown, and the others in its menu
   QLabel* progressNote = nullptr;       // tells that a clear completed the file
   std::unique_ptr<StagePreview> preview_;
   std::vector<ShelfEntry> shelf_;
+  std::function<void(int row)> editStage_;
   bool completedNow_ = false;  // the clear being shown left no stage of its file open
   SilentCues silent_;
   SoundCues* cues_ = &silent_;
