@@ -17,6 +17,7 @@
 #include "app/window/error_report.h"
 #include "app/window/language_menu.h"
 #include "app/window/play_screen.h"
+#include "app/window/share_code_actions.h"
 #include "app/window/sound_menu.h"
 #include "app/window/stage_select_screen.h"
 #include "app/window/window_zoom.h"
@@ -84,6 +85,7 @@ void MainForm::BuildMenu() {
   chapterMenu->setEnabled(!chapterMenu->isEmpty());
   connect(chapterMenu, &QMenu::aboutToShow, this, [this] { select_->LabelChapters(*chapterMenu); });
   newStageMenu = MenuItem(gameMenu, "newStageMenu", tr("新しいステージを作る(&N)…"), [this] { newStageMenuClick(); });
+  new ShareCodeActions(*gameMenu, {*select_, *play_, store_, dialogs_, now_}, this);
   gameMenu->addSeparator();
   hintMenu = MenuItem(gameMenu, "hintMenu", tr("ヒント(&H)"), [this] { play_->hintMenuClick(); });
   hintMenu->setShortcut(Qt::Key_H);
