@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// suispo-stage code FILE STAGE and decode CODE [-o FILE]: a stage as a share code, and back.
+// suispo-stage code [FILE] STAGE and decode CODE [-o FILE]: a stage as a share code, and back.
 #include <iostream>
 
 #include "core/files/file_replacement.h"
 #include "core/files/share_code.h"
 #include "core/files/stage_file.h"
+#include "core/rules/builtin_stages.h"
 #include "tools/commands.h"
 #include "tools/output_file.h"
 #include "tools/replay.h"
@@ -14,10 +15,11 @@
 namespace suispo::tool {
 
 int CodeCommand(const Args& args) {
-  if (args.size() != 2) return Usage("suispo-stage code FILE STAGE");
+  if (args.size() != 1 && args.size() != 2) return Usage("suispo-stage code [FILE] STAGE");
   try {
-    const std::vector<StageLine> lines = ReadStages(args[0]);
-    std::cout << ShareCode(lines[static_cast<std::size_t>(StageIndexOf(args[1], lines.size()))]) << '\n';
+    // Without a file, the built-in stages, as keys takes them.
+    const std::vector<StageLine> lines = args.size() == 1 ? BuiltinStages() : ReadStages(args[0]);
+    std::cout << ShareCode(lines[static_cast<std::size_t>(StageIndexOf(args.back(), lines.size()))]) << '\n';
   } catch (const std::exception& error) {
     return Fail(error.what());  // English: the game's own errors say what() in English
   }

@@ -83,6 +83,8 @@ TEST(ShareCodeProgram, CodeThenDecodeGivesTheStageUnclearedAndMinusOAddsItToTheF
   ASSERT_EQ(RunTool({"code", folder / "stages.ssp", "3"}, folder / "code"), 0);
   const std::string code = ReadBytes(folder / "code");
   EXPECT_EQ(code, ShareCode(lines[2]) + "\n");
+  ASSERT_EQ(RunTool({"code", "3"}, folder / "builtin"), 0);  // without a file: the built-in stage
+  EXPECT_EQ(ReadBytes(folder / "builtin"), ShareCode(BuiltinStages()[2]) + "\n");
   ASSERT_EQ(RunTool({"decode", code.substr(0, code.size() - 1)}, folder / "line"), 0);
   EXPECT_EQ(ReadBytes(folder / "line"), BuiltinStages()[2] + "\n");
   ASSERT_EQ(RunTool({"decode", code, "-o", folder / "stages.ssp"}), 0);
