@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(stage_play profile_text display_text records_text check_measures generate_options)
+targets=(stage_play profile_text display_text records_text check_measures generate_options share_code)
 
 [ -f build-sanitize/CMakeCache.txt ] || scripts/sanitize.sh
 cmake --build build-sanitize -j"$(nproc)" --target "${targets[@]/%/_fuzzer}"

@@ -14,7 +14,7 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-
 tests=(core/core_tests app/store/store_tests tools/stage_tool_program_tests tools/tool_tests model/model_tests)
 cmake --build build-sanitize -j"$(nproc)" --target "${tests[@]##*/}" suispo-stage \
       stage_play_fuzzer profile_text_fuzzer display_text_fuzzer records_text_fuzzer check_measures_fuzzer \
-      generate_options_fuzzer
+      generate_options_fuzzer share_code_fuzzer
 
 # Any report of either sanitizer ends the program with an error, and so fails its test.
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen

@@ -19,6 +19,8 @@ int RenderCommand(const Args& args);  // draw the play surface (or the board pan
 int SolveCommand(const Args& args);     // the shortest clear from a stage's start or after some operations
 int CheckCommand(const Args& args);     // every stage of a file: problems and par
 int GenerateCommand(const Args& args);  // write a file of new stages
+int CodeCommand(const Args& args);      // a stage's share code (the built-in stages without a file)
+int DecodeCommand(const Args& args);    // the stage line of a share code, printed or appended to a file
 
 // Whether args begins with flag; the flag is taken off.
 bool TakeLeadingFlag(Args& args, std::string_view flag);

@@ -9,9 +9,11 @@
 
 namespace suispo::tool {
 
-std::vector<StageLine> ReadStages(const std::string& path) {
+std::vector<StageLine> ReadStages(const std::string& path) { return ReadStagesText(path).lines; }
+
+StageFileText ReadStagesText(const std::string& path) {
   try {
-    return ReadStageFile(path);
+    return ReadStageFileText(path);
   } catch (const StageFileError& error) {
     using Problem = StageFileError::Problem;
     switch (error.problem) {

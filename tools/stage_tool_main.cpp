@@ -17,6 +17,8 @@ constexpr const char* kUsage =
     "       suispo-stage keys [FILE]\n"
     "       suispo-stage generate [--preset NAME [--demanding 0]] [--count N] [--seed S] [--min-par P]\n"
     "                            [--max-par Q] [--threads T] -o FILE\n"
+    "       suispo-stage code [FILE] STAGE\n"
+    "       suispo-stage decode CODE [-o FILE]\n"
     "       suispo-stage --help | --version\n";
 
 void PrintHelp() {
@@ -38,6 +40,10 @@ void PrintHelp() {
                "            normal, hard or expert: the game's sets, within the preset's effort\n"
                "            band; --demanding 0: without the effort band and, for hard and\n"
                "            expert, the forcing and not-trivial gates)\n"
+               "  code      the stage's share code: one line of letters and digits that the\n"
+               "            game pastes; without FILE of a built-in stage\n"
+               "  decode    the stage line of a share code, uncleared (-o FILE: added at the\n"
+               "            end of FILE instead); a bad code is refused with exit status 2\n"
                "\n"
                "STAGE counts from 1. Operations: N E S W move; +N +E +S +W build a wall on that\n"
                "side; U undo; R restart. See suispo-stage(6).\n";
@@ -55,6 +61,8 @@ int main(int argc, char** argv) {
   if (command == "solve") return suispo::tool::SolveCommand(args);
   if (command == "check") return suispo::tool::CheckCommand(args);
   if (command == "generate") return suispo::tool::GenerateCommand(args);
+  if (command == "code") return suispo::tool::CodeCommand(args);
+  if (command == "decode") return suispo::tool::DecodeCommand(args);
   if (command == "--help") {
     PrintHelp();
     return 0;

@@ -426,6 +426,34 @@ The game will be in English from the next start.</translation>
         <source>画像 %s を読み込めません (%s)</source>
         <translation>The picture %s cannot be read (%s)</translation>
     </message>
+    <message>
+        <source>コードが長すぎます（ステージのコードは %d 文字まで）</source>
+        <translation>The code is too long (a stage code has at most %d characters)</translation>
+    </message>
+    <message>
+        <source>コードの %d 文字目が英字でも数字でもありません</source>
+        <translation>Character %d of the code is no letter or digit</translation>
+    </message>
+    <message>
+        <source>ステージのコードではありません（コードは S1 で始まります）</source>
+        <translation>This is no stage code (a code starts with S1)</translation>
+    </message>
+    <message>
+        <source>このゲームより新しい版 (%s) のコードです</source>
+        <translation>The code is of a newer version (%s) than this game</translation>
+    </message>
+    <message>
+        <source>コードの長さが合いません（途中で切れているか、文字が余分です）</source>
+        <translation>The code has the wrong length (it is cut short or has characters too many)</translation>
+    </message>
+    <message>
+        <source>コードが正しくありません（打ち間違いか、文字の抜けや重なりがあります）</source>
+        <translation>The code is not right (a character is mistyped, missing or doubled)</translation>
+    </message>
+    <message>
+        <source>このコードは遊べるステージを表していません</source>
+        <translation>The code holds no stage that can be played</translation>
+    </message>
 </context>
 <context>
     <name>PlayRulesMenu</name>
@@ -582,6 +610,37 @@ The game will be in English from the next start.</translation>
     <message>
         <source>達人</source>
         <translation>Expert</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCodeActions</name>
+    <message>
+        <source>コードをコピー(&amp;C)</source>
+        <translation>&amp;Copy code</translation>
+    </message>
+    <message>
+        <source>コードから遊ぶ(&amp;P)…</source>
+        <translation>&amp;Play from a code…</translation>
+    </message>
+    <message>
+        <source>コードから遊ぶ</source>
+        <translation>Play from a code</translation>
+    </message>
+    <message>
+        <source>ステージのコード:</source>
+        <translation>Stage code:</translation>
+    </message>
+    <message>
+        <source>ステージ「%1」を遊びますか？</source>
+        <translation>Play the stage “%1”?</translation>
+    </message>
+    <message>
+        <source>新しいステージファイル</source>
+        <translation>A new stage file</translation>
+    </message>
+    <message>
+        <source>ステージを加えるファイル:</source>
+        <translation>Add the stage to the file:</translation>
     </message>
 </context>
 <context>

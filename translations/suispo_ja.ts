@@ -423,6 +423,34 @@ The game will be in English from the next start.</source>
         <source>画像 %s を読み込めません (%s)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>コードが長すぎます（ステージのコードは %d 文字まで）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コードの %d 文字目が英字でも数字でもありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージのコードではありません（コードは S1 で始まります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このゲームより新しい版 (%s) のコードです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コードの長さが合いません（途中で切れているか、文字が余分です）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コードが正しくありません（打ち間違いか、文字の抜けや重なりがあります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このコードは遊べるステージを表していません</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlayRulesMenu</name>
@@ -578,6 +606,37 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>達人</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShareCodeActions</name>
+    <message>
+        <source>コードをコピー(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コードから遊ぶ(&amp;P)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コードから遊ぶ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージのコード:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージ「%1」を遊びますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しいステージファイル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステージを加えるファイル:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -31,6 +31,17 @@ const char* Pattern(MessageId id) {
     case MessageId::kRecordsUnreadable:
       return QT_TRANSLATE_NOOP("Message", "ファイル %s を読めないため、記録を保存しませんでした");
     case MessageId::kCannotReadPicture: return QT_TRANSLATE_NOOP("Message", "画像 %s を読み込めません (%s)");
+    case MessageId::kCodeTooLong: return QT_TRANSLATE_NOOP("Message", "コードが長すぎます（ステージのコードは %d 文字まで）");
+    case MessageId::kCodeBadCharacter:
+      return QT_TRANSLATE_NOOP("Message", "コードの %d 文字目が英字でも数字でもありません");
+    case MessageId::kNotACode: return QT_TRANSLATE_NOOP("Message", "ステージのコードではありません（コードは S1 で始まります）");
+    case MessageId::kCodeNewerVersion:
+      return QT_TRANSLATE_NOOP("Message", "このゲームより新しい版 (%s) のコードです");
+    case MessageId::kCodeWrongLength:
+      return QT_TRANSLATE_NOOP("Message", "コードの長さが合いません（途中で切れているか、文字が余分です）");
+    case MessageId::kCodeCheckFailed:
+      return QT_TRANSLATE_NOOP("Message", "コードが正しくありません（打ち間違いか、文字の抜けや重なりがあります）");
+    case MessageId::kCodeBadStage: return QT_TRANSLATE_NOOP("Message", "このコードは遊べるステージを表していません");
   }
   return nullptr;
 }

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The stage editor's saves: its line replaced in the stage's own file, appended to another, or a new file.
-#include "app/store/stage_edit_save.h"
-
+// The stage editor's save into the stage's own file: its line replaced as a clear's save would mark it.
 #include "app/store/file_paths.h"
 #include "app/store/stage_file_name.h"
 #include "app/store/stage_lines_found.h"
@@ -52,26 +50,6 @@ int StageStore::ReplaceStage(int stageIndex, const StageLine& edited) {
   byteOrderMark_ = byteOrderMark;
   Saved(path);
   return static_cast<int>(*at);
-}
-
-void AppendStage(const std::string& path, const StageLine& line) {
-  const std::string name = BareName(path);
-  const OwnFile file(path, false, false);
-  RefuseUnlessOpen(file, name);
-  std::vector<StageLine> lines = ParseStageText(file.bytes(), name);
-  lines.push_back(line);
-  if (!file.Replace(StageText(lines, StartsWithByteOrderMark(file.bytes())))) {
-    throw GameError(MessageId::kCannotCreateFile, {name});
-  }
-}
-
-std::string SaveStageInNewFile(const std::string& folder, const LocalTime& time, const StageLine& line) {
-  const std::string name = "edit " + GeneratedStageFileName(time);
-  const std::string path = folder + name;
-  if (!MakeFolders(folder) || CreateFileAt(path, StageText({line})) != CreateResult::kCreated) {
-    throw GameError(MessageId::kCannotCreateFile, {name});
-  }
-  return path;
 }
 
 }  // namespace suispo

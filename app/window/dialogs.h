@@ -6,6 +6,7 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 #include "core/design/generator.h"
 
@@ -26,6 +27,11 @@ class Dialogs {
   virtual std::optional<StagePreset> ChoosePreset(QWidget* parent) = 0;
   // A modal error box with OK and the error icon.
   virtual void ShowError(const QString& caption, const QString& text) = 0;
+  // A line of text typed or pasted into a field; nothing when cancelled.
+  virtual std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label) = 0;
+  // One of items (its index), the first offered; nothing when cancelled.
+  virtual std::optional<int> ChooseItem(QWidget* parent, const QString& caption, const QString& label,
+                                        const QStringList& items) = 0;
 };
 
 }  // namespace suispo

@@ -19,6 +19,7 @@
 #include "app/window/language_menu.h"
 #include "app/window/play_rules_menu.h"
 #include "app/window/play_screen.h"
+#include "app/window/share_code_actions.h"
 #include "app/window/sound_menu.h"
 #include "app/window/stage_select_screen.h"
 #include "app/window/window_zoom.h"
@@ -94,6 +95,7 @@ void MainForm::BuildMenu() {
   editStageMenu = MenuItem(gameMenu, "editStageMenu", tr("ステージを編集(&E)…"), [this] { editStageMenuClick(); });
   editStageMenu->setShortcut(Qt::CTRL | Qt::Key_E);
   blankStageMenu = MenuItem(gameMenu, "blankStageMenu", tr("白紙のステージ(&B)…"), [this] { blankStageMenuClick(); });
+  new ShareCodeActions(*gameMenu, {*select_, *play_, *editor_, store_, dialogs_, now_}, this);
   gameMenu->addSeparator();
   // The hint of the play in front: a stage's, or the stage editor's test play.
   hintMenu = MenuItem(gameMenu, "hintMenu", tr("ヒント(&H)"), [this] {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "app/store/stage_collection.h"
@@ -65,6 +66,21 @@ std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
 void QtDialogs::ShowError(const QString& caption, const QString& text) {
   QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
   box.exec();
+}
+
+std::optional<QString> QtDialogs::AskText(QWidget* parent, const QString& caption, const QString& label) {
+  bool given = false;
+  const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, {}, &given);
+  if (!given) return std::nullopt;
+  return text;
+}
+
+std::optional<int> QtDialogs::ChooseItem(QWidget* parent, const QString& caption, const QString& label,
+                                         const QStringList& items) {
+  bool chosen = false;
+  const QString item = QInputDialog::getItem(parent, caption, label, items, 0, false, &chosen);
+  if (!chosen) return std::nullopt;
+  return static_cast<int>(items.indexOf(item));
 }
 
 }  // namespace suispo

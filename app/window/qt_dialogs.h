@@ -14,6 +14,9 @@ class QtDialogs : public Dialogs {
   void ShowMessage(QWidget* parent, const QString& caption, const QString& text) override;
   std::optional<StagePreset> ChoosePreset(QWidget* parent) override;
   void ShowError(const QString& caption, const QString& text) override;
+  std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label) override;
+  std::optional<int> ChooseItem(QWidget* parent, const QString& caption, const QString& label,
+                                const QStringList& items) override;
 };
 
 }  // namespace suispo

@@ -72,6 +72,17 @@ void StageSelectScreen::OpenStageFile(const QString& path) {
   ShowStageSelect();
 }
 
+void StageSelectScreen::PlayLastStageOf(const QString& path) {
+  OpenStageFile(path);
+  StageList->setCurrentRow(StageList->count() - 1);
+  ChoiseButtomClick();
+}
+
+int StageSelectScreen::SelectedStage() const {
+  const QList<QListWidgetItem*> selected = StageList->selectedItems();
+  return selected.isEmpty() ? -1 : StageList->row(selected.first());
+}
+
 void StageSelectScreen::OpenChapter(const Chapter& chapter) {
   const ChapterCopy copy = PlayerCopyOfChapter(chapter, store_.StageFolder());
   try {

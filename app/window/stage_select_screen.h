@@ -48,6 +48,10 @@ class StageSelectScreen : public Screen {
   // Game > Open after the choice: the file's stages replace the list. Throws GameError when the
   // file cannot be read, and then nothing changes.
   void OpenStageFile(const QString& path);
+  // The file's stages replace the list, and its last stage is played (a stage just added to it).
+  void PlayLastStageOf(const QString& path);
+  // The stage selected in the list (an index into the stage file's lines), -1 for none.
+  int SelectedStage() const;
   // Game > a chapter: the player's copy of it (made the first time) replaces the list.
   void OpenChapter(const Chapter& chapter);
   // ステージ集: the chosen file's stages replace the list.

@@ -23,6 +23,13 @@ const char* LogPattern(MessageId id) {
     case MessageId::kRecordsReadOnly: return "file %s is read-only: records not saved";
     case MessageId::kRecordsUnreadable: return "cannot read file %s: records not saved";
     case MessageId::kCannotReadPicture: return "cannot read picture %s (%s)";
+    case MessageId::kCodeTooLong: return "the code is too long: a stage code has at most %d characters";
+    case MessageId::kCodeBadCharacter: return "character %d of the code is no letter or digit";
+    case MessageId::kNotACode: return "this is no stage code: a stage code starts with S1";
+    case MessageId::kCodeNewerVersion: return "the code is of a newer version (%s) than this game reads";
+    case MessageId::kCodeWrongLength: return "the code is cut short or has characters too many";
+    case MessageId::kCodeCheckFailed: return "the code does not check: a character is mistyped, missing or doubled";
+    case MessageId::kCodeBadStage: return "the code holds no stage this game can play";
   }
   return "error";
 }

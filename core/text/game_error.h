@@ -28,6 +28,13 @@ enum class MessageId {
   kRecordsReadOnly,           // the records file
   kRecordsUnreadable,         // the records file
   kCannotReadPicture,         // the picture's file, its expected size
+  kCodeTooLong,               // (a share code: core/files/share_code.h) the longest a code can be
+  kCodeBadCharacter,          // the character's place, counted from 1
+  kNotACode,                  // none
+  kCodeNewerVersion,          // the version marker as written
+  kCodeWrongLength,           // none
+  kCodeCheckFailed,           // none
+  kCodeBadStage,              // none
 };
 
 class GameError : public std::runtime_error {

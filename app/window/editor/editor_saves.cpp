@@ -4,7 +4,7 @@
 // chooses, or a new stage file in the stage folder; a saved stage starts uncleared.
 #include <QFile>
 
-#include "app/store/stage_edit_save.h"
+#include "app/store/stage_append.h"
 #include "app/window/editor/stage_editor_screen.h"
 
 namespace suispo {
@@ -36,7 +36,7 @@ void StageEditorScreen::SaveAppended() {
 void StageEditorScreen::SaveNew() {
   if (showing_) return;
   TakeName();
-  const std::string path = SaveStageInNewFile(store_.StageFolder(), now_(), edit_.Line());
+  const std::string path = NewStageFile(store_.StageFolder(), "edit ", now_(), edit_.Line());
   dialogs_.ShowMessage(window(), tr("保存"),
                        tr("新しいステージファイル「%1」に保存しました。").arg(QFile::decodeName(path.c_str())));
   Saved();

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "app/store/stage_edit_save.h"
+#include "app/store/stage_append.h"
 #include "core/text/game_error.h"
 #include "tests/app/store/store_fixture.h"
 #include "tests/support/stage_file_text.h"
@@ -52,10 +52,10 @@ TEST_F(EditSaveTest, AnAppendAddsTheStageAfterTheFilesLines) {
 }
 
 TEST_F(EditSaveTest, ANewFileHoldsTheStageAloneAndReplacesNothing) {
-  const std::string path = SaveStageInNewFile(program.path(), kMorning, edited);
+  const std::string path = NewStageFile(program.path(), "edit ", kMorning, edited);
   EXPECT_EQ(path, program / "edit 20060121 093015.ssp");
   EXPECT_EQ(ReadBytes(path), StageFileText({edited}));
-  EXPECT_THROW(SaveStageInNewFile(program.path(), kMorning, Line('0')), GameError);
+  EXPECT_EQ(NewStageFile(program.path(), "edit ", kMorning, Line('0')), program / "edit 20060121 093015 2.ssp");
   EXPECT_EQ(ReadBytes(path), StageFileText({edited}));
 }
 

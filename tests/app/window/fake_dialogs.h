@@ -33,12 +33,24 @@ class FakeDialogs : public Dialogs {
   }
   std::optional<StagePreset> ChoosePreset(QWidget*) override { return preset; }
   void ShowError(const QString& caption, const QString& text) override { errors.push_back({caption, text}); }
+  std::optional<QString> AskText(QWidget*, const QString&, const QString&) override {
+    ++textAsks;
+    return typedText;
+  }
+  std::optional<int> ChooseItem(QWidget*, const QString&, const QString&, const QStringList& items) override {
+    offeredItems = items;
+    return chosenItem;
+  }
 
   void Reset() { *this = FakeDialogs(); }
 
   std::deque<bool> answers;
   std::optional<QString> chosenFile;
   std::optional<StagePreset> preset;
+  std::optional<QString> typedText;  // AskText's answer
+  std::optional<int> chosenItem;     // ChooseItem's answer
+  QStringList offeredItems;          // what ChooseItem offered last
+  int textAsks = 0;
   std::vector<Shown> questions;
   std::vector<Shown> errors;
   std::vector<Shown> messages;

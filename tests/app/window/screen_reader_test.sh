@@ -8,11 +8,13 @@
 # operations are all taken back to 手数 0.
 # en: with [View] language=en, the select screen, stage 1's play screen and chapter 1's list show no
 # Japanese character beyond the game's name, and Par reads 7.
-# Usage: screen_reader_test.sh PATH_TO_SUISPO ja|en. Exits 77 (skipped) without Xvfb, xdotool, a
+# editor: with stage 1 selected, Ctrl+E shows the stage editor, whose 最短 reads 7 within a second;
+# the door painted over from the keyboard makes it 「クリアできません」, and Ctrl+Z brings back 7.
+# Usage: screen_reader_test.sh PATH_TO_SUISPO ja|en|editor. Exits 77 (skipped) without Xvfb, xdotool, a
 # session bus or pyatspi.
 set -eu
 binary=$1
-language=$2
+scenario=$2
 . "$(dirname "$0")/xvfb_game.sh"
 with_accessibility_bus "$@"
 start_xvfb
@@ -20,7 +22,22 @@ start_xvfb
 enter_program_folder
 cp -R "$test_folder/../../../stages" ./stages   # the collection's chapters, as installed
 animations_off
-if [ "$language" = ja ]; then
+if [ "$scenario" = editor ]; then
+  start_game ./suispo
+  focus_window
+  xdotool key ctrl+e
+  asked_at=$(milliseconds)
+  wait_for screen_reads ステージエディタ ステージエディタ || fail "no stage editor shows"
+  wait_for screen_reads 最短 7 || fail "the editor's 最短 does not read 7: $(screen_text 最短)"
+  [ $(($(milliseconds) - asked_at)) -le 1000 ] || fail "最短 took $(($(milliseconds) - asked_at)) ms"
+  xdotool key Up Up Up Up Up Left Left Left Left Left i   # the cursor to the door's corner, ice on it
+  wait_for screen_reads 最短 クリアできません || fail "no door still reads $(screen_text 最短)"
+  xdotool key ctrl+z
+  wait_for screen_reads 最短 7 || fail "Ctrl+Z leaves 最短 at $(screen_text 最短)"
+  echo "screen reader: the editor's 最短 reads 7, クリアできません without the door, 7 after Ctrl+Z"
+  exit 0
+fi
+if [ "$scenario" = ja ]; then
   start_game ./suispo
   wait_for screen_reads 最短 7 || fail "最短 does not read 7 for stage 1: $(screen_text 最短)"
   size=$(screen_size プレビュー)
