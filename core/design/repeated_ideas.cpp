@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/design/draft_search.h"
+#include "core/design/measure.h"
 
 namespace suispo {
 
@@ -81,6 +82,32 @@ std::vector<AlikePair> AlikePairs(const std::vector<std::vector<SolverOp>>& clea
 
 int MostCornerLoops(std::size_t stages) {
   return static_cast<int>((stages * kMostCornerLoops + 9) / 10);
+}
+
+void SetIdeas::Restart() {
+  loops_ = 0;
+  looks_.clear();
+  clears_.clear();
+}
+
+bool SetIdeas::Take(const StageDraft& draft) {
+  const std::string look = CanonicalText(draft);
+  if (looks_.contains(look)) return false;
+  if (demanding_) {
+    const std::string key = draft.Line();
+    auto found = solved_.find(key);
+    if (found == solved_.end()) found = solved_.emplace(key, SolveDraft(draft, kDefaultStateLimit).ops).first;
+    const std::vector<SolverOp>& clear = found->second;
+    const bool loop = CornerLoopAt(draft, clear) >= 0;
+    if (loop && loops_ >= mostLoops_) return false;
+    for (const std::vector<SolverOp>& before : clears_) {
+      if (SharedRun(before, clear) >= kAlikeRun) return false;
+    }
+    loops_ += loop ? 1 : 0;
+    clears_.push_back(clear);
+  }
+  looks_.insert(look);
+  return true;
 }
 
 }  // namespace suispo

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "core/design/draft.h"
@@ -35,5 +38,24 @@ std::vector<AlikePair> AlikePairs(const std::vector<std::vector<SolverOp>>& clea
 
 // The most corner loops a set of this many stages may hold: kMostCornerLoops for ten, in proportion.
 int MostCornerLoops(std::size_t stages);
+
+// The stages of a set taken so far, in the set's order: a stage is taken when it is not the same as one
+// before it, turned or mirrored; in a demanding set also when its shortest clear is alike with none
+// before it and it holds the corner loop only while fewer than MostCornerLoops of the set do.
+class SetIdeas {
+ public:
+  SetIdeas(std::size_t stages, bool demanding) : mostLoops_(MostCornerLoops(stages)), demanding_(demanding) {}
+  // Starts the set again; the clears already solved are kept.
+  void Restart();
+  bool Take(const StageDraft& draft);
+
+ private:
+  int mostLoops_;
+  bool demanding_;
+  int loops_ = 0;
+  std::set<std::string> looks_;
+  std::vector<std::vector<SolverOp>> clears_;
+  std::map<std::string, std::vector<SolverOp>> solved_;  // by the stage line's board text
+};
 
 }  // namespace suispo

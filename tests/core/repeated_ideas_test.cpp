@@ -3,6 +3,8 @@
 // Ideas stages share: the corner loop round a built wall, and clears alike under a turn or mirror.
 #include <gtest/gtest.h>
 
+#include "core/design/generator.h"
+#include "core/design/measure.h"
 #include "core/design/repeated_ideas.h"
 #include "tests/support/stage_builder.h"
 
@@ -11,6 +13,8 @@ namespace {
 
 constexpr SolverOp kN{false, kNorth}, kE{false, kEast}, kS{false, kSouth}, kW{false, kWest};
 constexpr SolverOp kWallE{true, kEast}, kWallW{true, kWest};
+
+constexpr int kSetOfThree = 3;
 
 // The empty board, the start in its bottom-left corner, the door beside it and one wall point.
 StageDraft DoorBesideTheStart() {
@@ -41,6 +45,20 @@ TEST(AlikeClears, TenOperationsInARowUnderAMirrorMakeTwoStagesAlike) {
   ASSERT_EQ(pairs.size(), 1u);
   EXPECT_EQ(pairs[0].first, 0u);
   EXPECT_EQ(pairs[0].second, 2u);
+}
+
+TEST(GenerateStages, AHardSetHoldsFewCornerLoopsAndNoClearsAlike) {
+  const GenerateReport report = GenerateStages(PresetOptions(StagePreset::kHard, kSetOfThree, 3), {.threads = 1});
+  ASSERT_EQ(report.lines.size(), std::size_t{kSetOfThree});
+  std::vector<std::vector<SolverOp>> clears;
+  int loops = 0;
+  for (const StageLine& line : report.lines) {
+    const StageDraft draft = DraftOfLine(line);
+    clears.push_back(SolveDraft(draft, kDefaultStateLimit).ops);
+    loops += CornerLoopAt(draft, clears.back()) >= 0 ? 1 : 0;
+  }
+  EXPECT_LE(loops, MostCornerLoops(kSetOfThree));
+  EXPECT_TRUE(AlikePairs(clears).empty());
 }
 
 }  // namespace
