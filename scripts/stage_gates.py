@@ -2,12 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
 # The design gates of stage files, in figures: runs `suispo-stage check --json` on each file and prints
-# the par curve and the share of stages passing each gate (see AUTHORING.md, "check").
+# the par curve and the share of stages passing each gate, the corner loops and the shortest clears alike
+# (see AUTHORING.md, "check").
 import json
 import subprocess
 import sys
 
-from collection_rules import median, spearman
+from collection_rules import alike_pairs, corner_loops, median, spearman
 
 
 def measure(tool, path):
@@ -43,6 +44,9 @@ def report(path, stages, last_chapter_free):
           f", kinds {mean([s['kinds'] for s in solved])}")
     print(f"  G6 wall points exact {share(solved, gates('G6'))}")
     print(f"  G7 stages alike under turning or mirroring: {len(looks) - len(set(looks))}")
+    alike = ", ".join(f"{solved[i]['stage']} and {solved[j]['stage']}" for i, j, _ in alike_pairs(solved))
+    print(f"  corner loop in {corner_loops(solved)} stages; shortest clears alike (10 operations in a row"
+          f" under a turn or mirror): {alike or 'none'}")
     efforts = [s["effort"] for s in solved]
     print(f"  effort curve: {' '.join(str(e) for e in efforts)}")
     rho = spearman(efforts)
@@ -53,7 +57,7 @@ def report(path, stages, last_chapter_free):
           f" (clears within one of par {' '.join(str(s['nearParClears']) for s in solved)})")
     print(f"  not trivial from the third stage on {share(solved[2:], gates('notTrivial'))}"
           f", random clears {' '.join(str(s['randomClears']) for s in solved)}")
-    return looks
+    return solved
 
 
 def main():
@@ -67,7 +71,9 @@ def main():
     for path in args:
         every += report(path, measure(tool, path), False)
     if len(args) > 1:
-        print(f"all files: stages alike under turning or mirroring: {len(every) - len(set(every))}")
+        looks = [s["look"] for s in every]
+        print(f"all files: stages alike under turning or mirroring: {len(looks) - len(set(looks))}"
+              f", pairs of shortest clears alike: {len(alike_pairs(every))}")
 
 
 main()

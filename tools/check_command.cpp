@@ -21,12 +21,32 @@ int CheckCommand(const Args& given) {
   } catch (const std::exception& e) {
     return Fail(e);
   }
+  // Every stage is solved before any is reported: a stage's report names the later stages alike with it.
+  std::vector<StageCheck> checks;
+  std::vector<std::vector<SolverOp>> clears;
+  std::vector<std::size_t> stageOfClear;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    checks.push_back(CheckStage(lines[i]));
+    if (checks.back().Cleared()) {
+      clears.push_back(checks.back().best->ops);
+      stageOfClear.push_back(i);
+    }
+  }
+  std::vector<AlikePair> pairs = AlikePairs(clears);
+  std::vector<AlikeStages> alike(lines.size());
+  for (AlikePair& p : pairs) {
+    p.first = stageOfClear[p.first];
+    p.second = stageOfClear[p.second];
+    alike[p.first].push_back({p.second + 1, p.run});
+    alike[p.second].push_back({p.first + 1, p.run});
+  }
   bool allCleared = true;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const StageCheck check = CheckStage(lines[i]);
-    allCleared = allCleared && check.Cleared();
-    std::cout << CheckReport(json, i + 1, DisplayText(StageName(lines[i])), lines[i], check);
+    allCleared = allCleared && checks[i].Cleared();
+    std::cout << CheckReport(json, i + 1, DisplayText(StageName(lines[i])), lines[i], checks[i], kDefaultStateLimit,
+                             alike[i]);
   }
+  if (!json) std::cout << AlikeReport(pairs);
   return allCleared ? 0 : 1;
 }
 

@@ -9,6 +9,7 @@
 #include "core/design/effort.h"
 #include "core/design/gates.h"
 #include "core/text/display_text.h"
+#include "tools/replay.h"
 #include "tools/shown_text.h"
 
 namespace suispo::tool {
@@ -48,6 +49,21 @@ std::string Fixed(double value) {
   return text;
 }
 
+// The corner loop and the alike stages: the shortest clear's own ideas, or those it shares.
+void ReportRepeats(std::ostream& out, bool json, const StageDraft& draft, const SolveResult& best,
+                   const AlikeStages& alike) {
+  const int loop = CornerLoopAt(draft, best.ops);
+  if (json) {
+    out << ",\"clear\":[" << OpsText(best.ops, true) << "],\"cornerLoopAt\":" << loop + 1 << ",\"alike\":[";
+    for (std::size_t i = 0; i < alike.size(); ++i) {
+      out << (i == 0 ? "[" : ",[") << alike[i].first << "," << alike[i].second << "]";
+    }
+    out << "]";
+    return;
+  }
+  if (loop >= 0) out << "  corner loop: the wall built at operation " << loop + 1 << ", four slides round to it\n";
+}
+
 void ReportMeasures(std::ostream& out, bool json, const StageLine& line, const StageMeasures& m) {
   const StageDraft draft = DraftOfLine(line);
   if (json) {
@@ -85,7 +101,7 @@ void ReportMeasures(std::ostream& out, bool json, const StageLine& line, const S
 }  // namespace
 
 std::string CheckReport(bool json, std::size_t number, const std::string& name, const StageLine& line,
-                        const StageCheck& c, std::size_t stateLimit) {
+                        const StageCheck& c, std::size_t stateLimit, const AlikeStages& alike) {
   std::ostringstream out;
   if (json) {
     out << "{\"stage\":" << number << ",\"name\":" << JsonString(name) << ",\"verdict\":\"" << Verdict(c)
@@ -93,6 +109,7 @@ std::string CheckReport(bool json, std::size_t number, const std::string& name, 
     if (c.best) {
       out << ",\"par\":" << c.best->ops.size() << ",\"moves\":" << c.best->moves << ",\"walls\":" << c.best->walls;
       ReportMeasures(out, true, line, Measure(DraftOfLine(line), stateLimit));
+      ReportRepeats(out, true, DraftOfLine(line), *c.best, alike);
     }
     out << "}\n";
     return out.str();
@@ -105,7 +122,19 @@ std::string CheckReport(bool json, std::size_t number, const std::string& name, 
   out << "\n";
   for (const std::string& text : c.errors) out << "  error: " << VisibleText(text) << "\n";
   for (const std::string& text : c.warnings) out << "  warning: " << VisibleText(text) << "\n";
-  if (c.best) ReportMeasures(out, false, line, Measure(DraftOfLine(line), stateLimit));
+  if (c.best) {
+    ReportMeasures(out, false, line, Measure(DraftOfLine(line), stateLimit));
+    ReportRepeats(out, false, DraftOfLine(line), *c.best, alike);
+  }
+  return out.str();
+}
+
+std::string AlikeReport(const std::vector<AlikePair>& pairs) {
+  std::ostringstream out;
+  for (const AlikePair& p : pairs) {
+    out << "alike: stages " << p.first + 1 << " and " << p.second + 1 << " share " << p.run
+        << " operations in a row of their shortest clears\n";
+  }
   return out.str();
 }
 

@@ -77,6 +77,16 @@ std::string RunOp(Game& game, const std::string& token) {
   return Press(game, token, [&](int d) { return game.Slide(kStepX[d], kStepY[d], d); });
 }
 
+std::string OpsText(const std::vector<SolverOp>& ops, bool json) {
+  std::string text;
+  for (const SolverOp& op : ops) {
+    const std::string token = std::string(op.wall ? "+" : "") + "NESW"[op.direction & 3];
+    if (!text.empty()) text += json ? "," : " ";
+    text += json ? "\"" + token + "\"" : token;
+  }
+  return text;
+}
+
 std::string StateJson(const PlayState& state, const UndoRing& undo, const std::string& op, const std::string& event) {
   auto field = [](const char* name, int value) { return std::string(",\"") + name + "\":" + std::to_string(value); };
   return "{\"op\":\"" + op + "\",\"board\":\"" + WriteBoardText(state.board) + "\"" + field("x", state.playerX) +

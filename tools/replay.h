@@ -11,6 +11,7 @@
 
 #include "core/game/game.h"
 #include "core/rules/stage_play.h"
+#include "core/solver/solver.h"
 
 namespace suispo::tool {
 
@@ -23,6 +24,9 @@ std::vector<std::string> ParseOps(const std::vector<std::string>& args);
 // stage play is the same rules without a screen.
 std::string RunOp(rules::StagePlay& play, const std::string& token);
 std::string RunOp(Game& game, const std::string& token);
+
+// The operations as tokens ("+E N W"), or as the items of a JSON list ("\"+E\",\"N\"").
+std::string OpsText(const std::vector<SolverOp>& ops, bool json);
 
 // The state as the stage tool reports it, one JSON object.
 std::string StateJson(const PlayState& state, const UndoRing& undo, const std::string& op, const std::string& event);

@@ -16,16 +16,6 @@ namespace suispo::tool {
 
 namespace {
 
-std::string OpsText(const std::vector<SolverOp>& ops, bool json) {
-  std::string text;
-  for (const SolverOp& op : ops) {
-    const std::string token = std::string(op.wall ? "+" : "") + "NESW"[op.direction & 3];
-    if (!text.empty()) text += json ? "," : " ";
-    text += json ? "\"" + token + "\"" : token;
-  }
-  return text;
-}
-
 void Report(bool json, int stage, const SolveResult& r, double ms) {
   const std::string states = std::to_string(r.states);
   if (json) {

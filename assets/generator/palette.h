@@ -40,7 +40,9 @@ inline const QColor kHoleBlue{24, 70, 190};
 inline const QColor kBeam{206, 36, 36};
 inline const QColor kBeamDark{130, 14, 20};
 inline const QColor kBeamLight{250, 110, 100};
-inline const QColor kMarkBlue{40, 90, 210};
+inline const QColor kMarkBlue{16, 44, 168};
+inline const QColor kMarkLight{255, 255, 255};
+inline const QColor kMarkRim{6, 12, 48};
 
 // Stone and lettering.
 inline const QColor kStone{112, 112, 118};

@@ -42,6 +42,8 @@ QImage Beam(int scale) {
   return beam;
 }
 
+// Deep blue and pure white between near-black rims: the white never meets the ice, so the strip reads
+// as wide and as dark as a beam, not as a faint dotted line at 1x.
 QImage Checker(int scale) {
   QImage band(40 * scale, 8 * scale, QImage::Format_RGB32);
   QPainter p(&band);
@@ -49,11 +51,11 @@ QImage Checker(int scale) {
   for (int x = 0; x < 40; x += 4) {
     for (int y = 0; y < 8; y += 4) {
       const bool blue = ((x + y) / 4) % 2 == 0;
-      p.fillRect(x, y, 4, 4, blue ? kMarkBlue : QColor(244, 248, 255));
+      p.fillRect(x, y, 4, 4, blue ? kMarkBlue : kMarkLight);
     }
   }
-  p.fillRect(0, 0, 40, 1, kMarkBlue.darker(160));
-  p.fillRect(0, 7, 40, 1, kMarkBlue.darker(160));
+  p.fillRect(0, 0, 40, 1, kMarkRim);
+  p.fillRect(0, 7, 40, 1, kMarkRim);
   return band;
 }
 

@@ -22,6 +22,7 @@
 #include "core/design/generator_tuning.h"
 #include "core/design/measure.h"
 #include "core/design/repair.h"
+#include "core/design/repeated_ideas.h"
 #include "core/design/work_budget.h"
 #include "core/rules/play_state.h"
 #include "core/text/shift_jis_text.h"
@@ -785,14 +786,16 @@ GenerateReport GenerateStages(const GenerateOptions& o, const GenerateHooks& hoo
   }
   SetWork work(hooks, o.count);
   // Rounds until no stage repeats one before it: a repeat is taken from the stage's next candidate,
-  // so the set does not depend on which thread finished first.
+  // so the set does not depend on which thread finished first. "The same stage" as the generator means
+  // it (core/rules/same_stage.h, 3); a demanding set also refuses a corner loop too many and clears alike.
+  SetIdeas ideas(static_cast<std::size_t>(o.count), (o.gateScope & kDemandingPreset) != 0);
   for (bool again = true; again && !work.Stopped();) {
     MakeSlots(slots, o, budget, work, threads);
     again = false;
-    std::set<std::string> seen;  // "the same stage" as the generator means it (core/rules/same_stage.h, 3)
+    ideas.Restart();
     for (Slot& slot : slots) {
       const Made* chosen = slot.Chosen();
-      if (!chosen || seen.insert(CanonicalText(chosen->draft)).second) continue;
+      if (!chosen || ideas.Take(chosen->draft)) continue;
       slot.repeats.insert(*slot.ChosenNumber());
       slot.told = false;
       work.StageMade(-1);
