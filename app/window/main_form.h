@@ -75,6 +75,11 @@ class MainForm : public QMainWindow, public ScreenShell {
   void Help1Click();   // opens the help page
   void About1Click();  // shows the About box
 
+  // A termination signal (a logout, a kill, Ctrl+C): the window closes as its close button does,
+  // but no box waits for an answer (a failed settings write goes to the error output), and every
+  // event loop ends, also that of a box or a dialog open now.
+  void EndOnSignal();
+
   void ShowScreen(Screen* screen) override;
 
   StageStore& store() { return store_; }
@@ -120,6 +125,7 @@ class MainForm : public QMainWindow, public ScreenShell {
   WindowPlacement* placement_ = nullptr;  // the frame at the stored position
   int zoom_ = 100;
   bool watchingScreen_ = false;
+  bool endingOnSignal_ = false;           // set by EndOnSignal: the close reports to the error output
   SoundMenu* sound_ = nullptr;            // Game > 効果音 and 音量, and the player once the window shows
 };
 

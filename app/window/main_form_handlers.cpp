@@ -65,8 +65,19 @@ void MainForm::showEvent(QShowEvent* event) {
 
 void MainForm::closeEvent(QCloseEvent* event) {
   // A settings file that cannot be written is reported; the window closes all the same.
-  RunReportingErrors(dialogs_, [this] { FormClose(); });
+  if (endingOnSignal_) {
+    RunReportingErrorsToOutput([this] { FormClose(); });
+  } else {
+    RunReportingErrors(dialogs_, [this] { FormClose(); });
+  }
   event->accept();
+}
+
+void MainForm::EndOnSignal() {
+  if (endingOnSignal_) return;  // a second signal while the first one's close runs
+  endingOnSignal_ = true;
+  close();
+  QCoreApplication::exit(0);
 }
 
 void MainForm::SetZoom(int percent) {
