@@ -21,6 +21,7 @@
 #include "app/window/stage_select_screen.h"
 #include "app/window/window_zoom.h"
 #include "assets/pictures.h"
+#include "view/literal_text.h"
 
 namespace suispo {
 
@@ -49,7 +50,7 @@ MainForm::MainForm(const MainFormParts& parts)
   play_ = new PlayScreen(
       screenParts, *pace_,
       {[this](int stageIndex) { select_->MarkStageCleared(stageIndex); }, [this] { select_->ShowStageSelect(); }});
-  select_ = new StageSelectScreen(screenParts, *play_, chapterFolder_);
+  select_ = new StageSelectScreen(screenParts, *play_, chapterFolder_, parts.readShelf);
   screens_ = {select_, play_};
   BuildMenu();
   ApplyZoom();
@@ -78,7 +79,7 @@ void MainForm::BuildMenu() {
   chapterMenu = gameMenu->addMenu(tr("ステージ集(&S)"));
   chapterMenu->setObjectName(QStringLiteral("chapterMenu"));
   for (const Chapter& chapter : ChaptersIn(chapterFolder_)) {
-    MenuItem(chapterMenu, "chapter", ChapterLabel(chapter.label),
+    MenuItem(chapterMenu, "chapter", LiteralCaption(ChapterLabel(chapter.label)),
              [this, chapter] { select_->OpenChapter(chapter); });
   }
   chapterMenu->setEnabled(!chapterMenu->isEmpty());

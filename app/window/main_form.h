@@ -20,6 +20,7 @@
 #include "app/window/dialogs.h"
 #include "app/window/puzzle_facts.h"
 #include "app/window/screen_parts.h"
+#include "app/window/shelf_progress.h"
 #include "view/frame_clock.h"
 
 class QAction;
@@ -45,6 +46,7 @@ struct MainFormParts {
   FrameClock* frameClock = nullptr;          // paces the animations
   OpenDocument openUrl;                      // the desktop's open-document action
   std::string chapterFolder;                 // the stage collection shipped with the program
+  StageFileReader readShelf;                 // ステージ集's reader of a file's progress (ReadStageFile when empty)
 };
 
 class MainForm : public QMainWindow, public ScreenShell {
@@ -58,8 +60,9 @@ class MainForm : public QMainWindow, public ScreenShell {
   // Throws GameError for a remembered stage file that cannot be read, or (after the built-in
   // stages are on screen) one that is gone.
   void FormCreate();
-  // A stage file named on the command line: as Game > Open after the choice.
-  void OpenStageFile(const QString& path);
+  // A stage file named on the command line: as Game > Open after the choice. The path is the bytes
+  // the system gave, never decoded: a name that is no UTF-8 opens all the same.
+  void OpenStageFile(const std::string& path);
 
   // Handlers of the menu items.
   void loadMenuClick();

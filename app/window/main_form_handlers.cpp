@@ -92,17 +92,17 @@ void MainForm::SetZoom(int percent) {
 
 void MainForm::loadMenuClick() {
   const std::optional<QString> path = dialogs_.ChooseStageFile(this);
-  if (path) OpenStageFile(*path);
+  if (path) OpenStageFile(QFile::encodeName(*path).toStdString());
 }
 
-void MainForm::OpenStageFile(const QString& path) { select_->OpenStageFile(path); }
+void MainForm::OpenStageFile(const std::string& path) { select_->OpenStageFile(path); }
 
 void MainForm::newStageMenuClick() {
   const std::optional<StagePreset> preset = dialogs_.ChoosePreset(this);
   if (!preset) return;
   const std::optional<std::string> path =
       MakeStagesWithProgress(this, *preset, std::random_device{}(), store_.StageFolder(), now_());
-  if (path) OpenStageFile(QFile::decodeName(path->c_str()));
+  if (path) OpenStageFile(*path);
 }
 
 void MainForm::ExitMenuClick() { close(); }
