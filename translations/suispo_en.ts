@@ -1086,6 +1086,13 @@ victory or the fall.
     </message>
 </context>
 <context>
+    <name>suispo::PuzzleFacts</name>
+    <message>
+        <source>大きすぎて調べきれません</source>
+        <translation>Too large to search</translation>
+    </message>
+</context>
+<context>
     <name>suispo::QtDialogs</name>
     <message>
         <source>ステージデータ (*.ssp)</source>

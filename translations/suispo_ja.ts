@@ -1066,6 +1066,13 @@ click ends the victory or the fall.
     </message>
 </context>
 <context>
+    <name>suispo::PuzzleFacts</name>
+    <message>
+        <source>大きすぎて調べきれません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>suispo::QtDialogs</name>
     <message>
         <source>ステージデータ (*.ssp)</source>

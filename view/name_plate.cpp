@@ -9,6 +9,7 @@
 #include "core/text/display_text.h"
 #include "view/board_view.h"
 #include "view/font_faces.h"
+#include "view/literal_text.h"
 #include "view/raster_copy.h"
 
 namespace suispo {
@@ -23,7 +24,7 @@ QFont NameFont() {
 
 void BoardView::DrawStageName(const std::string& name) {
   Load();
-  DrawPlateText(QString::fromUtf8(DisplayText(name)));
+  DrawPlateText(LiteralText(QString::fromUtf8(DisplayText(name))));
 }
 
 void BoardView::DrawPlateText(const QString& shown) {

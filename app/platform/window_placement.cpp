@@ -20,9 +20,15 @@ constexpr int kMaxLooks = 60;  // three seconds: a window manager answers long b
 constexpr int kLooksBetweenMoves = 4;  // a move is given time to arrive before the next
 constexpr int kSettledLooks = 4;
 
+// The frame's top edge (where its title bar is) lies on a screen that shows at least half of it:
+// a corner peeping in from far off cannot be dragged back.
 bool OnSomeScreen(const QRect& frame) {
   for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->geometry().intersects(frame)) return true;
+    const QRect area = screen->geometry();
+    const QRect shown = area.intersected(frame);
+    const bool titleShown = frame.top() >= area.top() && frame.top() <= area.bottom();
+    const qint64 shownPixels = qint64(shown.width()) * shown.height();
+    if (titleShown && shownPixels * 2 >= qint64(frame.width()) * frame.height()) return true;
   }
   return false;
 }

@@ -53,12 +53,12 @@ int main(int argc, char** argv) {
   suispo::RunReportingErrors(dialogs, [&] {
     form = std::make_unique<suispo::MainForm>(suispo::MainFormParts{
         places.store, helpPage, suispo::CurrentLocalTime, &dialogs, &clock,
-        suispo::OpenWithDesktop, places.chapterFolder, language});
+        suispo::OpenWithDesktop, places.chapterFolder, language, {}});
     form->FormCreate();
   });
   // A file named on the command line replaces the remembered one, as Game > Open would.
   if (form && line.stageFile) {
-    suispo::RunReportingErrors(dialogs, [&] { form->OpenStageFile(QFile::decodeName(line.stageFile->c_str())); });
+    suispo::RunReportingErrors(dialogs, [&] { form->OpenStageFile(*line.stageFile); });
   }
   if (form) {
     suispo::CloseOnTerminationSignal(form.get());

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// A signal handler may only write to a pipe; the pipe's reader closes the window in the event loop.
+// A signal handler may only write to a pipe; the pipe's reader ends the program in the event loop.
 #include "app/program/termination_signal.h"
 
 #include <sys/socket.h>
@@ -8,9 +8,9 @@
 
 #include <csignal>
 
-#include <QPointer>
 #include <QSocketNotifier>
-#include <QWidget>
+
+#include "app/window/main_form.h"
 
 namespace suispo {
 namespace {
@@ -25,7 +25,7 @@ void OnSignal(int) {
 
 }  // namespace
 
-void CloseOnTerminationSignal(QWidget* window) {
+void CloseOnTerminationSignal(MainForm* window) {
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) return;  // the default then ends the program
   signalWriter = ends[0];
@@ -33,7 +33,7 @@ void CloseOnTerminationSignal(QWidget* window) {
   QObject::connect(notifier, &QSocketNotifier::activated, window, [window, reader = ends[1]] {
     char byte;
     [[maybe_unused]] const auto read = ::read(reader, &byte, 1);
-    window->close();
+    window->EndOnSignal();
   });
   struct sigaction action {};
   action.sa_handler = OnSignal;

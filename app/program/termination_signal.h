@@ -3,13 +3,13 @@
 // SIGTERM and SIGINT close the window as its close button does, so the settings are kept.
 #pragma once
 
-class QWidget;
-
 namespace suispo {
 
-// From now on a termination signal (the session ending, a kill, Ctrl+C in the terminal) closes
-// window on the interface thread: its close handler writes the settings and the program ends
-// normally. Call once, after the window is made.
-void CloseOnTerminationSignal(QWidget* window);
+class MainForm;
+
+// From now on a termination signal (the session ending, a kill, Ctrl+C in the terminal) ends the
+// program on the interface thread (MainForm::EndOnSignal): its close handler writes the settings
+// without waiting on a box, and the program ends normally. Call once, after the window is made.
+void CloseOnTerminationSignal(MainForm* window);
 
 }  // namespace suispo

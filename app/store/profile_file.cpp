@@ -3,6 +3,8 @@
 // Profile files on disk: reads fall back quietly, writes replace the file whole or not at all.
 #include "app/store/profile_file.h"
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <optional>
 
@@ -22,9 +24,19 @@ int HexDigit(char c) {
 
 }  // namespace
 
+std::optional<std::string> ReadProfileText(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) > kMaxProfileBytes) {
+    return std::nullopt;
+  }
+  std::optional<std::string> text = ReadWholeFile(path);
+  if (text && text->size() > kMaxProfileBytes) return std::nullopt;  // grown since it was looked at
+  return text;
+}
+
 std::string ReadProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view fallback) {
-  const std::optional<std::string> text = ReadWholeFile(path);
+  const std::optional<std::string> text = ReadProfileText(path);
   if (!text) return std::string(fallback);
   return FindProfileValue(*text, section, key).value_or(std::string(fallback));
 }
@@ -59,8 +71,8 @@ int ProfileInteger(std::string_view value) { return ParseProfileInteger(value).v
 bool WriteProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries) {
   std::string text;
   if (!IsMissing(path)) {
-    std::optional<std::string> old = ReadWholeFile(path);
-    if (!old) return false;  // a folder or an unreadable file is not written over
+    std::optional<std::string> old = ReadProfileText(path);
+    if (!old) return false;  // a folder, an unreadable or an oversized file is not written over
     text = std::move(*old);
   }
   std::string updated = text;

@@ -3,6 +3,7 @@
 // Profile (INI) files addressed by path, section and key, read and written with our own rules.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,13 @@ struct ProfileEntry {
   std::string value;
 };
 
+// Far beyond any settings file the game writes (its settings and a line for each stage file
+// played): a larger one is refused by its size, before any of it is read.
+inline constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
+
+// The whole text of a profile file; nothing when it is missing, no regular file, unreadable or
+// larger than kMaxProfileBytes.
+std::optional<std::string> ReadProfileText(const std::string& path);
 // The value, or fallback when the file, section or key is missing or the file unreadable.
 std::string ReadProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view fallback);
@@ -25,7 +33,8 @@ std::optional<int> ParseProfileInteger(std::string_view value);
 // The value as ParseProfileInteger reads it, with 0 for anything else.
 int ProfileInteger(std::string_view value);
 // Sets the entries in order and replaces the file in one step (a missing file is created).
-// False when it cannot be written; the old file then stays as it was.
+// False when it cannot be written (or the old file cannot be read, as ReadProfileText); the old
+// file then stays as it was.
 bool WriteProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries);
 
 }  // namespace suispo

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "app/store/profile_text.h"
+
 namespace suispo {
 namespace {
 
@@ -32,9 +34,11 @@ Words NumberWords(std::span<const int> numbers) {
 }
 
 std::vector<bool> ReadSettings(const std::string& path, const std::vector<Setting>& settings) {
+  // Read once for every row: a large file costs one reading, not one a row.
+  const std::string file = ReadProfileText(path).value_or(std::string());
   std::vector<bool> heldInFile;
   for (const Setting& setting : settings) {
-    const std::string text = ReadProfileString(path, setting.section, setting.key, "");
+    const std::string text = FindProfileValue(file, setting.section, setting.key).value_or(std::string());
     heldInFile.push_back(!text.empty());
     setting.set(text.empty() ? setting.byDefault : AllowedValue(setting.allowed, text).value_or(setting.byDefault));
   }

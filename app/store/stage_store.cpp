@@ -177,10 +177,14 @@ std::string StageStore::LastStageKey() const {
 
 std::vector<StageLine> StageStore::BuiltinStagesAsSaved() const {
   if (ShowsBuiltinStages()) return dataList;
-  const std::string earlier = NewestBuiltinStageFile(places_.stageFolder);
+  return BuiltinStagesSavedIn(places_.stageFolder);
+}
+
+std::vector<StageLine> BuiltinStagesSavedIn(const std::string& stageFolder) {
+  const std::string earlier = NewestBuiltinStageFile(stageFolder);
   if (!earlier.empty()) {
     try {
-      return ReadStageFile(places_.stageFolder + earlier);
+      return ReadStageFile(stageFolder + earlier);
     } catch (const GameError&) {
       // gone since it was looked at
     }

@@ -170,6 +170,10 @@ class StageStore {
   void KeepPlayedStage();
 };
 
+// The built-in stages as the file an earlier run saved in stageFolder holds them, else fresh. Reads
+// only the disk: safe on a worker thread.
+std::vector<StageLine> BuiltinStagesSavedIn(const std::string& stageFolder);
+
 // The stage list's lines in UTF-8: "　 " (not cleared), "☆ " (cleared) or "★ " (its record has the
 // star), then the name (ShownStageName: from names when they know the puzzle).
 std::vector<std::string> StageListLines(const std::vector<StageLine>& dataList, const PlayRecords* records = nullptr,

@@ -4,8 +4,12 @@
 #include "app/window/error_report.h"
 
 #include "app/platform/application_title.h"
+#include "core/text/several_errors.h"
 #include "view/message_text.h"
 
+#include <QStringList>
+
+#include <cstdio>
 #include <exception>
 
 namespace suispo {
@@ -20,21 +24,50 @@ QString ErrorReportText(const QString& message) {
   return last > U'.' ? message + QLatin1Char('.') : message;
 }
 
-bool RunReportingErrors(Dialogs& dialogs, const std::function<void()>& handler) {
-  QString message;
+namespace {
+
+// The words of an error; of several, each told on its own line.
+QString MessageOf(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const SeveralErrors& several) {
+    QStringList lines;
+    for (const std::exception_ptr& each : several.errors) lines << ErrorReportText(MessageOf(each));
+    return lines.join(QLatin1Char('\n'));
+  } catch (const GameError& error) {
+    return MessageText(error);
+  } catch (const std::exception& error) {
+    return QString::fromUtf8(error.what());
+  } catch (...) {
+    return QCoreApplication::translate("suispo::ErrorReport", "予期しないエラーが発生しました");
+  }
+}
+
+// Runs handler; the message of an exception escaping it goes to report.
+bool RunCatching(const std::function<void()>& handler, const std::function<void(const QString&)>& report) {
+  std::exception_ptr error;
   try {
     handler();
     return true;
-  } catch (const GameError& error) {
-    message = MessageText(error);
-  } catch (const std::exception& error) {
-    message = QString::fromUtf8(error.what());
   } catch (...) {
-    message = QCoreApplication::translate("suispo::ErrorReport", "予期しないエラーが発生しました");
+    error = std::current_exception();
   }
-  // Shown outside the catch so that a nested report cannot meet a half-unwound exception.
-  dialogs.ShowError(ApplicationTitle(), ErrorReportText(message));
+  // Reported outside the catch so that a nested report cannot meet a half-unwound exception.
+  report(ErrorReportText(MessageOf(error)));
   return false;
+}
+
+}  // namespace
+
+bool RunReportingErrors(Dialogs& dialogs, const std::function<void()>& handler) {
+  return RunCatching(handler, [&dialogs](const QString& text) { dialogs.ShowError(ApplicationTitle(), text); });
+}
+
+bool RunReportingErrorsToOutput(const std::function<void()>& handler) {
+  return RunCatching(handler, [](const QString& text) {
+    std::fprintf(stderr, "suispo: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+  });
 }
 
 }  // namespace suispo

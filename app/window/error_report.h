@@ -17,5 +17,8 @@ QString ErrorReportText(const QString& message);
 // Runs handler; an exception escaping it is shown in an error box captioned with the application
 // title, and the caller goes on. Returns false when an error was reported.
 bool RunReportingErrors(Dialogs& dialogs, const std::function<void()>& handler);
+// The same with the error written to the error output: for a path where no box may wait for an
+// answer (the program ending on a signal).
+bool RunReportingErrorsToOutput(const std::function<void()>& handler);
 
 }  // namespace suispo

@@ -24,6 +24,7 @@
 #include "app/window/stage_select_screen.h"
 #include "app/window/window_zoom.h"
 #include "assets/pictures.h"
+#include "view/literal_text.h"
 
 namespace suispo {
 
@@ -54,7 +55,7 @@ MainForm::MainForm(const MainFormParts& parts)
   play_ = new PlayScreen(
       screenParts, *pace_,
       {[this](int stageIndex) { select_->MarkStageCleared(stageIndex); }, [this] { select_->ShowStageSelect(); }});
-  select_ = new StageSelectScreen(screenParts, *play_, chapterFolder_);
+  select_ = new StageSelectScreen(screenParts, *play_, chapterFolder_, parts.readShelf);
   editor_ = new StageEditorScreen(screenParts, *pace_, now_, [this] { select_->ShowStageSelect(); });
   select_->SetEditStage([this](int row) { editor_->OpenStage(row); });
   screens_ = {select_, play_, editor_, &editor_->trial()};
@@ -86,7 +87,7 @@ void MainForm::BuildMenu() {
   chapterMenu = gameMenu->addMenu(tr("ステージ集(&S)"));
   chapterMenu->setObjectName(QStringLiteral("chapterMenu"));
   for (const Chapter& chapter : ChaptersIn(chapterFolder_)) {
-    MenuItem(chapterMenu, "chapter", ChapterLabel(chapter.label),
+    MenuItem(chapterMenu, "chapter", LiteralCaption(ChapterLabel(chapter.label)),
              [this, chapter] { select_->OpenChapter(chapter); });
   }
   chapterMenu->setEnabled(!chapterMenu->isEmpty());

@@ -20,6 +20,7 @@
 #include "app/window/dialogs.h"
 #include "app/window/puzzle_facts.h"
 #include "app/window/screen_parts.h"
+#include "app/window/shelf_progress.h"
 #include "view/frame_clock.h"
 
 class QAction;
@@ -47,6 +48,7 @@ struct MainFormParts {
   OpenDocument openUrl;                      // the desktop's open-document action
   std::string chapterFolder;                 // the stage collection shipped with the program
   Language language = Language::kJapanese;   // the language of this run's texts
+  StageFileReader readShelf;                 // ステージ集's reader of a file's progress (ReadStageFile when empty)
 };
 
 class MainForm : public QMainWindow, public ScreenShell {
@@ -60,8 +62,9 @@ class MainForm : public QMainWindow, public ScreenShell {
   // Throws GameError for a remembered stage file that cannot be read, or (after the built-in
   // stages are on screen) one that is gone.
   void FormCreate();
-  // A stage file named on the command line: as Game > Open after the choice.
-  void OpenStageFile(const QString& path);
+  // A stage file named on the command line: as Game > Open after the choice. The path is the bytes
+  // the system gave, never decoded: a name that is no UTF-8 opens all the same.
+  void OpenStageFile(const std::string& path);
 
   // Handlers of the menu items.
   void loadMenuClick();
@@ -80,6 +83,11 @@ class MainForm : public QMainWindow, public ScreenShell {
   void SetAnimationSpeed(AnimationSpeed speed);
   void Help1Click();   // opens the help page
   void About1Click();  // shows the About box
+
+  // A termination signal (a logout, a kill, Ctrl+C): the window closes as its close button does,
+  // but no box waits for an answer (a failed settings write goes to the error output), and every
+  // event loop ends, also that of a box or a dialog open now.
+  void EndOnSignal();
 
   void ShowScreen(Screen* screen) override;
 
@@ -129,6 +137,7 @@ class MainForm : public QMainWindow, public ScreenShell {
   WindowPlacement* placement_ = nullptr;  // the frame at the stored position
   int zoom_ = 100;
   bool watchingScreen_ = false;
+  bool endingOnSignal_ = false;           // set by EndOnSignal: the close reports to the error output
   SoundMenu* sound_ = nullptr;            // Game > 効果音 and 音量, and the player once the window shows
 };
 

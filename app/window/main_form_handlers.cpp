@@ -71,8 +71,19 @@ void MainForm::closeEvent(QCloseEvent* event) {
     return;
   }
   // A settings file that cannot be written is reported; the window closes all the same.
-  RunReportingErrors(dialogs_, [this] { FormClose(); });
+  if (endingOnSignal_) {
+    RunReportingErrorsToOutput([this] { FormClose(); });
+  } else {
+    RunReportingErrors(dialogs_, [this] { FormClose(); });
+  }
   event->accept();
+}
+
+void MainForm::EndOnSignal() {
+  if (endingOnSignal_) return;  // a second signal while the first one's close runs
+  endingOnSignal_ = true;
+  close();
+  QCoreApplication::exit(0);
 }
 
 void MainForm::SetZoom(int percent) {
@@ -87,17 +98,17 @@ void MainForm::SetZoom(int percent) {
 
 void MainForm::loadMenuClick() {
   const std::optional<QString> path = dialogs_.ChooseStageFile(this);
-  if (path) OpenStageFile(*path);
+  if (path) OpenStageFile(QFile::encodeName(*path).toStdString());
 }
 
-void MainForm::OpenStageFile(const QString& path) { select_->OpenStageFile(path); }
+void MainForm::OpenStageFile(const std::string& path) { select_->OpenStageFile(path); }
 
 void MainForm::newStageMenuClick() {
   const std::optional<StagePreset> preset = dialogs_.ChoosePreset(this);
   if (!preset) return;
   const std::optional<std::string> path =
       MakeStagesWithProgress(this, *preset, std::random_device{}(), store_.StageFolder(), now_());
-  if (path) OpenStageFile(QFile::decodeName(path->c_str()));
+  if (path) OpenStageFile(*path);
 }
 
 void MainForm::editStageMenuClick() { select_->EditSelectedStage(); }

@@ -84,7 +84,7 @@ class PlayScreen : public Screen, public GameWindow {
     boardView_->Load();
     return *boardView_;
   }
-  // The par once the worker has told it: a number, PuzzleFacts::kNoPar, or kPending while it searches.
+  // The par once the worker has told it: a number, PuzzleFacts::kNoPar, kTooLarge, or kPending while it searches.
   int par() const { return par_; }
   // The stage's rating 1 to 5 once the worker has told it; kPending while it is measured.
   int rating() const { return rating_; }

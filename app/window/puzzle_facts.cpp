@@ -3,6 +3,8 @@
 // The facts of the puzzles: looked up by key, searched on a worker when not yet known.
 #include "app/window/puzzle_facts.h"
 
+#include <QCoreApplication>
+
 #include "core/design/effort.h"
 
 namespace suispo {
@@ -19,8 +21,9 @@ void PuzzleFacts::FindPar(BackgroundSolve& search, const std::optional<std::stri
   found(known);
   if (known != kPending) return;
   search.Start(start, [this, key, found](const SolveResult& answer) {
-    const int par = answer.outcome == SolveOutcome::kSolved ? static_cast<int>(answer.ops.size()) : kNoPar;
-    if (key && answer.outcome != SolveOutcome::kStopped) facts_[*key].par = par;
+    // A cancelled search's answer never comes here: kStopped is the state limit.
+    const int par = ParOf(answer);
+    if (key) facts_[*key].par = par;
     found(par);
   });
 }
@@ -37,9 +40,19 @@ void PuzzleFacts::FindRating(BackgroundWork<int>& work, const std::optional<std:
              });
 }
 
+int ParOf(const SolveResult& answer) {
+  switch (answer.outcome) {
+    case SolveOutcome::kSolved: return static_cast<int>(answer.ops.size());
+    case SolveOutcome::kNoSolution: return PuzzleFacts::kNoPar;
+    case SolveOutcome::kStopped: break;
+  }
+  return PuzzleFacts::kTooLarge;
+}
+
 QString ParShown(int par) {
   if (par == PuzzleFacts::kPending) return QStringLiteral("…");
   if (par == PuzzleFacts::kNoPar) return QStringLiteral("—");
+  if (par == PuzzleFacts::kTooLarge) return QCoreApplication::translate("suispo::PuzzleFacts", "大きすぎて調べきれません");
   return QString::number(par);
 }
 

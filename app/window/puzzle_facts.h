@@ -18,13 +18,15 @@ namespace suispo {
 
 class PuzzleFacts {
  public:
-  // A fact still searched for; a puzzle that has no clear at all.
+  // A fact still searched for; a puzzle that has no clear at all; a puzzle whose search stopped at
+  // the solver's state limit (it may well have a clear).
   static constexpr int kPending = -2;
   static constexpr int kNoPar = -1;
+  static constexpr int kTooLarge = -3;
 
   // The par from start, as `found` gets it: at once when it is known (kPending first when not), and
-  // then from the search on `search`. A search that gave up is asked again next time; a puzzle with
-  // no key is searched every time.
+  // then from the search on `search`. A search stopped at its limit is kept as kTooLarge (the limit
+  // does not change within a run); a puzzle with no key is searched every time.
   void FindPar(BackgroundSolve& search, const std::optional<std::string>& key, const PlayState& start,
                const std::function<void(int par)>& found);
   // The rating (1 to 5) from start, as FindPar finds the par.
@@ -42,7 +44,10 @@ class PuzzleFacts {
   std::map<std::string, Facts> facts_;  // by PuzzleKey
 };
 
-// A par as the figures show it: "…" while searching, "—" when there is none.
+// The par a finished search gives: its clear's length, kNoPar or kTooLarge.
+int ParOf(const SolveResult& answer);
+// A par as the figures show it: "…" while searching, "—" when there is none, 「大きすぎて調べきれません」
+// when the search stopped at its limit.
 QString ParShown(int par);
 // A rating as marks: one to five ●, never the ★ of a record; "…" while it is measured.
 QString RatingShown(int rating);

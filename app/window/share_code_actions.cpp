@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QShortcut>
@@ -68,7 +67,7 @@ void ShareCodeActions::PlayCode(const QString& text) {
   if (!parts_.dialogs.AskYesNo(&parts_.select, tr("コードから遊ぶ"), tr("ステージ「%1」を遊びますか？").arg(name))) return;
   const std::string path = KeepStage(line);
   if (path.empty()) return;
-  parts_.select.PlayLastStageOf(QFile::decodeName(path.c_str()));
+  parts_.select.PlayLastStageOf(path);
 }
 
 std::string ShareCodeActions::KeepStage(const StageLine& line) {

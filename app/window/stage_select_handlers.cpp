@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 // The stage select screen's handlers: the list shown, a stage chosen, a clear marked, the files
 // opened from ステージ集 and the menu, the note of a completed file.
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -17,13 +16,14 @@
 #include "app/window/error_report.h"
 #include "app/window/play_screen.h"
 #include "app/window/stage_select_screen.h"
+#include "view/literal_text.h"
 
 namespace suispo {
 
 void StageSelectScreen::ShowStageSelect() {
   StageList->clear();
   for (const std::string& line : StageListLines(store_.dataList, &store_.records, &store_.stageNames)) {
-    new QListWidgetItem(QString::fromStdString(line), StageList);
+    new QListWidgetItem(LiteralText(QString::fromStdString(line)), StageList);
   }
   SizeListRows();
   const int index = play_.game().stageIndex;
@@ -60,19 +60,20 @@ void StageSelectScreen::EditSelectedStage() {
 
 void StageSelectScreen::MarkStageCleared(int stageIndex) {
   const bool openBefore = !ProgressOf(store_.dataList, store_.records).Complete();
+  shelfProgress_.RecordsChanged();  // the clear may have earned a star counted in other files too
   store_.MarkStageCleared(stageIndex);
   // The list tells it when this clear left no stage of the file open.
   completedNow_ = openBefore && ProgressOf(store_.dataList, store_.records).Complete();
 }
 
-void StageSelectScreen::OpenStageFile(const QString& path) {
-  store_.LoadFile(QFile::encodeName(path).toStdString());
+void StageSelectScreen::OpenStageFile(const std::string& path) {
+  store_.LoadFile(path);
   // Back where the player left this file, or at its first stage not yet cleared.
   play_.game().stageIndex = store_.StartingStage();
   ShowStageSelect();
 }
 
-void StageSelectScreen::PlayLastStageOf(const QString& path) {
+void StageSelectScreen::PlayLastStageOf(const std::string& path) {
   OpenStageFile(path);
   StageList->setCurrentRow(StageList->count() - 1);
   ChoiseButtomClick();
@@ -86,7 +87,7 @@ int StageSelectScreen::SelectedStage() const {
 void StageSelectScreen::OpenChapter(const Chapter& chapter) {
   const ChapterCopy copy = PlayerCopyOfChapter(chapter, store_.StageFolder());
   try {
-    OpenStageFile(QFile::decodeName(copy.path.c_str()));
+    OpenStageFile(copy.path);
   } catch (...) {
     if (copy.made) std::remove(copy.path.c_str());  // a copy that does not open is not kept
     throw;
@@ -106,7 +107,7 @@ void StageSelectScreen::OpenShelfEntry(const ShelfEntry& entry) {
       OpenChapter(entry.chapter);
       break;
     case ShelfEntry::Kind::kFile:
-      OpenStageFile(QFile::decodeName(entry.path.c_str()));
+      OpenStageFile(entry.path);
       break;
   }
 }
@@ -119,8 +120,10 @@ void StageSelectScreen::FillShelf() {
     files->removeAction(old);
     old->deleteLater();
   }
+  std::vector<std::optional<std::string>> sources;
   for (const ShelfEntry& entry : shelf_) {
-    const QString shown = ShelfLabel(entry, ProgressOfEntry(entry, store_));
+    // The file on the list counts from the list; the others come as a worker reads them.
+    const QString shown = ShelfLabel(entry, entry.current ? ProgressOf(store_.dataList, store_.records) : StageProgress{});
     QAction* choice = files->addAction(shown);
     choice->setCheckable(true);
     choice->setChecked(entry.current);
@@ -129,7 +132,14 @@ void StageSelectScreen::FillShelf() {
       RunReportingErrors(dialogs_, [this, &entry] { OpenShelfEntry(entry); });
       FillShelf();  // after a failure the chooser shows the file still on the list
     });
+    sources.push_back(ProgressSource(entry));
   }
+  shelfProgress_.Count(sources, store_.records, [this](std::size_t i, const StageProgress& progress) {
+    const QList<QAction*> choices = fileChooser->menu()->actions();
+    if (i < shelf_.size() && static_cast<qsizetype>(i) < choices.size()) {
+      choices[static_cast<qsizetype>(i)]->setText(ShelfLabel(shelf_[i], progress));
+    }
+  });
 }
 
 void StageSelectScreen::LabelChapters(QMenu& chapterMenu) const {
@@ -139,7 +149,8 @@ void StageSelectScreen::LabelChapters(QMenu& chapterMenu) const {
   for (std::size_t i = 0; i < chapters.size(); ++i) {
     const std::string copy = store_.StageFolder() + BareName(chapters[i].path);
     const StageProgress progress = ProgressOfFile(IsRegularFile(copy) ? copy : chapters[i].path, store_.records);
-    actions[static_cast<qsizetype>(i)]->setText(QString::fromStdString(WithProgress(ChapterLabel(chapters[i].label).toStdString(), progress)));
+    const QString label = LiteralCaption(ChapterLabel(chapters[i].label));
+    actions[static_cast<qsizetype>(i)]->setText(QString::fromStdString(WithProgress(label.toStdString(), progress)));
   }
 }
 
@@ -149,7 +160,7 @@ void StageSelectScreen::TellCompleted() {
   if (done == shelf_.end()) return;
   const StageProgress progress = ProgressOf(store_.dataList, store_.records);
   QString note = tr("「%1」をすべてクリア！ ★%2/%3")
-                     .arg(ChapterLabel(done->label))
+                     .arg(LiteralText(ChapterLabel(done->label)))
                      .arg(progress.stars)
                      .arg(progress.total);
   // The built-in stages lead to the first chapter, a chapter to the one after it.
@@ -157,7 +168,7 @@ void StageSelectScreen::TellCompleted() {
       std::find_if(done + 1, shelf_.end(), [](const ShelfEntry& e) { return e.kind == ShelfEntry::Kind::kChapter; });
   if (done->kind != ShelfEntry::Kind::kFile && next != shelf_.end()) {
     const ShelfEntry following = *next;
-    note += tr("　つぎは「%1」").arg(ChapterLabel(following.label));
+    note += tr("　つぎは「%1」").arg(LiteralText(ChapterLabel(following.label)));
     RunReportingErrors(dialogs_, [this, &following] { OpenShelfEntry(following); });
   }
   progressNote->setText(note);

@@ -17,12 +17,17 @@
 #include "app/window/handler_connection.h"
 #include "app/window/key_presses.h"
 #include "app/window/play_screen.h"
+#include "app/window/scrolling_menu.h"
 #include "app/window/window_zoom.h"
 
 namespace suispo {
 
-StageSelectScreen::StageSelectScreen(const ScreenParts& parts, PlayScreen& play, std::string chapterFolder)
-    : Screen(parts), play_(play), chapterFolder_(std::move(chapterFolder)) {
+StageSelectScreen::StageSelectScreen(const ScreenParts& parts, PlayScreen& play, std::string chapterFolder,
+                                     StageFileReader readShelf)
+    : Screen(parts),
+      play_(play),
+      chapterFolder_(std::move(chapterFolder)),
+      shelfProgress_(std::move(readShelf), parts.store.StageFolder()) {
   setObjectName(QStringLiteral("StageSelectScreen"));
   BuildControls();
 }
@@ -63,6 +68,7 @@ void StageSelectScreen::BuildControls() {
   fileChooser->setAccessibleName(tr("ステージ集"));
   fileChooser->setToolTip(tr("ステージ集：はじめの5ステージ、6つの章、自分のステージファイル (Tab, Space)"));
   fileChooser->setMenu(new QMenu(fileChooser));
+  MakeScrolling(*fileChooser->menu());  // thousands of files in one column, never across the screen
   // Tab goes from the list to ステージ決定, then to the chooser; Space opens it.
   setTabOrder(StageList, ChoiseButtom);
   setTabOrder(ChoiseButtom, fileChooser);
@@ -81,6 +87,7 @@ void StageSelectScreen::BuildControls() {
   progressNote->setObjectName(QStringLiteral("progressNote"));
   PlaceControl(progressNote, layout::kProgressNote, {12, true});
   progressNote->setAlignment(Qt::AlignCenter);
+  progressNote->setTextFormat(Qt::PlainText);  // a file's name is never read as markup
   progressNote->hide();
 
   OnClick(ChoiseButtom, dialogs_, [this] { ChoiseButtomClick(); });

@@ -12,6 +12,7 @@
 
 #include "app/window/screen.h"
 #include "app/window/stage_preview.h"
+#include "app/window/shelf_progress.h"
 #include "app/window/stage_shelf.h"
 #include "core/game/sound_cues.h"
 
@@ -30,7 +31,9 @@ class StageSelectScreen : public Screen {
 
  public:
   // play: the screen ステージ決定 starts the chosen stage on. chapterFolder: the chapters shipped.
-  StageSelectScreen(const ScreenParts& parts, PlayScreen& play, std::string chapterFolder);
+  // readShelf: how ステージ集 reads a file's progress on a worker (ReadStageFile when empty).
+  StageSelectScreen(const ScreenParts& parts, PlayScreen& play, std::string chapterFolder,
+                    StageFileReader readShelf = {});
   ~StageSelectScreen() override;
 
   MenuUse menus() const override { return {.files = true, .hint = false}; }
@@ -46,10 +49,10 @@ class StageSelectScreen : public Screen {
   // A clear: the line marked in the stage file, which is saved; may throw a GameError.
   void MarkStageCleared(int stageIndex);
   // Game > Open after the choice: the file's stages replace the list. Throws GameError when the
-  // file cannot be read, and then nothing changes.
-  void OpenStageFile(const QString& path);
+  // file cannot be read, and then nothing changes. The path is kept as bytes (a name need not be UTF-8).
+  void OpenStageFile(const std::string& path);
   // The file's stages replace the list, and its last stage is played (a stage just added to it).
-  void PlayLastStageOf(const QString& path);
+  void PlayLastStageOf(const std::string& path);
   // The stage selected in the list (an index into the stage file's lines), -1 for none.
   int SelectedStage() const;
   // Game > a chapter: the player's copy of it (made the first time) replaces the list.
@@ -92,6 +95,7 @@ class StageSelectScreen : public Screen {
   std::unique_ptr<StagePreview> preview_;
   std::vector<ShelfEntry> shelf_;
   std::function<void(int row)> editStage_;
+  ShelfProgress shelfProgress_;  // the progress ステージ集 shows, counted on a worker
   bool completedNow_ = false;  // the clear being shown left no stage of its file open
   SilentCues silent_;
   SoundCues* cues_ = &silent_;

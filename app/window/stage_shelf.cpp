@@ -13,6 +13,7 @@
 #include "app/store/file_paths.h"
 #include "core/files/stage_file.h"
 #include "core/text/game_error.h"
+#include "view/literal_text.h"
 
 namespace suispo {
 
@@ -80,17 +81,18 @@ StageProgress ProgressOfFile(const std::string& path, const PlayRecords& records
   }
 }
 
-StageProgress ProgressOfEntry(const ShelfEntry& entry, const StageStore& store) {
-  if (entry.current) return ProgressOf(store.dataList, store.records);
-  if (entry.kind == ShelfEntry::Kind::kBuiltin) return ProgressOf(store.BuiltinStagesAsSaved(), store.records);
+std::optional<std::string> ProgressSource(const ShelfEntry& entry) {
+  if (entry.current) return std::nullopt;
+  if (entry.kind == ShelfEntry::Kind::kBuiltin) return std::string();
   // A chapter never opened counts from the shipped file.
   const bool copied = entry.kind != ShelfEntry::Kind::kChapter || IsRegularFile(entry.path);
-  return ProgressOfFile(copied ? entry.path : entry.chapter.path, store.records);
+  return copied ? entry.path : entry.chapter.path;
 }
 
 QString ShelfLabel(const ShelfEntry& entry, const StageProgress& progress) {
-  const QString label =
-      entry.kind == ShelfEntry::Kind::kChapter ? ShortLabel(entry.label) : QString::fromStdString(entry.label);
+  // A name shown literally: its "&" marks no shortcut, its TAB starts no shortcut column.
+  const QString label = LiteralCaption(
+      entry.kind == ShelfEntry::Kind::kChapter ? ShortLabel(entry.label) : QString::fromStdString(entry.label));
   return progress.total > 0 ? QString::fromStdString(WithProgress(label.toStdString(), progress)) : label;
 }
 

@@ -4,6 +4,7 @@
 // chapters, the player's own files), each with its progress.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,9 @@ QString ChapterLabel(const std::string& label);
 std::vector<ShelfEntry> ShelfOf(const StageStore& store, const std::string& chapterFolder);
 // The file's progress: read from disk for a file not on the list; none for a file that does not read.
 StageProgress ProgressOfFile(const std::string& path, const PlayRecords& records);
-StageProgress ProgressOfEntry(const ShelfEntry& entry, const StageStore& store);
+// Where the entry's progress is counted from (ShelfProgress::Count): its file, "" for the built-in
+// stages as saved, nothing for the file on the list (counted from the list itself).
+std::optional<std::string> ProgressSource(const ShelfEntry& entry);
 // The entry as the chooser's menu shows it, with its progress.
 QString ShelfLabel(const ShelfEntry& entry, const StageProgress& progress);
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/game/board_build.h"
+#include "core/text/several_errors.h"
 #include "core/text/shift_jis_text.h"
 
 namespace suispo {
@@ -171,23 +172,23 @@ void Game::StageCleared() {
   const std::string verdict = window_.RecordClear(stageIndex, moveCount, hinted);
   cues_->Play(Cue::kClear);
   painter_.AnimateClear(playerX, playerY, verdict);
-  // A clear whose files could not be saved still ends: the player is told of the first failure, and
+  // A clear whose files could not be saved still ends: the player is told of every failure, and
   // the game goes on. Each file is saved whatever became of the other.
-  std::exception_ptr saveError;
+  std::vector<std::exception_ptr> saveErrors;
   try {
     window_.MarkStageCleared(stageIndex);
   } catch (...) {
-    saveError = std::current_exception();
+    saveErrors.push_back(std::current_exception());
   }
   try {
     window_.SaveRecords();
   } catch (...) {
-    if (!saveError) saveError = std::current_exception();
+    saveErrors.push_back(std::current_exception());
   }
   window_.HidePlayScreen();
   if (stageIndex < static_cast<int>(dataList_.size()) - 1) ++stageIndex;
   window_.ShowStageSelect();
-  if (saveError) std::rethrow_exception(saveError);
+  ThrowErrors(std::move(saveErrors));
 }
 
 // The play has already started again: the fall is shown at the hole, then the new start. Undo stays

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/text/game_error.h"
+#include "core/text/several_errors.h"
 #include "tests/core/stage_fixture.h"
 
 namespace suispo::test {
@@ -337,8 +338,8 @@ TEST(Slide, ClearingTheLastStageKeepsItSelected) {
   EXPECT_EQ(play.game.stageIndex, 1);
 }
 
-TEST(Slide, AFailedSaveStillEndsTheClearAndTheButtonsWorkAgain) {
-  Play play({StageOf(R"(
+// One move east reaches the door.
+constexpr const char* kDoorEastOfStart = R"(
     +---+---+---+---+---+---+
     |[.]  D | .   .   .   . |
     +   +   +   +   +   +   +
@@ -351,14 +352,28 @@ TEST(Slide, AFailedSaveStillEndsTheClearAndTheButtonsWorkAgain) {
     | .   .   .   .   .   . |
     +   +   +   +   +   +   +
     | .   .   .   .   .   . |
-    +---+---+---+---+---+---+)"),
-             StageOf(kEmptyBoard)});
+    +---+---+---+---+---+---+)";
+
+TEST(Slide, AFailedSaveStillEndsTheClearAndTheButtonsWorkAgain) {
+  Play play({StageOf(kDoorEastOfStart), StageOf(kEmptyBoard)});
   play.window.failSave = true;
   EXPECT_THROW(play.E(), GameError);
   EXPECT_EQ(Calls(play.window.calls.end() - 4, play.window.calls.end()),
             (Calls{"MarkStageCleared(0)", "SaveRecords", "HidePlayScreen", "ShowStageSelect"}));
   EXPECT_EQ(play.game.stageIndex, 1);
   EXPECT_EQ(play.game.inputReady, 1);
+}
+
+TEST(Slide, WhenBothSavesOfAClearFailBothAreThrown) {
+  Play play({StageOf(kDoorEastOfStart), StageOf(kEmptyBoard)});
+  play.window.failSave = true;
+  play.window.failRecords = true;
+  try {
+    play.E();
+    ADD_FAILURE() << "the clear's failed saves were not thrown";
+  } catch (const SeveralErrors& errors) {
+    EXPECT_EQ(errors.errors.size(), 2u);  // the stage file's and the records'
+  }
 }
 
 TEST(Slide, ALonePadWarpsNowhere) {

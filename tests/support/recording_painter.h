@@ -59,7 +59,8 @@ class RecordingWindow : public GameWindow {
   std::vector<std::string> calls;
   bool undoEnabled = false;
   std::string mpText = "0";
-  bool failSave = false;
+  bool failSave = false;     // the stage file's save fails
+  bool failRecords = false;  // the records' save fails
   int moveCount = -1;  // as last shown
   std::vector<std::pair<int, bool>> clears;  // (moves, hinted) of each clear recorded
 
@@ -80,7 +81,10 @@ class RecordingWindow : public GameWindow {
     calls.push_back("MarkStageCleared(" + std::to_string(stageIndex) + ")");
     if (failSave) throw GameError(MessageId::kCannotCreateFile, {"x.ssp"});
   }
-  void SaveRecords() override { calls.push_back("SaveRecords"); }
+  void SaveRecords() override {
+    calls.push_back("SaveRecords");
+    if (failRecords) throw GameError(MessageId::kCannotWrite, {"suispo-records.txt"});
+  }
   void HidePlayScreen() override { calls.push_back("HidePlayScreen"); }
   void ShowStageSelect() override { calls.push_back("ShowStageSelect"); }
 };

@@ -39,5 +39,15 @@ TEST(SettingTableTest, AValueOutsideItsRangeOrListIsTheDefault) {
   }
 }
 
+TEST(SettingTableTest, ASettingsFileLargerThanAnyTheGameWritesIsNotRead) {
+  TempFolder folder;
+  WriteBytes(folder / "suispo.ini",
+             "[Sound]\r\nvolume=20\r\n;" + std::string(kMaxProfileBytes, 'x') + "\r\n");
+  SoundAndLanguage settings;
+  ReadSettings(folder / "suispo.ini", settings.Rows());
+  EXPECT_EQ(settings.volume, 80);  // the default, as for no file
+  EXPECT_FALSE(WriteProfileStrings(folder / "suispo.ini", {{"Sound", "volume", "40"}}));  // nor written over
+}
+
 }  // namespace
 }  // namespace suispo

@@ -7,6 +7,7 @@
 
 #include "app/window/error_report.h"
 #include "core/text/game_error.h"
+#include "core/text/several_errors.h"
 #include "tests/app/window/fake_dialogs.h"
 
 namespace suispo::test {
@@ -43,6 +44,17 @@ TEST(RunReportingErrors, ShowsTheErrorUnderTheTitleAndGoesOn) {
 
   EXPECT_TRUE(RunReportingErrors(dialogs, [] {}));
   EXPECT_EQ(dialogs.errors.size(), 1u);
+}
+
+TEST(RunReportingErrors, TellsEveryErrorOfSeveralInOneBox) {
+  FakeDialogs& dialogs = TestDialogs();
+  dialogs.Reset();
+  RunReportingErrors(dialogs, [] {
+    ThrowErrors({std::make_exception_ptr(GameError(MessageId::kCannotOpenFile, {"x.ssp"})),
+                 std::make_exception_ptr(GameError(MessageId::kCannotOpenFile, {"y.txt"}))});
+  });
+  ASSERT_EQ(dialogs.errors.size(), 1u);
+  EXPECT_EQ(dialogs.errors[0].text, QStringLiteral("ファイル x.ssp は開けません.\nファイル y.txt は開けません."));
 }
 
 // An object whose event handler fails, as a handler meeting an unreadable file would.

@@ -12,6 +12,14 @@
 namespace suispo::test {
 namespace {
 
+TEST(ParShown, ASearchStoppedAtItsLimitSaysSoRatherThanNoClear) {
+  SolveResult answer;
+  answer.outcome = SolveOutcome::kStopped;
+  EXPECT_EQ(ParShown(ParOf(answer)), QStringLiteral("大きすぎて調べきれません"));
+  answer.outcome = SolveOutcome::kNoSolution;
+  EXPECT_EQ(ParShown(ParOf(answer)), QStringLiteral("—"));
+}
+
 class PlayRecordTest : public WindowTest {
  protected:
   std::vector<QPushButton*> GameButtons() const {

@@ -87,6 +87,7 @@ class WindowTest : public ::testing::Test {
     parts.places = PortablePlaces(folder.path().toStdString() + "/");
     parts.helpPage = folder.path() + "/help/help.htm";
     parts.chapterFolder = Path("shipped/");
+    parts.readShelf = readShelf;
     parts.now = [] { return LocalTime{2006, 1, 21, 9, 30, 15}; };
     parts.dialogs = &dialogs();
     parts.frameClock = &clock;
@@ -148,6 +149,7 @@ class WindowTest : public ::testing::Test {
   FakeFrameClock clock;
   std::vector<QUrl> openedUrls;
   bool openFails = false;  // the desktop cannot open what it is given
+  StageFileReader readShelf;  // ステージ集's reader, when a test slows it down
   std::unique_ptr<MainForm> form;
 };
 
