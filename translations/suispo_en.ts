@@ -182,6 +182,10 @@ The game will be in English from the next start.</translation>
         <source>バージョン情報(&amp;A)</source>
         <translation>&amp;About</translation>
     </message>
+    <message>
+        <source>この画面には収まりません（%1 × %2 ピクセルが要ります）</source>
+        <translation>Too large for this screen (it needs %1 × %2 pixels)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -356,6 +360,10 @@ The game will be in English from the next start.</translation>
         <source>ステージ選択画面に戻ります。よろしいですか？</source>
         <translation>Go back to the stage select screen?</translation>
     </message>
+    <message>
+        <source>「%1」のクリア</source>
+        <translation>Clear of “%1”</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
@@ -429,10 +437,6 @@ The game will be in English from the next start.</translation>
 <context>
     <name>StagePreview</name>
     <message>
-        <source>盤面</source>
-        <translation>Board</translation>
-    </message>
-    <message>
         <source>最短</source>
         <translation>Par</translation>
     </message>
@@ -463,6 +467,14 @@ The game will be in English from the next start.</translation>
     <message>
         <source>☆</source>
         <translation>☆</translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,10 @@ The game will be in English from the next start.</source>
         <source>バージョン情報(&amp;A)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>この画面には収まりません（%1 × %2 ピクセルが要ります）</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -354,6 +358,10 @@ The game will be in English from the next start.</source>
         <source>ステージ選択画面に戻ります。よろしいですか？</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>「%1」のクリア</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
@@ -427,10 +435,6 @@ The game will be in English from the next start.</source>
 <context>
     <name>StagePreview</name>
     <message>
-        <source>盤面</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>最短</source>
         <translation type="unfinished"></translation>
     </message>
@@ -460,6 +464,14 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>☆</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>結果</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

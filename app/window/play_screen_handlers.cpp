@@ -14,6 +14,7 @@ namespace suispo {
 void PlayScreen::ChooseStage(int row) {
   boardView_->SetScale(PaintedScale());
   game_->ChooseStage(row);
+  lastVerdict_ = {};  // another stage is played
   store_.RememberStage(game_->stageIndex);
 }
 

@@ -37,7 +37,7 @@ TEST_F(WindowTest, WindowIsFixedWithItsCaptionAndGameButtonsTakeNoFocus) {
   EXPECT_EQ(Control<QPushButton>("NMoveButton")->geometry(), QRect(396, 188, 33, 33));
   EXPECT_EQ(Control<QPushButton>("EMoveButton")->geometry(), QRect(430, 224, 33, 33));
   EXPECT_EQ(Control<QPushButton>("ChoiseButtom")->mapTo(form->centralWidget(), QPoint(0, 0)),
-            QPoint(36 + 341, 161 + 161));
+            QPoint(layout::kSelectGroup.left + layout::kChoiseButtom.left, layout::kSelectGroup.top + layout::kChoiseButtom.top));
   for (QWidget* control : PlayControls()) {
     if (control != Control<QPushButton>("undoButton") && control != Control<QLabel>("mpText")) {
       EXPECT_EQ(control->focusPolicy(), Qt::NoFocus);

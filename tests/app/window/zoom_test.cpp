@@ -39,7 +39,7 @@ TEST_F(WindowTest, ZoomTwoHundredFromTheSettingsDoublesTheWindowAndDrawsTheBoard
   Start();
   ASSERT_EQ(form->zoom(), 200);
   EXPECT_EQ(form->centralWidget()->size(), QSize(1024, 704));
-  EXPECT_EQ(Control<QListWidget>("StageList")->geometry(), QRect(30, 34, 618, 338));
+  EXPECT_EQ(Control<QListWidget>("StageList")->geometry(), Zoomed(layout::kStageList, 2));
   EXPECT_EQ(Control<QListWidget>("StageList")->font().pixelSize(), 26);
   Choose(0);
   ASSERT_TRUE(OnPlayScreen());
