@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "app/store/stage_collection.h"
+#include "app/window/dialog_fit.h"
 
 namespace suispo {
 
@@ -32,7 +33,7 @@ struct Told {
 };
 
 // The stage being made (from 1) of those wanted, and the seconds so far.
-QString ProgressText(int made, int wanted, qint64 seconds) {
+QString ProgressText(int made, int wanted, long long seconds) {
   return QCoreApplication::translate("suispo::NewStagesProgress",
                                      "新しいステージを作っています… %1 / %2 ステージ目（%3 秒）")
       .arg(std::min(made + 1, wanted))
@@ -42,18 +43,30 @@ QString ProgressText(int made, int wanted, qint64 seconds) {
 
 }  // namespace
 
+std::unique_ptr<QProgressDialog> NewStagesDialog(QWidget* parent) {
+  auto progress = std::make_unique<QProgressDialog>(
+      // The widest text it will tell first: the dialog keeps that width as the seconds grow.
+      ProgressText(kNewStageCount - 1, kNewStageCount, 999),
+      QCoreApplication::translate("suispo::NewStagesProgress", "キャンセル"), 0, kNewStageCount * kBarPerStage, parent);
+  progress->setWindowTitle(QCoreApplication::translate("suispo::NewStagesProgress", "新しいステージを作る"));
+  progress->setAutoClose(false);
+  progress->setAutoReset(false);
+  progress->setMinimumWidth(progress->sizeHint().width());
+  WideEnoughForTitle(*progress);
+  TellProgress(*progress, 0, kNewStageCount, 0);
+  return progress;
+}
+
+void TellProgress(QProgressDialog& dialog, int made, int wanted, long long seconds) {
+  dialog.setLabelText(ProgressText(made, wanted, seconds));
+}
+
 std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset preset, std::uint32_t seed,
                                                   const std::string& folder, const LocalTime& time) {
-  QProgressDialog progress(ProgressText(0, kNewStageCount, 0),
-                           QCoreApplication::translate("suispo::NewStagesProgress", "キャンセル"), 0,
-                           kNewStageCount * kBarPerStage, parent);
-  progress.setWindowTitle(QCoreApplication::translate("suispo::NewStagesProgress", "新しいステージを作る"));
-  // Wide enough for the whole title in the frame, not only for the label and the bar.
-  progress.setMinimumWidth(360);
+  const std::unique_ptr<QProgressDialog> dialog = NewStagesDialog(parent);
+  QProgressDialog& progress = *dialog;
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
-  progress.setAutoClose(false);
-  progress.setAutoReset(false);
   progress.setValue(0);
   std::atomic<bool> cancel = false;
   QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel = true; });
@@ -76,7 +89,7 @@ std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset p
     const double within = static_cast<double>(steps - stepsAtLastMade);
     const int creep = static_cast<int>((kBarPerStage - 1) * within / (within + kStepsForHalfAStage));
     progress.setValue(std::min(made * kBarPerStage + creep, kNewStageCount * kBarPerStage));
-    progress.setLabelText(ProgressText(made, kNewStageCount, since.elapsed() / 1000));
+    TellProgress(progress, made, kNewStageCount, since.elapsed() / 1000);
   });
   clock.start();
 

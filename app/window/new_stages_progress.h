@@ -4,15 +4,23 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/store/local_time.h"
 #include "core/design/generator.h"
 
+class QProgressDialog;
 class QWidget;
 
 namespace suispo {
+
+// The progress dialog, hidden: its title, its cancel button, a bar over the ten stages, and a width that
+// holds its title and every text it will tell.
+std::unique_ptr<QProgressDialog> NewStagesDialog(QWidget* parent);
+// Tells the stage being made (made: the stages done) of those wanted, and the seconds so far.
+void TellProgress(QProgressDialog& dialog, int made, int wanted, long long seconds);
 
 // The new file's path, or nothing when the player cancelled (no file is left then). The window stays
 // responsive: events are handled while the worker runs. Rethrows the worker's GameError.

@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
+
+#include "app/window/dialog_fit.h"
 
 namespace suispo {
 
@@ -32,15 +35,43 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& caption, const QStri
   box.exec();
 }
 
-std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
+namespace {
+
+// QInputDialog lays itself out as it shows, at the size of its controls alone: then it is widened for
+// its title.
+class PresetChooser : public QInputDialog {
+ public:
+  using QInputDialog::QInputDialog;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    WideEnoughForTitle(*this);
+    if (width() < minimumWidth()) resize(minimumWidth(), height());
+    QInputDialog::showEvent(event);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<QInputDialog> PresetDialog(QWidget* parent) {
   QStringList names;
   for (const PresetEntry& preset : kPresets) names.append(QCoreApplication::translate("Preset", preset.label));
-  bool chosen = false;
-  const QString name =
-      QInputDialog::getItem(parent, QCoreApplication::translate("suispo::QtDialogs", "新しいステージを作る"),
-                            QCoreApplication::translate("suispo::QtDialogs", "むずかしさ:"), names, 1, false, &chosen);
-  if (!chosen) return std::nullopt;
-  return static_cast<StagePreset>(names.indexOf(name));
+  auto dialog = std::make_unique<PresetChooser>(parent);
+  dialog->setWindowTitle(QCoreApplication::translate("suispo::QtDialogs", "新しいステージを作る"));
+  dialog->setLabelText(QCoreApplication::translate("suispo::QtDialogs", "むずかしさ:"));
+  dialog->setComboBoxItems(names);
+  dialog->setComboBoxEditable(false);
+  dialog->setTextValue(names.at(1));
+  return dialog;
+}
+
+std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
+  const std::unique_ptr<QInputDialog> dialog = PresetDialog(parent);
+  if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+  const int chosen = dialog->comboBoxItems().indexOf(dialog->textValue());
+  if (chosen < 0) return std::nullopt;
+  return static_cast<StagePreset>(chosen);
 }
 
 void QtDialogs::ShowError(const QString& caption, const QString& text) {
