@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// The stage name drawn over the name plate in the banner slot of the surface.
+// The stage name, or a clear's verdict, drawn over the name plate in the banner slot of the surface.
 #include "view/name_plate.h"
 
 #include <algorithm>
@@ -29,12 +29,8 @@ void BoardView::DrawStageName(const std::string& name) {
   DrawPlateText(QString::fromUtf8(DisplayText(name)));
 }
 
-namespace {
-
-// The text's lines on the plate: one, or for a wider text two that each fit, broken at the space
-// that evens them best (else between Japanese characters), the second shortened only when even two
-// lines do not hold the text.
-QStringList PlateLines(const QString& shown, const QFontMetrics& metrics, bool twoLines) {
+QStringList PlateLines(const QString& shown, bool twoLines) {
+  const QFontMetrics metrics(NameFont());
   if (!twoLines || metrics.horizontalAdvance(shown) <= kNameRoom) {
     return {metrics.elidedText(shown, Qt::ElideRight, kNameRoom)};
   }
@@ -63,12 +59,10 @@ QStringList PlateLines(const QString& shown, const QFontMetrics& metrics, bool t
   return {shown.left(split).trimmed(), metrics.elidedText(shown.mid(split).trimmed(), Qt::ElideRight, kNameRoom)};
 }
 
-}  // namespace
-
 void BoardView::DrawPlateText(const QString& shown, bool twoLines) {
   const QFont font = NameFont();
   const QFontMetrics metrics(font);
-  const QStringList lines = PlateLines(shown, metrics, twoLines);
+  const QStringList lines = PlateLines(shown, twoLines);
   QRect slot = ToQRect(atlas::kBannerSlot);
   // The plate also wipes a banner or a name drawn before.
   const QRect plate = ToQRect(atlas::kNamePlate);
