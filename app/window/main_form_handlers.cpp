@@ -130,6 +130,6 @@ void MainForm::ShowHelpWindow(const QUrl& page) {
   helpWindow->ShowPage(page);
 }
 
-void MainForm::About1Click() { dialogForm->PlaceAndShow(); }
+void MainForm::About1Click() { dialogForm->PlaceAndShow(zoom_ / 100.0); }
 
 }  // namespace suispo

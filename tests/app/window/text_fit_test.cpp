@@ -143,6 +143,9 @@ TEST_P(TextFitTest, EveryTextFitsItsControlOnEachScreenAndDialog) {
   TellProgress(*progress, 9, 10, 99);
   progress->show();
   EXPECT_EQ(CutTexts(*progress), "") << "the new stages' progress";
+  progress->hide();
+  form->About1Click();
+  EXPECT_EQ(CutTexts(*Control<QWidget>("dialogForm")), "") << "the About box";
 }
 
 INSTANTIATE_TEST_SUITE_P(InBothLanguagesAtEveryZoom, TextFitTest,
