@@ -11,8 +11,12 @@
 namespace suispo {
 
 int TitleWidthNeeded(const QWidget& window) {
-  const QFontMetrics metrics(window.font());
-  // The frame's icon and its buttons take about eight lines' height beside the title.
+  // The frame letters the title in a face of its own, commonly bold and a third larger than the
+  // window's; its icon and buttons take about eight lines' height beside it.
+  QFont frameFont = window.font();
+  frameFont.setBold(true);
+  if (frameFont.pixelSize() > 0) frameFont.setPixelSize(frameFont.pixelSize() * 4 / 3);
+  const QFontMetrics metrics(frameFont);
   return metrics.horizontalAdvance(window.windowTitle()) + 8 * metrics.height();
 }
 
