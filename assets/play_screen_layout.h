@@ -17,24 +17,30 @@ using atlas::Rect;
 inline constexpr int kClientWidth = 512;
 inline constexpr int kClientHeight = 352;
 
-// The stage select screen.
-inline constexpr Rect kTitleImage{85, 13, 435, 148};
-inline constexpr Rect kSelectGroup{36, 161, 475, 353};
-inline constexpr Rect kStageList{15, 17, 324, 186};      // inside the group
-inline constexpr Rect kChoiseButtom{341, 161, 422, 186};  // inside the group
-// The column right of the list, above ステージ決定 (inside the group): the file chooser on top, the
-// selected stage's board small, its par and record with its mark beside them, and its rating.
-inline constexpr Rect kFileChooser{330, 17, 434, 39};
-inline constexpr Rect kPreviewImage{349, 42, 415, 108};
-inline constexpr Rect kPreviewParCaption{330, 110, 362, 125};
-inline constexpr Rect kPreviewPar{362, 110, 398, 125};
-inline constexpr Rect kPreviewBestCaption{330, 126, 362, 141};
-inline constexpr Rect kPreviewBest{362, 126, 398, 141};
-inline constexpr Rect kPreviewMark{400, 111, 434, 139};
-inline constexpr Rect kPreviewRatingCaption{330, 142, 381, 157};
-inline constexpr Rect kPreviewRating{381, 142, 434, 157};
-// The empty rows under the title lettering, above the group: a file completed by a clear is told there.
-inline constexpr Rect kProgressNote{36, 128, 475, 160};
+// The stage select screen: the title lettering small at the top, the group below it with
+// ステージ集 across its top, the list on the left and, beside it, the selected stage's board (a cell
+// of 20 pixels) with its par, record, mark and rating, the last clear's verdict and ステージ決定.
+inline constexpr double kTitleScale = 0.6;  // the lettering at 60 % of its painted size
+inline constexpr Rect kTitleImage{151, 2, 361, 83};
+inline constexpr Rect kSelectGroup{8, 110, 504, 350};
+inline constexpr Rect kFileChooser{10, 20, 486, 44};      // inside the group
+inline constexpr Rect kStageList{10, 50, 206, 232};       // inside the group
+inline constexpr Rect kPreviewImage{214, 50, 340, 176};   // inside the group: 6 cells of 20 pixels and the rim
+// The figures beside the board, one size: captions on the left, numbers right of them; the mark
+// right of the par and the record.
+inline constexpr Rect kPreviewParCaption{348, 50, 414, 68};
+inline constexpr Rect kPreviewPar{414, 50, 450, 68};
+inline constexpr Rect kPreviewBestCaption{348, 68, 414, 86};
+inline constexpr Rect kPreviewBest{414, 68, 450, 86};
+inline constexpr Rect kPreviewMark{450, 50, 484, 86};
+inline constexpr Rect kPreviewRatingCaption{348, 86, 414, 104};
+inline constexpr Rect kPreviewRating{414, 86, 484, 104};
+// The last clear's verdict, kept until another stage is played; it wraps onto several lines.
+inline constexpr Rect kPreviewVerdict{348, 108, 484, 200};
+inline constexpr Rect kChoiseButtom{348, 206, 484, 232};  // inside the group
+inline constexpr int kPreviewPixels = 12;                 // the figures' and the verdict's font
+// Between the title lettering and the group: a file completed by a clear is told there.
+inline constexpr Rect kProgressNote{8, 83, 504, 110};
 
 // The play screen's buttons, by direction north, east, south, west.
 inline constexpr std::array<Rect, 4> kWallButtons{{
@@ -42,8 +48,9 @@ inline constexpr std::array<Rect, 4> kWallButtons{{
 inline constexpr std::array<Rect, 4> kMoveButtons{{
     {396, 188, 429, 221}, {430, 224, 463, 257}, {395, 259, 428, 292}, {360, 225, 393, 258}}};
 inline constexpr Rect kUndoButton{353, 309, 422, 337};
-inline constexpr Rect kResetButton{430, 306, 475, 322};
-inline constexpr Rect kGiveupButton{430, 324, 475, 340};
+// Restart and title as wide as the panel leaves them, so that their words fit in either language.
+inline constexpr Rect kResetButton{426, 306, 478, 322};
+inline constexpr Rect kGiveupButton{426, 324, 478, 340};
 
 // The panels sunk into the background behind the button groups, with their corner radius.
 struct Panel {

@@ -367,6 +367,10 @@ The game will be in English from the next start.</translation>
         <source>白紙のステージ(&amp;B)…</source>
         <translation>&amp;Blank stage…</translation>
     </message>
+    <message>
+        <source>この画面には収まりません（%1 × %2 ピクセルが要ります）</source>
+        <translation>Too large for this screen (it needs %1 × %2 pixels)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -591,6 +595,10 @@ The game will be in English from the next start.</translation>
     <message>
         <source>ステージエディタに戻る (Esc)</source>
         <translation>Back to the stage editor (Esc)</translation>
+    </message>
+    <message>
+        <source>「%1」のクリア</source>
+        <translation>Clear of “%1”</translation>
     </message>
 </context>
 <context>
@@ -902,10 +910,6 @@ The game will be in English from the next start.</translation>
 <context>
     <name>StagePreview</name>
     <message>
-        <source>盤面</source>
-        <translation>Board</translation>
-    </message>
-    <message>
         <source>最短</source>
         <translation>Par</translation>
     </message>
@@ -936,6 +940,14 @@ The game will be in English from the next start.</translation>
     <message>
         <source>☆</source>
         <translation>☆</translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
     </message>
 </context>
 <context>

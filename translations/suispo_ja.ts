@@ -362,6 +362,9 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>白紙のステージ(&amp;B)…</source>
+    </message>
+    <message>
+        <source>この画面には収まりません（%1 × %2 ピクセルが要ります）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -587,6 +590,9 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>ステージエディタに戻る (Esc)</source>
+    </message>
+    <message>
+        <source>「%1」のクリア</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -899,10 +905,6 @@ The game will be in English from the next start.</source>
 <context>
     <name>StagePreview</name>
     <message>
-        <source>盤面</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>最短</source>
         <translation type="unfinished"></translation>
     </message>
@@ -932,6 +934,14 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>☆</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>結果</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

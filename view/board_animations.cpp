@@ -82,7 +82,8 @@ void BoardView::AnimateClear(int x, int y, const std::string& verdict) {
   CopyBanner(atlas::kClearBanner);
   for (int i = 0; i < 3; ++i) {
     // After the first raise of the arms the plate tells how the clear went; the timing stays.
-    if (i == 1 && !verdict.empty()) DrawPlateText(QString::fromStdString(verdict));
+    // A verdict too long for the plate takes two lines rather than lose words.
+    if (i == 1 && !verdict.empty()) DrawPlateText(QString::fromStdString(verdict), true);
     ShowFrame(x, y, atlas::kVictoryA, 400);
     ShowFrame(x, y, atlas::kVictoryB, 400);
   }

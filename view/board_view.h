@@ -69,7 +69,9 @@ class BoardView : public BoardPainter {
   void DrawCharacterRows(int left, int top, int facing, int rows);
   void CopyBanner(atlas::Rect banner);
   // The name plate with a text centred on it, as the stage name is drawn.
-  void DrawPlateText(const QString& text);
+  // The plate with text on it: one line, ending in "…" when too wide; or, with twoLines, a text too
+  // wide for one line on two, the plate grown down into the band above the board.
+  void DrawPlateText(const QString& text, bool twoLines = false);
   void EndSlideFrame();
   void Load(const QImage& atlas, const QImage& background);
   // RasterCopy with the positions in 1x units, turned into pixels of the scale.

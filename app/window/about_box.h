@@ -26,8 +26,9 @@ class AboutBox : public QDialog {
   // openLink: what Label3Click does, the help page opened as Help > 目次 does.
   AboutBox(QWidget* parent, const UiFonts& fonts, std::function<void()> openLink);
 
-  // About1Click: places the box centred over the game's window and brings it to the front.
-  void PlaceAndShow();
+  // About1Click: places the box centred over the game's window at the window's zoom (1 for 100 %)
+  // and brings it to the front.
+  void PlaceAndShow(double zoom = 1);
 
  private:
   // Made at the first showing: the box is created hidden at start and most runs never open it,
@@ -39,6 +40,8 @@ class AboutBox : public QDialog {
   QPushButton* OKButton = nullptr;
 
   void BuildControls();
+  // The box, its faces and its controls at the zoom.
+  void Lay(double zoom);
   void Label3Click();
   void OKButtonClick();
 

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -125,6 +126,7 @@ void MainForm::BuildMenu() {
   MenuItem(gameMenu, "ExitMenu", tr("終了(&X)"), [this] { ExitMenuClick(); });
   QMenu* viewMenu = menuBar()->addMenu(tr("表示(&V)"));
   QMenu* zoomMenuList = viewMenu->addMenu(tr("拡大(&Z)"));
+  zoomMenuList->setToolTipsVisible(true);  // a zoom too large for the screen says why it is grey
   auto* zooms = new QActionGroup(this);
   for (std::size_t i = 0; i < zoomMenu.size(); ++i) {
     const int percent = kZoomSteps[i];
@@ -144,7 +146,11 @@ void MainForm::BuildMenu() {
 
 void MainForm::ApplyZoom() {
   const double zoom = zoom_ / 100.0;
-  setFont(fonts_.Proportional(Zoomed(12, zoom)));
+  const QFont font = fonts_.Proportional(Zoomed(12, zoom));
+  // The windows of their own take the application's face: dialogs, message boxes, menus, popups and
+  // tooltips grow with the window.
+  QApplication::setFont(font);
+  setFont(font);
   // Fixed at the client size plus the menu bar at every zoom: no resizing, no maximising.
   centralWidget()->setFixedSize(Zoomed(layout::kClientWidth, zoom), Zoomed(layout::kClientHeight, zoom));
   for (Screen* screen : screens_) screen->ApplyZoom(zoom);

@@ -91,8 +91,19 @@ void MainForm::SetZoom(int percent) {
   // Room for the frame around the client area and the menu bar.
   const QSize frame(16, 40);
   const QSize room = screen()->availableGeometry().size() - frame;
-  zoom_ = FittingZoom(percent, room, QSize(layout::kClientWidth, layout::kClientHeight + menuBar()->sizeHint().height()));
-  for (std::size_t i = 0; i < zoomMenu.size(); ++i) zoomMenu[i]->setChecked(kZoomSteps[i] == zoom_);
+  const QSize atHundred(layout::kClientWidth, layout::kClientHeight + menuBar()->sizeHint().height());
+  zoom_ = FittingZoom(percent, room, atHundred);
+  for (std::size_t i = 0; i < zoomMenu.size(); ++i) {
+    // A zoom the screen cannot hold is shown grey with the reason, never taken in silence.
+    const int step = kZoomSteps[i];
+    const bool fits = step == 100 || ZoomFits(step, room, atHundred);
+    zoomMenu[i]->setEnabled(fits);
+    zoomMenu[i]->setToolTip(fits ? QString()
+                                 : tr("この画面には収まりません（%1 × %2 ピクセルが要ります）")
+                                       .arg(atHundred.width() * step / 100 + frame.width())
+                                       .arg(atHundred.height() * step / 100 + frame.height()));
+    zoomMenu[i]->setChecked(step == zoom_);
+  }
   ApplyZoom();
 }
 
@@ -140,6 +151,6 @@ void MainForm::ShowHelpWindow(const QUrl& page) {
   helpWindow->ShowPage(page);
 }
 
-void MainForm::About1Click() { dialogForm->PlaceAndShow(); }
+void MainForm::About1Click() { dialogForm->PlaceAndShow(zoom_ / 100.0); }
 
 }  // namespace suispo

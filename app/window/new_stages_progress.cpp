@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "app/store/stage_collection.h"
+#include "app/window/dialog_fit.h"
 
 namespace suispo {
 
@@ -37,7 +38,7 @@ struct Told {
 
 // The stage being made (from 1) of those wanted, and the seconds so far; below, the candidates tried
 // since the last stage was made, so the text moves on within a long stage too.
-QString ProgressText(int made, int wanted, qint64 seconds, int candidates) {
+QString ProgressText(int made, int wanted, long long seconds, int candidates) {
   const QString stage = QCoreApplication::translate("suispo::NewStagesProgress",
                                                     "新しいステージを作っています… %1 / %2 ステージ目（%3 秒）")
                             .arg(std::min(made + 1, wanted))
@@ -51,18 +52,30 @@ QString ProgressText(int made, int wanted, qint64 seconds, int candidates) {
 
 QString PresetLabel(StagePreset preset) { return QCoreApplication::translate("Preset", PresetOf(preset).label); }
 
+std::unique_ptr<QProgressDialog> NewStagesDialog(QWidget* parent) {
+  auto progress = std::make_unique<QProgressDialog>(
+      // The widest text it will tell first: the dialog keeps that width as the seconds grow.
+      ProgressText(kNewStageCount - 1, kNewStageCount, 999, 9999),
+      QCoreApplication::translate("suispo::NewStagesProgress", "キャンセル"), 0, kNewStageCount * kBarPerStage, parent);
+  progress->setWindowTitle(QCoreApplication::translate("suispo::NewStagesProgress", "新しいステージを作る"));
+  progress->setAutoClose(false);
+  progress->setAutoReset(false);
+  progress->setMinimumWidth(progress->sizeHint().width());
+  WideEnoughForTitle(*progress);
+  TellProgress(*progress, 0, kNewStageCount, 0, 0);
+  return progress;
+}
+
+void TellProgress(QProgressDialog& dialog, int made, int wanted, long long seconds, int candidates) {
+  dialog.setLabelText(ProgressText(made, wanted, seconds, candidates));
+}
+
 std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset preset, std::uint32_t seed,
                                                   const std::string& folder, const LocalTime& time) {
-  QProgressDialog progress(ProgressText(0, kNewStageCount, 0, 0),
-                           QCoreApplication::translate("suispo::NewStagesProgress", "キャンセル"), 0,
-                           kNewStageCount * kBarPerStage, parent);
-  progress.setWindowTitle(QCoreApplication::translate("suispo::NewStagesProgress", "新しいステージを作る"));
-  // Wide enough for the whole title in the frame, not only for the label and the bar.
-  progress.setMinimumWidth(360);
+  const std::unique_ptr<QProgressDialog> dialog = NewStagesDialog(parent);
+  QProgressDialog& progress = *dialog;
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
-  progress.setAutoClose(false);
-  progress.setAutoReset(false);
   progress.setValue(0);
   std::atomic<bool> cancel = false;
   QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel = true; });
@@ -94,7 +107,7 @@ std::optional<std::string> MakeStagesWithProgress(QWidget* parent, StagePreset p
     const double within = static_cast<double>(steps - stepsAtLastMade + kStepsPerCandidate * tried);
     const int creep = static_cast<int>((kBarPerStage - 1) * within / (within + kStepsForHalfAStage));
     progress.setValue(std::min(made * kBarPerStage + creep, kNewStageCount * kBarPerStage));
-    progress.setLabelText(ProgressText(made, kNewStageCount, since.elapsed() / 1000, tried));
+    TellProgress(progress, made, kNewStageCount, since.elapsed() / 1000, tried);
   });
   clock.start();
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -12,12 +13,19 @@
 
 #include <QString>
 
+class QProgressDialog;
 class QWidget;
 
 namespace suispo {
 
 // The preset's name as the new-stages dialog shows it, in the player's language.
 QString PresetLabel(StagePreset preset);
+// The progress dialog, hidden: its title, its cancel button, a bar over the ten stages, and a width that
+// holds its title and every text it will tell.
+std::unique_ptr<QProgressDialog> NewStagesDialog(QWidget* parent);
+// Tells the stage being made (made: the stages done) of those wanted, the seconds so far and the
+// candidates tried since the last stage was made.
+void TellProgress(QProgressDialog& dialog, int made, int wanted, long long seconds, int candidates);
 
 // The new file's path, or nothing when the player cancelled (no file is left then). The window stays
 // responsive: events are handled while the worker runs. Rethrows the worker's GameError.

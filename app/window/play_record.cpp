@@ -11,6 +11,8 @@
 #include "view/figure_captions.h"
 #include "app/window/play_surface.h"
 #include "core/rules/same_stage.h"
+#include "core/rules/stage_line.h"
+#include "core/text/display_text.h"
 
 namespace suispo {
 
@@ -81,6 +83,10 @@ std::string PlayScreen::RecordClear(int, int moves, bool hinted) {
   const std::optional<int> par = par_ >= 0 ? std::optional<int>(par_) : std::nullopt;
   const ClearVerdict verdict = store_.records.Note(PlayedPuzzle(), moves, par, hinted);
   ShowBest();  // the new best shows while the plate says so
+  // The plate shows it for a moment; the stage select screen keeps it, beside another stage's
+  // preview: its tooltip names the stage cleared.
+  lastVerdict_ = {KeptVerdictText(verdict),
+                  tr("「%1」のクリア").arg(QString::fromStdString(DisplayText(StageName(game_->line()))))};
   return VerdictText(verdict).toStdString();
 }
 

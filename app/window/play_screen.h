@@ -88,6 +88,13 @@ class PlayScreen : public Screen, public GameWindow {
   int par() const { return par_; }
   // The stage's rating 1 to 5 once the worker has told it; kPending while it is measured.
   int rating() const { return rating_; }
+  // The last clear's verdict and the stage it cleared, kept for the stage select screen until
+  // another stage is chosen; empty before.
+  struct KeptVerdict {
+    QString text;
+    QString stage;
+  };
+  const KeptVerdict& lastVerdict() const { return lastVerdict_; }
   // A hint still being searched for.
   bool HintPending() const { return hintSolve_.Running(); }
 
@@ -148,6 +155,7 @@ class PlayScreen : public Screen, public GameWindow {
   int par_ = PuzzleFacts::kPending;
   int rating_ = PuzzleFacts::kPending;
   QPushButton* litButton_ = nullptr;  // the hint's button while it is lit
+  KeptVerdict lastVerdict_;
 };
 
 }  // namespace suispo

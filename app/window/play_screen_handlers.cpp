@@ -21,6 +21,7 @@ void PlayScreen::ChooseStage(int row) {
   boardView_->SetScale(PaintedScale());
   ReadPlayChoices();
   game_->ChooseStage(row);
+  lastVerdict_ = {};  // another stage is played
   store_.RememberStage(game_->stageIndex);
 }
 

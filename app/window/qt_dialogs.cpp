@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 
 #include "app/store/stage_collection.h"
+#include "app/window/dialog_fit.h"
 #include "app/window/new_stages_progress.h"
 
 namespace suispo {
@@ -45,7 +47,26 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& caption, const QStri
   box.exec();
 }
 
-std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
+namespace {
+
+// QInputDialog lays itself out as it shows, at the size of its controls alone: then it is widened for
+// its title.
+class PresetChooser : public QInputDialog {
+ public:
+  using QInputDialog::QInputDialog;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    WideEnoughForTitle(*this);
+    if (width() < minimumWidth()) resize(minimumWidth(), height());
+    QInputDialog::showEvent(event);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<QInputDialog> PresetDialog(QWidget* parent) {
   QStringList names;
   for (const PresetEntry& preset : kPresets) {
     const int seconds = kPresetSeconds[static_cast<std::size_t>(preset.preset)];
@@ -54,13 +75,21 @@ std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
   }
   const QString about = QCoreApplication::translate("suispo::QtDialogs", "%n 個のステージを作ります。", nullptr,
                                                     kNewStageCount);
-  bool chosen = false;
-  const QString name = QInputDialog::getItem(
-      parent, QCoreApplication::translate("suispo::QtDialogs", "新しいステージを作る"),
-      about + QLatin1Char('\n') + QCoreApplication::translate("suispo::QtDialogs", "むずかしさ:"), names, 1, false,
-      &chosen);
-  if (!chosen) return std::nullopt;
-  return static_cast<StagePreset>(names.indexOf(name));
+  auto dialog = std::make_unique<PresetChooser>(parent);
+  dialog->setWindowTitle(QCoreApplication::translate("suispo::QtDialogs", "新しいステージを作る"));
+  dialog->setLabelText(about + QLatin1Char('\n') + QCoreApplication::translate("suispo::QtDialogs", "むずかしさ:"));
+  dialog->setComboBoxItems(names);
+  dialog->setComboBoxEditable(false);
+  dialog->setTextValue(names.at(1));
+  return dialog;
+}
+
+std::optional<StagePreset> QtDialogs::ChoosePreset(QWidget* parent) {
+  const std::unique_ptr<QInputDialog> dialog = PresetDialog(parent);
+  if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+  const int chosen = dialog->comboBoxItems().indexOf(dialog->textValue());
+  if (chosen < 0) return std::nullopt;
+  return static_cast<StagePreset>(chosen);
 }
 
 void QtDialogs::ShowError(const QString& caption, const QString& text) {

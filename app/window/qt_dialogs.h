@@ -3,9 +3,16 @@
 // The dialogs as the player sees them: Qt message boxes and Qt's own file dialog.
 #pragma once
 
+#include <memory>
+
 #include "app/window/dialogs.h"
 
+class QInputDialog;
+
 namespace suispo {
+
+// The choice of a preset for new stages, ふつう chosen; as it shows, as wide as its title needs.
+std::unique_ptr<QInputDialog> PresetDialog(QWidget* parent);
 
 class QtDialogs : public Dialogs {
  public:

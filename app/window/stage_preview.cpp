@@ -55,28 +55,51 @@ StagePreview::StagePreview(QWidget* group, ControlPlaces& places, const StageSto
   previewImage = new QLabel(group);
   previewImage->setObjectName(QStringLiteral("previewImage"));
   places.Place(previewImage, layout::kPreviewImage);
-  previewImage->setAccessibleName(tr("盤面"));
-  places.Place(SmallLabel(group, tr("最短")), layout::kPreviewParCaption, {12});
+  previewImage->setAccessibleName(tr("プレビュー"));
+  // The figures beside the board in one readable size.
+  const FontSpec caption{layout::kPreviewPixels};
+  const FontSpec figure{layout::kPreviewPixels, true};
+  places.Place(SmallLabel(group, tr("最短")), layout::kPreviewParCaption, caption);
   previewParText = NumberField(group, "previewParText", tr("最短"));
-  places.Place(previewParText, layout::kPreviewPar, {12, true});
-  places.Place(SmallLabel(group, tr("記録")), layout::kPreviewBestCaption, {12});
+  places.Place(previewParText, layout::kPreviewPar, figure);
+  places.Place(SmallLabel(group, tr("記録")), layout::kPreviewBestCaption, caption);
   previewBestText = NumberField(group, "previewBestText", tr("記録"));
-  places.Place(previewBestText, layout::kPreviewBest, {12, true});
+  places.Place(previewBestText, layout::kPreviewBest, figure);
   previewMark = SmallLabel(group, QString());
   previewMark->setObjectName(QStringLiteral("previewMark"));
   places.Place(previewMark, layout::kPreviewMark, {20});
   previewMark->setAlignment(Qt::AlignCenter);
   previewMark->setAccessibleName(tr("しるし"));
   previewMark->setToolTip(tr("☆ クリアした　★ 最短手数でヒントなしにクリアした"));
-  places.Place(SmallLabel(group, tr("むずかしさ")), layout::kPreviewRatingCaption, {10});
+  places.Place(SmallLabel(group, tr("むずかしさ")), layout::kPreviewRatingCaption, caption);
   previewRatingText = NumberField(group, "previewRatingText", tr("むずかしさ"));
-  places.Place(previewRatingText, layout::kPreviewRating, {10, true});
+  places.Place(previewRatingText, layout::kPreviewRating, figure);
   previewRatingText->setToolTip(tr("●が多いほど、解き方を見つけにくいステージ（1〜5）"));
+  verdictText = SmallLabel(group, QString());
+  verdictText->setObjectName(QStringLiteral("\u7d50\u679c"));  // 結果 in every language: a name, never shown
+  verdictText->setAccessibleName(tr("結果"));
+  verdictText->setWordWrap(true);
+  verdictText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  places.Place(verdictText, layout::kPreviewVerdict, caption);
+  verdictText->hide();
 }
 
 StagePreview::~StagePreview() = default;
 
+void StagePreview::Redraw(int paintedScale) {
+  view_->SetScale(paintedScale);
+  Show(row_);
+}
+
+void StagePreview::ShowVerdict(const QString& verdict, const QString& stage) {
+  verdictText->setText(verdict);
+  verdictText->setToolTip(stage);
+  verdictText->setAccessibleDescription(stage);
+  verdictText->setVisible(!verdict.isEmpty());
+}
+
 void StagePreview::Show(int row) {
+  row_ = row;
   search_.Cancel();
   ratingWork_.Cancel();
   previewImage->clear();

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
 // StagePreview: the selected stage beside the stage list: its board small, its par and rating from
-// the puzzle facts, its record and mark.
+// the puzzle facts, its record and mark; and beside it the verdict of the last clear.
 #pragma once
 
 #include <memory>
@@ -32,6 +32,11 @@ class StagePreview {
 
   // The stage at row of the list (nothing for a row not on it or a line that does not start).
   void Show(int row);
+  // The board again at the window's new zoom, drawn at that painted scale.
+  void Redraw(int paintedScale);
+  // The last clear's verdict beside the board, the stage it cleared in its tooltip; nothing for an
+  // empty one (no clear since a stage was last chosen).
+  void ShowVerdict(const QString& verdict, const QString& stage);
   // The play searches its own par; the preview's search would only hold a worker the hint may need.
   void StopSearch() { search_.Cancel(); }
 
@@ -50,6 +55,8 @@ class StagePreview {
   QLineEdit* previewBestText = nullptr;    // its record (記録)
   QLabel* previewMark = nullptr;           // ★, ☆ or nothing
   QLineEdit* previewRatingText = nullptr;  // its rating (むずかしさ), measured in the background
+  QLabel* verdictText = nullptr;           // 結果: the last clear's verdict
+  int row_ = -1;                           // the row shown
   // Draws the preview's board from the game's pictures, off screen.
   NoWaitClock noWait_;
   NoScreen noScreen_;

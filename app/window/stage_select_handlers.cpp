@@ -32,6 +32,7 @@ void StageSelectScreen::ShowStageSelect() {
     StageList->scrollToItem(StageList->item(index));
   }
   FillShelf();
+  preview_->ShowVerdict(play_.lastVerdict().text, play_.lastVerdict().stage);
   shell_.ShowScreen(this);
   if (completedNow_) TellCompleted();
   // The list has the keyboard, so ↑ and ↓ choose a stage at once (also after タイトル).

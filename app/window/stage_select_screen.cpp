@@ -62,13 +62,15 @@ void StageSelectScreen::BuildControls() {
   // shows the file on the list with its progress.
   fileChooser = new QPushButton(selectGroup);
   fileChooser->setObjectName(QStringLiteral("fileChooser"));
-  PlaceControl(fileChooser, layout::kFileChooser, {11});
+  PlaceControl(fileChooser, layout::kFileChooser, {layout::kPreviewPixels});
   fileChooser->setFocusPolicy(Qt::StrongFocus);
   fileChooser->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 3px; }"));
   fileChooser->setAccessibleName(tr("ステージ集"));
   fileChooser->setToolTip(tr("ステージ集：はじめの5ステージ、6つの章、自分のステージファイル (Tab, Space)"));
   fileChooser->setMenu(new QMenu(fileChooser));
   MakeScrolling(*fileChooser->menu());  // thousands of files in one column, never across the screen
+  // The popup is a window of its own: it takes the chooser's face from it, not the desktop's.
+  fileChooser->menu()->setAttribute(Qt::WA_WindowPropagation);
   // Tab goes from the list to ステージ決定, then to the chooser; Space opens it.
   setTabOrder(StageList, ChoiseButtom);
   setTabOrder(ChoiseButtom, fileChooser);
@@ -88,6 +90,7 @@ void StageSelectScreen::BuildControls() {
   PlaceControl(progressNote, layout::kProgressNote, {12, true});
   progressNote->setAlignment(Qt::AlignCenter);
   progressNote->setTextFormat(Qt::PlainText);  // a file's name is never read as markup
+  progressNote->setWordWrap(true);  // a long chapter name takes a second line
   progressNote->hide();
 
   OnClick(ChoiseButtom, dialogs_, [this] { ChoiseButtomClick(); });
@@ -101,8 +104,10 @@ void StageSelectScreen::BuildControls() {
 }
 
 void StageSelectScreen::ZoomChanged() {
-  TitleImage->setPixmap(ZoomedPicture(assets::kTitle, zoom(), devicePixelRatioF()));
+  TitleImage->setPixmap(ZoomedPicture(assets::kTitle, zoom() * layout::kTitleScale, devicePixelRatioF()));
+  TitleImage->setAlignment(Qt::AlignCenter);
   SizeListRows();
+  preview_->Redraw(PaintedScale());
 }
 
 void StageSelectScreen::SizeListRows() {

@@ -10,16 +10,30 @@ namespace {
 
 QString Worded(const char* text) { return QCoreApplication::translate("Verdict", text); }
 
+// The count in the words of its language: "1 move", "7 moves" in English, one form in Japanese.
+QString Count(const ClearVerdict& verdict) {
+  return QCoreApplication::translate("Verdict", "%n手でクリア", nullptr, verdict.moves);
+}
+QString Par(const ClearVerdict& verdict) {
+  return verdict.par ? Worded(QT_TRANSLATE_NOOP("Verdict", "（最短 %1手）")).arg(*verdict.par) : QString();
+}
+QString NewBest(const ClearVerdict& verdict) {
+  return verdict.newBest ? Worded(QT_TRANSLATE_NOOP("Verdict", " 新記録！")) : QString();
+}
+QString HintReason() { return Worded(QT_TRANSLATE_NOOP("Verdict", " ヒントを使ったので★はつきません")); }
+
 }  // namespace
 
 QString VerdictText(const ClearVerdict& verdict) {
-  // The count in the words of its language: "1 move", "7 moves" in English, one form in Japanese.
-  QString text = QCoreApplication::translate("Verdict", "%n手でクリア", nullptr, verdict.moves);
-  const QString newBest = verdict.newBest ? Worded(QT_TRANSLATE_NOOP("Verdict", " 新記録！")) : QString();
-  if (verdict.hintWithheldStar) return text + Worded(QT_TRANSLATE_NOOP("Verdict", " ヒントを使ったので★はつきません")) + newBest;
-  if (verdict.par) text += Worded(QT_TRANSLATE_NOOP("Verdict", "（最短 %1手）")).arg(*verdict.par);
-  if (verdict.star) text += QStringLiteral("★");
-  return text + newBest;
+  if (verdict.hintWithheldStar) return Count(verdict) + HintReason() + NewBest(verdict);
+  return Count(verdict) + Par(verdict) + (verdict.star ? QStringLiteral("★") : QString()) + NewBest(verdict);
+}
+
+QString KeptVerdictText(const ClearVerdict& verdict) {
+  QString text = Count(verdict) + Par(verdict) + (verdict.star ? QStringLiteral("★") : QStringLiteral("☆")) +
+                 NewBest(verdict);
+  if (verdict.hintWithheldStar) text += QLatin1Char('\n') + HintReason().trimmed();
+  return text;
 }
 
 }  // namespace suispo

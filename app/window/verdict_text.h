@@ -14,4 +14,8 @@ namespace suispo {
 // the par (the plate is narrow). Through Qt's translation, context "Verdict".
 QString VerdictText(const ClearVerdict& verdict);
 
+// The verdict kept beside the stage select screen's preview, where there is room: the count, the par
+// when known, ★ or ☆, " 新記録！", and on a line of its own why a hint kept the star away.
+QString KeptVerdictText(const ClearVerdict& verdict);
+
 }  // namespace suispo

@@ -19,11 +19,14 @@ QRect Zoomed(layout::Rect r, double zoom) {
 
 int Zoomed(int pixels, double zoom) { return std::max(1, static_cast<int>(std::lround(pixels * zoom))); }
 
+bool ZoomFits(int step, QSize room, QSize atHundred) {
+  return atHundred.width() * step <= room.width() * 100 && atHundred.height() * step <= room.height() * 100;
+}
+
 int FittingZoom(int wanted, QSize room, QSize atHundred) {
   int best = 100;
   for (const int step : kZoomSteps) {
-    const bool fits = atHundred.width() * step <= room.width() * 100 && atHundred.height() * step <= room.height() * 100;
-    if (step <= wanted && fits) best = step;
+    if (step <= wanted && ZoomFits(step, room, atHundred)) best = step;
   }
   return best;
 }

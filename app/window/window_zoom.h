@@ -17,6 +17,8 @@ QRect Zoomed(layout::Rect r, double zoom);
 // A pixel size at a zoom, at least 1.
 int Zoomed(int pixels, double zoom);
 
+// Whether the window at a zoom step (percent) fits in room; atHundred: its outer size at 100 %.
+bool ZoomFits(int step, QSize room, QSize atHundred);
 // The largest zoom step (percent, kZoomSteps) at most wanted whose window fits in room; 100 when none
 // does. atHundred: the window's outer size at 100 %.
 int FittingZoom(int wanted, QSize room, QSize atHundred);

@@ -88,5 +88,15 @@ TEST_F(ViewTest, NameWiderThanThePlateEndsInAnEllipsisWithinIt) {
   EXPECT_GT(lime.height(), 2 * end.height());
 }
 
+TEST(PlateLines, AVerdictTooWideForThePlateTakesTwoLinesAndLosesNoWord) {
+  const QString verdict = QStringLiteral("9手でクリア ヒントを使ったので★はつきません 新記録！");
+  const QStringList lines = PlateLines(verdict, true);
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(lines.join(QLatin1Char(' ')), verdict);
+  const QFontMetrics metrics(NameFont());
+  for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), kNameRoom) << line.toStdString();
+  EXPECT_EQ(PlateLines(QStringLiteral("7手でクリア（最短 7手）★"), true).size(), 1);  // one line when it fits
+}
+
 }  // namespace
 }  // namespace suispo::test

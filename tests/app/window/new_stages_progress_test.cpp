@@ -4,6 +4,7 @@
 // and its cancel leaves no file.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProgressDialog>
@@ -41,6 +42,19 @@ TEST(NewStagesProgress, TheDialogTellsTheStageAndTheSecondsSoFarAndACancelLeaves
       << labels.first().toStdString();
   // The seconds move on while no stage is made yet.
   EXPECT_TRUE(labels.filter(QStringLiteral(" ステージ目（1 秒）")).size() > 0) << labels.join(' ').toStdString();
+}
+
+TEST(NewStagesProgress, TheDialogKeepsItsWidthAsTheSecondsGrow) {
+  QWidget parent;
+  const std::unique_ptr<QProgressDialog> dialog = NewStagesDialog(&parent);
+  dialog->show();
+  const int width = dialog->width();
+  TellProgress(*dialog, 9, 10, 12, 7);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(dialog->width(), width);
+  TellProgress(*dialog, 9, 10, 125, 140);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(dialog->width(), width);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST_F(WindowTest, WindowIsFixedWithItsCaptionAndGameButtonsTakeNoFocus) {
   EXPECT_EQ(Control<QPushButton>("NMoveButton")->geometry(), QRect(396, 188, 33, 33));
   EXPECT_EQ(Control<QPushButton>("EMoveButton")->geometry(), QRect(430, 224, 33, 33));
   EXPECT_EQ(Control<QPushButton>("ChoiseButtom")->mapTo(form->centralWidget(), QPoint(0, 0)),
-            QPoint(36 + 341, 161 + 161));
+            QPoint(layout::kSelectGroup.left + layout::kChoiseButtom.left, layout::kSelectGroup.top + layout::kChoiseButtom.top));
   for (QWidget* control : PlayControls()) {
     if (control != Control<QPushButton>("undoButton") && control != Control<QLabel>("mpText")) {
       EXPECT_EQ(control->focusPolicy(), Qt::NoFocus);
@@ -254,6 +254,29 @@ TEST_F(WindowTest, EveryButtonOfBothScreensTellsItsKeys) {
   Type(Qt::Key_Tab);
   Type(Qt::Key_Tab);
   EXPECT_TRUE(Control<QPushButton>("fileChooser")->hasFocus());  // the list, ステージ決定, then the chooser
+}
+
+
+TEST_F(WindowTest, TheClearsVerdictStaysBesideThePreviewUntilAnotherStageIsPlayed) {
+  UseStageFile({EastClearLine("first"), EastClearLine("second")});
+  WriteFile("suispo.ini", "[FileName]\r\ndatafile=test.ssp\r\n[Animation]\r\nspeed=none\r\n");
+  Start();
+  Choose(0);
+  WaitForPar();
+  Click(Control<QPushButton>("EMoveButton"));
+  ASSERT_TRUE(OnStageSelect());
+  QLabel* verdict = Control<QLabel>(QStringLiteral("結果"));
+  QTest::qWait(200);  // the list is back; the verdict holds
+  EXPECT_TRUE(verdict->isVisible());
+  EXPECT_EQ(verdict->text(), QStringLiteral("1手でクリア（最短 1手）★ 新記録！"));
+  EXPECT_EQ(verdict->accessibleName(), QStringLiteral("結果"));
+  EXPECT_EQ(verdict->toolTip(), QStringLiteral("「first」のクリア"));
+
+  dialogs().answers = {true};
+  Choose(1);
+  Click(Control<QPushButton>("giveupButton"));
+  ASSERT_TRUE(OnStageSelect());
+  EXPECT_FALSE(verdict->isVisible());
 }
 
 }  // namespace

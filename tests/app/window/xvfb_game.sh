@@ -87,7 +87,7 @@ read_geometry() {
   client_x=$X
   client_y=$((Y + HEIGHT - 352))
   board="345x352+$client_x+$client_y"
-  list="309x169+$((client_x + 36 + 15))+$((client_y + 161 + 17))"
+  list="196x182+$((client_x + 8 + 10))+$((client_y + 110 + 50))"  # layout::kSelectGroup + kStageList
 }
 
 # Sets window to the game's window once it shows. Asked again and again rather than with --sync:

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 // The window at a zoom and on a scaled desktop: its size, its controls, and a board drawn sharp.
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
+#include <QToolTip>
 
 #include "app/window/window_zoom.h"
 #include "tests/app/window/window_fixture.h"
@@ -39,7 +41,7 @@ TEST_F(WindowTest, ZoomTwoHundredFromTheSettingsDoublesTheWindowAndDrawsTheBoard
   Start();
   ASSERT_EQ(form->zoom(), 200);
   EXPECT_EQ(form->centralWidget()->size(), QSize(1024, 704));
-  EXPECT_EQ(Control<QListWidget>("StageList")->geometry(), QRect(30, 34, 618, 338));
+  EXPECT_EQ(Control<QListWidget>("StageList")->geometry(), Zoomed(layout::kStageList, 2));
   EXPECT_EQ(Control<QListWidget>("StageList")->font().pixelSize(), 26);
   Choose(0);
   ASSERT_TRUE(OnPlayScreen());
@@ -51,6 +53,35 @@ TEST_F(WindowTest, ZoomTwoHundredFromTheSettingsDoublesTheWindowAndDrawsTheBoard
   Control<QAction>("zoomMenu1")->trigger();
   EXPECT_EQ(form->centralWidget()->size(), QSize(768, 528));
   EXPECT_EQ(form->store().zoom, 150);
+}
+
+// Run by ctest on a 2560 x 1600 screen (window_zoom_large_screen) only.
+TEST_F(WindowTest, ZoomTwoHundredReachesMessageBoxesTooltipsAndThePreviewAtOnce) {
+  ASSERT_TRUE(ScreenHolds(1100, 800)) << "the screen is too small for 200 %";
+  Start();
+  QLabel* preview = Control<QLabel>("previewImage");
+  Control<QAction>("zoomMenu2")->trigger();
+  ASSERT_EQ(form->zoom(), 200);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("やり直し"), QStringLiteral("やり直しますか？"),
+                  QMessageBox::Yes | QMessageBox::No, form.get());
+  EXPECT_EQ(box.font().pixelSize(), 24);
+  EXPECT_EQ(QToolTip::font().pixelSize(), 24);
+  EXPECT_EQ(preview->pixmap().deviceIndependentSize().toSize(), QSize(252, 252));
+
+  // Back at 100 %, the board is drawn anew in its place, not clipped from the larger one.
+  Control<QAction>("zoomMenu0")->trigger();
+  EXPECT_EQ(preview->size(), QSize(126, 126));
+  EXPECT_EQ(preview->pixmap().deviceIndependentSize().toSize(), QSize(126, 126));
+  EXPECT_EQ(QToolTip::font().pixelSize(), 12);
+}
+
+TEST_F(WindowTest, AZoomTooLargeForTheScreenIsGreyInTheMenuAndSaysWhy) {
+  if (ScreenHolds(1552, 1162)) GTEST_SKIP() << "the screen holds every zoom";
+  Start();
+  QAction* threeHundred = Control<QAction>("zoomMenu3");
+  EXPECT_FALSE(threeHundred->isEnabled());
+  EXPECT_TRUE(threeHundred->toolTip().contains(QStringLiteral("1552"))) << threeHundred->toolTip().toStdString();
+  EXPECT_TRUE(Control<QAction>("zoomMenu0")->isEnabled());
 }
 
 // Run by ctest with QT_SCALE_FACTOR=2 (window_desktop_scale_2) only.
