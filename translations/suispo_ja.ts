@@ -239,6 +239,26 @@ The game will be in English from the next start.</source>
         <source>画像 %s を読み込めません (%s)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>ファイル %s は保存すると大きくなりすぎるため、保存しませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクがいっぱいのため、%s を保存できませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s への道筋にあなたのものでないリンクがあるため、書き込みませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル %s は他のプログラムが使用中のため、まだ保存していません。次の機会に保存します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル %s は大きすぎるため、記録を保存しませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlayScreen</name>

@@ -23,6 +23,11 @@ const char* LogPattern(MessageId id) {
     case MessageId::kRecordsReadOnly: return "file %s is read-only: records not saved";
     case MessageId::kRecordsUnreadable: return "cannot read file %s: records not saved";
     case MessageId::kCannotReadPicture: return "cannot read picture %s (%s)";
+    case MessageId::kTooLargeToSave: return "file %s would grow too large: not saved";
+    case MessageId::kDiskFull: return "the disk is full: %s not saved";
+    case MessageId::kForeignLink: return "the path of %s passes a link that is not yours: not written";
+    case MessageId::kFileBusy: return "file %s is in use by another program: not saved yet";
+    case MessageId::kRecordsTooLarge: return "file %s is too large: records not saved";
   }
   return "error";
 }

@@ -28,6 +28,11 @@ enum class MessageId {
   kRecordsReadOnly,           // the records file
   kRecordsUnreadable,         // the records file
   kCannotReadPicture,         // the picture's file, its expected size
+  kTooLargeToSave,            // the file: a save would grow it past what the game reads back
+  kDiskFull,                  // the file
+  kForeignLink,               // the file: its path passes a link that is not the player's
+  kFileBusy,                  // the file: another program holds it or is writing it; saved later
+  kRecordsTooLarge,           // the records file
 };
 
 class GameError : public std::runtime_error {
