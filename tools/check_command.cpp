@@ -21,6 +21,8 @@ int CheckCommand(const Args& given) {
   } catch (const std::exception& e) {
     return Fail(e);
   }
+  // A file of no stage checks nothing: an error, not a pass.
+  if (lines.empty()) return Fail(args[0] + ": no stage in the file");
   bool allCleared = true;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const StageCheck check = CheckStage(lines[i]);
