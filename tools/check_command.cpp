@@ -21,6 +21,8 @@ int CheckCommand(const Args& given) {
   } catch (const std::exception& e) {
     return Fail(e);
   }
+  // A file of no stage checks nothing: an error, not a pass.
+  if (lines.empty()) return Fail(args[0] + ": no stage in the file");
   // Every stage is solved before any is reported: a stage's report names the later stages alike with it.
   std::vector<StageCheck> checks;
   std::vector<std::vector<SolverOp>> clears;

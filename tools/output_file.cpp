@@ -17,7 +17,13 @@ void WriteOutputFile(const std::string& path, std::string_view bytes) {
   if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
     throw std::runtime_error(path + " is not a regular file");
   }
-  if (!ReplaceFileContents(path, bytes)) throw std::runtime_error("cannot write " + path);
+  switch (WriteFileAt(path, bytes, {.followOwnLink = true})) {
+    case WriteResult::kWritten: return;
+    case WriteResult::kForeignLink: throw std::runtime_error("the path of " + path + " passes a link that is not yours");
+    case WriteResult::kTooLarge: throw std::runtime_error(path + " would be too large for the game to read");
+    case WriteResult::kDiskFull: throw std::runtime_error("the disk is full: cannot write " + path);
+    default: throw std::runtime_error("cannot write " + path);
+  }
 }
 
 }  // namespace suispo::tool

@@ -98,6 +98,8 @@ StageCheck CheckStage(const StageLine& line, std::size_t stateLimit) {
     check.errors.push_back("the stage cannot start: its wall points '" + DisplayText(field) + "' are not a number");
     return check;
   }
+  // The game plays them as none left; a stage written so is a slip of its author.
+  if (start.mp < 0) check.errors.push_back("its wall points " + std::to_string(start.mp) + " are below 0");
   CheckPads(start.board, check);
 
   const bool loops = HasArrowLoop(start.board);

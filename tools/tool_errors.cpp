@@ -6,7 +6,6 @@
 #include "tools/commands.h"
 #include "tools/replay.h"
 #include "tools/shown_text.h"
-#include "view/message_text.h"
 
 namespace suispo::tool {
 
@@ -17,9 +16,8 @@ int Fail(std::string_view message) {
 }
 
 int Fail(const std::exception& error) {
-  // The game's own errors read as the game words them.
-  const auto* gameError = dynamic_cast<const GameError*>(&error);
-  const int status = Fail(gameError != nullptr ? MessageText(*gameError).toStdString() : std::string(error.what()));
+  // The game's own errors in their English line, as every other message of the tool.
+  const int status = Fail(std::string(error.what()));
   return dynamic_cast<const AfterClear*>(&error) != nullptr ? 1 : status;
 }
 

@@ -458,6 +458,26 @@ The game will be in English from the next start.</translation>
         <source>このコードは遊べるステージを表していません</source>
         <translation>The code holds no stage that can be played</translation>
     </message>
+    <message>
+        <source>ファイル %s は保存すると大きくなりすぎるため、保存しませんでした</source>
+        <translation>The file %s would grow too large for the game to read back, so it was not saved</translation>
+    </message>
+    <message>
+        <source>ディスクがいっぱいのため、%s を保存できませんでした</source>
+        <translation>The disk is full, so %s could not be saved</translation>
+    </message>
+    <message>
+        <source>%s への道筋にあなたのものでないリンクがあるため、書き込みませんでした</source>
+        <translation>The path to %s passes a link that is not yours, so it was not written</translation>
+    </message>
+    <message>
+        <source>ファイル %s は他のプログラムが使用中のため、まだ保存していません。次の機会に保存します</source>
+        <translation>The file %s is in use by another program, so it is not saved yet; it will be saved at the next chance</translation>
+    </message>
+    <message>
+        <source>ファイル %s は大きすぎるため、記録を保存しませんでした</source>
+        <translation>The file %s is too large, so the records were not saved</translation>
+    </message>
 </context>
 <context>
     <name>PlayRulesMenu</name>

@@ -362,6 +362,7 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>白紙のステージ(&amp;B)…</source>
+        <translation></translation>
     </message>
     <message>
         <source>この画面には収まりません（%1 × %2 ピクセルが要ります）</source>
@@ -454,6 +455,26 @@ The game will be in English from the next start.</source>
         <source>このコードは遊べるステージを表していません</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>ファイル %s は保存すると大きくなりすぎるため、保存しませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクがいっぱいのため、%s を保存できませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s への道筋にあなたのものでないリンクがあるため、書き込みませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル %s は他のプログラムが使用中のため、まだ保存していません。次の機会に保存します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル %s は大きすぎるため、記録を保存しませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlayRulesMenu</name>
@@ -467,7 +488,7 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>先行入力(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -590,6 +611,7 @@ The game will be in English from the next start.</source>
     </message>
     <message>
         <source>ステージエディタに戻る (Esc)</source>
+        <translation></translation>
     </message>
     <message>
         <source>「%1」のクリア</source>

@@ -42,6 +42,15 @@ const char* Pattern(MessageId id) {
     case MessageId::kCodeCheckFailed:
       return QT_TRANSLATE_NOOP("Message", "コードが正しくありません（打ち間違いか、文字の抜けや重なりがあります）");
     case MessageId::kCodeBadStage: return QT_TRANSLATE_NOOP("Message", "このコードは遊べるステージを表していません");
+    case MessageId::kTooLargeToSave:
+      return QT_TRANSLATE_NOOP("Message", "ファイル %s は保存すると大きくなりすぎるため、保存しませんでした");
+    case MessageId::kDiskFull: return QT_TRANSLATE_NOOP("Message", "ディスクがいっぱいのため、%s を保存できませんでした");
+    case MessageId::kForeignLink:
+      return QT_TRANSLATE_NOOP("Message", "%s への道筋にあなたのものでないリンクがあるため、書き込みませんでした");
+    case MessageId::kFileBusy:
+      return QT_TRANSLATE_NOOP("Message", "ファイル %s は他のプログラムが使用中のため、まだ保存していません。次の機会に保存します");
+    case MessageId::kRecordsTooLarge:
+      return QT_TRANSLATE_NOOP("Message", "ファイル %s は大きすぎるため、記録を保存しませんでした");
   }
   return nullptr;
 }

@@ -6,21 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 
 #include "app/store/stage_store.h"
 
 namespace suispo {
-namespace {
-
-bool IsFolder(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-}  // namespace
 
 std::string FolderOf(std::string_view path) {
   const auto slash = path.rfind('/');
@@ -50,16 +41,6 @@ std::string AbsoluteFolder(std::string_view folder) {
   std::string absolute = current;
   if (absolute.back() != '/') absolute += '/';
   return absolute + std::string(folder);
-}
-
-bool MakeFolders(const std::string& folder) {
-  struct stat info {};
-  if (stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
-  std::string trimmed = folder;
-  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
-  const std::string parent = FolderOf(trimmed);
-  if (!parent.empty() && !MakeFolders(parent)) return false;
-  return mkdir(trimmed.c_str(), 0700) == 0 || (errno == EEXIST && IsFolder(trimmed));
 }
 
 bool SameFolder(const std::string& a, const std::string& b) {

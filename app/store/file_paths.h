@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The suispo developers
 // SPDX-License-Identifier: MIT
-// Paths: folder and bare name, regular files, folders made and compared, the program's own folder.
+// Paths: folder and bare name, regular files, folders compared, the program's own folder.
 #pragma once
 
 #include <string>
@@ -18,9 +18,6 @@ bool IsRegularFile(const std::string& path);
 // A folder path made absolute against the current directory, so later saves do not depend on it;
 // an existing folder is named without "." and ".." parts or links.
 std::string AbsoluteFolder(std::string_view folder);
-// Makes the folder and any missing parents, readable by the owner only (a player's own files).
-// True when the folder exists afterwards.
-bool MakeFolders(const std::string& folder);
 // True when both name the same existing folder, or are the same text.
 bool SameFolder(const std::string& a, const std::string& b);
 // The folder of the running executable, ending in '/'.

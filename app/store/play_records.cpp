@@ -57,24 +57,29 @@ void PlayRecords::Refuse(MessageId message) {
 
 void PlayRecords::Save() {
   if (unsaved_.empty()) return;
-  const GameError cannotWrite(MessageId::kCannotWrite, {path_});
-  if (!MakeFolders(FolderOf(path_))) throw cannotWrite;
-  const OwnFile file(path_, pathWasLink_, true);
-  switch (file.state()) {
+  RecordsText text;
+  const auto merge = [&](const std::string& bytes) {
+    text = ReadRecordsText(bytes);
+    for (const auto& [key, record] : unsaved_) MergeInto(text.records, key, record);
+    return WriteRecordsText(text);
+  };
+  const OwnSave save = SaveOwnFile(path_, pathWasLink_, true, savedStamp_, merge);
+  switch (save.state) {
     case OwnFileState::kOpen: break;
     case OwnFileState::kPlanted:
-    case OwnFileState::kMissing:
-      return Refuse(MessageId::kRecordsChangedSinceRead);
-    case OwnFileState::kReadOnly:
-      return Refuse(MessageId::kRecordsReadOnly);
-    case OwnFileState::kUnreadable:
-    case OwnFileState::kTooLarge:
-    case OwnFileState::kBusy:
-      return Refuse(MessageId::kRecordsUnreadable);
+    case OwnFileState::kMissing: return Refuse(MessageId::kRecordsChangedSinceRead);
+    case OwnFileState::kForeignLink: return Refuse(MessageId::kForeignLink);
+    case OwnFileState::kReadOnly: return Refuse(MessageId::kRecordsReadOnly);
+    case OwnFileState::kUnreadable: return Refuse(MessageId::kRecordsUnreadable);
+    case OwnFileState::kTooLarge: return Refuse(MessageId::kRecordsTooLarge);
+    case OwnFileState::kBusy: return Refuse(MessageId::kFileBusy);
   }
-  RecordsText text = ReadRecordsText(file.bytes());
-  for (const auto& [key, record] : unsaved_) MergeInto(text.records, key, record);
-  if (!file.Replace(WriteRecordsText(text))) throw cannotWrite;
+  if (save.result != WriteResult::kWritten) {
+    const std::optional<GameError> problem = WriteProblem(save.result, path_);
+    if (!problem) throw GameError(MessageId::kCannotWrite, {path_});
+    return Refuse(problem->id);
+  }
+  savedStamp_ = save.written;
   records_ = std::move(text.records);
   unsaved_.clear();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/store/records_text.h"
+#include "core/files/file_replacement.h"
 #include "core/text/game_error.h"
 
 namespace suispo {
@@ -43,10 +44,13 @@ class PlayRecords {
   ClearVerdict Note(const std::string& line, int, std::optional<int>, bool) = delete;
   // Adds the clears noted since the last save to the file as it is now: read again under its lock,
   // merged with what other games wrote, lines this version cannot read kept, and replaced in one
-  // step (its folder made first). The file is written only as the player's own regular file, never
-  // through a link put at its path, and never when it cannot be read or is too large. Throws
-  // GameError (with the path), keeping the clears for the next save: kCannotWrite for a failed
-  // write, kRecordsReadOnly, kRecordsChangedSinceRead, kRecordsUnreadable; a refusal already told during this run is not told again.
+  // step (its folder made first), once quiet (core/files/own_file.h). The file is written only as
+  // the player's own regular file, never through a link put at its path or a link of another user
+  // on the way, and never when it cannot be read or is too large. Throws GameError (with the
+  // path), keeping the clears for the next save (at the latest the settings' save at quit):
+  // kCannotWrite for a failed write, kDiskFull, kTooLargeToSave, kFileBusy (a lock held by another
+  // program, or a file being written), kRecordsReadOnly, kRecordsChangedSinceRead, kForeignLink,
+  // kRecordsUnreadable, kRecordsTooLarge; a refusal already told during this run is not told again.
   void Save();
 
   const std::string& path() const { return path_; }
@@ -57,6 +61,7 @@ class PlayRecords {
 
   std::string path_;
   bool pathWasLink_ = false;  // the player's path was a link when read: it is followed
+  std::optional<FileStamp> savedStamp_;  // the file as this game last wrote it
   RecordMap records_;  // as last read or saved, with the clears since
   RecordMap unsaved_;  // the clears not yet in the file
   std::set<std::string> told_;

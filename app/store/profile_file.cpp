@@ -3,6 +3,7 @@
 // Profile files on disk: reads fall back quietly, writes replace the file whole or not at all.
 #include "app/store/profile_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cstdint>
@@ -68,19 +69,26 @@ std::optional<int> ParseProfileInteger(std::string_view value) {
 
 int ProfileInteger(std::string_view value) { return ParseProfileInteger(value).value_or(0); }
 
-bool WriteProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries) {
+WriteResult WriteProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries, bool makeFolders) {
+  // What is read is what is replaced: the same name in the same folder the walk opened.
+  const WritePlace place(path, {.makeFolders = makeFolders, .followOwnLink = true});
   std::string text;
-  if (!IsMissing(path)) {
-    std::optional<std::string> old = ReadProfileText(path);
-    if (!old) return false;  // a folder, an unreadable or an oversized file is not written over
-    text = std::move(*old);
+  struct stat old {};
+  const bool exists = place.open() && fstatat(place.folder(), place.name().c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+  if (exists) {
+    // A file larger than any the game writes was never read: it is not written over either.
+    if (static_cast<std::size_t>(old.st_size) > kMaxProfileBytes) return WriteResult::kTooLarge;
+    bool tooLarge = false;
+    std::optional<std::string> read = ReadRegularFileAt(place.folder(), place.name(), tooLarge);
+    if (!read) return WriteResult::kFailed;  // a folder or an unreadable file is not written over
+    text = std::move(*read);
   }
   std::string updated = text;
   for (const ProfileEntry& entry : entries) {
     updated = WithProfileValue(updated, entry.section, entry.key, entry.value);
   }
-  if (updated == text && !IsMissing(path)) return true;
-  return ReplaceFileContents(path, updated);
+  if (updated == text && exists) return WriteResult::kWritten;
+  return ReplaceIn(place, updated);
 }
 
 }  // namespace suispo

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/file_replacement.h"
+
 namespace suispo {
 
 struct ProfileEntry {
@@ -32,9 +34,11 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 std::optional<int> ParseProfileInteger(std::string_view value);
 // The value as ParseProfileInteger reads it, with 0 for anything else.
 int ProfileInteger(std::string_view value);
-// Sets the entries in order and replaces the file in one step (a missing file is created).
-// False when it cannot be written (or the old file cannot be read, as ReadProfileText); the old
-// file then stays as it was.
-bool WriteProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries);
+// Sets the entries in order and replaces the file in one step (a missing file is created, its
+// folders too with makeFolders), at the path or through the player's own link (the rule of
+// core/files/write_place.h). Anything but kWritten when it cannot be written (kFailed for a file
+// that is no regular file or cannot be read, kTooLarge for one past kMaxProfileBytes); the old file then stays as it was.
+WriteResult WriteProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries,
+                                bool makeFolders = false);
 
 }  // namespace suispo

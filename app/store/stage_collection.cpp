@@ -75,10 +75,9 @@ ChapterCopy PlayerCopyOfChapter(const Chapter& chapter, const std::string& stage
     if (!bytes) throw GameError(MessageId::kCannotOpenFile, {chapter.path});
     // A broken shipped file is refused before anything is copied, so its repair reaches the player.
     ParseStageText(*bytes, chapter.path);
-    if (!MakeFolders(FolderOf(copy))) throw CannotCreate(copy);
-    const CreateResult made = CreateFileAt(copy, *bytes);
-    if (made == CreateResult::kCreated) return {copy, true};
-    if (made == CreateResult::kFailed) throw CannotCreate(copy);
+    const WriteResult made = WriteFileAt(copy, *bytes, {.create = true, .makeFolders = true});
+    if (made == WriteResult::kWritten) return {copy, true};
+    if (made != WriteResult::kExists) throw WriteProblem(made, BareName(copy)).value_or(CannotCreate(copy));
   }
   if (!IsOwnRegularFile(copy)) throw GameError(MessageId::kCannotOpenFile, {copy});
   return {copy, false};
@@ -102,13 +101,12 @@ std::optional<std::string> MakeNewStageFile(StagePreset preset, std::uint32_t se
       GenerateStages(options, {.cancel = cancel, .progress = std::move(progress), .nameWord = naming.word});
   if (report.cancelled || report.lines.empty()) return std::nullopt;
   const std::string name = NewStageFileName(label, time, seed);
-  if (!MakeFolders(folder)) throw CannotCreate(name);
   // A new set never replaces anything: a name already taken (by a file, a link, anything) gets a number.
   for (int n = 1; n <= kNameTries; ++n) {
     const std::string path = folder + NumberedName(name, n);
-    const CreateResult made = CreateFileAt(path, StageText(report.lines));
-    if (made == CreateResult::kCreated) return path;
-    if (made == CreateResult::kFailed) throw CannotCreate(path);
+    const WriteResult made = WriteFileAt(path, StageText(report.lines), {.create = true, .makeFolders = true});
+    if (made == WriteResult::kWritten) return path;
+    if (made != WriteResult::kExists) throw WriteProblem(made, BareName(path)).value_or(CannotCreate(path));
   }
   throw CannotCreate(name);
 }

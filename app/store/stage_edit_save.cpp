@@ -11,19 +11,6 @@
 
 namespace suispo {
 
-namespace {
-
-// The player's own stage file as it is now, opened for a save; refuses anything else.
-void RefuseUnlessOpen(const OwnFile& file, const std::string& name) {
-  switch (file.state()) {
-    case OwnFileState::kOpen: return;
-    case OwnFileState::kReadOnly: throw GameError(MessageId::kReadOnly, {name});
-    default: throw ChangedSinceRead(name);
-  }
-}
-
-}  // namespace
-
 int StageStore::ReplaceStage(int stageIndex, const StageLine& edited) {
   if (stageIndex < 0 || static_cast<std::size_t>(stageIndex) >= dataList.size()) return stageIndex;
   const auto index = static_cast<std::size_t>(stageIndex);
@@ -35,21 +22,27 @@ int StageStore::ReplaceStage(int stageIndex, const StageLine& edited) {
     return stageIndex;
   }
   // As a clear's save: the file as it is now, every other line as others left it.
-  const OwnFile file(path, readFile_ && readFile_->link, false);
-  RefuseUnlessOpen(file, dataFileName);
-  std::vector<StageLine> lines = ParseStageText(file.bytes(), dataFileName);
-  const bool byteOrderMark = StartsWithByteOrderMark(file.bytes());
-  const auto at = FindStage(lines, dataList[index], index);
-  if (!at) throw ChangedSinceRead(dataFileName);
-  for (const StageLine& line : unsavedClears_) {
-    if (const auto cleared = FindStage(lines, line, *at)) lines[*cleared] = MarkedCleared(lines[*cleared]);
-  }
-  lines[*at] = edited;
-  if (!file.Replace(StageText(lines, byteOrderMark))) throw GameError(MessageId::kCannotCreateFile, {dataFileName});
+  std::vector<StageLine> lines;
+  bool byteOrderMark = false;
+  std::size_t at = index;
+  const OwnSave save =
+      SaveOwnFile(path, readFile_ && readFile_->link, false, savedStamp_, [&](const std::string& bytes) {
+        lines = ParseStageText(bytes, dataFileName);
+        byteOrderMark = StartsWithByteOrderMark(bytes);
+        const auto found = FindStage(lines, dataList[index], index);
+        if (!found) throw ChangedSinceRead(dataFileName);
+        at = *found;
+        for (const StageLine& line : unsavedClears_) {
+          if (const auto cleared = FindStage(lines, line, at)) lines[*cleared] = MarkedCleared(lines[*cleared]);
+        }
+        lines[at] = edited;
+        return StageText(lines, byteOrderMark);
+      });
+  ThrowUnlessSaved(save, dataFileName);
   dataList = std::move(lines);
   byteOrderMark_ = byteOrderMark;
   Saved(path);
-  return static_cast<int>(*at);
+  return static_cast<int>(at);
 }
 
 }  // namespace suispo

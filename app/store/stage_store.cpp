@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <exception>
+#include <functional>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -88,6 +90,22 @@ GameError ChangedSinceRead(std::string_view name) {
   return GameError(MessageId::kChangedSinceRead, {std::string(name)});
 }
 
+void ThrowUnlessSaved(const OwnSave& save, const std::string& name) {
+  switch (save.state) {
+    case OwnFileState::kOpen: break;
+    case OwnFileState::kReadOnly: throw GameError(MessageId::kReadOnly, {name});
+    case OwnFileState::kForeignLink: throw GameError(MessageId::kForeignLink, {name});
+    case OwnFileState::kBusy: throw GameError(MessageId::kFileBusy, {name});
+    case OwnFileState::kTooLarge: throw GameError(MessageId::kFileTooLarge, {name});
+    case OwnFileState::kUnreadable: throw GameError(MessageId::kCannotOpenFile, {name});
+    case OwnFileState::kMissing:
+    case OwnFileState::kPlanted: throw ChangedSinceRead(name);
+  }
+  if (save.result == WriteResult::kWritten) return;
+  if (save.result == WriteResult::kBusy) throw GameError(MessageId::kFileBusy, {name});
+  throw WriteProblem(save.result, name).value_or(GameError(MessageId::kCannotCreateFile, {name}));
+}
+
 std::optional<std::size_t> FindStage(const std::vector<StageLine>& lines, const StageLine& line, std::size_t oldIndex) {
   if (oldIndex < lines.size() && SameStageLine(lines[oldIndex], line)) return oldIndex;
   const auto found = std::find_if(lines.begin(), lines.end(), [&](const StageLine& l) { return SameStageLine(l, line); });
@@ -166,8 +184,21 @@ void StageStore::FormClose(WindowPosition closing) {
   datafile_ = RememberedName();
   std::vector<ProfileEntry> entries = SettingEntries(SettingRows(), settingsInFile_);
   for (const auto& [key, stage] : lastStages_) entries.push_back({kLastStageSection, key, std::to_string(stage)});
-  const bool written = MakeFolders(FolderOf(settings)) && WriteProfileStrings(settings, entries);
-  if (!written) throw GameError(MessageId::kCannotWrite, {settings});
+  const WriteResult written = WriteProfileStrings(settings, entries, true);
+  // Clears still waiting for their save are written at quit too; each file is tried whatever
+  // became of the others, and the first failure told.
+  std::exception_ptr failure;
+  for (const auto& save : {std::function<void()>([this] { SavePendingClears(); }), std::function<void()>([this] { records.Save(); })}) {
+    try {
+      save();
+    } catch (const GameError&) {
+      if (!failure) failure = std::current_exception();
+    }
+  }
+  if (written != WriteResult::kWritten) {
+    throw WriteProblem(written, settings).value_or(GameError(MessageId::kCannotWrite, {settings}));
+  }
+  if (failure) std::rethrow_exception(failure);
 }
 
 std::string StageStore::LastStageKey() const {
@@ -237,6 +268,8 @@ void StageStore::KeepPlayedStage() {
 }
 
 void StageStore::LoadFile(const std::string& fullPath) {
+  // Clears still waiting for their save reach their file before another file is shown.
+  SavePendingClears();
   // The stage played in the file shown so far is kept, whether the new one reads or not.
   KeepPlayedStage();
   // A missing, unreadable or refused file throws here, before the list changes.
@@ -248,10 +281,13 @@ void StageStore::LoadFile(const std::string& fullPath) {
 
 void StageStore::ReadStages(const std::string& path) {
   const std::optional<FileIdentity> identity = IdentityOf(path);
+  const std::optional<FileStamp> stamp = StampOf(path);
   StageFileText file = ReadStageFileText(path);
   dataList = std::move(file.lines);
   byteOrderMark_ = file.byteOrderMark;
   readFile_ = identity;
+  // Unchanged since this read, the file is known quiet at the next save.
+  savedStamp_ = stamp == StampOf(path) ? stamp : std::nullopt;
   unsavedClears_.clear();
 }
 
@@ -263,48 +299,85 @@ void StageStore::MarkStageCleared(int stageIndex) {
     lines[static_cast<std::size_t>(stageIndex)] = MarkedCleared(lines[static_cast<std::size_t>(stageIndex)]);
     return SaveNewFile(path, std::move(lines));
   }
-  const StageLine& cleared = dataList[static_cast<std::size_t>(stageIndex)];
-  // The flag goes into the file as it is now: what another game or an editor wrote since it was
+  const StageLine cleared = MarkedCleared(dataList[static_cast<std::size_t>(stageIndex)]);
+  SaveClears(&cleared, static_cast<std::size_t>(stageIndex));
+}
+
+void StageStore::SaveClears(const StageLine* cleared, std::size_t index) {
+  const std::string path = saveFolder_ + dataFileName;
+  // A clear the file could not take now waits for the next save; the list shows it meanwhile.
+  const auto keepPending = [&](MessageId why) {
+    if (cleared != nullptr) {
+      unsavedClears_.push_back(*cleared);
+      dataList[index] = *cleared;
+    }
+    throw GameError(why, {dataFileName});
+  };
+  // The flags go into the file as it is now: what another game or an editor wrote since it was
   // read stays, whether they wrote it in place or as a new file renamed over it. A link is followed
   // only when the player's own path was one when it was read.
-  const OwnFile file(path, readFile_ && readFile_->link, false);
-  switch (file.state()) {
+  std::vector<StageLine> lines;
+  bool byteOrderMark = false;
+  const auto merge = [&](const std::string& bytes) {
+    lines = ParseStageText(bytes, dataFileName);
+    byteOrderMark = StartsWithByteOrderMark(bytes);
+    std::size_t at = index;
+    if (cleared != nullptr) {
+      const auto found = FindStage(lines, *cleared, index);
+      if (!found) throw ChangedSinceRead(dataFileName);
+      at = *found;
+      lines[at] = MarkedCleared(lines[at]);
+    }
+    for (const StageLine& line : unsavedClears_) {
+      if (const auto place = FindStage(lines, line, at)) lines[*place] = MarkedCleared(lines[*place]);
+    }
+    return StageText(lines, byteOrderMark);
+  };
+  const OwnSave save = SaveOwnFile(path, readFile_ && readFile_->link, false, savedStamp_, merge);
+  switch (save.state) {
     case OwnFileState::kOpen: break;
-    case OwnFileState::kReadOnly:
-      throw GameError(MessageId::kReadOnly, {dataFileName});
-    default: throw ChangedSinceRead(dataFileName);
+    case OwnFileState::kReadOnly: throw GameError(MessageId::kReadOnly, {dataFileName});
+    case OwnFileState::kForeignLink: throw GameError(MessageId::kForeignLink, {dataFileName});
+    case OwnFileState::kBusy: return keepPending(MessageId::kFileBusy);
+    case OwnFileState::kTooLarge: return keepPending(MessageId::kFileTooLarge);
+    case OwnFileState::kUnreadable: return keepPending(MessageId::kCannotOpenFile);
+    case OwnFileState::kMissing:
+    case OwnFileState::kPlanted: throw ChangedSinceRead(dataFileName);
   }
-  std::vector<StageLine> lines = ParseStageText(file.bytes(), dataFileName);
-  const bool byteOrderMark = StartsWithByteOrderMark(file.bytes());
-  const auto index = FindStage(lines, cleared, static_cast<std::size_t>(stageIndex));
-  if (!index) throw ChangedSinceRead(dataFileName);
-  unsavedClears_.push_back(MarkedCleared(lines[*index]));
-  for (const StageLine& line : unsavedClears_) {
-    if (const auto at = FindStage(lines, line, *index)) lines[*at] = MarkedCleared(lines[*at]);
+  if (save.result == WriteResult::kBusy) return keepPending(MessageId::kFileBusy);
+  if (save.result != WriteResult::kWritten) {
+    // The list shows the file as read with the clears, which the next successful save writes.
+    if (cleared != nullptr) unsavedClears_.push_back(*cleared);
+    dataList = std::move(lines);
+    byteOrderMark_ = byteOrderMark;
+    throw WriteProblem(save.result, dataFileName).value_or(GameError(MessageId::kCannotCreateFile, {dataFileName}));
   }
-  const bool saved = file.Replace(StageText(lines, byteOrderMark));
-  // The list shows the file as saved; after a failed save it still shows the clear, which the
-  // next successful save writes.
   dataList = std::move(lines);
   byteOrderMark_ = byteOrderMark;
-  if (!saved) throw GameError(MessageId::kCannotCreateFile, {dataFileName});
   Saved(path);
+}
+
+void StageStore::SavePendingClears() {
+  if (!unsavedClears_.empty() && onDisk_) SaveClears(nullptr, 0);
 }
 
 void StageStore::SaveNewFile(const std::string& path, std::vector<StageLine> lines) {
   // The list of the built-in stages reaches the disk at its first save, under a name nothing may
   // have taken meanwhile (not even a link).
-  const CreateResult made =
-      MakeFolders(saveFolder_) ? CreateFileAt(path, StageText(lines, byteOrderMark_)) : CreateResult::kFailed;
+  const WriteResult made =
+      WriteFileAt(path, StageText(lines, byteOrderMark_), {.create = true, .makeFolders = true});
   // A failed write keeps the flag for the next save; a name taken meanwhile is not written at all.
-  if (made != CreateResult::kExists) dataList = std::move(lines);
-  if (made != CreateResult::kCreated) throw GameError(MessageId::kCannotCreateFile, {dataFileName});
+  if (made != WriteResult::kExists && made != WriteResult::kForeignLink) dataList = std::move(lines);
+  if (made != WriteResult::kWritten) {
+    throw WriteProblem(made, dataFileName).value_or(GameError(MessageId::kCannotCreateFile, {dataFileName}));
+  }
   Saved(path);
 }
 
 void StageStore::Saved(const std::string& path) {
   unsavedClears_.clear();
   readFile_ = IdentityOf(path);
+  savedStamp_ = StampOf(path);
   onDisk_ = true;
   if (closedAt_) FormClose(*closedAt_);
 }

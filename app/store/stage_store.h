@@ -52,7 +52,9 @@ class StageStore {
   WindowPosition FormCreate();
   // Throws GameError kCannotOpenFile once when FormCreate did not find the remembered file.
   void ReportGoneFile();
-  // Writes the settings, making their folder if needed; throws GameError kCannotWrite.
+  // Writes the settings, making their folder if needed, then the clears still waiting for their
+  // save (the stage file's and the records'); throws GameError: kCannotWrite, kForeignLink,
+  // kDiskFull, kTooLargeToSave for the settings, else the first failed save's.
   // The stage file is remembered by bare name in the stage folder, by absolute path elsewhere, and
   // not at all while the list was never read from or saved to disk (unsaved built-in stages).
   // A settings file that is no regular file is neither read here nor written at close.
@@ -63,9 +65,14 @@ class StageStore {
   // keeping every other line as others left it (in place or by a new file renamed over it), and
   // saves it; dataList becomes what was saved. Only the stage file: the records save on their own.
   // Refuses, writing nothing and leaving dataList as it was, when the path is no longer the player's
-  // own regular file (a link put in its place, another user's file, no regular file), the stage's
-  // line is gone, or the file is read-only (GameError kChangedSinceRead, kReadOnly). A failed write
-  // throws kCannotCreateFile, leaves the old file whole and keeps the flag for the next save.
+  // own regular file (a link put in its place, another user's file, no regular file), its path
+  // passes a link that is not the player's, the stage's line is gone, or the file is read-only
+  // (GameError kChangedSinceRead, kForeignLink, kReadOnly). The file is replaced only when quiet
+  // (core/files/own_file.h). A failed write (kCannotCreateFile, kDiskFull, kTooLargeToSave), a
+  // lock held by another program or an editor still writing (kFileBusy), a file that cannot be read
+  // (kCannotOpenFile) or is too large (kFileTooLarge) leave the old file whole and keep the flag
+  // for the next save, at the latest at FormClose. Clears pending when another file is opened are
+  // saved first (LoadFile throws their failure and keeps the file).
   void MarkStageCleared(int stageIndex);
   // The stage editor's save: dataList[stageIndex]'s line in the stage file as it is now becomes
   // `edited`, by the same safe save and with the same refusals as MarkStageCleared (stage_edit_save.cpp).
@@ -132,6 +139,10 @@ class StageStore {
   void ReadStages(const std::string& path);
   // The first save of a list not yet on disk (the built-in stages): a new file, never replacing one.
   void SaveNewFile(const std::string& path, std::vector<StageLine> lines);
+  // Writes the pending clears, and cleared (the stage at about index) when given, into the stage
+  // file as it is now; see MarkStageCleared.
+  void SaveClears(const StageLine* cleared, std::size_t index);
+  void SavePendingClears();
   // After a save: the file is the one read from now on.
   void Saved(const std::string& path);
   // Where the list of the built-in stages comes from: the newest stage file of the stage folder
@@ -146,6 +157,8 @@ class StageStore {
   bool onDisk_ = false;    // the list came from its file or was saved to it
   // The stage file as it was read or last saved: whether the player's path was a link.
   std::optional<FileIdentity> readFile_;
+  // The stage file as this game last read or wrote it: found so at a save, nobody is writing it.
+  std::optional<FileStamp> savedStamp_;
   // Clears whose save failed: written with the next save that succeeds.
   std::vector<StageLine> unsavedClears_;
   // Set by FormClose: a clear saved after it (the window closed during the clear's animation)

@@ -13,17 +13,6 @@
 
 namespace suispo {
 
-bool FileStamp::operator==(const FileStamp& other) const {
-  return device == other.device && inode == other.inode && size == other.size &&
-         changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
-}
-
-std::optional<FileStamp> StampOf(const std::string& path) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) return std::nullopt;
-  return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_ctim};
-}
-
 ShelfProgress::ShelfProgress(StageFileReader read, std::string stageFolder)
     : read_(read ? std::move(read) : StageFileReader(ReadStageFile)), stageFolder_(std::move(stageFolder)) {}
 

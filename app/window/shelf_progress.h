@@ -20,23 +20,13 @@
 #include "app/store/play_records.h"
 #include "app/store/stage_progress.h"
 #include "app/window/background_solve.h"
+#include "core/files/file_replacement.h"  // FileStamp: a file's version
 #include "core/rules/stage_line.h"
 
 namespace suispo {
 
 // Reads a stage file's lines, as ReadStageFile does; called on a worker thread.
 using StageFileReader = std::function<std::vector<StageLine>(const std::string& path)>;
-
-// One version of a file: its device, inode, size and change time.
-struct FileStamp {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  timespec changed{};
-  bool operator==(const FileStamp& other) const;
-};
-// Nothing when nothing is at path.
-std::optional<FileStamp> StampOf(const std::string& path);
 
 class ShelfProgress {
  public:

@@ -48,6 +48,14 @@ std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLar
   return ReadOpenFile(fd.get(), tooLarge);
 }
 
+std::optional<std::string> ReadRegularFileAt(int folder, const std::string& name, bool& tooLarge) {
+  tooLarge = false;
+  const FileDescriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW));
+  struct stat info {};
+  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !IsRegular(info)) return std::nullopt;
+  return ReadOpenFile(fd.get(), tooLarge);
+}
+
 std::optional<std::string> ReadOpenFile(int fd, bool& tooLarge) {
   tooLarge = false;
   struct stat info {};

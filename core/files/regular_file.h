@@ -23,6 +23,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // device and inode.
 std::optional<std::string> ReadRegularFile(const std::string& path, bool& tooLarge,
                                            const FileIdentity* expected = nullptr);
+// The same for the name in an open folder, never following a link there.
+std::optional<std::string> ReadRegularFileAt(int folder, const std::string& name, bool& tooLarge);
 // The rest of an open file from where it stands, held to kMaxFileBytes (tooLarge past it).
 std::optional<std::string> ReadOpenFile(int fd, bool& tooLarge);
 

@@ -30,6 +30,11 @@ const char* LogPattern(MessageId id) {
     case MessageId::kCodeWrongLength: return "the code is cut short or has characters too many";
     case MessageId::kCodeCheckFailed: return "the code does not check: a character is mistyped, missing or doubled";
     case MessageId::kCodeBadStage: return "the code holds no stage this game can play";
+    case MessageId::kTooLargeToSave: return "file %s would grow too large: not saved";
+    case MessageId::kDiskFull: return "the disk is full: %s not saved";
+    case MessageId::kForeignLink: return "the path of %s passes a link that is not yours: not written";
+    case MessageId::kFileBusy: return "file %s is in use by another program: not saved yet";
+    case MessageId::kRecordsTooLarge: return "file %s is too large: records not saved";
   }
   return "error";
 }

@@ -35,6 +35,11 @@ enum class MessageId {
   kCodeWrongLength,           // none
   kCodeCheckFailed,           // none
   kCodeBadStage,              // none
+  kTooLargeToSave,            // the file: a save would grow it past what the game reads back
+  kDiskFull,                  // the file
+  kForeignLink,               // the file: its path passes a link that is not the player's
+  kFileBusy,                  // the file: another program holds it or is writing it; saved later
+  kRecordsTooLarge,           // the records file
 };
 
 class GameError : public std::runtime_error {

@@ -52,7 +52,9 @@ ToolRun Expected(const std::vector<std::string>& lines, int stage, const std::ve
     model.Start(stage);
   } catch (const WallPointsError& error) {
     want.status = 2;
-    want.err = error.message;
+    // The tool says it in English, as all its messages: "'<field>' is no integer".
+    const std::string japanese = " は整数ではありません";
+    want.err = error.message.substr(0, error.message.size() - japanese.size()) + " is no integer";
     return want;
   }
   want.out.push_back(model.Json("start", "none"));

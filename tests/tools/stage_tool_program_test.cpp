@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 #include <string>
 
@@ -105,6 +107,33 @@ TEST(ListCommandTest, OutputFilesAreWrittenWholeAndOnlyOverRegularFiles) {
   EXPECT_TRUE(AllPrefixed(render.err)) << render.err;
   EXPECT_EQ(RunTool(folder, "render " + made + " 1 -o '" + folder / "shot.png" + "'").status, 0);
   EXPECT_EQ(folder.Names(), (std::set<std::string>{"err", "fifo", "made.ssp", "out", "shot.png"}));
+}
+
+TEST(StageToolProgramTest, AFileWithNoStageFailsCheckAndEveryMessageIsEnglish) {
+  TempFolder folder;
+  WriteBytes(folder / "empty.ssp", "");
+  const ToolRun empty = RunTool(folder, "check '" + folder / "empty.ssp" + "'");
+  EXPECT_EQ(empty.status, 2);
+  EXPECT_EQ(empty.err, "suispo-stage: " + folder / "empty.ssp" + ": no stage in the file\n");
+  const std::string board(kBoardTextLength, '0');
+  WriteBytes(folder / "points.ssp", board + "xx0blank\r\n" + board + "-50below\r\n");
+  const ToolRun blank = RunTool(folder, "play '" + folder / "points.ssp" + "' 1 E");
+  EXPECT_EQ(blank.status, 2);
+  EXPECT_EQ(blank.err, "suispo-stage: 'xx' is no integer\n");
+  const ToolRun below = RunTool(folder, "check '" + folder / "points.ssp" + "'");
+  EXPECT_EQ(below.status, 1);
+  EXPECT_NE(below.out.find("its wall points -5 are below 0"), std::string::npos) << below.out;
+}
+
+TEST(StageToolProgramTest, AnOutputPathThroughANeighboursLinkExitsWithTwo) {
+  TempFolder folder;
+  WriteBytes(folder / "victim", "the player's own\n");
+  std::filesystem::create_symlink(folder / "victim", folder / "out.ssp");
+  if (lchown((folder / "out.ssp").c_str(), 4321, 4321) != 0) GTEST_SKIP() << "a second user's link needs root";
+  const ToolRun run = RunTool(folder, "generate --count 1 --min-par 2 --max-par 4 -o '" + folder / "out.ssp" + "'");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "suispo-stage: the path of " + folder / "out.ssp" + " passes a link that is not yours\n");
+  EXPECT_EQ(ReadBytes(folder / "victim"), "the player's own\n");
 }
 
 TEST(ListCommandTest, AnImpossibleOrUnreachableSetEndsSoonWithStatusTwo) {

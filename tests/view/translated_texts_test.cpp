@@ -4,6 +4,8 @@
 // lettered in their boxes and nowhere else.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "assets/atlas_map.h"
 #include "assets/play_screen_layout.h"
 #include "tests/support/bracketing_translator.h"
@@ -18,6 +20,16 @@ TEST(TranslatedTexts, AnErrorIsWordedThroughTheTranslationWithItsArgumentsInOrde
   EXPECT_EQ(MessageText(error), QStringLiteral("ファイル s.ssp の 3 行目が長すぎます"));
   test::BracketingTranslator bracketing;
   EXPECT_EQ(MessageText(error), QStringLiteral("<ファイル s.ssp の 3 行目が長すぎます>"));
+}
+
+TEST(TranslatedTexts, EveryMessageHasWordsOfItsOwn) {
+  constexpr int kMessages = static_cast<int>(MessageId::kRecordsTooLarge) + 1;  // the table's last row
+  std::set<QString> worded;
+  for (int id = 0; id < kMessages; ++id) {
+    const GameError error(static_cast<MessageId>(id), {"f.ssp", "1"});
+    EXPECT_NE(MessageText(error), QString::fromUtf8(error.what())) << id;  // not the log line
+    EXPECT_TRUE(worded.insert(MessageText(error)).second) << id;
+  }
 }
 
 TEST(TranslatedTexts, TheCaptionsAreTheTranslatedOnes) {

@@ -83,7 +83,7 @@ TEST_F(RecordsTest, AFileThatCannotBeReadIsNeverReplacedAndTheRefusalIsToldOnce)
   WriteBytes(path(), tooLarge);
   PlayRecords records = Game();
   records.Note(kOne, 9, 7, false);
-  EXPECT_EQ(SaveMessage(records), "ファイル " + path() + " を読めないため、記録を保存しませんでした");
+  EXPECT_EQ(SaveMessage(records), "ファイル " + path() + " は大きすぎるため、記録を保存しませんでした");
   records.Note(kTwo, 9, 7, false);
   EXPECT_EQ(SaveMessage(records), "");  // told already
   EXPECT_EQ(ReadBytes(path()), tooLarge);

@@ -56,9 +56,10 @@ TEST(ProfileFileTest, ReadingFallsBackQuietly) {
 
 TEST(ProfileFileTest, WritingCreatesAMissingFileWithCrLf) {
   TempFolder folder;
-  ASSERT_TRUE(WriteProfileStrings(folder / "new.ini", {{"Position", "xpos", "5"},
-                                                       {"Position", "ypos", "-6"},
-                                                       {"FileName", "datafile", "a b.ssp"}}));
+  ASSERT_EQ(WriteProfileStrings(folder / "new.ini", {{"Position", "xpos", "5"},
+                                                     {"Position", "ypos", "-6"},
+                                                     {"FileName", "datafile", "a b.ssp"}}),
+            WriteResult::kWritten);
   EXPECT_EQ(ReadBytes(folder / "new.ini"),
             "[Position]\r\nxpos=5\r\nypos=-6\r\n[FileName]\r\ndatafile=a b.ssp\r\n");
   EXPECT_EQ(folder.Names(), std::set<std::string>{"new.ini"});
@@ -67,9 +68,9 @@ TEST(ProfileFileTest, WritingCreatesAMissingFileWithCrLf) {
 TEST(ProfileFileTest, AFileThatCannotBeReadIsNotWrittenOver) {
   TempFolder folder;
   std::filesystem::create_directory(folder / "dir.ini");
-  EXPECT_FALSE(WriteProfileStrings(folder / "dir.ini", {{"S", "k", "v"}}));
+  EXPECT_NE(WriteProfileStrings(folder / "dir.ini", {{"S", "k", "v"}}), WriteResult::kWritten);
   EXPECT_TRUE(std::filesystem::is_directory(folder / "dir.ini"));
-  EXPECT_FALSE(WriteProfileStrings(folder / "gone/x.ini", {{"S", "k", "v"}}));
+  EXPECT_NE(WriteProfileStrings(folder / "gone/x.ini", {{"S", "k", "v"}}), WriteResult::kWritten);
   EXPECT_EQ(folder.Names(), std::set<std::string>{"dir.ini"});
 }
 

@@ -46,7 +46,7 @@ TEST(SettingTableTest, ASettingsFileLargerThanAnyTheGameWritesIsNotRead) {
   SoundAndLanguage settings;
   ReadSettings(folder / "suispo.ini", settings.Rows());
   EXPECT_EQ(settings.volume, 80);  // the default, as for no file
-  EXPECT_FALSE(WriteProfileStrings(folder / "suispo.ini", {{"Sound", "volume", "40"}}));  // nor written over
+  EXPECT_EQ(WriteProfileStrings(folder / "suispo.ini", {{"Sound", "volume", "40"}}), WriteResult::kTooLarge);  // nor written over
 }
 
 }  // namespace
