@@ -34,7 +34,9 @@ int main(int argc, char** argv) {
   // The texts are chosen before the window is built: a language chosen in the menu holds from the next start.
   QTranslator qtTexts;
   QTranslator gameTexts;
-  const suispo::Language language = suispo::StageStore::LanguageAtStart(places.store);
+  suispo::StageStore store(places.store, suispo::CurrentLocalTime);
+  store.ReadSettingsFile();
+  const suispo::Language language = store.language;
   suispo::InstallTexts(language, qtTexts, gameTexts);
   const QString helpPage = QFile::decodeName(suispo::HelpPageIn(places.helpPage, language).c_str());
 
@@ -45,7 +47,7 @@ int main(int argc, char** argv) {
   suispo::RunReportingErrors(dialogs, [&] {
     form = std::make_unique<suispo::MainForm>(suispo::MainFormParts{
         places.store, helpPage, suispo::CurrentLocalTime, &dialogs, &clock,
-        suispo::OpenWithDesktop, places.chapterFolder});
+        suispo::OpenWithDesktop, places.chapterFolder, &store});
     form->FormCreate();
   });
   // A file named on the command line replaces the remembered one, as Game > Open would.

@@ -45,6 +45,9 @@ struct MainFormParts {
   FrameClock* frameClock = nullptr;          // paces the animations
   OpenDocument openUrl;                      // the desktop's open-document action
   std::string chapterFolder;                 // the stage collection shipped with the program
+  // A store of these places whose settings the program read before the window (they chose its
+  // texts): the form takes it over, so the file is read once. Without one the form makes its own.
+  StageStore* settingsRead = nullptr;
 };
 
 class MainForm : public QMainWindow, public ScreenShell {
