@@ -13,6 +13,7 @@ namespace suispo {
 
 void PlayScreen::ChooseStage(int row) {
   boardView_->SetScale(PaintedScale());
+  boardView_->Load();  // the play surface, shown from the next screen on
   game_->ChooseStage(row);
   store_.RememberStage(game_->stageIndex);
 }

@@ -94,7 +94,7 @@ void StagePreview::Show(int row) {
   } catch (const GameError&) {
     return;  // a line that does not start has nothing to show; choosing it reports why
   }
-  view_->Load();
+  view_->LoadBoard();  // the board alone: the play surface is never shown here
   BuildBoard(play.board, *view_);
   view_->DrawCharacter(play.playerX, play.playerY, play.facing);
   previewImage->setToolTip(MadeOf(play));
