@@ -88,9 +88,13 @@ class MainForm : public QMainWindow, public ScreenShell {
   void closeEvent(QCloseEvent* event) override;
   // At the first showing: a move to a screen of another scale or size sets the zoom again.
   void showEvent(QShowEvent* event) override;
+  // After the first paint: what the first screen does not show waits for it (WindowPainted).
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildMenu();
+  // Once the window is on the screen: the sound player, the preview's par and rating searches.
+  void WindowPainted();
   // The window's font, its client size and every screen at the current zoom.
   void ApplyZoom();
   void ShowHelpWindow(const QUrl& page);
@@ -123,6 +127,7 @@ class MainForm : public QMainWindow, public ScreenShell {
   WindowPlacement* placement_ = nullptr;  // the frame at the stored position
   int zoom_ = 100;
   bool watchingScreen_ = false;
+  bool painted_ = false;
   SoundMenu* sound_ = nullptr;            // Game > 効果音 and 音量, and the player once the window shows
 };
 

@@ -101,7 +101,8 @@ void StageSelectScreen::FillShelf() {
     old->deleteLater();
   }
   for (const ShelfEntry& entry : shelf_) {
-    const QString shown = ShelfLabel(entry, ProgressOfEntry(entry, store_));
+    // The other files' progress is read when the menu opens (LabelShelf): the screen shows this one's.
+    const QString shown = ShelfLabel(entry, entry.current ? ProgressOfEntry(entry, store_) : StageProgress{});
     QAction* choice = files->addAction(shown);
     choice->setCheckable(true);
     choice->setChecked(entry.current);
@@ -110,6 +111,13 @@ void StageSelectScreen::FillShelf() {
       RunReportingErrors(dialogs_, [this, &entry] { OpenShelfEntry(entry); });
       FillShelf();  // after a failure the chooser shows the file still on the list
     });
+  }
+}
+
+void StageSelectScreen::LabelShelf() {
+  const QList<QAction*> choices = fileChooser->menu()->actions();
+  for (std::size_t i = 0; i < shelf_.size() && i < static_cast<std::size_t>(choices.size()); ++i) {
+    choices[static_cast<qsizetype>(i)]->setText(ShelfLabel(shelf_[i], ProgressOfEntry(shelf_[i], store_)));
   }
 }
 

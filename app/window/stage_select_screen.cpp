@@ -62,6 +62,7 @@ void StageSelectScreen::BuildControls() {
   fileChooser->setAccessibleName(tr("ステージ集"));
   fileChooser->setToolTip(tr("ステージ集：はじめの5ステージ、6つの章、自分のステージファイル (Tab, Space)"));
   fileChooser->setMenu(new QMenu(fileChooser));
+  connect(fileChooser->menu(), &QMenu::aboutToShow, this, [this] { LabelShelf(); });
   // Tab goes from the list to ステージ決定, then to the chooser; Space opens it.
   setTabOrder(StageList, ChoiseButtom);
   setTabOrder(ChoiseButtom, fileChooser);

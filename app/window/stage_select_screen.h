@@ -60,6 +60,8 @@ class StageSelectScreen : public Screen {
   // The par and rating of the stage the preview shows.
   int previewPar() const { return preview_->par(); }
   int previewRating() const { return preview_->rating(); }
+  // The window is on the screen: the preview's searches start (StagePreview::StartSearches).
+  void StartSearches() { preview_->StartSearches(); }
 
  protected:
   void ZoomChanged() override;
@@ -67,6 +69,8 @@ class StageSelectScreen : public Screen {
  private:
   void BuildControls();
   void FillShelf();
+  // The chooser's files with their progress, read as its menu opens.
+  void LabelShelf();
   // The stage list's rows, as tall as the zoomed font.
   void SizeListRows();
   // After a clear that left no stage open: the note, and the next chapter on the list.
