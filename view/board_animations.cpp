@@ -31,6 +31,7 @@ void BoardView::EndSlideFrame() {
 }
 
 void BoardView::CopyBanner(atlas::Rect banner) {
+  Load();
   const QRect slot = ToQRect(atlas::kBannerSlot);
   Copy(mainImage_, slot.topLeft(), atlas_, ToQRect(banner), RasterOp::kCopy);
   sink_.Update(slot);  // painted together with the first frame

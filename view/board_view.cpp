@@ -36,12 +36,19 @@ BoardView::BoardView(const QImage& atlas, const QImage& background, FrameClock& 
 
 BoardView::BoardView(FrameClock& clock, SurfaceSink& sink, int scale) : scale_(scale), clock_(clock), sink_(sink) {}
 
+void BoardView::LoadBoard() {
+  if (!atlas_.isNull()) return;
+  atlas_ = Opaque(assets::ReadPicture(assets::kAtlas, scale_));
+  mapImage1_ = BlankBoard(scale_);
+  mapImage2_ = BlankBoard(scale_);
+}
+
 void BoardView::Load() {
-  if (atlas_.isNull()) {
-    // The captions are lettered at each load, so they are in the language installed by then.
-    Load(assets::ReadPicture(assets::kAtlas, scale_),
-         WithFigureCaptions(assets::ReadPicture(assets::kBackground, scale_), scale_));
-  }
+  LoadBoard();
+  if (!mainImage_.isNull()) return;
+  // The captions are lettered at each load, so they are in the language installed by then.
+  mainImage_ = Opaque(WithFigureCaptions(assets::ReadPicture(assets::kBackground, scale_), scale_));
+  mainImage_.setDevicePixelRatio(scale_);
 }
 
 void BoardView::SetScale(int scale) {
@@ -70,17 +77,17 @@ const QImage& BoardView::workingBoard() const { return mapImage1_; }
 const QImage& BoardView::backgroundBoard() const { return mapImage2_; }
 
 void BoardView::DrawFloor(int x, int y) {
-  Load();
+  LoadBoard();
   Copy(mapImage1_, {EdgeOrigin(x) + 4, EdgeOrigin(y) + 4}, atlas_, ToQRect(atlas::kFloorTile), RasterOp::kCopy);
 }
 
 void BoardView::DrawTile(int x, int y, int cellKind) {
-  Load();
+  LoadBoard();
   Copy(mapImage1_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::ContentTile(cellKind)), RasterOp::kCopy);
 }
 
 void BoardView::DrawWall(int x, int y, bool horizontal, bool marked) {
-  Load();
+  LoadBoard();
   // A strip covers its band and the corner squares at both ends.
   const int left = EdgeOrigin(x);
   const int top = EdgeOrigin(y);
@@ -94,7 +101,7 @@ void BoardView::DrawWall(int x, int y, bool horizontal, bool marked) {
 }
 
 void BoardView::DrawBorder() {
-  Load();
+  LoadBoard();
   // The border is the south edge of the row before the board and of the last row, the east edge of
   // the column before it and of the last column.
   const int before = -1;
@@ -108,27 +115,27 @@ void BoardView::DrawBorder() {
 }
 
 void BoardView::SaveBackground() {
-  Load();
+  LoadBoard();
   Copy(mapImage2_, {0, 0}, mapImage1_, kWholeBoard, RasterOp::kCopy);
 }
 
 void BoardView::RestoreCell(int x, int y) {
-  Load();
+  LoadBoard();
   RestoreSquare(CellOrigin(x), CellOrigin(y));
 }
 
 void BoardView::RestoreSquare(int left, int top) {
-  Load();
+  LoadBoard();
   Copy(mapImage1_, {left, top}, mapImage2_, QRect(left, top, kCellSide, kCellSide), RasterOp::kCopy);
 }
 
 void BoardView::DrawCharacter(int x, int y, int facing) {
-  Load();
+  LoadBoard();
   DrawCharacterAt(CellOrigin(x), CellOrigin(y), facing);
 }
 
 void BoardView::DrawCharacterAt(int left, int top, int facing) {
-  Load();
+  LoadBoard();
   DrawCharacterRows(left, top, facing, kCellSide);
 }
 
@@ -148,7 +155,7 @@ void BoardView::PresentBoard() {
 }
 
 void BoardView::EraseCell(int x, int y) {
-  Load();
+  LoadBoard();
   Copy(mapImage2_, {CellOrigin(x), CellOrigin(y)}, atlas_, ToQRect(atlas::kPlainIce), RasterOp::kCopy);
 }
 

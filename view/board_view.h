@@ -30,6 +30,9 @@ class BoardView : public BoardPainter {
   // surfaces below are null images until then (at their places, so a pointer to one stays good).
   // The figures' captions are lettered over the background then, in the installed translation.
   void Load();
+  // The atlas and the board's images alone, without the play surface: what a board drawn off the play
+  // screen (the stage select screen's preview) shows. Drawing on the board asks no more.
+  void LoadBoard();
   // The painted scale to draw at from the next Load; a change drops what is drawn, so it is made
   // only before a board is built anew (a stage start).
   void SetScale(int scale);

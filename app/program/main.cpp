@@ -30,7 +30,9 @@ int main(int argc, char** argv) {
     int coreArgc = 1;
     const QCoreApplication core(coreArgc, argv);
     QTranslator texts;
-    suispo::InstallGameTexts(suispo::StageStore::LanguageAtStart(suispo::PlacesOfThisProgram().store), texts);
+    suispo::StageStore settings(suispo::PlacesOfThisProgram().store, suispo::CurrentLocalTime);
+    settings.ReadSettingsFile();
+    suispo::InstallGameTexts(settings.language, texts);
     return suispo::AnswerWithoutWindow(line);
   }
   // Qt's warnings (a missing XDG_RUNTIME_DIR, a library's complaint) say whose they are.
@@ -42,7 +44,9 @@ int main(int argc, char** argv) {
   // The texts are chosen before the window is built: a language chosen in the menu holds from the next start.
   QTranslator qtTexts;
   QTranslator gameTexts;
-  const suispo::Language language = suispo::StageStore::LanguageAtStart(places.store);
+  suispo::StageStore store(places.store, suispo::CurrentLocalTime);
+  store.ReadSettingsFile();
+  const suispo::Language language = store.language;
   suispo::InstallTexts(language, qtTexts, gameTexts);
   const QString helpPage = QFile::decodeName(suispo::HelpPageIn(places.helpPage, language).c_str());
 
@@ -53,7 +57,7 @@ int main(int argc, char** argv) {
   suispo::RunReportingErrors(dialogs, [&] {
     form = std::make_unique<suispo::MainForm>(suispo::MainFormParts{
         places.store, helpPage, suispo::CurrentLocalTime, &dialogs, &clock,
-        suispo::OpenWithDesktop, places.chapterFolder, language, {}});
+        suispo::OpenWithDesktop, places.chapterFolder, language, {}, &store});
     form->FormCreate();
   });
   // A file named on the command line replaces the remembered one, as Game > Open would.

@@ -31,10 +31,9 @@ std::vector<Setting> StageStore::SettingRows() {
   };
 }
 
-Language StageStore::LanguageAtStart(const StorePlaces& places) {
-  StageStore settings(places, nullptr);
-  ReadSettings(places.settingsFile, settings.SettingRows());
-  return settings.language;
+void StageStore::ReadSettingsFile() {
+  settingsInFile_ = ReadSettings(places_.settingsFile, SettingRows());
+  settingsRead_ = true;
 }
 
 }  // namespace suispo

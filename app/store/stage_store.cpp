@@ -121,7 +121,7 @@ StageStore::StageStore(StorePlaces places, std::function<LocalTime()> now)
 
 WindowPosition StageStore::FormCreate() {
   records.Read();
-  settingsInFile_ = ReadSettings(places_.settingsFile, SettingRows());
+  if (!std::exchange(settingsRead_, false)) ReadSettingsFile();
   std::string remembered = datafile_;
   // A bare name lies in the stage folder; a file from elsewhere is remembered by absolute path.
   const bool absolute = !remembered.empty() && remembered.front() == '/';

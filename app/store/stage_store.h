@@ -43,8 +43,9 @@ class StageStore {
   // places: where the settings and the stage files live. now: the local date and time.
   StageStore(StorePlaces places, std::function<LocalTime()> now);
 
-  // The language setting alone, read before the window is built: its texts are chosen by it.
-  static Language LanguageAtStart(const StorePlaces& places);
+  // Reads the settings file into the fields below. The program does it once before the window is
+  // built (the language chooses its texts); the FormCreate after it then reads the file no more.
+  void ReadSettingsFile();
 
   // Reads the settings and fills dataList from the remembered stage file or the built-in stages.
   // Returns the window position. Throws GameError kCannotOpenFile for a file that cannot be read;
@@ -121,7 +122,7 @@ class StageStore {
   // it (Game > 先行入力): 1 kept, 0 lost as the game always did.
   UndoDepth undoDepth = UndoDepth::kFive;
   int typeAhead = 0;
-  // The language of the next start: the texts of this run were chosen by LanguageAtStart.
+  // The language of the next start: the texts of this run were chosen by it as ReadSettingsFile read it.
   Language language = Language::kJapanese;
   // The stage names in the language of this run's texts, by puzzle (core/files/stage_names.h); empty
   // in Japanese, where every stage shows the name its file gives it.
@@ -175,6 +176,7 @@ class StageStore {
   // Row by row of SettingRows: the settings file held the setting at start-up, so it is written
   // back even at its default.
   std::vector<bool> settingsInFile_;
+  bool settingsRead_ = false;  // ReadSettingsFile ran and no FormCreate came since
   // Stage numbers (from 1) last played, by LastStageKey, since start-up; others are in the settings.
   std::map<std::string, int> lastStages_;
   // The stage last played in the current file: kept under the file's key when another file comes

@@ -11,6 +11,8 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include <utility>
+
 #include "app/platform/application_title.h"
 #include "app/platform/window_placement.h"
 #include "app/window/about_box.h"
@@ -37,7 +39,7 @@ MainForm::MainForm(const MainFormParts& parts)
       helpPage_(parts.helpPage),
       chapterFolder_(parts.chapterFolder),
       now_(parts.now),
-      store_(parts.places, parts.now),
+      store_(parts.settingsRead != nullptr ? std::move(*parts.settingsRead) : StageStore(parts.places, parts.now)),
       pace_(std::make_unique<AnimationPace>(*parts.frameClock)) {
   // The English names of the stages lie beside the collection; Japanese reads the files' own.
   if (parts.language == Language::kEnglish) store_.stageNames = ReadNameTable(chapterFolder_ + "names_en.tsv");

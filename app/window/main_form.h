@@ -49,6 +49,9 @@ struct MainFormParts {
   std::string chapterFolder;                 // the stage collection shipped with the program
   Language language = Language::kJapanese;   // the language of this run's texts
   StageFileReader readShelf;                 // ステージ集's reader of a file's progress (ReadStageFile when empty)
+  // A store of these places whose settings the program read before the window (they chose its
+  // texts): the form takes it over, so the file is read once. Without one the form makes its own.
+  StageStore* settingsRead = nullptr;
 };
 
 class MainForm : public QMainWindow, public ScreenShell {
@@ -99,9 +102,13 @@ class MainForm : public QMainWindow, public ScreenShell {
   void closeEvent(QCloseEvent* event) override;
   // At the first showing: a move to a screen of another scale or size sets the zoom again.
   void showEvent(QShowEvent* event) override;
+  // After the first paint: what the first screen does not show waits for it (WindowPainted).
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildMenu();
+  // Once the window is on the screen: the sound player, the preview's par and rating searches.
+  void WindowPainted();
   // The window's font, its client size and every screen at the current zoom.
   void ApplyZoom();
   void ShowHelpWindow(const QUrl& page);
@@ -138,6 +145,7 @@ class MainForm : public QMainWindow, public ScreenShell {
   int zoom_ = 100;
   bool watchingScreen_ = false;
   bool endingOnSignal_ = false;           // set by EndOnSignal: the close reports to the error output
+  bool painted_ = false;
   SoundMenu* sound_ = nullptr;            // Game > 効果音 and 音量, and the player once the window shows
 };
 

@@ -8,9 +8,11 @@
 #include <QPointer>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <random>
+#include <utility>
 
 #include "app/platform/window_placement.h"
 #include "app/window/about_box.h"
@@ -56,12 +58,22 @@ void MainForm::FormClose() {
 
 void MainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  sound_->WindowShown({&play_->game(), &editor_->trial().game()}, *select_);
   if (watchingScreen_ || windowHandle() == nullptr) return;
   watchingScreen_ = true;
   connect(windowHandle(), &QWindow::screenChanged, this, [this] {
     RunReportingErrors(dialogs_, [this] { SetZoom(store_.zoom); });
   });
+}
+
+void MainForm::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  // The timer runs once this paint is on the screen.
+  if (!std::exchange(painted_, true)) QTimer::singleShot(0, this, [this] { WindowPainted(); });
+}
+
+void MainForm::WindowPainted() {
+  sound_->WindowShown({&play_->game(), &editor_->trial().game()}, *select_);
+  select_->StartSearches();
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

@@ -20,6 +20,7 @@ void PlayScreen::ReadPlayChoices() {
 void PlayScreen::ChooseStage(int row) {
   boardView_->SetScale(PaintedScale());
   ReadPlayChoices();
+  boardView_->Load();  // the play surface, shown from the next screen on
   game_->ChooseStage(row);
   lastVerdict_ = {};  // another stage is played
   store_.RememberStage(game_->stageIndex);

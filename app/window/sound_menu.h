@@ -29,7 +29,7 @@ class SoundMenu : public QObject {
 
   // The items show the settings as the store read them.
   void ShowSettings();
-  // Once the window shows: the player is made, handed to the game and the stage select screen
+  // Once the window is on the screen: the player is made, handed to the game and the stage select screen
   // (its clicks), and loads after this returns,
   // so the sound library never slows the start.
   // games: the play's and the stage editor's test play.

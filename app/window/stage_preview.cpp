@@ -4,6 +4,7 @@
 #include "app/window/stage_preview.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -98,8 +99,14 @@ void StagePreview::ShowVerdict(const QString& verdict, const QString& stage) {
   verdictText->setVisible(!verdict.isEmpty());
 }
 
+void StagePreview::StartSearches() {
+  searchesHeld_ = false;
+  if (heldSearches_) std::exchange(heldSearches_, nullptr)();
+}
+
 void StagePreview::Show(int row) {
   row_ = row;
+  heldSearches_ = nullptr;
   search_.Cancel();
   ratingWork_.Cancel();
   previewImage->clear();
@@ -117,7 +124,7 @@ void StagePreview::Show(int row) {
   } catch (const GameError&) {
     return;  // a line that does not start has nothing to show; choosing it reports why
   }
-  view_->Load();
+  view_->LoadBoard();  // the board alone: the play surface is never shown here
   BuildBoard(play.board, *view_);
   view_->DrawCharacter(play.playerX, play.playerY, play.facing);
   previewImage->setToolTip(MadeOf(play));
@@ -134,11 +141,15 @@ void StagePreview::Show(int row) {
   previewMark->setText(record && record->star ? tr("★") : IsCleared(line) ? tr("☆") : QString());
   // The facts are kept by the puzzle as the preview starts it, the play's start included.
   const std::optional<std::string> key = PuzzleKey(line, play.StartedAt());
-  facts_.FindPar(search_, key, play, [this](int par) {
-    par_ = par;
-    previewParText->setText(ParShown(par_));
-  });
-  facts_.FindRating(ratingWork_, key, play, [this](int rating) { ShowRating(rating); });
+  auto searches = [this, key, start = static_cast<const PlayState&>(play)] {
+    facts_.FindPar(search_, key, start, [this](int par) {
+      par_ = par;
+      previewParText->setText(ParShown(par_));
+    });
+    facts_.FindRating(ratingWork_, key, start, [this](int rating) { ShowRating(rating); });
+  };
+  if (searchesHeld_) heldSearches_ = std::move(searches);
+  else searches();
 }
 
 void StagePreview::ShowRating(int rating) {

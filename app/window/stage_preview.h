@@ -4,6 +4,7 @@
 // the puzzle facts, its record and mark; and beside it the verdict of the last clear.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,9 @@ class StagePreview {
   void ShowVerdict(const QString& verdict, const QString& stage);
   // The play searches its own par; the preview's search would only hold a worker the hint may need.
   void StopSearch() { search_.Cancel(); }
+  // Until the window's first paint the par and rating searches of the stage shown wait: the start
+  // needs the CPU. From then on they start with each stage shown.
+  void StartSearches();
 
   // The par of the stage shown, as PlayScreen::par() is for the play.
   int par() const { return par_; }
@@ -65,6 +69,8 @@ class StagePreview {
   BackgroundWork<int> ratingWork_;
   int par_ = PuzzleFacts::kPending;
   int rating_ = PuzzleFacts::kPending;
+  bool searchesHeld_ = true;
+  std::function<void()> heldSearches_;  // those of the stage shown while held
 };
 
 }  // namespace suispo

@@ -71,6 +71,8 @@ class StageSelectScreen : public Screen {
   // The par and rating of the stage the preview shows.
   int previewPar() const { return preview_->par(); }
   int previewRating() const { return preview_->rating(); }
+  // The window is on the screen: the preview's searches start (StagePreview::StartSearches).
+  void StartSearches() { preview_->StartSearches(); }
 
  protected:
   void ZoomChanged() override;

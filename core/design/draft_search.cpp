@@ -15,7 +15,7 @@ PlayState StartOf(const StageDraft& d) {
   return s;
 }
 
-DraftSearch::DraftSearch(const StageDraft& d) : draft_(d) {
+DraftSearch::DraftSearch(const StageDraft& d) : draft_(d), start_(StartOf(d)) {
   for (int i = 0; i < kCellCount; ++i) {
     if (d.board.cells[static_cast<std::size_t>(i)] == kKey) keyCells_.push_back(i);
   }
@@ -33,14 +33,14 @@ Node DraftSearch::NodeOf(const PlayState& s, std::uint64_t walls) const {
   return {walls, keys << 6 | static_cast<std::uint64_t>(CellIndex(s.playerX, s.playerY))};
 }
 
-std::vector<DraftSearch::Next> DraftSearch::Successors(const Node& n) const {
-  PlayState s = StateOf(n);
-  std::vector<Next> out;
+DraftSearch::NextOps DraftSearch::Successors(const Node& n) const {
+  const PlayState s = StateOf(n);
+  NextOps out;
   if (std::popcount(n.walls) < draft_.mp) {
     for (int d = kNorth; d <= kWest; ++d) {
       if (!WallFits(s.board, s.Position(), d)) continue;
       const int e = InnerEdgeNumber(*EdgeBeside(s.Position(), d));
-      out.push_back({{true, d}, {n.walls | std::uint64_t{1} << e, n.rest}, false});
+      out.ops[static_cast<std::size_t>(out.count++)] = {{true, d}, {n.walls | std::uint64_t{1} << e, n.rest}, false};
     }
   }
   for (int d = kNorth; d <= kWest; ++d) {
@@ -56,13 +56,13 @@ std::vector<DraftSearch::Next> DraftSearch::Successors(const Node& n) const {
     }
     const Node to{n.walls, keys << 6 | static_cast<std::uint64_t>(CellIndex(t.playerX, t.playerY))};
     if (to == n) continue;
-    out.push_back({{false, d}, to, r.landing == Landing::kCleared});
+    out.ops[static_cast<std::size_t>(out.count++)] = {{false, d}, to, r.landing == Landing::kCleared};
   }
   return out;
 }
 
 PlayState DraftSearch::StateOf(const Node& n) const {
-  PlayState s = StartOf(draft_);
+  PlayState s = start_;
   const std::uint64_t keys = n.rest >> 6;
   for (std::size_t k = 0; k < keyCells_.size(); ++k) {
     if ((keys >> k & 1) == 0) {
@@ -70,8 +70,8 @@ PlayState DraftSearch::StateOf(const Node& n) const {
       --s.keysLeft;
     }
   }
-  for (int e = 0; e < kInnerEdgeCount; ++e) {
-    if (n.walls >> e & 1) EdgeKind(s.board, InnerEdge(e)) = kSolidWall;
+  for (std::uint64_t walls = n.walls; walls != 0; walls &= walls - 1) {
+    EdgeKind(s.board, InnerEdge(std::countr_zero(walls))) = kSolidWall;
   }
   s.mp -= std::popcount(n.walls);
   const int cell = n.Cell();

@@ -4,6 +4,7 @@
 // each, played through the rules layer: the ground of the searches that measure a stage.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <functional>
@@ -42,8 +43,15 @@ class DraftSearch {
     Node node;
     bool cleared;
   };
+  // The operations from one node, held in place: the searches ask for millions of them.
+  struct NextOps {
+    std::array<Next, 8> ops;  // four walls and four moves at most
+    int count = 0;
+    const Next* begin() const { return ops.data(); }
+    const Next* end() const { return ops.data() + count; }
+  };
   // Every operation from a node that changes something and does not miss.
-  std::vector<Next> Successors(const Node& n) const;
+  NextOps Successors(const Node& n) const;
   // The node as the rules layer plays it.
   PlayState StateOf(const Node& n) const;
   // The node a played state stands for (keys taken read from the board).
@@ -52,6 +60,7 @@ class DraftSearch {
 
  private:
   const StageDraft& draft_;
+  PlayState start_;  // StartOf(draft_), made once: every node is played from it
   std::vector<int> keyCells_;
 };
 

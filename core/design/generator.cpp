@@ -562,10 +562,13 @@ std::optional<Made> Finish(StageDraft d, int par, const GenerateOptions& o, cons
   // made again after it.
   if (!InEffortBand(d, o, budget)) return std::nullopt;
   std::size_t searched = 0;
-  const bool everyStage = PassesGates(d, par, o.freeKinds, kMeasureStateLimit, kEveryStage, {}, &searched);
+  // A count the repairs decided holds for the gates' larger limit too.
+  const bool everyStage =
+      PassesGates(d, par, o.freeKinds, kMeasureStateLimit, kEveryStage, {.ideas = std::max(ideas.count, 0)}, &searched);
   budget.Spend(searched);
   if (!everyStage) return std::nullopt;
-  KnownMeasures known{.everyStageGates = true};
+  // The forcing repair keeps only a draft of one idea.
+  KnownMeasures known{.everyStageGates = true, .ideas = 1};
   if (Asked(kGates[static_cast<std::size_t>(Gate::kForcing)], o.gateScope)) {
     NearParClears near = ClearsNearPar(d, par, kNearParCap, t.draftStates);
     budget.Spend(near.states);

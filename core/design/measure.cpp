@@ -198,6 +198,10 @@ class MeasureRun {
   }
 
   bool OptimalIdeas() {
+    if (known_.ideas > 0) {
+      m_.ideas = known_.ideas;
+      return Kept(Passes(Gate::kOneIdea));
+    }
     const Ideas ideas = CountIdeas(draft_, m_.par, kIdeaCap, std::min(limit_, kMeasureStateLimit));
     m_.ideas = ideas.count;
     searched_ += ideas.states;

@@ -66,6 +66,7 @@ StageMeasures Measure(const StageDraft& draft, std::size_t stateLimit = kMeasure
 struct KnownMeasures {
   bool everyStageGates = false;  // it passes every gate asked of every stage
   int nearParClears = 0;         // above 0: its clears near par, counted
+  int ideas = 0;                 // above 0: its optimal ideas, counted (CountIdeas, decided)
 };
 
 // Whether a draft of this par passes every gate of core/design/gates.h asked `where` (GateScope bits),

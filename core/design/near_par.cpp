@@ -27,7 +27,8 @@ NearParClears ClearsNearPar(const StageDraft& draft, int par, int cap, std::size
   std::vector<std::vector<DraftSearch::Next>> next;
   std::vector<int> depth{0};
   for (std::size_t i = 0; i < nodes.size(); ++i) {
-    next.push_back(search.Successors(nodes[i]));
+    const DraftSearch::NextOps ops = search.Successors(nodes[i]);
+    next.emplace_back(ops.begin(), ops.end());
     if (depth[i] == par) continue;
     for (const auto& s : next[i]) {
       if (!s.cleared && indexOf.emplace(s.node, nodes.size()).second) {

@@ -44,5 +44,21 @@ TEST(ScaledDrawing, TheBoardAtTwoAndThreeTimesIsTheOneTimesBoardSharper) {
   }
 }
 
+// The stage select screen's preview draws a board alone: the play surface, with its captions
+// lettered, is read at the first stage start and not before.
+TEST(ScaledDrawing, ABoardDrawnOffThePlayScreenReadsNoPlaySurface) {
+  NoWaitClock clock;
+  NoScreen screen;
+  BoardView view(clock, screen, 1);
+  PlayState state;
+  rules::LoadBoard(BuiltinStages()[2], state);
+  BuildBoard(state.board, view);
+  view.DrawCharacter(state.playerX, state.playerY, kNorth);
+  EXPECT_EQ(view.workingBoard().size(), QSize(kBoardPixels, kBoardPixels));
+  EXPECT_TRUE(view.surface().isNull());
+  view.PresentBoard();
+  EXPECT_FALSE(view.surface().isNull());
+}
+
 }  // namespace
 }  // namespace suispo

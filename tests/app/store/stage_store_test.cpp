@@ -60,18 +60,27 @@ TEST_F(StoreTest, ZoomIsReadAsAnOfferedStepAndWrittenBack) {
 }
 
 // The language is read before the window and its texts exist: a chosen one comes back at the next
-// start, and any word but "ja" or "en" is Japanese.
-TEST_F(StoreTest, TheChosenLanguageIsKnownBeforeTheWindowIsBuilt) {
-  const StorePlaces places = PortablePlaces(program.path());
-  EXPECT_EQ(StageStore::LanguageAtStart(places), Language::kJapanese);
+// start, and any word but "ja" or "en" is Japanese. The create handler after it reads the file no more.
+TEST_F(StoreTest, TheChosenLanguageIsKnownBeforeTheWindowIsBuiltFromTheOneReadingOfTheSettings) {
+  const auto languageAtStart = [this] {
+    StageStore start = MakeStore();
+    start.ReadSettingsFile();
+    return start.language;
+  };
+  EXPECT_EQ(languageAtStart(), Language::kJapanese);
   StageStore store = MakeStore();
   store.FormCreate();
   store.language = Language::kEnglish;
   store.FormClose({0, 0});
   EXPECT_NE(ReadBytes(program / "suispo.ini").find("[View]\r\nlanguage=en\r\n"), std::string::npos);
-  EXPECT_EQ(StageStore::LanguageAtStart(places), Language::kEnglish);
+  EXPECT_EQ(languageAtStart(), Language::kEnglish);
   WriteSettings("[View]\r\nlanguage=fr\r\n");
-  EXPECT_EQ(StageStore::LanguageAtStart(places), Language::kJapanese);
+  EXPECT_EQ(languageAtStart(), Language::kJapanese);
+  StageStore once = MakeStore();
+  once.ReadSettingsFile();
+  WriteSettings("[View]\r\nlanguage=en\r\n");
+  once.FormCreate();
+  EXPECT_EQ(once.language, Language::kJapanese);
 }
 
 // The speed is one of the menu's words, matched exactly; any other is the usual pace.

@@ -3,8 +3,10 @@
 // The window at start, the stage select screen, choosing a stage and Game > Open.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 
 #include "app/window/play_surface.h"
 #include "tests/app/window/window_fixture.h"
@@ -191,8 +193,22 @@ TEST_F(WindowTest, GameOpenIsOnlyOnTheStageSelectScreenAndSelectsWhereThePlayerL
   EXPECT_TRUE(dialogs().errors.empty());
 }
 
+// The first screen reads what it shows: the searches of the preview's par and rating start once the
+// window is painted; the other files' progress comes from a worker (shelf_progress_test.cpp).
+TEST_F(WindowTest, TheFirstScreenSearchesOnceOnTheScreen) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("shipped"));
+  WriteFile("shipped/1-walls.ssp", test::StageFileText({EastClearLine("first")}));
+  Start();
+  EXPECT_TRUE(Control<QLineEdit>("previewParText")->text().isEmpty());  // not even started: "…"
+  QMenu* files = Control<QPushButton>("fileChooser")->menu();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return files->actions().at(1)->text() == QStringLiteral("1 壁 ★0 ☆0/1"); }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Select().previewPar() != PuzzleFacts::kPending; }, 10000));
+}
+
 TEST_F(WindowTest, ThePreviewShowsTheSelectedStageItsParAndRatingComeWithoutHoldingTheList) {
   Start();
+  // The window on the screen, as a player finds it: the preview's searches have started.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Control<QLineEdit>("previewParText")->text().isEmpty(); }, 10000));
   EXPECT_EQ(Control<QPushButton>("fileChooser")->accessibleName(), QStringLiteral("ステージ集"));
   Control<QListWidget>("StageList")->setCurrentRow(4);
   // Stage 5 is searched on a worker: the list has its answer later, and moves on meanwhile.
