@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>大きすぎて調べきれません</source>
-        <translation>Too large to search through</translation>
+        <translation>Too large to search</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
