@@ -1,8 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The suispo developers
 # SPDX-License-Identifier: MIT
-# Retakes the help page's pictures of the two screens (help/screen_select.png, help/screen_play.png)
-# from the real game under Xvfb: a fresh program folder, the built-in stages, stage 1 chosen; and the
+# Retakes the help pages' pictures of the two screens (help/screen_select.png, help/screen_play.png,
+# and help/screen_*_en.png in English) from the real game under Xvfb: a fresh program folder, the
+# built-in stages, stage 1 chosen; and the
 # pictures of a move that goes nowhere on a warp pad (help/rule_warp_*.png) with the stage tool.
 # Usage: scripts/help_pictures.sh [BUILD_DIR]   (builds the game there first; default build)
 set -eu
@@ -14,6 +15,7 @@ start_xvfb
 
 mkdir "$work/game"
 cp "$build/suispo" "$work/game/suispo"
+cp -R "$top/stages" "$work/game/stages"   # the collection and the English names, as installed
 cd "$work/game"
 start_game ./suispo
 
@@ -26,6 +28,16 @@ photograph() {
 photograph "$top/help/screen_select.png"
 choose_selected_stage
 photograph "$top/help/screen_play.png"
+
+# The English page's pictures: the same screens with [View] language=en.
+kill "$game_pid"
+wait "$game_pid" || true
+printf '[View]\r\nlanguage=en\r\n' >>suispo.ini
+window_title=Suisuipo
+start_game ./suispo
+photograph "$top/help/screen_select_en.png"
+choose_selected_stage
+photograph "$top/help/screen_play_en.png"
 
 # Red pads at the bottom right and on the left edge: south lands on the first and warps to the second;
 # west from the edge goes nowhere, so the character rests on the pad again and warps back.
