@@ -95,7 +95,8 @@ void StagePreview::Redraw(int paintedScale) {
 void StagePreview::ShowVerdict(const QString& verdict, const QString& stage) {
   verdictText->setText(verdict);
   verdictText->setToolTip(stage);
-  verdictText->setAccessibleDescription(stage);
+  // A label's own text does not reach a screen reader beside its name: the description carries it.
+  verdictText->setAccessibleDescription(verdict.isEmpty() ? QString() : stage + QLatin1Char('\n') + verdict);
   verdictText->setVisible(!verdict.isEmpty());
 }
 

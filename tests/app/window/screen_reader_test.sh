@@ -57,8 +57,7 @@ if [ "$scenario" = ja ]; then
   printf '[Play]\r\nundo=unlimited\r\n' >>suispo.ini
   start_game ./suispo
   focus_window
-  press key Down          # stage 2 is selected after the clear: back to stage 1
-  press key Up
+  press key Up            # stage 2, the next not cleared, is selected at start: back to stage 1
   press key Return
   for key in Up Down Up Down Up Down Up; do press key $key; done
   wait_for screen_reads 手数 7 || fail "手数 does not read 7: $(screen_text 手数)"

@@ -287,6 +287,8 @@ TEST_F(WindowTest, TheClearsVerdictStaysBesideThePreviewUntilAnotherStageIsPlaye
   EXPECT_EQ(verdict->text(), QStringLiteral("1手でクリア（最短 1手）★ 新記録！"));
   EXPECT_EQ(verdict->accessibleName(), QStringLiteral("結果"));
   EXPECT_EQ(verdict->toolTip(), QStringLiteral("「first」のクリア"));
+  // A screen reader reads a label's name and description, not its text.
+  EXPECT_TRUE(verdict->accessibleDescription().endsWith(verdict->text()));
 
   dialogs().answers = {true};
   Choose(1);

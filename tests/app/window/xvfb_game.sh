@@ -200,15 +200,16 @@ read_screen() {
   /usr/bin/python3 "$test_folder/accessible_tree.py" suispo >"$work/screen.json" 2>>"$work/suispo.log"
 }
 
-# The text of the first showing field named $1 (a label's or button's name when it has no text); a
-# figure named with its value ("手数 0") reads as the value.
+# The text of the first showing field named $1 (a label's or button's name and description when it
+# has no text: what a screen reader reads); a figure named with its value ("手数 0") reads as the value.
 screen_text() {
   /usr/bin/python3 - "$work/screen.json" "$1" <<'PY'
 import json, sys
 rows = [json.loads(line) for line in open(sys.argv[1], encoding="utf-8")]
 name = sys.argv[2]
 named = [row for row in rows if row["name"] == name]
-texts = [row["text"] for row in named if row["text"]] or [row["name"] for row in named]
+texts = [row["text"] for row in named if row["text"]]
+texts += [(row["name"] + " " + row["description"]).strip() for row in named]
 texts += [row["name"][len(name) + 1:] for row in rows if row["name"].startswith(name + " ")]
 print(texts[0] if texts else "")
 PY
