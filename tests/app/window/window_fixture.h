@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QDir>
+#include <QThreadPool>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -59,6 +60,9 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override {
     form.reset();
+    // Searches the window left running (cancelled, they stop at their next check) end with their
+    // test: the next test's hint or par never waits behind them.
+    QThreadPool::globalInstance()->waitForDone();
     QDir::setCurrent(oldCurrent);
   }
 
